@@ -1,0 +1,20 @@
+// What the game asks of whoever shows it: drawing and sound requests only.
+#pragma once
+
+#include "AppSoundId.h"
+
+class AppGameView {
+public:
+    virtual ~AppGameView() = default;
+
+    // Size the picture and the window's client area to the options.
+    virtual void ResizeBackBuffer() = 0;
+    // Draw the dirty cells into the picture (and show each at once when
+    // showNow is set), then empty the field's dirty list.
+    virtual void PaintCells(bool showNow) = 0;
+    virtual void PaintTitle(bool showNow) = 0;
+    virtual void PaintGameOver(bool showNow) = 0;
+    // Show the whole picture.
+    virtual void FormPaint() = 0;
+    virtual void Play(AppSoundId id) = 0;
+};

@@ -1,0 +1,24 @@
+// The size of one cell on screen, in pixels.
+#pragma once
+
+#include <cstdint>
+
+class AppViewOptions {
+public:
+    AppViewOptions() = default;
+    AppViewOptions(std::int32_t charWidth, std::int32_t charHeight)
+        : CharWidth(charWidth), CharHeight(charHeight)
+    {
+    }
+    AppViewOptions(const AppViewOptions&) = default;
+    AppViewOptions& operator=(const AppViewOptions&) = default;
+    virtual ~AppViewOptions() = default;
+
+    friend bool operator==(const AppViewOptions& a, const AppViewOptions& b)
+    {
+        return a.CharWidth == b.CharWidth && a.CharHeight == b.CharHeight;
+    }
+
+    std::int32_t CharWidth = 18;
+    std::int32_t CharHeight = 18;
+};

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Zingaroo needs: "run" for building and playing,
+# "test" for that plus everything the tests, benchmarks and checks use.
+# Only packages not yet installed are fetched; runs apt-get as root or via sudo.
+set -euo pipefail
+
+run_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libsdl2-dev
+    fonts-liberation2 fonts-dejavu-core
+    xdg-utils
+)
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang-format
+    xvfb xauth xdotool imagemagick
+    appstream desktop-file-utils
+)
+
+case "${1:-run}" in
+run) wanted=("${run_packages[@]}") ;;
+test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+*) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
