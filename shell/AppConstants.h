@@ -1,0 +1,21 @@
+// The program's fixed texts and the paths of the files beside the executable.
+#pragma once
+
+#include <QString>
+
+struct AppConstants {
+    QString productName;
+    QString platformLine;
+    QString versionLine;
+    QString copyrightLine;
+    QString exeFolder;    // ends in '/'
+    QString soundFolder;  // ends in '/'
+    QString helpFile;
+    QString settingsFile;
+    QString falseText;
+    QString trueText;
+};
+
+// Made once, after the application object exists and before any window;
+// later calls return the same values.
+const AppConstants& Constants();
