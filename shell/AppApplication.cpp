@@ -1,0 +1,35 @@
+// The application object: shows an error that escapes an event handler and ends the program.
+#include "AppApplication.h"
+
+#include "AppConstants.h"
+#include "AppMessageBox.h"
+
+#include <exception>
+
+AppApplication::AppApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // The lower-case name names the configuration folder and the window class.
+    setApplicationName(QStringLiteral("zingaroo"));
+    setApplicationVersion(QStringLiteral("1.0.0"));
+    setDesktopFileName(QStringLiteral("org.zingaroo.Zingaroo"));
+}
+
+bool AppApplication::notify(QObject* receiver, QEvent* event)
+{
+    // Qt cannot carry an exception through its event loop, so it is caught
+    // here, shown, and the program ends.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowError(QString());
+    }
+    exit(errorExitCode);
+    return false;
+}
+
+void AppApplication::ShowError(const QString& message)
+{
+    AppMessageBox::ShowError(message, Constants().productName);
+}

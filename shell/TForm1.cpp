@@ -1,0 +1,422 @@
+// The main window: owns the game, its picture and sound, paces the step loop and takes input.
+#include "TForm1.h"
+
+#include "AppConstants.h"
+#include "AppIcon.h"
+#include "AppMessageBox.h"
+#include "AppRenderer.h"
+#include "AppSound.h"
+#include "TAboutDialog.h"
+#include "TOptionsDialog.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+#include <chrono>
+#include <ctime>
+
+namespace {
+
+// The private step message, one above the first user message number.
+const QEvent::Type WM_GAMESTEP = static_cast<QEvent::Type>(QEvent::User + 1);
+
+std::uint32_t SteadyTick()
+{
+    using namespace std::chrono;
+    const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return static_cast<std::uint32_t>(ms);
+}
+
+// The game knows keys by their virtual-key codes: letters are their
+// upper-case character codes, the arrows 37 and 39. Case and modifiers do
+// not change Qt's key either.
+int VirtualKey(int qtKey)
+{
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return qtKey;
+    if (qtKey == Qt::Key_Left)
+        return AppKey::Left;
+    if (qtKey == Qt::Key_Right)
+        return AppKey::Right;
+    return 0;
+}
+
+AppMouseButton GameButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return AppMouseButton::Left;
+    case Qt::RightButton:
+        return AppMouseButton::Right;
+    case Qt::MiddleButton:
+        return AppMouseButton::Middle;
+    default:
+        return AppMouseButton::Other;
+    }
+}
+
+QString JoinLines(std::initializer_list<QString> lines)
+{
+    QStringList list(lines);
+    return list.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      tick_(SteadyTick), pointer_([] { return std::optional<QPoint>(QCursor::pos()); })
+{
+    const AppConstants& constants = Constants();
+    clientArea_ = new QWidget(this);
+    clientArea_->setObjectName(QStringLiteral("ClientArea"));
+    clientArea_->setFocusPolicy(Qt::StrongFocus);
+    clientArea_->setAttribute(Qt::WA_OpaquePaintEvent);
+    clientArea_->installEventFilter(this);
+    setCentralWidget(clientArea_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    BuildMenus();
+
+    // The ball, the counters and the play and view records come with the game.
+    game_ = std::make_unique<AppGame>(random_, *this);
+    random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
+    setWindowTitle(constants.productName);
+    setWindowIcon(AppIcon());
+    renderer_ = std::make_unique<AppRenderer>(*game_, random_, constants.productName,
+                                              [this](const QRect& rect) { clientArea_->update(rect); });
+    game_->CreateField();
+    sound_ = std::make_unique<AppSound>(constants.soundFolder);
+    LoadSettings();
+    PostGameStep();
+    game_->SetState(stSetup);
+    clientArea_->setFocus();
+}
+
+TForm1::~TForm1()
+{
+    game_->SetState(stClosing);
+    SaveSettings();
+    sound_.reset();
+    game_->DestroyField();
+    renderer_.reset();
+}
+
+void TForm1::SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog)
+{
+    optionsDialog_ = optionsDialog;
+    aboutDialog_ = aboutDialog;
+}
+
+void TForm1::BuildMenus()
+{
+    auto addItem = [this](QMenu* menu, const QString& caption, const char* name,
+                          QKeySequence shortcut, void (TForm1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    Game_MItem = menuBar()->addMenu(QStringLiteral("&Game"));
+    Game_MItem->setObjectName(QStringLiteral("Game_MItem"));
+    Game_New_MItem = addItem(Game_MItem, QStringLiteral("&New"), "Game_New_MItem",
+                             QKeySequence(Qt::Key_F2), &TForm1::Game_MItemClick);
+    Game_MItem->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Game_Status_MItem = addItem(Game_MItem, QStringLiteral("&Status"), "Game_Status_MItem",
+                                QKeySequence(Qt::Key_F4), &TForm1::Game_MItemClick);
+    Game_Options_MItem = addItem(Game_MItem, QStringLiteral("&Options"), "Game_Options_MItem",
+                                 QKeySequence(Qt::Key_F5), &TForm1::Game_MItemClick);
+    Game_MItem->addSeparator()->setObjectName(QStringLiteral("N2"));
+    Game_Exit_MItem = addItem(Game_MItem, QStringLiteral("E&xit"), "Game_Exit_MItem",
+                              QKeySequence(), &TForm1::Game_MItemClick);
+
+    Help_MItem = menuBar()->addMenu(QStringLiteral("&Help"));
+    Help_MItem->setObjectName(QStringLiteral("Help_MItem"));
+    Help_Help_MItem = addItem(Help_MItem, QStringLiteral("&Help"), "Help_Help_MItem",
+                              QKeySequence(Qt::Key_F1), &TForm1::Help_MItemClick);
+    Help_Tips_MItem = addItem(Help_MItem, QStringLiteral("&Tips"), "Help_Tips_MItem",
+                              QKeySequence(), &TForm1::Help_MItemClick);
+    Help_MItem->addSeparator()->setObjectName(QStringLiteral("N3"));
+    Help_About_MItem = addItem(Help_MItem, QStringLiteral("&About"), "Help_About_MItem",
+                               QKeySequence(), &TForm1::Help_MItemClick);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Popup_New_MItem = addItem(PopupMenu1, QStringLiteral("&New"), "Popup_New_MItem",
+                              QKeySequence(), &TForm1::Popup_MItemClick);
+    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N4"));
+    Popup_Status_MItem = addItem(PopupMenu1, QStringLiteral("&Status"), "Popup_Status_MItem",
+                                 QKeySequence(), &TForm1::Popup_MItemClick);
+    Popup_Options_MItem = addItem(PopupMenu1, QStringLiteral("&Options"), "Popup_Options_MItem",
+                                  QKeySequence(), &TForm1::Popup_MItemClick);
+}
+
+void TForm1::ResizeBackBuffer()
+{
+    renderer_->ResizeBackBuffer();
+    clientArea_->setFixedSize(renderer_->FieldRect().size());
+    adjustSize();
+}
+
+void TForm1::PaintCells(bool showNow)
+{
+    renderer_->PaintCells(showNow);
+}
+
+void TForm1::PaintTitle(bool showNow)
+{
+    renderer_->PaintTitle(showNow);
+}
+
+void TForm1::PaintGameOver(bool showNow)
+{
+    renderer_->PaintGameOver(showNow);
+}
+
+void TForm1::FormPaint()
+{
+    renderer_->FormPaint();
+}
+
+void TForm1::Play(AppSoundId id)
+{
+    sound_->Play(id);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != clientArea_)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Paint: {
+        // The picture is copied pixel for pixel; on a scaled screen each
+        // picture pixel becomes a block of whole device pixels, never a blur.
+        QPainter painter(clientArea_);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QPoint(0, 0), renderer_->BackBuffer());
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+        FormMouseDown(static_cast<QMouseEvent*>(event)->button());
+        return false;
+    case QEvent::KeyPress:
+        FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* event)
+{
+    PopupMenu1->popup(event->globalPos());
+}
+
+void TForm1::FormMouseDown(Qt::MouseButton button)
+{
+    game_->FormMouseDown(GameButton(button));
+}
+
+void TForm1::FormKeyDown(int qtKey)
+{
+    const int key = VirtualKey(qtKey);
+    if (key == 0)
+        return;
+    game_->FormKeyDown(key, PointerInClientArea());
+}
+
+std::optional<AppPoint> TForm1::PointerInClientArea() const
+{
+    const std::optional<QPoint> screen = pointer_();
+    if (!screen)
+        return std::nullopt;
+    const QPoint client = clientArea_->mapFromGlobal(*screen);
+    return AppPoint{client.x(), client.y()};
+}
+
+bool TForm1::HoldingStill()
+{
+    return QApplication::activePopupWidget() != nullptr ||
+           QApplication::activeModalWidget() != nullptr;
+}
+
+void TForm1::PostGameStep()
+{
+    QCoreApplication::postEvent(this, new QEvent(WM_GAMESTEP));
+}
+
+bool TForm1::event(QEvent* event)
+{
+    if (event->type() != WM_GAMESTEP)
+        return QMainWindow::event(event);
+    if (HoldingStill()) {
+        // A menu or a modal box's own loop delivered the step: keep it back
+        // until the box is gone, so the game stands still under it.
+        QTimer::singleShot(AppStepPacer::maxSleep, this, [this] {
+            resumedStep_ = true;
+            PostGameStep();
+        });
+        return true;
+    }
+    WMGameStep();
+    return true;
+}
+
+void TForm1::WMGameStep()
+{
+    if (resumedStep_) {
+        // The step was kept back by a box: after it, wait a whole period again.
+        resumedStep_ = false;
+        pacer_.EndPeriod(tick_());
+    }
+    game_->Step();
+    for (;;) {
+        const std::int32_t speed = game_->PlayOptions().Speed;
+        std::uint32_t now = tick_();
+        if (!HoldingStill() && pacer_.PeriodOver(now, speed)) {
+            pacer_.EndPeriod(now);
+            break;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        now = tick_();
+        const std::uint32_t sleep =
+            HoldingStill() ? AppStepPacer::maxSleep : pacer_.SleepFor(now, speed);
+        if (sleep > 0)
+            QThread::msleep(sleep);
+    }
+    if (game_->State() != stClosing)
+        PostGameStep();
+}
+
+void TForm1::Game_MItemClick()
+{
+    const QObject* item = sender();
+    if (item == Game_New_MItem) {
+        game_->SetState(stPlaying);
+    } else if (item == Game_Status_MItem) {
+        const QString text =
+            JoinLines({QString::fromStdString(game_->StateText()),
+                       QString::fromStdString(game_->ScoreText()),
+                       QString::fromStdString(game_->RecordText())});
+        AppMessageBox::Show(text, QStringLiteral("Status"), 64);
+    } else if (item == Game_Options_MItem) {
+        OptionsCommand();
+    } else if (item == Game_Exit_MItem) {
+        close();
+    }
+}
+
+void TForm1::Help_MItemClick()
+{
+    const QObject* item = sender();
+    if (item == Help_Help_MItem) {
+        const QString text =
+            JoinLines({QStringLiteral("Opening HTML help file."), QString(), QStringLiteral("Sure?")});
+        if (AppMessageBox::Show(text, QStringLiteral("Help"), 33) == 1)
+            QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
+    } else if (item == Help_Tips_MItem) {
+        const QString text = JoinLines({
+            QStringLiteral("[Control]"),
+            QStringLiteral("Mouse: Point the field."),
+            QStringLiteral("Keyboard: Put a paddle. Move an obstacle."),
+            QString(),
+            QStringLiteral("[Key Sets]"),
+            QStringLiteral("Set 1: W, R, S, F"),
+            QStringLiteral("Set 2: U, O, J, L"),
+            QStringLiteral("Set 3: Left, Right"),
+            QString(),
+            QStringLiteral("[Score]"),
+            QStringLiteral("Point: 1 point for 1 bounce."),
+            QStringLiteral("Phase: 1 phase for all paddles in the field."),
+        });
+        AppMessageBox::Show(text, QStringLiteral("Tips"), 64);
+    } else if (item == Help_About_MItem) {
+        if (aboutDialog_)
+            aboutDialog_->exec();
+    }
+}
+
+void TForm1::Popup_MItemClick()
+{
+    const QObject* item = sender();
+    if (item == Popup_New_MItem)
+        Game_New_MItem->trigger();
+    else if (item == Popup_Status_MItem)
+        Game_Status_MItem->trigger();
+    else if (item == Popup_Options_MItem)
+        Game_Options_MItem->trigger();
+}
+
+void TForm1::OptionsCommand()
+{
+    if (!optionsDialog_)
+        return;
+    optionsDialog_->SetPlayOptions(game_->PlayOptions());
+    optionsDialog_->SetViewOptions(game_->ViewOptions());
+    optionsDialog_->SetSystemOptions(systemOptions_);
+    if (optionsDialog_->exec() != QDialog::Accepted)
+        return;
+    const bool changed = optionsDialog_->GetPlayOptions() != game_->PlayOptions() ||
+                         optionsDialog_->GetViewOptions() != game_->ViewOptions();
+    ApplyPlayOptions(optionsDialog_->GetPlayOptions());
+    ApplyViewOptions(optionsDialog_->GetViewOptions());
+    ApplySystemOptions(optionsDialog_->GetSystemOptions());
+    if (changed)
+        game_->SetState(stSetup);
+}
+
+void TForm1::ApplyPlayOptions(const AppPlayOptions& options)
+{
+    game_->SetPlayOptions(options);
+}
+
+void TForm1::ApplyViewOptions(const AppViewOptions& options)
+{
+    game_->SetViewOptions(options);
+}
+
+void TForm1::ApplySystemOptions(const AppSystemOptions& options)
+{
+    systemOptions_ = options;
+    sound_->SetEnabled(options.PlaySound);
+    if (systemOptions_.ClearRecordNow) {
+        const QString text = JoinLines(
+            {QStringLiteral("Clearing the record."), QString(), QStringLiteral("Sure?")});
+        if (AppMessageBox::Show(text, QStringLiteral("Confirmation"), 64 + 1) == 1) {
+            game_->recordScore = 0;
+            game_->recordPhase = 0;
+        }
+        systemOptions_.ClearRecordNow = false;
+    }
+    SetStayOnTop(systemOptions_.StayOnTop);
+}
+
+void TForm1::SetStayOnTop(bool onTop)
+{
+    // Changing a window flag hides the window; show it again where it was.
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    const bool wasVisible = isVisible();
+    const QPoint position = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible) {
+        move(position);
+        show();
+    }
+}
+
+void TForm1::LoadSettings() {}
+
+void TForm1::SaveSettings() {}

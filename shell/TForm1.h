@@ -1,0 +1,114 @@
+// The main window: owns the game, its picture and sound, paces the step loop and takes input.
+#pragma once
+
+#include "AppGame.h"
+#include "AppGameView.h"
+#include "AppRandom.h"
+#include "AppStepPacer.h"
+#include "AppSystemOptions.h"
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class AppRenderer;
+class AppSound;
+class QAction;
+class QMenu;
+class TAboutDialog;
+class TOptionsDialog;
+
+class TForm1 : public QMainWindow, public AppGameView {
+    Q_OBJECT
+
+public:
+    // A 32-bit millisecond counter that wraps, like the platform tick count.
+    using TickSource = std::function<std::uint32_t()>;
+    // The pointer's position on the screen, or nothing when it cannot be read.
+    using PointerSource = std::function<std::optional<QPoint>()>;
+
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The dialogs are made after the main window and outlive its use of them.
+    void SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog);
+    void SetTickSource(TickSource source) { tick_ = std::move(source); }
+    void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
+
+    AppGame& Game() { return *game_; }
+    const AppRenderer& Renderer() const { return *renderer_; }
+    AppSound& Sound() { return *sound_; }
+    QWidget* ClientArea() const { return clientArea_; }
+    const AppSystemOptions& SystemOptions() const { return systemOptions_; }
+
+    // Requests of the game.
+    void ResizeBackBuffer() override;
+    void PaintCells(bool showNow) override;
+    void PaintTitle(bool showNow) override;
+    void PaintGameOver(bool showNow) override;
+    void FormPaint() override;
+    void Play(AppSoundId id) override;
+
+    // Taking option records as the live ones.
+    void ApplyPlayOptions(const AppPlayOptions& options);
+    void ApplyViewOptions(const AppViewOptions& options);
+    void ApplySystemOptions(const AppSystemOptions& options);
+
+    // Input, as delivered by the client area.
+    void FormMouseDown(Qt::MouseButton button);
+    void FormKeyDown(int qtKey);
+
+    // True while a menu or a modal box is open: the game stands still then.
+    static bool HoldingStill();
+
+    QMenu* Game_MItem = nullptr;
+    QAction* Game_New_MItem = nullptr;
+    QAction* Game_Status_MItem = nullptr;
+    QAction* Game_Options_MItem = nullptr;
+    QAction* Game_Exit_MItem = nullptr;
+    QMenu* Help_MItem = nullptr;
+    QAction* Help_Help_MItem = nullptr;
+    QAction* Help_Tips_MItem = nullptr;
+    QAction* Help_About_MItem = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Popup_New_MItem = nullptr;
+    QAction* Popup_Status_MItem = nullptr;
+    QAction* Popup_Options_MItem = nullptr;
+
+public slots:
+    void Game_MItemClick();
+    void Help_MItemClick();
+    void Popup_MItemClick();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void BuildMenus();
+    void PostGameStep();
+    void WMGameStep();
+    void OptionsCommand();
+    void SetStayOnTop(bool onTop);
+    void LoadSettings();
+    void SaveSettings();
+    std::optional<AppPoint> PointerInClientArea() const;
+
+    AppRandom random_;
+    std::unique_ptr<AppGame> game_;
+    std::unique_ptr<AppRenderer> renderer_;
+    std::unique_ptr<AppSound> sound_;
+    AppSystemOptions systemOptions_;
+    AppStepPacer pacer_;
+    TickSource tick_;
+    PointerSource pointer_;
+    bool resumedStep_ = false;
+    QWidget* clientArea_ = nullptr;
+    TOptionsDialog* optionsDialog_ = nullptr;
+    TAboutDialog* aboutDialog_ = nullptr;
+};

@@ -1,0 +1,33 @@
+// The entry function: makes the constants, creates the three windows and runs the game.
+#include "AppApplication.h"
+#include "AppConstants.h"
+#include "TAboutDialog.h"
+#include "TForm1.h"
+#include "TOptionsDialog.h"
+
+#include <exception>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    AppApplication app(argc, argv);
+    try {
+        Constants();
+        auto Form1 = std::make_unique<TForm1>();
+        auto OptionsDialog = std::make_unique<TOptionsDialog>();
+        auto AboutDialog = std::make_unique<TAboutDialog>();
+        Form1->SetDialogs(OptionsDialog.get(), AboutDialog.get());
+        Form1->show();
+        const int code = app.exec();
+        // The main window goes last: its destructor saves the settings.
+        AboutDialog.reset();
+        OptionsDialog.reset();
+        Form1.reset();
+        return code;
+    } catch (const std::exception& error) {
+        AppApplication::ShowError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        AppApplication::ShowError(QString());
+    }
+    return AppApplication::errorExitCode;
+}
