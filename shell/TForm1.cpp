@@ -282,6 +282,7 @@ void TForm1::WMGameStep()
         pacer_.EndPeriod(tick_());
     }
     game_->Step();
+    emit GameStepped();
     for (;;) {
         const std::int32_t speed = game_->PlayOptions().Speed;
         std::uint32_t now = tick_();

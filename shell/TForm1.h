@@ -79,6 +79,10 @@ public:
     QAction* Popup_Status_MItem = nullptr;
     QAction* Popup_Options_MItem = nullptr;
 
+signals:
+    // After each pass of the step loop has run the game's step.
+    void GameStepped();
+
 public slots:
     void Game_MItemClick();
     void Help_MItemClick();

@@ -1,0 +1,330 @@
+// The main window offscreen: start-up, input, menus, boxes and the paced step loop.
+#include "AppCell.h"
+#include "AppConstants.h"
+#include "AppRenderer.h"
+#include "ModalWatcher.h"
+#include "TForm1.h"
+
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+// Records the files the desktop would have been asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+class TForm1Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TForm1> form;
+    QPoint pointer;
+
+    AppGame& game() { return form->Game(); }
+
+    // The pointer over the centre of a cell, in screen coordinates.
+    void pointAt(int x, int y)
+    {
+        const AppViewOptions& view = game().ViewOptions();
+        pointer = form->ClientArea()->mapToGlobal(
+            QPoint(x * view.CharWidth + view.CharWidth / 2, y * view.CharHeight + 4));
+    }
+
+    // A started game with the ball moving right along row 2, away from
+    // everything, and an empty ground.
+    void startMovingGame()
+    {
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QCOMPARE(game().State(), stPlaying);
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QVERIFY(!game().ball.IsStanding());
+        AppField& field = game().Field();
+        field.ReplaceAll(cellSweeper, cellEmpty);
+        field.ReplaceAll(cellObstacle, cellEmpty);
+        field.SetCell(game().ball.x, game().ball.y, layerBall, cellEmpty);
+        game().ball.x = 0;
+        game().ball.y = 2;
+        game().ball.dx = 1;
+        game().ball.dy = 0;
+        field.SetCell(0, 2, layerBall, cellBall);
+        for (int x = 0; x < field.Width(); ++x)
+            field.SetCell(x, 2, layerGround, cellEmpty);
+        // Keep one fresh paddle far from row 2 so no phase is cleared.
+        field.SetCell(0, 10, layerGround, cellPaddleBack);
+    }
+
+    // The message box's text, read while it is open; then it is closed with
+    // the given button.
+    static void answerBox(QString* text, QMessageBox::StandardButton button)
+    {
+        WhenModalShown([text, button](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            *text = box->text();
+            box->button(button)->click();
+        });
+    }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<TForm1>();
+        form->SetPointerSource([this] { return std::optional<QPoint>(pointer); });
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    void cleanup() { form.reset(); }
+
+    void startUpShowsTheTitleInAClientAreaOfTheFieldSize()
+    {
+        QCOMPARE(game().State(), stTitle);
+        QCOMPARE(form->ClientArea()->size(), QSize(432, 324));
+        QCOMPARE(form->Renderer().BackBuffer().size(), QSize(432, 324));
+        QCOMPARE(form->Renderer().BackBuffer().pixelColor(0, 0), QColor(64, 0, 255));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Zingaroo"));
+        QVERIFY(!form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    void leftClickStartsThenLaunchesOtherButtonsDoNothing()
+    {
+        QTest::mouseClick(form->ClientArea(), Qt::RightButton);
+        QTest::mouseClick(form->ClientArea(), Qt::MiddleButton);
+        QCOMPARE(game().State(), stTitle);
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QCOMPARE(game().State(), stPlaying);
+        QVERIFY(game().ball.IsStanding());
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QVERIFY(!game().ball.IsStanding());
+    }
+
+    void keysPutThePaddleOfTheirPositionUnderThePointer_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");
+        QTest::newRow("W") << int(Qt::Key_W) << 0 << int(cellPaddleSlash);
+        QTest::newRow("shift R") << int(Qt::Key_R) << int(Qt::ShiftModifier) << int(cellPaddleBack);
+        QTest::newRow("ctrl S") << int(Qt::Key_S) << int(Qt::ControlModifier) << int(cellPaddleBack);
+        QTest::newRow("F") << int(Qt::Key_F) << 0 << int(cellPaddleSlash);
+        QTest::newRow("U") << int(Qt::Key_U) << 0 << int(cellPaddleSlash);
+        QTest::newRow("O") << int(Qt::Key_O) << 0 << int(cellPaddleBack);
+        QTest::newRow("J") << int(Qt::Key_J) << 0 << int(cellPaddleBack);
+        QTest::newRow("alt L") << int(Qt::Key_L) << int(Qt::AltModifier) << int(cellPaddleSlash);
+        QTest::newRow("Left") << int(Qt::Key_Left) << 0 << int(cellPaddleBack);
+        QTest::newRow("Right") << int(Qt::Key_Right) << 0 << int(cellPaddleSlash);
+        QTest::newRow("unlisted Q") << int(Qt::Key_Q) << 0 << int(cellEmpty);
+    }
+
+    void keysPutThePaddleOfTheirPositionUnderThePointer()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        startMovingGame();
+        pointAt(7, 5);
+        game().Field().SetCell(7, 5, layerGround, cellEmpty);
+        QTest::keyClick(form->ClientArea(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(game().Field().GetCell(7, 5, layerGround), code);
+    }
+
+    void shoveKeysMoveTheObstacleSideways()
+    {
+        startMovingGame();
+        game().Field().SetCell(7, 5, layerGround, cellObstacle);
+        pointAt(7, 5);
+        QTest::keyClick(form->ClientArea(), Qt::Key_J);
+        QCOMPARE(game().Field().GetCell(6, 5, layerGround), int(cellObstacle));
+        QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellEmpty));
+        pointAt(6, 5);
+        QTest::keyClick(form->ClientArea(), Qt::Key_Right);
+        QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellObstacle));
+    }
+
+    void pointerOutsideTheFieldOrUnreadableDoesNothing()
+    {
+        startMovingGame();
+        const int before = game().Field().GetCount(cellPaddleSlash);
+        pointer = form->ClientArea()->mapToGlobal(QPoint(-3, 5));
+        QTest::keyClick(form->ClientArea(), Qt::Key_W);
+        form->SetPointerSource([] { return std::optional<QPoint>(); });
+        QTest::keyClick(form->ClientArea(), Qt::Key_W);
+        QCOMPARE(game().Field().GetCount(cellPaddleSlash), before);
+    }
+
+    void f2StartsANewGameKeepingTheRecord()
+    {
+        startMovingGame();
+        game().score = 5;
+        game().recordScore = 9;
+        game().recordPhase = 4;
+        QTest::keyClick(form.get(), Qt::Key_F2);
+        QCOMPARE(game().State(), stPlaying);
+        QCOMPARE(game().score, 0);
+        QCOMPARE(game().phase, 1);
+        QCOMPARE(game().recordScore, 9);
+        QCOMPARE(game().recordPhase, 4);
+    }
+
+    void statusBoxShowsTheStateAndCounters()
+    {
+        QString text;
+        answerBox(&text, QMessageBox::Ok);
+        QTest::keyClick(form.get(), Qt::Key_F4);
+        QCOMPARE(text, QStringLiteral("State: Not Playing\nScore: 0 pt.  0 ph.\nRecord: 0 pt.  0 ph."));
+
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        answerBox(&text, QMessageBox::Ok);
+        form->Game_Status_MItem->trigger();
+        QCOMPARE(text, QStringLiteral("State: Playing\nScore: 0 pt.  1 ph.\nRecord: 0 pt.  0 ph."));
+
+        game().score = 12;
+        game().phase = 3;
+        game().recordScore = 40;
+        game().recordPhase = 5;
+        game().SetState(stGameOver);
+        answerBox(&text, QMessageBox::Ok);
+        form->Popup_Status_MItem->trigger();
+        QCOMPARE(text,
+                 QStringLiteral("State: Not Playing\nScore: 12 pt.  3 ph.\nRecord: 40 pt.  5 ph."));
+    }
+
+    void helpOpensThePageOnlyAfterOk()
+    {
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+        QString text;
+        answerBox(&text, QMessageBox::Cancel);
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QCOMPARE(text, QStringLiteral("Opening HTML help file.\n\nSure?"));
+        QVERIFY(recorder.opened.isEmpty());
+
+        answerBox(&text, QMessageBox::Ok);
+        form->Help_Help_MItem->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(recorder.opened.size(), 1);
+        QCOMPARE(recorder.opened.first().toLocalFile(), Constants().helpFile);
+    }
+
+    void tipsShowTheTwelveLines()
+    {
+        QString text;
+        answerBox(&text, QMessageBox::Ok);
+        form->Help_Tips_MItem->trigger();
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 12);
+        QCOMPARE(lines.at(0), QStringLiteral("[Control]"));
+        QCOMPARE(lines.at(5), QStringLiteral("Set 1: W, R, S, F"));
+        QCOMPARE(lines.at(11), QStringLiteral("Phase: 1 phase for all paddles in the field."));
+    }
+
+    void menusCarryTheirCaptionsAndShortcuts()
+    {
+        QCOMPARE(form->Game_MItem->title(), QStringLiteral("&Game"));
+        QCOMPARE(form->Game_Exit_MItem->text(), QStringLiteral("E&xit"));
+        QCOMPARE(form->Game_New_MItem->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(form->Game_Status_MItem->shortcut(), QKeySequence(Qt::Key_F4));
+        QCOMPARE(form->Game_Options_MItem->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(form->Help_Help_MItem->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(form->Game_MItem->actions().size(), 7);
+        QCOMPARE(form->Help_MItem->actions().size(), 4);
+        QCOMPARE(form->PopupMenu1->actions().size(), 4);
+        QVERIFY(form->Game_MItem->actions().at(1)->isSeparator());
+        QVERIFY(form->PopupMenu1->actions().at(1)->isSeparator());
+        QVERIFY(form->Popup_New_MItem->shortcut().isEmpty());
+    }
+
+    void rightClickOpensTheContextMenu()
+    {
+        QTest::mouseClick(form->windowHandle(), Qt::RightButton, {},
+                          form->ClientArea()->mapTo(form.get(), QPoint(30, 30)));
+        QTRY_VERIFY(form->PopupMenu1->isVisible());
+        form->PopupMenu1->close();
+    }
+
+    void theBallMovesAtThePaceOfTheLoop()
+    {
+        startMovingGame();
+        const int x = game().ball.x;
+        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= x + 2, 3000);
+    }
+
+    void aBoxOpenedFromAMenuHoldsTheGameStill()
+    {
+        startMovingGame();
+        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= 1, 3000);
+        int atOpen = -1;
+        int atClose = -2;
+        // The key arrives while the loop waits between two steps.
+        QTimer::singleShot(20, form->ClientArea(),
+                           [this] { QTest::keyClick(form->ClientArea(), Qt::Key_F4); });
+        WhenModalShown([&](QWidget* modal) { atOpen = game().ball.x; Q_UNUSED(modal); });
+        WhenModalShown(
+            [&](QWidget* modal) {
+                atClose = game().ball.x;
+                qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+            },
+            600);
+        QTRY_VERIFY_WITH_TIMEOUT(atClose >= 0, 5000);
+        QCOMPARE(atClose, atOpen);
+        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x > atClose, 2000);
+    }
+
+    void aBoxOpenedBetweenTwoStepsHoldsTheGameStill()
+    {
+        startMovingGame();
+        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= 1, 3000);
+        // Here no step is running and the next one is already queued; the
+        // box's own loop must not run it.
+        const int atOpen = game().ball.x;
+        int atClose = -1;
+        WhenModalShown(
+            [&](QWidget* modal) {
+                atClose = game().ball.x;
+                qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+            },
+            600);
+        form->Game_Status_MItem->trigger();
+        QCOMPARE(atClose, atOpen);
+        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x > atOpen, 2000);
+    }
+
+    void anOpenMenuHoldsTheGameStill()
+    {
+        startMovingGame();
+        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= 1, 3000);
+        form->Game_MItem->popup(form->mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(form->Game_MItem->isVisible());
+        const int atOpen = game().ball.x;
+        QTest::qWait(600);
+        QCOMPARE(game().ball.x, atOpen);
+        form->Game_MItem->close();
+        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x > atOpen, 2000);
+    }
+
+    void exitDuringAWaitEndsTheLoopAndTheWindowGoesOnce()
+    {
+        startMovingGame();
+        QSignalSpy destroyed(form.get(), &QObject::destroyed);
+        QTimer::singleShot(100, form.get(), [this] { form->Game_Exit_MItem->trigger(); });
+        const int code = QApplication::exec();
+        QCOMPARE(code, 0);
+        QVERIFY(!form->isVisible());
+        form.reset();
+        QCOMPARE(destroyed.count(), 1);
+    }
+};
+
+QTEST_MAIN(TForm1Test)
+#include "TForm1Test.moc"
