@@ -1,0 +1,93 @@
+// The three-page options dialog that edits copies of the play, view and system options.
+#pragma once
+
+#include "AppPlayOptions.h"
+#include "AppSystemOptions.h"
+#include "AppViewOptions.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+class TOptionsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Indices of the pages in the page control, in the order they are shown.
+    enum Page { pagePlay = 0, pageView = 1, pageSystem = 2 };
+
+    explicit TOptionsDialog(QWidget* parent = nullptr);
+
+    // Bound to the valid ranges (play and view), store as the dialog's record and show it.
+    void SetPlayOptions(const AppPlayOptions& options);
+    void SetViewOptions(const AppViewOptions& options);
+    void SetSystemOptions(const AppSystemOptions& options);
+
+    AppPlayOptions GetPlayOptions() const;
+    AppViewOptions GetViewOptions() const;
+    AppSystemOptions GetSystemOptions() const;
+
+    // Put values into the controls only; the stored records stay as they are.
+    void ShowPlayOptions(const AppPlayOptions& options);
+    void ShowViewOptions(const AppViewOptions& options);
+    void ShowSystemOptions(const AppSystemOptions& options);
+
+    // Store and show the defaults of one page (a Page value; others are ignored) or of all.
+    void SetPageDefaults(int page);
+    void SetAllDefaults();
+
+    static std::int32_t ClampValue(std::int32_t value, std::int32_t low, std::int32_t high);
+
+    // Closing by any road (OK, Cancel, Enter, Escape, the close box) goes through here.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreatePlayPage(QWidget* page);
+    void CreateViewPage(QWidget* page);
+    void CreateSystemPage(QWidget* page);
+    void CreateButtons();
+    QLineEdit* AddEditRow(QGroupBox* box, int row, const QString& caption, const QString& editName);
+
+    void FormShow();
+    void FormClose(int result);
+    void ButtonClick(QObject* sender);
+    void Page1_ComboBox1Click(int index);
+
+    AppPlayOptions playOptions;
+    AppViewOptions viewOptions;
+    AppSystemOptions systemOptions;
+
+    QTabWidget* PageControl1 = nullptr;
+    QLineEdit* Page1_Edit1 = nullptr;
+    QLineEdit* Page1_Edit2 = nullptr;
+    QLineEdit* Page1_Edit3 = nullptr;
+    QLineEdit* Page1_Edit4 = nullptr;
+    QLineEdit* Page1_Edit5 = nullptr;
+    QLineEdit* Page1_Edit6 = nullptr;
+    QCheckBox* Page1_CheckBox1 = nullptr;
+    QComboBox* Page1_ComboBox1 = nullptr;
+    QLineEdit* Page2_Edit1 = nullptr;
+    QLineEdit* Page2_Edit2 = nullptr;
+    QCheckBox* Page3_CheckBox1 = nullptr;
+    QCheckBox* Page3_CheckBox2 = nullptr;
+    QCheckBox* Page3_CheckBox3 = nullptr;
+    QCheckBox* Page3_CheckBox4 = nullptr;
+    QCheckBox* Page3_CheckBox5 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+};
