@@ -1,0 +1,115 @@
+// Speed of painting one game tick, a whole field, the title and the game-over overlay.
+#include "AppCell.h"
+#include "AppGame.h"
+#include "AppRenderer.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Fonts and painting need an application object; the benchmarks run without a display.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "zingaroo_bench";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app;
+    if (!app) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+}
+
+class ForwardingView : public AppGameView {
+public:
+    AppRenderer* renderer = nullptr;
+    void ResizeBackBuffer() override { renderer->ResizeBackBuffer(); }
+    void PaintCells(bool showNow) override { renderer->PaintCells(showNow); }
+    void PaintTitle(bool showNow) override { renderer->PaintTitle(showNow); }
+    void PaintGameOver(bool showNow) override { renderer->PaintGameOver(showNow); }
+    void FormPaint() override { renderer->FormPaint(); }
+    void Play(AppSoundId) override {}
+};
+
+// The largest field the options allow: 32 x 32 cells of 32 x 32 pixels, a game running.
+struct BenchGame {
+    BenchGame()
+        : random(5), game(random, view),
+          renderer(game, random, QStringLiteral("Zingaroo"), [](const QRect&) {}) {
+        view.renderer = &renderer;
+        game.CreateField();
+        game.SetPlayOptions(AppPlayOptions(32, 32, 60, 6, 60, 160, true));
+        game.SetViewOptions(AppViewOptions(32, 32));
+        game.SetState(stSetup);
+        game.SetState(stPlaying);
+    }
+
+    // Lists every position again without changing what it shows.
+    void ListEveryPosition() {
+        AppField& field = game.Field();
+        for (int x = 0; x < field.Width(); ++x)
+            for (int y = 0; y < field.Height(); ++y)
+                field.SetCell(x, y, layerGround, field.GetCell(x, y, layerGround));
+    }
+
+    AppRandom random;
+    ForwardingView view;
+    AppGame game;
+    AppRenderer renderer;
+};
+
+void BM_PaintCellsTick(benchmark::State& state) {
+    EnsureApplication();
+    BenchGame bench;
+    AppField& field = bench.game.Field();
+    const int bx = bench.game.ball.x;
+    const int by = bench.game.ball.y;
+    for (auto _ : state) {
+        // The ball leaves one cell for the next, and the player drops a paddle.
+        field.SetCell(bx, by, layerBall, cellBall);
+        field.SetCell(bx + 1, by, layerBall, cellEmpty);
+        field.SetCell(bx + 3, by + 2, layerGround, cellPaddleSlash);
+        bench.renderer.PaintCells(true);
+    }
+}
+BENCHMARK(BM_PaintCellsTick);
+
+void BM_PaintCellsFullField(benchmark::State& state) {
+    EnsureApplication();
+    BenchGame bench;
+    if (state.range(0) != 0) {
+        // Worst case: a tile in every cell.
+        AppField& field = bench.game.Field();
+        for (int x = 0; x < field.Width(); ++x)
+            for (int y = 0; y < field.Height(); ++y)
+                field.SetCell(x, y, layerGround, cellPaddleBack + (x + y) % 5);
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.ListEveryPosition();
+        state.ResumeTiming();
+        bench.renderer.PaintCells(false);
+    }
+}
+BENCHMARK(BM_PaintCellsFullField)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintTitle(benchmark::State& state) {
+    EnsureApplication();
+    BenchGame bench;
+    for (auto _ : state)
+        bench.renderer.PaintTitle(true);
+}
+BENCHMARK(BM_PaintTitle)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintGameOver(benchmark::State& state) {
+    EnsureApplication();
+    BenchGame bench;
+    for (auto _ : state)
+        bench.renderer.PaintGameOver(true);
+}
+BENCHMARK(BM_PaintGameOver)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,183 @@
+// Paints the field, the title screen and the game-over overlay into the off-screen picture.
+#include "AppRenderer.h"
+
+#include "AppCell.h"
+#include "AppGame.h"
+#include "AppRandom.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <mutex>
+#include <utility>
+
+namespace {
+
+constexpr QRgb gameOverColors[] = {AppRenderer::outlineColor, AppRenderer::outlineColor,
+                                   AppRenderer::outlineColor, AppRenderer::outlineColor,
+                                   AppRenderer::textColor};
+constexpr int gameOverDx[] = {-1, 1, 0, 0, 0};
+constexpr int gameOverDy[] = {0, 0, -1, 1, 0};
+
+// Text heights are given as the whole character cell (ascent plus descent),
+// which is larger than the font's pixel size: take the largest pixel size
+// whose cell still fits.
+QFont CellHeightFont(const QString& family, int cellHeight) {
+    QFont font(family);
+    // Hard-edged glyphs keep the one-pixel outline of the overlay crisp.
+    font.setStyleStrategy(QFont::NoAntialias);
+    for (int pixelSize = cellHeight; pixelSize > 1; --pixelSize) {
+        font.setPixelSize(pixelSize);
+        const QFontMetrics metrics(font);
+        if (metrics.ascent() + metrics.descent() <= cellHeight)
+            return font;
+    }
+    font.setPixelSize(1);
+    return font;
+}
+
+// Verdana is rarely installed on Linux; DejaVu Sans is its closest relative
+// there. Fontconfig already maps Arial to the metric-compatible Liberation Sans.
+void RegisterSubstitutes() {
+    static std::once_flag once;
+    std::call_once(once, [] { QFont::insertSubstitution("Verdana", "DejaVu Sans"); });
+}
+
+QSize TextSize(const QFontMetrics& metrics, const QString& text) {
+    return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
+}
+
+} // namespace
+
+AppRenderer::AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect)
+    : game_(game), random_(random), titleText_(std::move(titleText)),
+      showRect_(std::move(showRect)) {
+    RegisterSubstitutes();
+    titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
+    gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
+}
+
+void AppRenderer::ResizeBackBuffer() {
+    const AppPlayOptions& play = game_.PlayOptions();
+    const AppViewOptions& view = game_.ViewOptions();
+    fieldRect_ = QRect(0, 0, view.CharWidth * play.Width, view.CharHeight * play.Height);
+    backBuffer_ = QImage(fieldRect_.size(), QImage::Format_RGB32);
+    // A fresh image holds whatever memory it got; start from a known picture.
+    backBuffer_.fill(Qt::black);
+}
+
+int AppRenderer::SpriteForCell(int code) {
+    switch (code) {
+    case cellBall:
+        return random_.Next() % 24 == 0 ? 6 : 0;
+    case cellPaddleBack:
+        return 1;
+    case cellPaddleSlash:
+        return 2;
+    case cellPaddleUsed:
+        return 3;
+    case cellObstacle:
+        return 4;
+    case cellSweeper:
+        return 5;
+    default:
+        return -1;
+    }
+}
+
+void AppRenderer::PaintCells(bool showNow) {
+    AppField& field = game_.Field();
+    if (field.GetDirtyCount() == 0)
+        return;
+    if (!backBuffer_.isNull()) {
+        const AppViewOptions& view = game_.ViewOptions();
+        const int offsetX = (view.CharWidth - AppSprites::size) / 2;
+        const int offsetY = (view.CharHeight - AppSprites::size) / 2;
+        QPainter painter(&backBuffer_);
+        // The count is read anew for each entry, as the list is walked live.
+        for (int i = 0; i < field.GetDirtyCount(); ++i) {
+            const AppPoint position = field.GetDirty(i);
+            PaintCell(painter, position.x, position.y, offsetX, offsetY);
+            if (showNow)
+                showRect_(QRect(position.x * view.CharWidth, position.y * view.CharHeight,
+                                view.CharWidth, view.CharHeight));
+        }
+    }
+    field.ClearDirty();
+}
+
+void AppRenderer::PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY) {
+    const AppField& field = game_.Field();
+    const AppViewOptions& view = game_.ViewOptions();
+    const QRect cell(x * view.CharWidth, y * view.CharHeight, view.CharWidth, view.CharHeight);
+
+    // A used paddle flips its square's colour so it stands out from fresh ones.
+    const int s = x + y + (field.IsCell(x, y, layerGround, cellPaddleUsed) ? 1 : 0);
+    painter.fillRect(cell, QColor::fromRgb(s % 2 == 0 ? evenColor : oddColor));
+
+    // Ground first, then the ball: the ball hides whatever it stands on.
+    int image = -1;
+    for (const int layer : {int(layerGround), int(layerBall)}) {
+        const int code = field.GetCell(x, y, layer);
+        if (code == cellEmpty)
+            continue;
+        const int chosen = SpriteForCell(code);
+        if (chosen >= 0)
+            image = chosen;
+    }
+    if (image >= 0)
+        painter.drawImage(cell.left() + offsetX, cell.top() + offsetY, sprites_.Image(image));
+}
+
+void AppRenderer::DrawText(QPainter& painter, int x, int y, const QString& text) {
+    // (x, y) is the top left of the first character cell; Qt draws on the baseline.
+    painter.drawText(x, y + painter.fontMetrics().ascent(), text);
+}
+
+void AppRenderer::PaintTitle(bool showNow) {
+    if (!backBuffer_.isNull()) {
+        QPainter painter(&backBuffer_);
+        painter.setFont(titleFont_);
+        const QSize size = TextSize(painter.fontMetrics(), titleText_);
+        const int x = (fieldRect_.width() - size.width()) / 2;
+        const int y = (fieldRect_.height() - size.height()) / 2;
+        painter.fillRect(fieldRect_, QColor::fromRgb(evenColor));
+        painter.setClipRect(fieldRect_);
+        painter.setPen(QColor::fromRgb(textColor));
+        DrawText(painter, x, y, titleText_);
+    }
+    if (showNow)
+        FormPaint();
+}
+
+void AppRenderer::PaintGameOver(bool showNow) {
+    if (!backBuffer_.isNull()) {
+        const QString lines[] = {QStringLiteral("G a m e  O v e r !"),
+                                 QString::fromStdString(game_.ScoreText()),
+                                 QString::fromStdString(game_.RecordText())};
+        QPainter painter(&backBuffer_);
+        painter.setFont(gameOverFont_);
+        const QFontMetrics metrics = painter.fontMetrics();
+        int blockHeight = 0;
+        for (const QString& line : lines)
+            blockHeight += TextSize(metrics, line).height();
+
+        int y = (fieldRect_.height() - blockHeight) / 2;
+        for (const QString& line : lines) {
+            const QSize size = TextSize(metrics, line);
+            const int x = (fieldRect_.width() - size.width()) / 2;
+            // Four navy copies around the white one give every letter an outline.
+            for (int pass = 0; pass < 5; ++pass) {
+                painter.setPen(QColor::fromRgb(gameOverColors[pass]));
+                DrawText(painter, x + gameOverDx[pass], y + gameOverDy[pass], line);
+            }
+            y += size.height();
+        }
+    }
+    if (showNow)
+        FormPaint();
+}
+
+void AppRenderer::FormPaint() {
+    showRect_(fieldRect_);
+}

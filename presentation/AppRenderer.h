@@ -1,0 +1,63 @@
+// Paints the field, the title screen and the game-over overlay into the off-screen picture.
+#pragma once
+
+#include "AppSprites.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class AppGame;
+class AppRandom;
+class QPainter;
+
+class AppRenderer {
+public:
+    // Copies this rectangle of the back buffer to the window.
+    using ShowRect = std::function<void(const QRect&)>;
+
+    // The game and the random source belong to the owner and outlive the renderer.
+    AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect);
+
+    // FieldRect and the back buffer sized from the game's play and view
+    // options; the window sizes its client area to BackBuffer() itself.
+    void ResizeBackBuffer();
+    // Repaints every position of the field's dirty list, copying each cell to
+    // the window when showNow is set, then empties the list.
+    void PaintCells(bool showNow);
+    void PaintTitle(bool showNow);
+    // Overlays the game-over text on the current picture.
+    void PaintGameOver(bool showNow);
+    // Shows the whole back buffer.
+    void FormPaint();
+
+    const QImage& BackBuffer() const { return backBuffer_; }
+    QRect FieldRect() const { return fieldRect_; }
+
+    // Tile index drawn for a cell code, or -1 for none. The ball uses up one
+    // number of the shared random source: closed eyes one time in 24.
+    int SpriteForCell(int code);
+
+    static constexpr QRgb evenColor = qRgb(64, 0, 255);
+    static constexpr QRgb oddColor = qRgb(128, 128, 255);
+    static constexpr QRgb outlineColor = qRgb(0, 0, 128);
+    static constexpr QRgb textColor = qRgb(255, 255, 255);
+    static constexpr int textCellHeight = 24;
+
+private:
+    void PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY);
+    void DrawText(QPainter& painter, int x, int y, const QString& text);
+
+    AppGame& game_;
+    AppRandom& random_;
+    QString titleText_;
+    ShowRect showRect_;
+    AppSprites sprites_;
+    QFont titleFont_;
+    QFont gameOverFont_;
+    QImage backBuffer_;
+    QRect fieldRect_;
+};
