@@ -1,0 +1,259 @@
+// What the sound player actually outputs, captured through SDL's disk audio driver.
+#include "AppAudioDevice.h"
+#include "AppSound.h"
+#include "DiskAudioOutput.h"
+#include "SoundTestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString shippedFolder = QStringLiteral(ZINGAROO_SHIPPED_SOUND_FOLDER);
+constexpr std::size_t rate = AppAudioDevice::frequency;
+
+// Test sounds already in the output format, so they come out sample for sample: each is
+// one constant level, which tells at every frame which sound is being heard.
+constexpr std::int16_t levelStart = 1000;
+constexpr std::int16_t levelBounce = -2000;
+constexpr std::int16_t levelClear = 3000;
+constexpr std::size_t framesStart = 10 * rate; // long enough to be interrupted
+constexpr std::size_t framesBounce = rate / 5;
+constexpr std::size_t framesClear = rate / 10;
+
+// A stretch of output frames at one level.
+struct LevelRun {
+    std::int16_t level;
+    std::size_t frames;
+};
+
+// The output as runs of equal levels, without the silence before the first sound.
+std::vector<LevelRun> RunsOf(const std::vector<std::int16_t>& levels) {
+    std::vector<LevelRun> runs;
+    for (std::int16_t level : levels) {
+        if (!runs.empty() && runs.back().level == level) {
+            ++runs.back().frames;
+        } else if (!runs.empty() || level != 0) {
+            runs.push_back({level, 1});
+        }
+    }
+    return runs;
+}
+
+std::vector<std::int16_t> LevelsOf(const std::vector<LevelRun>& runs) {
+    std::vector<std::int16_t> levels;
+    for (const LevelRun& run : runs) {
+        levels.push_back(run.level);
+    }
+    return levels;
+}
+
+bool IsSound(std::int16_t level) {
+    return level != 0;
+}
+
+std::function<bool(std::int16_t)> Is(std::int16_t wanted) {
+    return [wanted](std::int16_t level) { return level == wanted; };
+}
+
+class AppSoundDiskTest : public testing::Test {
+protected:
+    void WriteTestSounds() {
+        const int channels = AppAudioDevice::channels;
+        const int frequency = AppAudioDevice::frequency;
+        folder.Write("start.wav", SoundTestFolder::ConstantWave(frequency, channels,
+                                                                int(framesStart), levelStart));
+        folder.Write("bounce.wav", SoundTestFolder::ConstantWave(frequency, channels,
+                                                                 int(framesBounce), levelBounce));
+        folder.Write("clear.wav", SoundTestFolder::ConstantWave(frequency, channels,
+                                                                int(framesClear), levelClear));
+    }
+
+    void Start(const QString& soundFolder) {
+        sound = std::make_unique<AppSound>(soundFolder);
+        ASSERT_TRUE(sound->IsLoaded());
+    }
+
+    // Lets `frames` more frames reach the output.
+    void Let(std::size_t frames) {
+        ASSERT_TRUE(output.WaitForFrames(output.Levels().size() + frames));
+    }
+
+    // Destroys the player, which closes the output, and reads all of it.
+    std::vector<std::int16_t> Finish() {
+        sound.reset();
+        return output.Levels();
+    }
+
+    SoundTestFolder folder;
+    DiskAudioOutput output{folder.Path() + "output.raw"};
+    std::unique_ptr<AppSound> sound;
+};
+
+struct ShippedSound {
+    AppSoundId id;
+    double seconds;
+};
+
+class AppSoundShippedTest : public AppSoundDiskTest,
+                            public testing::WithParamInterface<ShippedSound> {};
+
+TEST_P(AppSoundShippedTest, PlaysWholeAtItsOwnSpeedAndModestVolume) {
+    Start(shippedFolder);
+    sound->Play(GetParam().id);
+    const auto length = static_cast<std::size_t>(GetParam().seconds * rate);
+    const long first = output.WaitForLevel(0, IsSound);
+    ASSERT_GE(first, 0);
+    ASSERT_TRUE(output.WaitForFrames(std::size_t(first) + length + rate / 5));
+    const std::vector<std::int16_t> levels = Finish();
+
+    const auto last =
+        levels.size() - 1 -
+        std::size_t(std::find_if(levels.rbegin(), levels.rend(), IsSound) - levels.rbegin());
+    EXPECT_NEAR(double(last - std::size_t(first) + 1), double(length), rate / 100.0);
+    int peak = 0;
+    for (std::int16_t level : levels) {
+        peak = std::max(peak, std::abs(int(level)));
+    }
+    EXPECT_GT(peak, 4000);
+    EXPECT_LT(peak, 16384);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sounds, AppSoundShippedTest,
+                         testing::Values(ShippedSound{soundStart, 0.6},
+                                         ShippedSound{soundBounce, 0.08},
+                                         ShippedSound{soundClear, 0.7}));
+
+TEST_F(AppSoundDiskTest, NewSoundCutsOffThePlayingOneAtOnce) {
+    WriteTestSounds();
+    Start(folder.Path());
+    sound->Play(soundStart);
+    ASSERT_GE(output.WaitForLevel(0, Is(levelStart)), 0);
+    sound->Play(soundBounce);
+    const long bounce = output.WaitForLevel(0, Is(levelBounce));
+    ASSERT_GE(bounce, 0);
+    ASSERT_TRUE(output.WaitForFrames(std::size_t(bounce) + framesBounce + rate / 10));
+
+    const std::vector<LevelRun> runs = RunsOf(Finish());
+    ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelStart, levelBounce, 0}));
+    EXPECT_LT(runs[0].frames, framesStart);
+    EXPECT_EQ(runs[1].frames, framesBounce);
+}
+
+TEST_F(AppSoundDiskTest, StopSilencesThePlayingSound) {
+    WriteTestSounds();
+    Start(folder.Path());
+    sound->Play(soundStart);
+    ASSERT_GE(output.WaitForLevel(0, Is(levelStart)), 0);
+    sound->Stop();
+    Let(rate / 4);
+
+    const std::vector<LevelRun> runs = RunsOf(Finish());
+    ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelStart, 0}));
+    EXPECT_LT(runs[0].frames, framesStart);
+    EXPECT_GE(runs[1].frames, rate / 4);
+}
+
+TEST_F(AppSoundDiskTest, DisabledPlayerIsSilentAndPlaysAgainOnceEnabled) {
+    WriteTestSounds();
+    Start(folder.Path());
+    sound->SetEnabled(false);
+    for (int id : {soundStart, soundBounce, soundClear}) {
+        sound->Play(id);
+    }
+    Let(rate / 4);
+    ASSERT_TRUE(RunsOf(output.Levels()).empty()) << "nothing may play while disabled";
+
+    sound->SetEnabled(true);
+    sound->Play(soundClear);
+    const long clear = output.WaitForLevel(0, Is(levelClear));
+    ASSERT_GE(clear, 0);
+    ASSERT_TRUE(output.WaitForFrames(std::size_t(clear) + framesClear + rate / 10));
+
+    const std::vector<LevelRun> runs = RunsOf(Finish());
+    ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelClear, 0}));
+    EXPECT_EQ(runs[0].frames, framesClear);
+}
+
+struct IgnoredRequest {
+    const char* name;
+    std::function<void(AppSound&)> make;
+};
+
+class AppSoundIgnoredTest : public AppSoundDiskTest,
+                            public testing::WithParamInterface<IgnoredRequest> {};
+
+// The playing sound goes on through an ignored request, up to the player's destruction.
+TEST_P(AppSoundIgnoredTest, LeavesThePlayingSoundAlone) {
+    WriteTestSounds();
+    Start(folder.Path());
+    sound->Play(soundStart);
+    ASSERT_GE(output.WaitForLevel(0, Is(levelStart)), 0);
+    GetParam().make(*sound);
+    Let(rate / 4);
+
+    const std::vector<LevelRun> runs = RunsOf(Finish());
+    ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelStart}));
+    EXPECT_GE(runs[0].frames, rate / 4);
+    EXPECT_LT(runs[0].frames, framesStart);
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, AppSoundIgnoredTest,
+                         testing::Values(IgnoredRequest{"PlayWhileDisabled",
+                                                        [](AppSound& s) {
+                                                            s.SetEnabled(false);
+                                                            s.Play(soundBounce);
+                                                        }},
+                                         IgnoredRequest{"UnknownSoundNumbers",
+                                                        [](AppSound& s) {
+                                                            s.Play(-1);
+                                                            s.Play(appSoundCount);
+                                                        }}),
+                         [](const testing::TestParamInfo<IgnoredRequest>& info) {
+                             return std::string(info.param.name);
+                         });
+
+struct BrokenImage {
+    const char* name;
+    QByteArray image;
+};
+
+class AppSoundBrokenTest : public AppSoundDiskTest,
+                           public testing::WithParamInterface<BrokenImage> {};
+
+// A sound read whole but not decodable is silent: it ends the sound before it like any
+// new sound, and the other sounds still play.
+TEST_P(AppSoundBrokenTest, UndecodableSoundIsSilentAndOthersStillPlay) {
+    WriteTestSounds();
+    folder.Write("bounce.wav", GetParam().image);
+    Start(folder.Path());
+    // Only after the start: the disk driver itself announces where it writes.
+    testing::internal::CaptureStderr();
+    sound->Play(soundStart);
+    ASSERT_GE(output.WaitForLevel(0, Is(levelStart)), 0);
+    sound->Play(soundBounce);
+    Let(rate / 10);
+    sound->Play(soundClear);
+    const long clear = output.WaitForLevel(0, Is(levelClear));
+    ASSERT_GE(clear, 0);
+    ASSERT_TRUE(output.WaitForFrames(std::size_t(clear) + framesClear + rate / 10));
+
+    const std::vector<LevelRun> runs = RunsOf(Finish());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelStart, 0, levelClear, 0}));
+    EXPECT_GE(runs[1].frames, rate / 10);
+    EXPECT_EQ(runs[2].frames, framesClear);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Images, AppSoundBrokenTest,
+    testing::Values(BrokenImage{"TruncatedHeader", SoundTestFolder::TruncatedWave()},
+                    BrokenImage{"RandomBytes", SoundTestFolder::RandomBytes(3000)},
+                    BrokenImage{"UnknownFormat", SoundTestFolder::UnknownFormatWave()}),
+    [](const testing::TestParamInfo<BrokenImage>& info) { return std::string(info.param.name); });
+
+} // namespace
