@@ -20,7 +20,12 @@ function(zingaroo_add_gtest target)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${target} ${ARG_SOURCES})
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
-    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${ZINGAROO_TEST_ENV}")
+    # gtest_discover_tests flattens a list-valued ENVIRONMENT property to its
+    # first entry, so the environment is given through "cmake -E env" instead;
+    # it then also applies while the cases are being listed.
+    set_target_properties(${target} PROPERTIES
+        CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${ZINGAROO_TEST_ENV}")
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # zingaroo_add_qttest(<target> SOURCES ... LIBS ...): a Qt Test executable run
