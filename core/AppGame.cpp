@@ -4,6 +4,8 @@
 #include "AppCell.h"
 #include "AppOptionLimits.h"
 
+#include <cstdint>
+
 AppGame::AppGame(AppRandom& random, AppGameView& view) : random_(random), view_(view) {}
 
 AppGame::~AppGame() = default;
@@ -58,8 +60,8 @@ void AppGame::EnterPlaying()
 {
     field_->ClearAll();
     ball = AppPlayer();
-    ball.x = playOptions_.Width / 2;
-    ball.y = playOptions_.Height / 2;
+    ball.x = field_->Width() / 2;
+    ball.y = field_->Height() / 2;
     field_->SetCell(ball.x, ball.y, layerBall, cellBall);
     score = 0;
     phase = 1;
@@ -93,8 +95,8 @@ void AppGame::Step()
         return;
     }
 
-    const int width = playOptions_.Width;
-    const int height = playOptions_.Height;
+    const int width = field.Width();
+    const int height = field.Height();
     const int nx = (ball.x + ball.dx + width) % width;
     const int ny = (ball.y + ball.dy + height) % height;
 
@@ -166,8 +168,8 @@ void AppGame::Step()
 void AppGame::LayOutPhase()
 {
     AppField& field = *field_;
-    const int width = playOptions_.Width;
-    const int height = playOptions_.Height;
+    const int width = field.Width();
+    const int height = field.Height();
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
             if (!field.IsCell(x, y, layerGround, cellEmpty))
@@ -197,12 +199,12 @@ int RandomOther(AppRandom& random, int value, int size)
 
 int AppGame::RandomOtherColumn(int column)
 {
-    return RandomOther(random_, column, playOptions_.Width);
+    return RandomOther(random_, column, field_->Width());
 }
 
 int AppGame::RandomOtherRow(int row)
 {
-    return RandomOther(random_, row, playOptions_.Height);
+    return RandomOther(random_, row, field_->Height());
 }
 
 std::string AppGame::StateText() const
@@ -268,10 +270,10 @@ void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel)
     if (position == 0 || !clientPixel)
         return;
     const AppPoint cell = PixelToCell(*clientPixel);
-    if (cell.x < 0 || cell.x >= playOptions_.Width || cell.y < 0 || cell.y >= playOptions_.Height)
+    AppField& field = *field_;
+    if (cell.x < 0 || cell.x >= field.Width() || cell.y < 0 || cell.y >= field.Height())
         return;
 
-    AppField& field = *field_;
     if (field.IsCell(cell.x, cell.y, layerGround, cellObstacle)) {
         if (position == 3)
             ShoveObstacle(cell.x, cell.y, cell.x - 1);
@@ -287,7 +289,7 @@ void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel)
 void AppGame::ShoveObstacle(int x, int y, int toX)
 {
     AppField& field = *field_;
-    if (toX < 0 || toX >= playOptions_.Width) {
+    if (toX < 0 || toX >= field.Width()) {
         // Obstacles do not wrap: pushed over the edge, one is gone.
         field.SetCell(x, y, layerGround, cellEmpty);
         view_.PaintCells(true);
@@ -305,8 +307,9 @@ void AppGame::ShoveObstacle(int x, int y, int toX)
 AppPoint AppGame::PixelToCell(AppPoint pixel) const
 {
     // Adding one cell before dividing makes every negative pixel a negative
-    // index, since the division truncates toward zero.
-    const int w = viewOptions_.CharWidth;
-    const int h = viewOptions_.CharHeight;
-    return {(pixel.x + w) / w - 1, (pixel.y + h) / h - 1};
+    // index, since the division truncates toward zero. The sum is taken wide
+    // so that a pointer far off the window cannot overflow it.
+    const std::int64_t w = viewOptions_.CharWidth;
+    const std::int64_t h = viewOptions_.CharHeight;
+    return {static_cast<int>((pixel.x + w) / w - 1), static_cast<int>((pixel.y + h) / h - 1)};
 }

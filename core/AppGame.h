@@ -59,6 +59,9 @@ public:
 
     // Live options. Values are bounded to their valid ranges on the way in,
     // so nothing the rules divide by or allocate from is ever out of range.
+    // The rules and keys keep to the field's own size, which the set-up state
+    // takes from Width and Height: a new Width or Height that arrives during a
+    // game acts only from the next set-up, and never points outside the field.
     const AppPlayOptions& PlayOptions() const { return playOptions_; }
     const AppViewOptions& ViewOptions() const { return viewOptions_; }
     void SetPlayOptions(const AppPlayOptions& options);
