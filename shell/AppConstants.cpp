@@ -2,6 +2,8 @@
 #include "AppConstants.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -18,6 +20,25 @@ QString PlatformLine()
 #endif
 }
 
+// The folder holding "sound/" and "help/": beside the executable when the
+// program runs from its build folder or was unpacked as one folder, else the
+// installed data folder, found relative to the executable first so that an
+// installation can be moved.
+QString DataFolder(const QString& exeFolder)
+{
+    const QStringList candidates = {
+        exeFolder,
+        QDir::cleanPath(exeFolder + QStringLiteral("../share/zingaroo")) + QLatin1Char('/'),
+        QStringLiteral(ZINGAROO_INSTALLED_DATA_DIR "/"),
+    };
+    for (const QString& folder : candidates) {
+        if (QFileInfo(folder + QStringLiteral("sound")).isDir() ||
+            QFileInfo(folder + QStringLiteral("help")).isDir())
+            return folder;
+    }
+    return exeFolder;
+}
+
 AppConstants MakeConstants()
 {
     AppConstants c;
@@ -26,8 +47,9 @@ AppConstants MakeConstants()
     c.versionLine = QStringLiteral("Version 1.0.0");
     c.copyrightLine = QStringLiteral("Copyright (C) 2026 The Zingaroo developers");
     c.exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    c.soundFolder = c.exeFolder + QStringLiteral("sound/");
-    c.helpFile = c.exeFolder + QStringLiteral("help/index.html");
+    const QString dataFolder = DataFolder(c.exeFolder);
+    c.soundFolder = dataFolder + QStringLiteral("sound/");
+    c.helpFile = dataFolder + QStringLiteral("help/index.html");
     c.settingsFile = c.exeFolder + QStringLiteral("settings.ini");
     c.falseText = QStringLiteral("0");
     c.trueText = QStringLiteral("1");

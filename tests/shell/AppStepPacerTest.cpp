@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 
 namespace {
 
@@ -15,6 +16,11 @@ struct PeriodCase {
     bool over;
     std::uint32_t sleep;
 };
+
+void PrintTo(const PeriodCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class AppStepPacerPeriod : public testing::TestWithParam<PeriodCase> {};
 
