@@ -5,6 +5,8 @@
 #include "AppIcon.h"
 #include "AppMessageBox.h"
 #include "AppRenderer.h"
+#include "AppSettingsLocation.h"
+#include "AppSettingsValues.h"
 #include "AppSound.h"
 #include "TAboutDialog.h"
 #include "TOptionsDialog.h"
@@ -13,10 +15,13 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QPainter>
 #include <QThread>
 #include <QTimer>
@@ -418,6 +423,53 @@ void TForm1::SetStayOnTop(bool onTop)
     }
 }
 
-void TForm1::LoadSettings() {}
+namespace {
+std::string LocalPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+} // namespace
 
-void TForm1::SaveSettings() {}
+void TForm1::LoadSettings()
+{
+    AppSettingsValues working;
+    working.left = x();
+    working.top = y();
+    const QString path = AppSettingsLocation::ReadPath(Constants().exeFolder);
+    ReadSettingsValues(AppIniFile::Load(LocalPath(path)), working);
+    ApplyPlayOptions(working.play);
+    ApplyViewOptions(working.view);
+    ApplySystemOptions(working.system);
+    if (systemOptions_.RestoreRecord) {
+        game_->recordScore = working.recordScore;
+        game_->recordPhase = working.recordPhase;
+    }
+    if (systemOptions_.RestoreWindowPosition)
+        RestorePosition(QPoint(working.left, working.top));
+}
+
+void TForm1::RestorePosition(const QPoint& topLeft)
+{
+    // A position from another screen layout could put the window out of
+    // reach; it is used only when the title bar's start is on a present screen.
+    if (QGuiApplication::screenAt(topLeft + QPoint(titleBarProbe, titleBarProbe)) == nullptr)
+        return;
+    move(topLeft);
+}
+
+void TForm1::SaveSettings()
+{
+    AppSettingsValues values;
+    values.play = game_->PlayOptions();
+    values.view = game_->ViewOptions();
+    values.system = systemOptions_;
+    values.recordScore = game_->recordScore;
+    values.recordPhase = game_->recordPhase;
+    values.left = pos().x();
+    values.top = pos().y();
+    const QString path = AppSettingsLocation::WritePath(Constants().exeFolder);
+    AppIniFile ini = AppIniFile::Load(LocalPath(path));
+    WriteSettingsValues(ini, values);
+    // A failed write leaves the previous file whole and is not reported.
+    ini.Save();
+}

@@ -101,6 +101,10 @@ private:
     void SetStayOnTop(bool onTop);
     void LoadSettings();
     void SaveSettings();
+    void RestorePosition(const QPoint& topLeft);
+
+    // How far into the window a restored position must reach a screen.
+    static constexpr int titleBarProbe = 16;
     std::optional<AppPoint> PointerInClientArea() const;
 
     AppRandom random_;
