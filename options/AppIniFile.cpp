@@ -8,7 +8,6 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -74,12 +73,17 @@ void Classify(std::string_view content, IniLine& line) {
     }
 }
 
-std::vector<IniLine> SplitLines(std::string_view text) {
-    std::vector<IniLine> lines;
-    std::size_t pos =
-        text.substr(0, byteOrderMark.size()) == byteOrderMark ? byteOrderMark.size() : 0;
-    while (pos < text.size()) {
-        IniLine line;
+// Walks the text line by line without copying it.
+class LineScanner {
+public:
+    explicit LineScanner(std::string_view text)
+        : text(text),
+          pos(text.substr(0, byteOrderMark.size()) == byteOrderMark ? byteOrderMark.size() : 0) {}
+
+    bool Next(IniLine& line) {
+        if (pos >= text.size())
+            return false;
+        line = IniLine();
         line.start = pos;
         const std::size_t lf = text.find('\n', pos);
         if (lf == std::string_view::npos) {
@@ -89,38 +93,52 @@ std::vector<IniLine> SplitLines(std::string_view text) {
             line.end = (lf > pos && text[lf - 1] == '\r') ? lf - 1 : lf;
         }
         Classify(text.substr(line.start, line.end - line.start), line);
-        lines.push_back(line);
         pos = line.next;
+        return true;
     }
-    return lines;
-}
 
-// Where a key sits: the section's header line, and the key's line if it has one.
-struct KeyPlace {
-    std::optional<std::size_t> section;
-    std::optional<std::size_t> key;
-    std::size_t lastKeyLine = 0; // the header when the section has no key lines
+private:
+    std::string_view text;
+    std::size_t pos;
 };
 
-KeyPlace FindKey(const std::vector<IniLine>& lines, std::string_view section,
-                 std::string_view key) {
+// Where a key sits: the section's header line, the key's line if it has one,
+// and the line a new key would follow.
+struct KeyPlace {
+    bool hasSection = false;
+    bool hasKey = false;
+    IniLine key;
+    IniLine lastKeyLine; // the header when the section has no key lines
+    bool hasLines = false;
+    IniLine lastLine; // of the whole text
+};
+
+KeyPlace FindKey(std::string_view text, std::string_view section, std::string_view key) {
     KeyPlace place;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const IniLine& line = lines[i];
-        if (!place.section) {
-            if (line.kind == LineKind::Section && SameName(line.name, section))
-                place.section = place.lastKeyLine = i;
+    LineScanner scanner(text);
+    IniLine line;
+    bool inSection = false;
+    while (scanner.Next(line)) {
+        place.hasLines = true;
+        place.lastLine = line;
+        if (place.hasKey || (place.hasSection && !inSection))
+            continue;
+        if (line.kind == LineKind::Section) {
+            inSection = !place.hasSection && SameName(line.name, section);
+            if (inSection) {
+                place.hasSection = true;
+                place.lastKeyLine = line;
+            }
             continue;
         }
-        if (line.kind == LineKind::Section)
-            break;
-        if (line.kind != LineKind::Key)
+        if (!inSection || line.kind != LineKind::Key)
             continue;
         if (SameName(line.name, key)) {
-            place.key = i;
-            break;
+            place.hasKey = true;
+            place.key = line;
+        } else {
+            place.lastKeyLine = line;
         }
-        place.lastKeyLine = i;
     }
     return place;
 }
@@ -248,11 +266,10 @@ std::string AppIniFile::ReadString(std::string_view section, std::string_view ke
     key = Trim(key);
     if (section.empty() || key.empty())
         return {};
-    const std::vector<IniLine> lines = SplitLines(text_);
-    const KeyPlace place = FindKey(lines, section, key);
-    if (!place.key)
+    const KeyPlace place = FindKey(text_, section, key);
+    if (!place.hasKey)
         return {};
-    return std::string(StripQuotes(lines[*place.key].value));
+    return std::string(StripQuotes(place.key.value));
 }
 
 bool AppIniFile::WriteString(std::string_view section, std::string_view key,
@@ -263,22 +280,21 @@ bool AppIniFile::WriteString(std::string_view section, std::string_view key,
         return false;
     const std::string eol = LineEnding(text_);
     std::string keyLine = std::string(key) + "=" + std::string(value);
-    const std::vector<IniLine> lines = SplitLines(text_);
-    const KeyPlace place = FindKey(lines, section, key);
+    const KeyPlace place = FindKey(text_, section, key);
 
-    if (place.key) {
-        const IniLine& line = lines[*place.key];
+    if (place.hasKey) {
+        const IniLine& line = place.key;
         text_.replace(line.start, line.end - line.start, keyLine);
-    } else if (place.section) {
-        const IniLine& after = lines[place.lastKeyLine];
+    } else if (place.hasSection) {
+        const IniLine& after = place.lastKeyLine;
         if (after.next == after.end)
             text_.insert(after.next, eol + keyLine + eol);
         else
             text_.insert(after.next, keyLine + eol);
     } else {
-        if (!lines.empty() && text_.back() != '\n')
+        if (place.hasLines && text_.back() != '\n')
             text_ += eol;
-        if (!lines.empty() && lines.back().kind != LineKind::Blank)
+        if (place.hasLines && place.lastLine.kind != LineKind::Blank)
             text_ += eol;
         text_ += "[" + std::string(section) + "]" + eol + keyLine + eol;
     }
