@@ -171,11 +171,6 @@ TEST(ReadSettingsValues, SplitsItemsByThePlatformsCommaRules) {
     EXPECT_EQ(outer.recordScore, 0);
 }
 
-TEST(ReadSettingsValues, MatchesSectionAndKeysWithoutRegardToCase) {
-    const AppSettingsValues read = Read("[SETTINGS]\nviewoptions=20,21\n");
-    EXPECT_TRUE(read.view == AppViewOptions(20, 21));
-}
-
 TEST(ReadSettingsValues, BoundsPlayAndViewOptionsToTheirRanges) {
     const AppSettingsValues low = Read(Settings("PlayOptions=0,-5,0,-1,0,1,1\nViewOptions=0,-3\n"));
     EXPECT_TRUE(low.play == AppPlayOptions(16, 16, 1, 0, 1, 10, true));
@@ -190,14 +185,6 @@ TEST(ReadSettingsValues, BoundsPlayAndViewOptionsToTheirRanges) {
     const AppSettingsValues stopped = Read(Settings("PlayOptions=0,x,5,5,50,100,1\n"));
     EXPECT_EQ(stopped.play.Width, 16);
     EXPECT_EQ(stopped.play.Height, 18);
-}
-
-TEST(ReadSettingsValues, KeepsRecordAndPositionAsRead) {
-    const AppSettingsValues read = Read(Settings("Others=-1,-2,-30000,40000\n"));
-    EXPECT_EQ(read.recordScore, -1);
-    EXPECT_EQ(read.recordPhase, -2);
-    EXPECT_EQ(read.left, -30000);
-    EXPECT_EQ(read.top, 40000);
 }
 
 TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
