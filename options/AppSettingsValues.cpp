@@ -1,0 +1,145 @@
+// The values kept in the settings file, and their reading from and writing to it.
+#include "AppSettingsValues.h"
+
+#include "AppCommaList.h"
+#include "AppOptionLimits.h"
+
+#include <charconv>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view section = "Settings";
+constexpr std::string_view playKey = "PlayOptions";
+constexpr std::string_view viewKey = "ViewOptions";
+constexpr std::string_view systemKey = "SystemOptions";
+constexpr std::string_view othersKey = "Others";
+
+bool ParseInt32(std::string_view item, std::int32_t& result) {
+    if (item.size() >= 2 && item.front() == '+' && item[1] != '-')
+        item.remove_prefix(1);
+    if (item.empty())
+        return false;
+    const char* end = item.data() + item.size();
+    const auto [stop, error] = std::from_chars(item.data(), end, result);
+    return error == std::errc() && stop == end;
+}
+
+bool ParseBool(const std::string& item) {
+    return item != "0";
+}
+
+// Reads the fields of the keys in turn until an integer item fails to convert.
+class SettingsReader {
+public:
+    explicit SettingsReader(const AppIniFile& ini) : ini(ini) {}
+
+    // The key's items when it has at least `count` of them and reading goes
+    // on; otherwise nothing.
+    bool Open(std::string_view key, std::size_t count) {
+        if (stopped)
+            return false;
+        items = SplitCommaList(ini.ReadString(section, key));
+        return items.size() >= count;
+    }
+
+    // Integer item `index` into `field`, unless reading has stopped.
+    void Integer(std::size_t index, std::int32_t& field) {
+        if (stopped)
+            return;
+        std::int32_t value = 0;
+        if (ParseInt32(items[index], value))
+            field = value;
+        else
+            stopped = true;
+    }
+
+    void Boolean(std::size_t index, bool& field) {
+        if (!stopped)
+            field = ParseBool(items[index]);
+    }
+
+private:
+    const AppIniFile& ini;
+    std::vector<std::string> items;
+    bool stopped = false;
+};
+
+void ReadKeys(const AppIniFile& ini, AppSettingsValues& working) {
+    SettingsReader reader(ini);
+    if (reader.Open(playKey, 7)) {
+        AppPlayOptions& play = working.play;
+        reader.Integer(0, play.Width);
+        reader.Integer(1, play.Height);
+        reader.Integer(2, play.PaddleFirst);
+        reader.Integer(3, play.PaddlePlus);
+        reader.Integer(4, play.PaddleMax);
+        reader.Integer(5, play.Speed);
+        reader.Boolean(6, play.UseSweeper);
+    }
+    if (reader.Open(viewKey, 2)) {
+        reader.Integer(0, working.view.CharWidth);
+        reader.Integer(1, working.view.CharHeight);
+    }
+    if (reader.Open(systemKey, 4)) {
+        AppSystemOptions& system = working.system;
+        reader.Boolean(0, system.PlaySound);
+        reader.Boolean(1, system.StayOnTop);
+        reader.Boolean(2, system.RestoreRecord);
+        reader.Boolean(3, system.RestoreWindowPosition);
+    }
+    if (reader.Open(othersKey, 4)) {
+        reader.Integer(0, working.recordScore);
+        reader.Integer(1, working.recordPhase);
+        reader.Integer(2, working.left);
+        reader.Integer(3, working.top);
+    }
+}
+
+std::string IntegerList(std::initializer_list<std::int32_t> values, std::string tail = {}) {
+    std::string text;
+    for (const std::int32_t value : values) {
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(value);
+    }
+    if (!tail.empty())
+        text += (text.empty() ? "" : ",") + tail;
+    return text;
+}
+
+std::string BooleanList(std::initializer_list<bool> values) {
+    std::string text;
+    for (const bool value : values) {
+        if (!text.empty())
+            text += ',';
+        text += value ? "1" : "0";
+    }
+    return text;
+}
+
+} // namespace
+
+void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
+    working.system.ClearRecordNow = false;
+    ReadKeys(ini, working);
+    working.play = ClampPlayOptions(working.play);
+    working.view = ClampViewOptions(working.view);
+}
+
+void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
+    const AppPlayOptions& play = values.play;
+    const AppSystemOptions& system = values.system;
+    ini.WriteString(section, playKey,
+                    IntegerList({play.Width, play.Height, play.PaddleFirst, play.PaddlePlus,
+                                 play.PaddleMax, play.Speed},
+                                BooleanList({play.UseSweeper})));
+    ini.WriteString(section, viewKey, IntegerList({values.view.CharWidth, values.view.CharHeight}));
+    ini.WriteString(section, systemKey,
+                    BooleanList({system.PlaySound, system.StayOnTop, system.RestoreRecord,
+                                 system.RestoreWindowPosition}));
+    ini.WriteString(section, othersKey,
+                    IntegerList({values.recordScore, values.recordPhase, values.left, values.top}));
+}

@@ -1,0 +1,44 @@
+// The values kept in the settings file, and their reading from and writing to it.
+#pragma once
+
+#include "AppIniFile.h"
+#include "AppPlayOptions.h"
+#include "AppSystemOptions.h"
+#include "AppViewOptions.h"
+
+#include <cstdint>
+
+// Section "Settings" holds four keys, each a comma list (see SplitCommaList):
+//   PlayOptions   Width,Height,PaddleFirst,PaddlePlus,PaddleMax,Speed,UseSweeper
+//   ViewOptions   CharWidth,CharHeight
+//   SystemOptions PlaySound,StayOnTop,RestoreRecord,RestoreWindowPosition
+//   Others        recordScore,recordPhase,left,top
+// Integers are written in signed decimal, booleans as "1" and "0".
+struct AppSettingsValues {
+    AppPlayOptions play;
+    AppViewOptions view;
+    AppSystemOptions system;
+    std::int32_t recordScore = 0;
+    std::int32_t recordPhase = 0;
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+
+// Reads the four keys into `working`, which the caller has filled with the
+// values to keep for whatever is not read (defaults, record 0 in phase 0, the
+// window's present left and top). Per key:
+//  - fewer items than the key has fields: the key is ignored; more: the extra
+//    items are ignored;
+//  - an integer item is an optional '-' or '+' and one or more decimal digits,
+//    in the signed 32-bit range; nothing else (no blanks, no hexadecimal);
+//  - a boolean item is false when it is exactly "0" and true otherwise;
+//  - the first integer item that is not an integer ends all reading: fields
+//    read before it keep their new values, the rest keep those of `working`.
+// ClearRecordNow is set false. Finally the play and view options are bounded
+// to their valid ranges, since the game and the window size rely on them; the
+// record and the window position are left as read.
+void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working);
+
+// Writes the four keys into section "Settings" in the order PlayOptions,
+// ViewOptions, SystemOptions, Others. The caller saves the file.
+void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values);
