@@ -467,9 +467,11 @@ void TForm1::SaveSettings()
     values.recordPhase = game_->recordPhase;
     values.left = pos().x();
     values.top = pos().y();
-    const QString path = AppSettingsLocation::WritePath(Constants().exeFolder);
-    AppIniFile ini = AppIniFile::Load(LocalPath(path));
+    // Starting from the file that was read keeps every other line of it, also
+    // when the settings move from beside the program to the config folder.
+    const QString& exeFolder = Constants().exeFolder;
+    AppIniFile ini = AppIniFile::Load(LocalPath(AppSettingsLocation::ReadPath(exeFolder)));
     WriteSettingsValues(ini, values);
     // A failed write leaves the previous file whole and is not reported.
-    ini.Save();
+    ini.SaveAs(LocalPath(AppSettingsLocation::WritePath(exeFolder)));
 }

@@ -6,6 +6,7 @@
 #include "TForm1.h"
 
 #include <QDesktopServices>
+#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -79,6 +80,8 @@ private:
 private slots:
     void init()
     {
+        // Every case starts from no settings file at all.
+        QFile::remove(Constants().exeFolder + QStringLiteral("settings.ini"));
         form = std::make_unique<TForm1>();
         form->SetPointerSource([this] { return std::optional<QPoint>(pointer); });
         form->show();
