@@ -3,25 +3,11 @@
 #include "AppGame.h"
 #include "AppRenderer.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
-
-// Fonts and painting need an application object; the benchmarks run without a display.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "zingaroo_bench";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
-    if (!app) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-}
 
 class ForwardingView : public AppGameView {
 public:
@@ -62,7 +48,6 @@ struct BenchGame {
 };
 
 void BM_PaintCellsTick(benchmark::State& state) {
-    EnsureApplication();
     BenchGame bench;
     AppField& field = bench.game.Field();
     const int bx = bench.game.ball.x;
@@ -78,7 +63,6 @@ void BM_PaintCellsTick(benchmark::State& state) {
 BENCHMARK(BM_PaintCellsTick);
 
 void BM_PaintCellsFullField(benchmark::State& state) {
-    EnsureApplication();
     BenchGame bench;
     if (state.range(0) != 0) {
         // Worst case: a tile in every cell.
@@ -97,7 +81,6 @@ void BM_PaintCellsFullField(benchmark::State& state) {
 BENCHMARK(BM_PaintCellsFullField)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintTitle(benchmark::State& state) {
-    EnsureApplication();
     BenchGame bench;
     for (auto _ : state)
         bench.renderer.PaintTitle(true);
@@ -105,7 +88,6 @@ void BM_PaintTitle(benchmark::State& state) {
 BENCHMARK(BM_PaintTitle)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintGameOver(benchmark::State& state) {
-    EnsureApplication();
     BenchGame bench;
     for (auto _ : state)
         bench.renderer.PaintGameOver(true);

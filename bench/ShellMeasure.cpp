@@ -97,7 +97,7 @@ int main(int argc, char** argv)
     KeepBallRunning(form);
 
     std::vector<double> stepsMs;
-    QObject::connect(&form, &TForm1::GameStepped, [&] {
+    QObject::connect(&form, &TForm1::PeriodEnded, [&] {
         stepsMs.push_back(clock.nsecsElapsed() / 1e6);
     });
     std::printf("CPU while playing at Speed %d over %d s: %.2f %% of one core\n",
@@ -114,7 +114,7 @@ int main(int argc, char** argv)
         earliest = std::min(earliest, error);
     }
     const std::size_t periods = stepsMs.size() > 1 ? stepsMs.size() - 1 : 0;
-    std::printf("step period over %zu periods: mean error %+.3f ms, max %+.3f ms, min %+.3f ms\n",
+    std::printf("step period (wait end to wait end) over %zu periods: mean error %+.3f ms, max %+.3f ms, min %+.3f ms\n",
                 periods, periods ? sum / periods : 0.0, worst, earliest);
 
     rusage usage{};

@@ -287,12 +287,12 @@ void TForm1::WMGameStep()
         pacer_.EndPeriod(tick_());
     }
     game_->Step();
-    emit GameStepped();
     for (;;) {
         const std::int32_t speed = game_->PlayOptions().Speed;
         std::uint32_t now = tick_();
         if (!HoldingStill() && pacer_.PeriodOver(now, speed)) {
             pacer_.EndPeriod(now);
+            emit PeriodEnded();
             break;
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -80,8 +80,9 @@ public:
     QAction* Popup_Options_MItem = nullptr;
 
 signals:
-    // After each pass of the step loop has run the game's step.
-    void GameStepped();
+    // Each time a wait of the step loop ends, just before the next step is
+    // posted: the loop's pace can be watched from outside.
+    void PeriodEnded();
 
 public slots:
     void Game_MItemClick();
