@@ -5,8 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 namespace {
 
 class ForwardingView : public AppGameView {

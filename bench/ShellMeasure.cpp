@@ -17,8 +17,7 @@
 
 namespace {
 
-double CpuSeconds()
-{
+double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
@@ -30,8 +29,7 @@ class FirstPaint : public QObject {
 public:
     qint64 atNs = -1;
     QElapsedTimer* clock = nullptr;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && atNs < 0)
             atNs = clock->nsecsElapsed();
         return false;
@@ -39,8 +37,7 @@ public:
 };
 
 // Runs the event loop for a while and returns the share of one core used.
-double CpuShare(int seconds)
-{
+double CpuShare(int seconds) {
     const double before = CpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -51,8 +48,7 @@ double CpuShare(int seconds)
 // Keeps the ball running across the field: with its row empty it never meets
 // anything (obstacles from wrapping land off its row), and a fresh paddle far
 // away keeps the phase from clearing.
-void KeepBallRunning(TForm1& form)
-{
+void KeepBallRunning(TForm1& form) {
     AppGame& game = form.Game();
     AppField& field = game.Field();
     for (int x = 0; x < field.Width(); ++x)
@@ -69,8 +65,7 @@ void KeepBallRunning(TForm1& form)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
@@ -97,9 +92,8 @@ int main(int argc, char** argv)
     KeepBallRunning(form);
 
     std::vector<double> stepsMs;
-    QObject::connect(&form, &TForm1::PeriodEnded, [&] {
-        stepsMs.push_back(clock.nsecsElapsed() / 1e6);
-    });
+    QObject::connect(&form, &TForm1::PeriodEnded,
+                     [&] { stepsMs.push_back(clock.nsecsElapsed() / 1e6); });
     std::printf("CPU while playing at Speed %d over %d s: %.2f %% of one core\n",
                 form.Game().PlayOptions().Speed, seconds, 100 * CpuShare(seconds));
 
@@ -114,7 +108,8 @@ int main(int argc, char** argv)
         earliest = std::min(earliest, error);
     }
     const std::size_t periods = stepsMs.size() > 1 ? stepsMs.size() - 1 : 0;
-    std::printf("step period (wait end to wait end) over %zu periods: mean error %+.3f ms, max %+.3f ms, min %+.3f ms\n",
+    std::printf("step period (wait end to wait end) over %zu periods: mean error %+.3f ms, max "
+                "%+.3f ms, min %+.3f ms\n",
                 periods, periods ? sum / periods : 0.0, worst, earliest);
 
     rusage usage{};

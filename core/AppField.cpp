@@ -3,18 +3,15 @@
 
 #include "AppCell.h"
 
-AppField::AppField()
-{
+AppField::AppField() {
     Allocate(16, 16, 2);
 }
 
-AppField::~AppField()
-{
+AppField::~AppField() {
     Release();
 }
 
-void AppField::Allocate(int width, int height, int layers)
-{
+void AppField::Allocate(int width, int height, int layers) {
     Release();
     if (width < 1 || height < 1 || layers < 1)
         return;
@@ -30,8 +27,7 @@ void AppField::Allocate(int width, int height, int layers)
     dirtyCount_ = 0;
 }
 
-void AppField::Release()
-{
+void AppField::Release() {
     // Give the memory back, not just the contents.
     std::vector<std::int32_t>().swap(cells_);
     std::vector<std::int32_t>().swap(dirtyX_);
@@ -44,14 +40,12 @@ void AppField::Release()
     dirtyCount_ = 0;
 }
 
-void AppField::Resize(int width, int height, int layers)
-{
+void AppField::Resize(int width, int height, int layers) {
     Release();
     Allocate(width, height, layers);
 }
 
-void AppField::SetCell(int x, int y, int layer, int code)
-{
+void AppField::SetCell(int x, int y, int layer, int code) {
     std::int32_t& cell = cells_[Index(x, y, layer)];
     --counts_[cell];
     cell = code;
@@ -65,16 +59,14 @@ void AppField::SetCell(int x, int y, int layer, int code)
     }
 }
 
-void AppField::ClearAll()
-{
+void AppField::ClearAll() {
     for (int x = 0; x < width_; ++x)
         for (int y = 0; y < height_; ++y)
             for (int layer = 0; layer < layers_; ++layer)
                 SetCell(x, y, layer, cellEmpty);
 }
 
-void AppField::ReplaceAll(int from, int to)
-{
+void AppField::ReplaceAll(int from, int to) {
     for (int x = 0; x < width_; ++x)
         for (int y = 0; y < height_; ++y)
             for (int layer = 0; layer < layers_; ++layer)
@@ -82,8 +74,7 @@ void AppField::ReplaceAll(int from, int to)
                     SetCell(x, y, layer, to);
 }
 
-void AppField::ClearDirty()
-{
+void AppField::ClearDirty() {
     for (int i = 0; i < dirtyCount_; ++i)
         listed_[dirtyX_[i] * height_ + dirtyY_[i]] = 0;
     dirtyCount_ = 0;

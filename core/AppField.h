@@ -43,8 +43,7 @@ public:
     bool IsListed(int x, int y) const { return listed_[x * height_ + y] != 0; }
 
 private:
-    std::size_t Index(int x, int y, int layer) const
-    {
+    std::size_t Index(int x, int y, int layer) const {
         return (static_cast<std::size_t>(x) * height_ + y) * layers_ + layer;
     }
 

@@ -10,28 +10,23 @@ AppGame::AppGame(AppRandom& random, AppGameView& view) : random_(random), view_(
 
 AppGame::~AppGame() = default;
 
-void AppGame::CreateField()
-{
+void AppGame::CreateField() {
     field_ = std::make_unique<AppField>();
 }
 
-void AppGame::DestroyField()
-{
+void AppGame::DestroyField() {
     field_.reset();
 }
 
-void AppGame::SetPlayOptions(const AppPlayOptions& options)
-{
+void AppGame::SetPlayOptions(const AppPlayOptions& options) {
     playOptions_ = ClampPlayOptions(options);
 }
 
-void AppGame::SetViewOptions(const AppViewOptions& options)
-{
+void AppGame::SetViewOptions(const AppViewOptions& options) {
     viewOptions_ = ClampViewOptions(options);
 }
 
-void AppGame::SetState(AppState state)
-{
+void AppGame::SetState(AppState state) {
     state_ = state;
     switch (state) {
     case stSetup:
@@ -56,8 +51,7 @@ void AppGame::SetState(AppState state)
     }
 }
 
-void AppGame::EnterPlaying()
-{
+void AppGame::EnterPlaying() {
     field_->ClearAll();
     ball = AppPlayer();
     ball.x = field_->Width() / 2;
@@ -73,8 +67,7 @@ void AppGame::EnterPlaying()
     view_.Play(soundStart);
 }
 
-void AppGame::EnterGameOver()
-{
+void AppGame::EnterGameOver() {
     // Score and phase are records of their own, each raised on its own.
     if (score > recordScore)
         recordScore = score;
@@ -83,8 +76,7 @@ void AppGame::EnterGameOver()
     view_.PaintGameOver(true);
 }
 
-void AppGame::Step()
-{
+void AppGame::Step() {
     if (state_ != stPlaying)
         return;
     AppField& field = *field_;
@@ -165,8 +157,7 @@ void AppGame::Step()
     view_.PaintCells(true);
 }
 
-void AppGame::LayOutPhase()
-{
+void AppGame::LayOutPhase() {
     AppField& field = *field_;
     const int width = field.Width();
     const int height = field.Height();
@@ -189,42 +180,35 @@ void AppGame::LayOutPhase()
 }
 
 namespace {
-int RandomOther(AppRandom& random, int value, int size)
-{
+int RandomOther(AppRandom& random, int value, int size) {
     const int n = size - 1;
     const int k = n != 0 ? random.Below(n) : 0;
     return (value + k + 1) % size;
 }
 } // namespace
 
-int AppGame::RandomOtherColumn(int column)
-{
+int AppGame::RandomOtherColumn(int column) {
     return RandomOther(random_, column, field_->Width());
 }
 
-int AppGame::RandomOtherRow(int row)
-{
+int AppGame::RandomOtherRow(int row) {
     return RandomOther(random_, row, field_->Height());
 }
 
-std::string AppGame::StateText() const
-{
+std::string AppGame::StateText() const {
     return std::string("State: ") + (state_ == stPlaying ? "Playing" : "Not Playing");
 }
 
-std::string AppGame::ScoreText() const
-{
+std::string AppGame::ScoreText() const {
     return "Score: " + std::to_string(score) + " pt.  " + std::to_string(phase) + " ph.";
 }
 
-std::string AppGame::RecordText() const
-{
+std::string AppGame::RecordText() const {
     return "Record: " + std::to_string(recordScore) + " pt.  " + std::to_string(recordPhase) +
            " ph.";
 }
 
-void AppGame::FormMouseDown(AppMouseButton button)
-{
+void AppGame::FormMouseDown(AppMouseButton button) {
     if (button != AppMouseButton::Left)
         return;
     if (state_ == stTitle) {
@@ -240,8 +224,7 @@ void AppGame::FormMouseDown(AppMouseButton button)
     }
 }
 
-int AppGame::KeyPosition(int keyCode) const
-{
+int AppGame::KeyPosition(int keyCode) const {
     switch (keyCode) {
     case AppKey::W:
     case AppKey::U:
@@ -262,8 +245,7 @@ int AppGame::KeyPosition(int keyCode) const
     }
 }
 
-void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel)
-{
+void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel) {
     if (state_ != stPlaying || ball.IsStanding())
         return;
     const int position = KeyPosition(keyCode);
@@ -286,8 +268,7 @@ void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel)
     view_.PaintCells(true);
 }
 
-void AppGame::ShoveObstacle(int x, int y, int toX)
-{
+void AppGame::ShoveObstacle(int x, int y, int toX) {
     AppField& field = *field_;
     if (toX < 0 || toX >= field.Width()) {
         // Obstacles do not wrap: pushed over the edge, one is gone.
@@ -304,8 +285,7 @@ void AppGame::ShoveObstacle(int x, int y, int toX)
     view_.PaintCells(true);
 }
 
-AppPoint AppGame::PixelToCell(AppPoint pixel) const
-{
+AppPoint AppGame::PixelToCell(AppPoint pixel) const {
     // Adding one cell before dividing makes every negative pixel a negative
     // index, since the division truncates toward zero. The sum is taken wide
     // so that a pointer far off the window cannot overflow it.

@@ -1,8 +1,7 @@
 // The program's one pseudo-random source, seeded once by its owner.
 #include "AppRandom.h"
 
-void AppRandom::Seed(std::uint64_t seed)
-{
+void AppRandom::Seed(std::uint64_t seed) {
     // Scramble the seed once so that neighbouring seeds (clock seconds) start
     // far apart; splitmix64 never maps a seed to the all-zero state.
     std::uint64_t z = seed + 0x9E3779B97F4A7C15ull;
@@ -11,8 +10,7 @@ void AppRandom::Seed(std::uint64_t seed)
     state_ = (z ^ (z >> 31)) | 1u;
 }
 
-std::int32_t AppRandom::Next()
-{
+std::int32_t AppRandom::Next() {
     // xorshift64*: the top 31 bits of its output are evenly spread.
     state_ ^= state_ >> 12;
     state_ ^= state_ << 25;

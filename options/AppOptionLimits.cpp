@@ -1,8 +1,7 @@
 // The valid ranges of the option records and the rule that bounds values to them.
 #include "AppOptionLimits.h"
 
-std::int32_t ClampValue(std::int32_t value, std::int32_t low, std::int32_t high)
-{
+std::int32_t ClampValue(std::int32_t value, std::int32_t low, std::int32_t high) {
     if (value < low)
         value = low;
     if (value > high)
@@ -11,14 +10,12 @@ std::int32_t ClampValue(std::int32_t value, std::int32_t low, std::int32_t high)
 }
 
 namespace {
-std::int32_t Clamp(std::int32_t value, AppOptionRange range)
-{
+std::int32_t Clamp(std::int32_t value, AppOptionRange range) {
     return ClampValue(value, range.low, range.high);
 }
 } // namespace
 
-AppPlayOptions ClampPlayOptions(AppPlayOptions options)
-{
+AppPlayOptions ClampPlayOptions(AppPlayOptions options) {
     options.Width = Clamp(options.Width, widthRange);
     options.Height = Clamp(options.Height, heightRange);
     options.PaddleFirst = Clamp(options.PaddleFirst, paddleFirstRange);
@@ -28,8 +25,7 @@ AppPlayOptions ClampPlayOptions(AppPlayOptions options)
     return options;
 }
 
-AppViewOptions ClampViewOptions(AppViewOptions options)
-{
+AppViewOptions ClampViewOptions(AppViewOptions options) {
     options.CharWidth = Clamp(options.CharWidth, charWidthRange);
     options.CharHeight = Clamp(options.CharHeight, charHeightRange);
     return options;

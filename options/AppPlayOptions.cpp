@@ -2,15 +2,12 @@
 #include "AppPlayOptions.h"
 
 AppPlayOptions::AppPlayOptions(std::int32_t width, std::int32_t height, std::int32_t paddleFirst,
-                               std::int32_t paddlePlus, std::int32_t paddleMax,
-                               std::int32_t speed, bool useSweeper)
+                               std::int32_t paddlePlus, std::int32_t paddleMax, std::int32_t speed,
+                               bool useSweeper)
     : Width(width), Height(height), PaddleFirst(paddleFirst), PaddlePlus(paddlePlus),
-      PaddleMax(paddleMax), Speed(speed), UseSweeper(useSweeper)
-{
-}
+      PaddleMax(paddleMax), Speed(speed), UseSweeper(useSweeper) {}
 
-bool operator==(const AppPlayOptions& a, const AppPlayOptions& b)
-{
+bool operator==(const AppPlayOptions& a, const AppPlayOptions& b) {
     return a.Width == b.Width && a.Height == b.Height && a.PaddleFirst == b.PaddleFirst &&
            a.PaddlePlus == b.PaddlePlus && a.PaddleMax == b.PaddleMax && a.Speed == b.Speed &&
            a.UseSweeper == b.UseSweeper;

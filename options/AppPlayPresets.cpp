@@ -6,12 +6,9 @@
 namespace {
 
 const std::array<AppPlayOptions, appPlayPresetCount> presets = {
-    AppPlayOptions(0, 0, 0, 0, 0, 0, false),
-    AppPlayOptions(24, 18, 6, 6, 60, 160, true),
-    AppPlayOptions(24, 18, 12, 4, 60, 120, false),
-    AppPlayOptions(16, 16, 1, 1, 32, 240, true),
-    AppPlayOptions(24, 18, 60, 0, 60, 160, true),
-    AppPlayOptions(24, 18, 1, 1, 432, 100, false),
+    AppPlayOptions(0, 0, 0, 0, 0, 0, false),       AppPlayOptions(24, 18, 6, 6, 60, 160, true),
+    AppPlayOptions(24, 18, 12, 4, 60, 120, false), AppPlayOptions(16, 16, 1, 1, 32, 240, true),
+    AppPlayOptions(24, 18, 60, 0, 60, 160, true),  AppPlayOptions(24, 18, 1, 1, 432, 100, false),
 };
 
 constexpr std::array<std::string_view, appPlayPresetCount> names = {
@@ -20,18 +17,15 @@ constexpr std::array<std::string_view, appPlayPresetCount> names = {
 
 } // namespace
 
-const AppPlayOptions& AppPlayPresets(int index)
-{
+const AppPlayOptions& AppPlayPresets(int index) {
     return presets.at(static_cast<std::size_t>(index));
 }
 
-std::string_view AppPlayPresetNames(int index)
-{
+std::string_view AppPlayPresetNames(int index) {
     return names.at(static_cast<std::size_t>(index));
 }
 
-int FindPreset(const AppPlayOptions& options)
-{
+int FindPreset(const AppPlayOptions& options) {
     for (int i = 1; i < appPlayPresetCount; ++i)
         if (presets[static_cast<std::size_t>(i)] == options)
             return i;

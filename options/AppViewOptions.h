@@ -7,15 +7,12 @@ class AppViewOptions {
 public:
     AppViewOptions() = default;
     AppViewOptions(std::int32_t charWidth, std::int32_t charHeight)
-        : CharWidth(charWidth), CharHeight(charHeight)
-    {
-    }
+        : CharWidth(charWidth), CharHeight(charHeight) {}
     AppViewOptions(const AppViewOptions&) = default;
     AppViewOptions& operator=(const AppViewOptions&) = default;
     virtual ~AppViewOptions() = default;
 
-    friend bool operator==(const AppViewOptions& a, const AppViewOptions& b)
-    {
+    friend bool operator==(const AppViewOptions& a, const AppViewOptions& b) {
         return a.CharWidth == b.CharWidth && a.CharHeight == b.CharHeight;
     }
 

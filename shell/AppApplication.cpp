@@ -6,16 +6,14 @@
 
 #include <exception>
 
-AppApplication::AppApplication(int& argc, char** argv) : QApplication(argc, argv)
-{
+AppApplication::AppApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The lower-case name names the configuration folder and the window class.
     setApplicationName(QStringLiteral("zingaroo"));
     setApplicationVersion(QStringLiteral("1.0.0"));
     setDesktopFileName(QStringLiteral("org.zingaroo.Zingaroo"));
 }
 
-bool AppApplication::notify(QObject* receiver, QEvent* event)
-{
+bool AppApplication::notify(QObject* receiver, QEvent* event) {
     // Qt cannot carry an exception through its event loop, so it is caught
     // here, shown, and the program ends.
     try {
@@ -29,7 +27,6 @@ bool AppApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
-void AppApplication::ShowError(const QString& message)
-{
+void AppApplication::ShowError(const QString& message) {
     AppMessageBox::ShowError(message, Constants().productName);
 }

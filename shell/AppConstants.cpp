@@ -7,8 +7,7 @@
 
 namespace {
 
-QString PlatformLine()
-{
+QString PlatformLine() {
 #if defined(Q_OS_LINUX)
     return QStringLiteral("for Linux");
 #elif defined(Q_OS_WIN)
@@ -24,8 +23,7 @@ QString PlatformLine()
 // program runs from its build folder or was unpacked as one folder, else the
 // installed data folder, found relative to the executable first so that an
 // installation can be moved.
-QString DataFolder(const QString& exeFolder)
-{
+QString DataFolder(const QString& exeFolder) {
     const QStringList candidates = {
         exeFolder,
         QDir::cleanPath(exeFolder + QStringLiteral("../share/zingaroo")) + QLatin1Char('/'),
@@ -39,8 +37,7 @@ QString DataFolder(const QString& exeFolder)
     return exeFolder;
 }
 
-AppConstants MakeConstants()
-{
+AppConstants MakeConstants() {
     AppConstants c;
     c.productName = QStringLiteral("Zingaroo");
     c.platformLine = PlatformLine();
@@ -58,8 +55,7 @@ AppConstants MakeConstants()
 
 } // namespace
 
-const AppConstants& Constants()
-{
+const AppConstants& Constants() {
     static const AppConstants constants = MakeConstants();
     return constants;
 }

@@ -8,8 +8,8 @@ struct AppConstants {
     QString platformLine;
     QString versionLine;
     QString copyrightLine;
-    QString exeFolder;    // ends in '/'
-    QString soundFolder;  // ends in '/'
+    QString exeFolder;   // ends in '/'
+    QString soundFolder; // ends in '/'
     QString helpFile;
     QString settingsFile;
     QString falseText;

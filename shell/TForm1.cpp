@@ -21,8 +21,8 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QPainter>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -35,8 +35,7 @@ namespace {
 // The private step message, one above the first user message number.
 const QEvent::Type WM_GAMESTEP = static_cast<QEvent::Type>(QEvent::User + 1);
 
-std::uint32_t SteadyTick()
-{
+std::uint32_t SteadyTick() {
     using namespace std::chrono;
     const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
     return static_cast<std::uint32_t>(ms);
@@ -45,8 +44,7 @@ std::uint32_t SteadyTick()
 // The game knows keys by their virtual-key codes: letters are their
 // upper-case character codes, the arrows 37 and 39. Case and modifiers do
 // not change Qt's key either.
-int VirtualKey(int qtKey)
-{
+int VirtualKey(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return qtKey;
     if (qtKey == Qt::Key_Left)
@@ -56,8 +54,7 @@ int VirtualKey(int qtKey)
     return 0;
 }
 
-AppMouseButton GameButton(Qt::MouseButton button)
-{
+AppMouseButton GameButton(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
         return AppMouseButton::Left;
@@ -70,8 +67,7 @@ AppMouseButton GameButton(Qt::MouseButton button)
     }
 }
 
-QString JoinLines(std::initializer_list<QString> lines)
-{
+QString JoinLines(std::initializer_list<QString> lines) {
     QStringList list(lines);
     return list.join(QStringLiteral("\r\n"));
 }
@@ -81,8 +77,7 @@ QString JoinLines(std::initializer_list<QString> lines)
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      tick_(SteadyTick), pointer_([] { return std::optional<QPoint>(QCursor::pos()); })
-{
+      tick_(SteadyTick), pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
     const AppConstants& constants = Constants();
     clientArea_ = new QWidget(this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
@@ -98,8 +93,9 @@ TForm1::TForm1(QWidget* parent)
     random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
     setWindowTitle(constants.productName);
     setWindowIcon(AppIcon());
-    renderer_ = std::make_unique<AppRenderer>(*game_, random_, constants.productName,
-                                              [this](const QRect& rect) { clientArea_->update(rect); });
+    renderer_ =
+        std::make_unique<AppRenderer>(*game_, random_, constants.productName,
+                                      [this](const QRect& rect) { clientArea_->update(rect); });
     game_->CreateField();
     sound_ = std::make_unique<AppSound>(constants.soundFolder);
     LoadSettings();
@@ -108,8 +104,7 @@ TForm1::TForm1(QWidget* parent)
     clientArea_->setFocus();
 }
 
-TForm1::~TForm1()
-{
+TForm1::~TForm1() {
     game_->SetState(stClosing);
     SaveSettings();
     sound_.reset();
@@ -117,14 +112,12 @@ TForm1::~TForm1()
     renderer_.reset();
 }
 
-void TForm1::SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog)
-{
+void TForm1::SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog) {
     optionsDialog_ = optionsDialog;
     aboutDialog_ = aboutDialog;
 }
 
-void TForm1::BuildMenus()
-{
+void TForm1::BuildMenus() {
     auto addItem = [this](QMenu* menu, const QString& caption, const char* name,
                           QKeySequence shortcut, void (TForm1::*handler)()) {
         QAction* action = menu->addAction(caption);
@@ -159,8 +152,8 @@ void TForm1::BuildMenus()
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Popup_New_MItem = addItem(PopupMenu1, QStringLiteral("&New"), "Popup_New_MItem",
-                              QKeySequence(), &TForm1::Popup_MItemClick);
+    Popup_New_MItem = addItem(PopupMenu1, QStringLiteral("&New"), "Popup_New_MItem", QKeySequence(),
+                              &TForm1::Popup_MItemClick);
     PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N4"));
     Popup_Status_MItem = addItem(PopupMenu1, QStringLiteral("&Status"), "Popup_Status_MItem",
                                  QKeySequence(), &TForm1::Popup_MItemClick);
@@ -168,40 +161,33 @@ void TForm1::BuildMenus()
                                   QKeySequence(), &TForm1::Popup_MItemClick);
 }
 
-void TForm1::ResizeBackBuffer()
-{
+void TForm1::ResizeBackBuffer() {
     renderer_->ResizeBackBuffer();
     clientArea_->setFixedSize(renderer_->FieldRect().size());
     adjustSize();
 }
 
-void TForm1::PaintCells(bool showNow)
-{
+void TForm1::PaintCells(bool showNow) {
     renderer_->PaintCells(showNow);
 }
 
-void TForm1::PaintTitle(bool showNow)
-{
+void TForm1::PaintTitle(bool showNow) {
     renderer_->PaintTitle(showNow);
 }
 
-void TForm1::PaintGameOver(bool showNow)
-{
+void TForm1::PaintGameOver(bool showNow) {
     renderer_->PaintGameOver(showNow);
 }
 
-void TForm1::FormPaint()
-{
+void TForm1::FormPaint() {
     renderer_->FormPaint();
 }
 
-void TForm1::Play(AppSoundId id)
-{
+void TForm1::Play(AppSoundId id) {
     sound_->Play(id);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
-{
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != clientArea_)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
@@ -224,26 +210,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void TForm1::contextMenuEvent(QContextMenuEvent* event)
-{
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     PopupMenu1->popup(event->globalPos());
 }
 
-void TForm1::FormMouseDown(Qt::MouseButton button)
-{
+void TForm1::FormMouseDown(Qt::MouseButton button) {
     game_->FormMouseDown(GameButton(button));
 }
 
-void TForm1::FormKeyDown(int qtKey)
-{
+void TForm1::FormKeyDown(int qtKey) {
     const int key = VirtualKey(qtKey);
     if (key == 0)
         return;
     game_->FormKeyDown(key, PointerInClientArea());
 }
 
-std::optional<AppPoint> TForm1::PointerInClientArea() const
-{
+std::optional<AppPoint> TForm1::PointerInClientArea() const {
     const std::optional<QPoint> screen = pointer_();
     if (!screen)
         return std::nullopt;
@@ -251,19 +233,16 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const
     return AppPoint{client.x(), client.y()};
 }
 
-bool TForm1::HoldingStill()
-{
+bool TForm1::HoldingStill() {
     return QApplication::activePopupWidget() != nullptr ||
            QApplication::activeModalWidget() != nullptr;
 }
 
-void TForm1::PostGameStep()
-{
+void TForm1::PostGameStep() {
     QCoreApplication::postEvent(this, new QEvent(WM_GAMESTEP));
 }
 
-bool TForm1::event(QEvent* event)
-{
+bool TForm1::event(QEvent* event) {
     if (event->type() != WM_GAMESTEP)
         return QMainWindow::event(event);
     if (HoldingStill()) {
@@ -279,8 +258,7 @@ bool TForm1::event(QEvent* event)
     return true;
 }
 
-void TForm1::WMGameStep()
-{
+void TForm1::WMGameStep() {
     if (resumedStep_) {
         // The step was kept back by a box: after it, wait a whole period again.
         resumedStep_ = false;
@@ -306,16 +284,14 @@ void TForm1::WMGameStep()
         PostGameStep();
 }
 
-void TForm1::Game_MItemClick()
-{
+void TForm1::Game_MItemClick() {
     const QObject* item = sender();
     if (item == Game_New_MItem) {
         game_->SetState(stPlaying);
     } else if (item == Game_Status_MItem) {
-        const QString text =
-            JoinLines({QString::fromStdString(game_->StateText()),
-                       QString::fromStdString(game_->ScoreText()),
-                       QString::fromStdString(game_->RecordText())});
+        const QString text = JoinLines({QString::fromStdString(game_->StateText()),
+                                        QString::fromStdString(game_->ScoreText()),
+                                        QString::fromStdString(game_->RecordText())});
         AppMessageBox::Show(text, QStringLiteral("Status"), 64);
     } else if (item == Game_Options_MItem) {
         OptionsCommand();
@@ -324,12 +300,11 @@ void TForm1::Game_MItemClick()
     }
 }
 
-void TForm1::Help_MItemClick()
-{
+void TForm1::Help_MItemClick() {
     const QObject* item = sender();
     if (item == Help_Help_MItem) {
-        const QString text =
-            JoinLines({QStringLiteral("Opening HTML help file."), QString(), QStringLiteral("Sure?")});
+        const QString text = JoinLines(
+            {QStringLiteral("Opening HTML help file."), QString(), QStringLiteral("Sure?")});
         if (AppMessageBox::Show(text, QStringLiteral("Help"), 33) == 1)
             QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
     } else if (item == Help_Tips_MItem) {
@@ -354,8 +329,7 @@ void TForm1::Help_MItemClick()
     }
 }
 
-void TForm1::Popup_MItemClick()
-{
+void TForm1::Popup_MItemClick() {
     const QObject* item = sender();
     if (item == Popup_New_MItem)
         Game_New_MItem->trigger();
@@ -365,8 +339,7 @@ void TForm1::Popup_MItemClick()
         Game_Options_MItem->trigger();
 }
 
-void TForm1::OptionsCommand()
-{
+void TForm1::OptionsCommand() {
     if (!optionsDialog_)
         return;
     optionsDialog_->SetPlayOptions(game_->PlayOptions());
@@ -383,23 +356,20 @@ void TForm1::OptionsCommand()
         game_->SetState(stSetup);
 }
 
-void TForm1::ApplyPlayOptions(const AppPlayOptions& options)
-{
+void TForm1::ApplyPlayOptions(const AppPlayOptions& options) {
     game_->SetPlayOptions(options);
 }
 
-void TForm1::ApplyViewOptions(const AppViewOptions& options)
-{
+void TForm1::ApplyViewOptions(const AppViewOptions& options) {
     game_->SetViewOptions(options);
 }
 
-void TForm1::ApplySystemOptions(const AppSystemOptions& options)
-{
+void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
     systemOptions_ = options;
     sound_->SetEnabled(options.PlaySound);
     if (systemOptions_.ClearRecordNow) {
-        const QString text = JoinLines(
-            {QStringLiteral("Clearing the record."), QString(), QStringLiteral("Sure?")});
+        const QString text =
+            JoinLines({QStringLiteral("Clearing the record."), QString(), QStringLiteral("Sure?")});
         if (AppMessageBox::Show(text, QStringLiteral("Confirmation"), 64 + 1) == 1) {
             game_->recordScore = 0;
             game_->recordPhase = 0;
@@ -409,8 +379,7 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options)
     SetStayOnTop(systemOptions_.StayOnTop);
 }
 
-void TForm1::SetStayOnTop(bool onTop)
-{
+void TForm1::SetStayOnTop(bool onTop) {
     // Changing a window flag hides the window; show it again where it was.
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
@@ -424,14 +393,12 @@ void TForm1::SetStayOnTop(bool onTop)
 }
 
 namespace {
-std::string LocalPath(const QString& path)
-{
+std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 } // namespace
 
-void TForm1::LoadSettings()
-{
+void TForm1::LoadSettings() {
     AppSettingsValues working;
     working.left = x();
     working.top = y();
@@ -448,8 +415,7 @@ void TForm1::LoadSettings()
         RestorePosition(QPoint(working.left, working.top));
 }
 
-void TForm1::RestorePosition(const QPoint& topLeft)
-{
+void TForm1::RestorePosition(const QPoint& topLeft) {
     // A position from another screen layout could put the window out of
     // reach; it is used only when the title bar's start is on a present screen.
     if (QGuiApplication::screenAt(topLeft + QPoint(titleBarProbe, titleBarProbe)) == nullptr)
@@ -457,8 +423,7 @@ void TForm1::RestorePosition(const QPoint& topLeft)
     move(topLeft);
 }
 
-void TForm1::SaveSettings()
-{
+void TForm1::SaveSettings() {
     AppSettingsValues values;
     values.play = game_->PlayOptions();
     values.view = game_->ViewOptions();

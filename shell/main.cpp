@@ -8,8 +8,7 @@
 #include <exception>
 #include <memory>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     AppApplication app(argc, argv);
     try {
         Constants();

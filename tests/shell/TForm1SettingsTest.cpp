@@ -24,21 +24,18 @@ private:
 
     static QString settingsPath() { return Constants().exeFolder + QStringLiteral("settings.ini"); }
 
-    static void writeSettings(const QByteArray& text)
-    {
+    static void writeSettings(const QByteArray& text) {
         QFile file(settingsPath());
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(text);
     }
 
-    static QByteArray readSettings()
-    {
+    static QByteArray readSettings() {
         QFile file(settingsPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    void start()
-    {
+    void start() {
         form = std::make_unique<TForm1>();
         dialog = std::make_unique<TOptionsDialog>();
         form->SetDialogs(dialog.get(), nullptr);
@@ -46,8 +43,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    void finish()
-    {
+    void finish() {
         dialog.reset();
         form.reset();
     }
@@ -56,8 +52,7 @@ private:
 
     // Runs the Options command; `edit` changes the dialog while it is open,
     // then OK is pressed.
-    void runOptions(const std::function<void(TOptionsDialog*)>& edit)
-    {
+    void runOptions(const std::function<void(TOptionsDialog*)>& edit) {
         WhenModalShown([edit](QWidget* modal) {
             auto* shown = qobject_cast<TOptionsDialog*>(modal);
             QVERIFY(shown);
@@ -67,13 +62,11 @@ private:
         form->Game_Options_MItem->trigger();
     }
 
-    static void setEdit(TOptionsDialog* shown, const char* name, const QString& text)
-    {
+    static void setEdit(TOptionsDialog* shown, const char* name, const QString& text) {
         shown->findChild<QLineEdit*>(QLatin1String(name))->setText(text);
     }
 
-    static void setCheck(TOptionsDialog* shown, const char* name, bool on)
-    {
+    static void setCheck(TOptionsDialog* shown, const char* name, bool on) {
         shown->findChild<QCheckBox*>(QLatin1String(name))->setChecked(on);
     }
 
@@ -82,8 +75,7 @@ private slots:
 
     void cleanup() { finish(); }
 
-    void noFileGivesDefaultsAndExitWritesAllFourKeys()
-    {
+    void noFileGivesDefaultsAndExitWritesAllFourKeys() {
         start();
         QCOMPARE(game().PlayOptions(), AppPlayOptions());
         QCOMPARE(form->ClientArea()->size(), QSize(432, 324));
@@ -98,8 +90,7 @@ private slots:
         QCOMPARE(readSettings(), expected);
     }
 
-    void storedValuesAreAppliedAtStart()
-    {
+    void storedValuesAreAppliedAtStart() {
         writeSettings("[Settings]\nPlayOptions=20,16,3,2,50,100,0\nViewOptions=24, 24\n"
                       "SystemOptions=0,0,1,0\nOthers=40,3,100,80\n");
         start();
@@ -110,8 +101,7 @@ private slots:
         QCOMPARE(game().recordPhase, 3);
     }
 
-    void aValueThatIsNoIntegerStopsTheReading()
-    {
+    void aValueThatIsNoIntegerStopsTheReading() {
         writeSettings("[Settings]\nPlayOptions=20,x,5,5,50,100,1\nViewOptions=24,24\n"
                       "Others=40,3,100,80\n");
         start();
@@ -122,8 +112,7 @@ private slots:
         QCOMPARE(game().recordScore, 0);
     }
 
-    void valuesOutOfRangeAreBoundedBeforeTheyReachTheGame()
-    {
+    void valuesOutOfRangeAreBoundedBeforeTheyReachTheGame() {
         writeSettings("[Settings]\nPlayOptions=0,100000,-5,-5,0,1,1\nViewOptions=100,0\n");
         start();
         QCOMPARE(game().PlayOptions(), AppPlayOptions(16, 32, 1, 0, 1, 10, true));
@@ -131,8 +120,7 @@ private slots:
         QCOMPARE(game().State(), stTitle);
     }
 
-    void aRecordNotRestoredIsOverwrittenAtExit()
-    {
+    void aRecordNotRestoredIsOverwrittenAtExit() {
         writeSettings("; kept as it is\n[Settings]\nSystemOptions=1,0,0,1\nOthers=40,3,100,80\n"
                       "[Other]\nkey=value\n");
         start();
@@ -146,8 +134,7 @@ private slots:
         QVERIFY(text.contains("PlayOptions=24,18,6,6,60,160,1\n"));
     }
 
-    void okWithoutChangesKeepsTheGameGoing()
-    {
+    void okWithoutChangesKeepsTheGameGoing() {
         start();
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         game().score = 3;
@@ -156,8 +143,7 @@ private slots:
         QCOMPARE(game().score, 3);
     }
 
-    void aChangedFieldSizeSetsTheGameUpAnew()
-    {
+    void aChangedFieldSizeSetsTheGameUpAnew() {
         start();
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         game().recordScore = 9;
@@ -172,8 +158,7 @@ private slots:
         QCOMPARE(game().recordScore, 9);
     }
 
-    void onlySystemOptionsChangedLeavesTheGameAlone()
-    {
+    void onlySystemOptionsChangedLeavesTheGameAlone() {
         start();
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         runOptions([](TOptionsDialog* shown) { setCheck(shown, "Page3_CheckBox1", false); });
@@ -182,16 +167,14 @@ private slots:
         QVERIFY(!form->SystemOptions().PlaySound);
     }
 
-    void clearingTheRecordAsksFirst_data()
-    {
+    void clearingTheRecordAsksFirst_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("recordAfter");
         QTest::newRow("cancel keeps it") << int(QMessageBox::Cancel) << 40;
         QTest::newRow("ok clears it") << int(QMessageBox::Ok) << 0;
     }
 
-    void clearingTheRecordAsksFirst()
-    {
+    void clearingTheRecordAsksFirst() {
         QFETCH(int, answer);
         QFETCH(int, recordAfter);
         start();
@@ -216,8 +199,7 @@ private slots:
         QVERIFY(!dialog->findChild<QCheckBox*>(QStringLiteral("Page3_CheckBox2"))->isChecked());
     }
 
-    void stayOnTopKeepsTheWindowInPlaceAndShown()
-    {
+    void stayOnTopKeepsTheWindowInPlaceAndShown() {
         start();
         const QRect before = form->geometry();
         runOptions([](TOptionsDialog* shown) { setCheck(shown, "Page3_CheckBox3", true); });

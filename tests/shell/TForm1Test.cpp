@@ -1,9 +1,9 @@
 // The main window offscreen: start-up, input, menus, boxes and the paced step loop.
+#include "TForm1.h"
 #include "AppCell.h"
 #include "AppConstants.h"
 #include "AppRenderer.h"
 #include "ModalWatcher.h"
-#include "TForm1.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -35,8 +35,7 @@ private:
     AppGame& game() { return form->Game(); }
 
     // The pointer over the centre of a cell, in screen coordinates.
-    void pointAt(int x, int y)
-    {
+    void pointAt(int x, int y) {
         const AppViewOptions& view = game().ViewOptions();
         pointer = form->ClientArea()->mapToGlobal(
             QPoint(x * view.CharWidth + view.CharWidth / 2, y * view.CharHeight + 4));
@@ -44,8 +43,7 @@ private:
 
     // A started game with the ball moving right along row 2, away from
     // everything, and an empty ground.
-    void startMovingGame()
-    {
+    void startMovingGame() {
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         QCOMPARE(game().State(), stPlaying);
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
@@ -67,8 +65,7 @@ private:
 
     // The message box's text, read while it is open; then it is closed with
     // the given button.
-    static void answerBox(QString* text, QMessageBox::StandardButton button)
-    {
+    static void answerBox(QString* text, QMessageBox::StandardButton button) {
         WhenModalShown([text, button](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box);
@@ -78,8 +75,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         // Every case starts from no settings file at all.
         QFile::remove(Constants().exeFolder + QStringLiteral("settings.ini"));
         form = std::make_unique<TForm1>();
@@ -90,8 +86,7 @@ private slots:
 
     void cleanup() { form.reset(); }
 
-    void startUpShowsTheTitleInAClientAreaOfTheFieldSize()
-    {
+    void startUpShowsTheTitleInAClientAreaOfTheFieldSize() {
         QCOMPARE(game().State(), stTitle);
         QCOMPARE(form->ClientArea()->size(), QSize(432, 324));
         QCOMPARE(form->Renderer().BackBuffer().size(), QSize(432, 324));
@@ -100,8 +95,7 @@ private slots:
         QVERIFY(!form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }
 
-    void leftClickStartsThenLaunchesOtherButtonsDoNothing()
-    {
+    void leftClickStartsThenLaunchesOtherButtonsDoNothing() {
         QTest::mouseClick(form->ClientArea(), Qt::RightButton);
         QTest::mouseClick(form->ClientArea(), Qt::MiddleButton);
         QCOMPARE(game().State(), stTitle);
@@ -112,14 +106,14 @@ private slots:
         QVERIFY(!game().ball.IsStanding());
     }
 
-    void keysPutThePaddleOfTheirPositionUnderThePointer_data()
-    {
+    void keysPutThePaddleOfTheirPositionUnderThePointer_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("code");
         QTest::newRow("W") << int(Qt::Key_W) << 0 << int(cellPaddleSlash);
         QTest::newRow("shift R") << int(Qt::Key_R) << int(Qt::ShiftModifier) << int(cellPaddleBack);
-        QTest::newRow("ctrl S") << int(Qt::Key_S) << int(Qt::ControlModifier) << int(cellPaddleBack);
+        QTest::newRow("ctrl S") << int(Qt::Key_S) << int(Qt::ControlModifier)
+                                << int(cellPaddleBack);
         QTest::newRow("F") << int(Qt::Key_F) << 0 << int(cellPaddleSlash);
         QTest::newRow("U") << int(Qt::Key_U) << 0 << int(cellPaddleSlash);
         QTest::newRow("O") << int(Qt::Key_O) << 0 << int(cellPaddleBack);
@@ -130,8 +124,7 @@ private slots:
         QTest::newRow("unlisted Q") << int(Qt::Key_Q) << 0 << int(cellEmpty);
     }
 
-    void keysPutThePaddleOfTheirPositionUnderThePointer()
-    {
+    void keysPutThePaddleOfTheirPositionUnderThePointer() {
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(int, code);
@@ -142,8 +135,7 @@ private slots:
         QCOMPARE(game().Field().GetCell(7, 5, layerGround), code);
     }
 
-    void shoveKeysMoveTheObstacleSideways()
-    {
+    void shoveKeysMoveTheObstacleSideways() {
         startMovingGame();
         game().Field().SetCell(7, 5, layerGround, cellObstacle);
         pointAt(7, 5);
@@ -155,8 +147,7 @@ private slots:
         QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellObstacle));
     }
 
-    void pointerOutsideTheFieldOrUnreadableDoesNothing()
-    {
+    void pointerOutsideTheFieldOrUnreadableDoesNothing() {
         startMovingGame();
         const int before = game().Field().GetCount(cellPaddleSlash);
         pointer = form->ClientArea()->mapToGlobal(QPoint(-3, 5));
@@ -166,8 +157,7 @@ private slots:
         QCOMPARE(game().Field().GetCount(cellPaddleSlash), before);
     }
 
-    void f2StartsANewGameKeepingTheRecord()
-    {
+    void f2StartsANewGameKeepingTheRecord() {
         startMovingGame();
         game().score = 5;
         game().recordScore = 9;
@@ -180,12 +170,12 @@ private slots:
         QCOMPARE(game().recordPhase, 4);
     }
 
-    void statusBoxShowsTheStateAndCounters()
-    {
+    void statusBoxShowsTheStateAndCounters() {
         QString text;
         answerBox(&text, QMessageBox::Ok);
         QTest::keyClick(form.get(), Qt::Key_F4);
-        QCOMPARE(text, QStringLiteral("State: Not Playing\nScore: 0 pt.  0 ph.\nRecord: 0 pt.  0 ph."));
+        QCOMPARE(text,
+                 QStringLiteral("State: Not Playing\nScore: 0 pt.  0 ph.\nRecord: 0 pt.  0 ph."));
 
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         answerBox(&text, QMessageBox::Ok);
@@ -203,8 +193,7 @@ private slots:
                  QStringLiteral("State: Not Playing\nScore: 12 pt.  3 ph.\nRecord: 40 pt.  5 ph."));
     }
 
-    void helpOpensThePageOnlyAfterOk()
-    {
+    void helpOpensThePageOnlyAfterOk() {
         UrlRecorder recorder;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
         QString text;
@@ -220,8 +209,7 @@ private slots:
         QCOMPARE(recorder.opened.first().toLocalFile(), Constants().helpFile);
     }
 
-    void tipsShowTheTwelveLines()
-    {
+    void tipsShowTheTwelveLines() {
         QString text;
         answerBox(&text, QMessageBox::Ok);
         form->Help_Tips_MItem->trigger();
@@ -232,8 +220,7 @@ private slots:
         QCOMPARE(lines.at(11), QStringLiteral("Phase: 1 phase for all paddles in the field."));
     }
 
-    void menusCarryTheirCaptionsAndShortcuts()
-    {
+    void menusCarryTheirCaptionsAndShortcuts() {
         QCOMPARE(form->Game_MItem->title(), QStringLiteral("&Game"));
         QCOMPARE(form->Game_Exit_MItem->text(), QStringLiteral("E&xit"));
         QCOMPARE(form->Game_New_MItem->shortcut(), QKeySequence(Qt::Key_F2));
@@ -248,23 +235,20 @@ private slots:
         QVERIFY(form->Popup_New_MItem->shortcut().isEmpty());
     }
 
-    void rightClickOpensTheContextMenu()
-    {
+    void rightClickOpensTheContextMenu() {
         QTest::mouseClick(form->windowHandle(), Qt::RightButton, {},
                           form->ClientArea()->mapTo(form.get(), QPoint(30, 30)));
         QTRY_VERIFY(form->PopupMenu1->isVisible());
         form->PopupMenu1->close();
     }
 
-    void theBallMovesAtThePaceOfTheLoop()
-    {
+    void theBallMovesAtThePaceOfTheLoop() {
         startMovingGame();
         const int x = game().ball.x;
         QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= x + 2, 3000);
     }
 
-    void aBoxOpenedFromAMenuHoldsTheGameStill()
-    {
+    void aBoxOpenedFromAMenuHoldsTheGameStill() {
         startMovingGame();
         QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= 1, 3000);
         int atOpen = -1;
@@ -272,7 +256,10 @@ private slots:
         // The key arrives while the loop waits between two steps.
         QTimer::singleShot(20, form->ClientArea(),
                            [this] { QTest::keyClick(form->ClientArea(), Qt::Key_F4); });
-        WhenModalShown([&](QWidget* modal) { atOpen = game().ball.x; Q_UNUSED(modal); });
+        WhenModalShown([&](QWidget* modal) {
+            atOpen = game().ball.x;
+            Q_UNUSED(modal);
+        });
         WhenModalShown(
             [&](QWidget* modal) {
                 atClose = game().ball.x;
@@ -284,8 +271,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(game().ball.x > atClose, 2000);
     }
 
-    void aBoxOpenedBetweenTwoStepsHoldsTheGameStill()
-    {
+    void aBoxOpenedBetweenTwoStepsHoldsTheGameStill() {
         startMovingGame();
         QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= 1, 3000);
         // Here no step is running and the next one is already queued; the
@@ -303,8 +289,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(game().ball.x > atOpen, 2000);
     }
 
-    void anOpenMenuHoldsTheGameStill()
-    {
+    void anOpenMenuHoldsTheGameStill() {
         startMovingGame();
         QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= 1, 3000);
         form->Game_MItem->popup(form->mapToGlobal(QPoint(10, 10)));
@@ -316,8 +301,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(game().ball.x > atOpen, 2000);
     }
 
-    void exitDuringAWaitEndsTheLoopAndTheWindowGoesOnce()
-    {
+    void exitDuringAWaitEndsTheLoopAndTheWindowGoesOnce() {
         startMovingGame();
         QSignalSpy destroyed(form.get(), &QObject::destroyed);
         QTimer::singleShot(100, form.get(), [this] { form->Game_Exit_MItem->trigger(); });
