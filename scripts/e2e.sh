@@ -75,6 +75,7 @@ xdotool windowfocus --sync "$wid" 2>/dev/null || true
 xdotool key w
 sleep 0.3
 shot paddle
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/playing.png"
 # The slash bone has white at (11, 2) and (4, 10) of its tile; the backslash
 # bone there is background, and the slash leaves (4, 2) as background.
 [ "$(pixel $((cx + 11)) $((cy + 2)))" = "255,255,255" ] || fail "no slash paddle at cell (2, 2)"
