@@ -2,21 +2,11 @@
 #include "AppCell.h"
 #include "AppGame.h"
 #include "AppRenderer.h"
+#include "AppSilentView.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class ForwardingView : public AppGameView {
-public:
-    AppRenderer* renderer = nullptr;
-    void ResizeBackBuffer() override { renderer->ResizeBackBuffer(); }
-    void PaintCells(bool showNow) override { renderer->PaintCells(showNow); }
-    void PaintTitle(bool showNow) override { renderer->PaintTitle(showNow); }
-    void PaintGameOver(bool showNow) override { renderer->PaintGameOver(showNow); }
-    void FormPaint() override { renderer->FormPaint(); }
-    void Play(AppSoundId) override {}
-};
 
 // The largest field the options allow: 32 x 32 cells of 32 x 32 pixels, a game running.
 struct BenchGame {
@@ -40,7 +30,7 @@ struct BenchGame {
     }
 
     AppRandom random;
-    ForwardingView view;
+    AppSilentView view;
     AppGame game;
     AppRenderer renderer;
 };

@@ -2,6 +2,7 @@
 #include "AppRenderer.h"
 #include "AppCell.h"
 #include "AppGame.h"
+#include "AppSilentView.h"
 #include "AppSprites.h"
 
 #include <QDir>
@@ -11,18 +12,6 @@
 #include <optional>
 
 namespace {
-
-// Hands the game's drawing requests to the renderer; sound is not heard here.
-class ForwardingView : public AppGameView {
-public:
-    AppRenderer* renderer = nullptr;
-    void ResizeBackBuffer() override { renderer->ResizeBackBuffer(); }
-    void PaintCells(bool showNow) override { renderer->PaintCells(showNow); }
-    void PaintTitle(bool showNow) override { renderer->PaintTitle(showNow); }
-    void PaintGameOver(bool showNow) override { renderer->PaintGameOver(showNow); }
-    void FormPaint() override { renderer->FormPaint(); }
-    void Play(AppSoundId) override {}
-};
 
 // A game on the title screen with a renderer whose "window" records what it is shown.
 struct Rig {
@@ -51,7 +40,7 @@ struct Rig {
     const QImage& Buffer() const { return renderer.BackBuffer(); }
 
     AppRandom random;
-    ForwardingView view;
+    AppSilentView view;
     AppGame game;
     QList<QRect> shown;
     AppRenderer renderer;
@@ -426,7 +415,7 @@ private slots:
 
     void paintingBeforeTheFirstSetUpIsHarmless() {
         AppRandom random(3);
-        ForwardingView view;
+        AppSilentView view;
         AppGame game(random, view);
         QList<QRect> shown;
         AppRenderer renderer(game, random, QStringLiteral("Zingaroo"),
