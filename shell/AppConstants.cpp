@@ -19,11 +19,12 @@ QString PlatformLine() {
 #endif
 }
 
-// The folder holding "sound/" and "help/": beside the executable when the
-// program runs from its build folder or was unpacked as one folder, else the
-// installed data folder, found relative to the executable first so that an
-// installation can be moved.
-QString DataFolder(const QString& exeFolder) {
+} // namespace
+
+// Beside the executable when the program runs from its build folder or was
+// unpacked as one folder, else the installed data folder, found relative to
+// the executable first so that an installation can be moved.
+QString AppDataFolder(const QString& exeFolder) {
     const QStringList candidates = {
         exeFolder,
         QDir::cleanPath(exeFolder + QStringLiteral("../share/zingaroo")) + QLatin1Char('/'),
@@ -37,6 +38,8 @@ QString DataFolder(const QString& exeFolder) {
     return exeFolder;
 }
 
+namespace {
+
 AppConstants MakeConstants() {
     AppConstants c;
     c.productName = QStringLiteral("Zingaroo");
@@ -44,7 +47,7 @@ AppConstants MakeConstants() {
     c.versionLine = QStringLiteral("Version 1.0.0");
     c.copyrightLine = QStringLiteral("Copyright (C) 2026 The Zingaroo developers");
     c.exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    const QString dataFolder = DataFolder(c.exeFolder);
+    const QString dataFolder = AppDataFolder(c.exeFolder);
     c.soundFolder = dataFolder + QStringLiteral("sound/");
     c.helpFile = dataFolder + QStringLiteral("help/index.html");
     c.settingsFile = c.exeFolder + QStringLiteral("settings.ini");

@@ -19,3 +19,7 @@ struct AppConstants {
 // Made once, after the application object exists and before any window;
 // later calls return the same values.
 const AppConstants& Constants();
+
+// The folder holding "sound/" and "help/" for a program whose executable lies
+// in exeFolder (ending in '/'); the result ends in '/'.
+QString AppDataFolder(const QString& exeFolder);
