@@ -140,22 +140,22 @@ std::vector<Uint8> AppAudioDevice::Decode(const void* image, std::size_t size) {
     if (stream == nullptr) {
         return {};
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec waveFormat{};
     Uint8* wave = nullptr;
     Uint32 waveBytes = 0;
     // Closes the stream whether or not decoding succeeds.
-    if (SDL_LoadWAV_RW(stream, 1, &spec, &wave, &waveBytes) == nullptr) {
+    if (SDL_LoadWAV_RW(stream, 1, &waveFormat, &wave, &waveBytes) == nullptr) {
         return {};
     }
     const std::unique_ptr<Uint8, WaveFree> waveOwner(wave);
 
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, static_cast<int>(spec.freq), format,
-                          channels, frequency) < 0) {
+    if (SDL_BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels,
+                          static_cast<int>(waveFormat.freq), format, channels, frequency) < 0) {
         return {};
     }
     // Conversion works on whole frames only.
-    const std::size_t frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8u * spec.channels;
+    const std::size_t frameBytes = SDL_AUDIO_BITSIZE(waveFormat.format) / 8u * waveFormat.channels;
     if (frameBytes == 0) {
         return {};
     }
