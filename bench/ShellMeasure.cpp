@@ -9,6 +9,13 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
 
 #include <algorithm>
 #include <chrono>
@@ -35,6 +42,23 @@ public:
         return false;
     }
 };
+
+// Milliseconds since this process was started, read from the kernel's record
+// of its start (in clock ticks, usually 10 ms each).
+double MsSinceProcessStart() {
+    std::ifstream statFile("/proc/self/stat");
+    std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
+    // Field 22, counted after the command name, which is in parentheses.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 22 && fields >> field; ++i) {
+    }
+    const double startTicks = std::stod(field);
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double nowMs = now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+    return nowMs - startTicks * 1e3 / sysconf(_SC_CLK_TCK);
+}
 
 // Runs the event loop for a while and returns the share of one core used.
 double CpuShare(int seconds) {
@@ -82,7 +106,11 @@ int main(int argc, char** argv) {
     form.show();
     while (firstPaint.atNs < 0 && clock.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    std::printf("start-up to first painted title: %.1f ms\n", firstPaint.atNs / 1e6);
+    const double sinceStart = MsSinceProcessStart();
+    std::printf("start-up to first painted title: %.1f ms from the main window's construction, "
+                "%.0f ms from the process start (%ld ms resolution)\n",
+                firstPaint.atNs / 1e6, sinceStart - (clock.nsecsElapsed() - firstPaint.atNs) / 1e6,
+                1000 / sysconf(_SC_CLK_TCK));
 
     std::printf("idle CPU on the title over %d s: %.2f %% of one core\n", seconds,
                 100 * CpuShare(seconds));

@@ -380,7 +380,9 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
 }
 
 void TForm1::SetStayOnTop(bool onTop) {
-    // Changing a window flag hides the window; show it again where it was.
+    // The window system keeps the stacking once set, so asking for the one in
+    // force needs no work. Changing the flag hides the window; it is shown
+    // again where it was.
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
     const bool wasVisible = isVisible();
