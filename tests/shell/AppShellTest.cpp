@@ -3,8 +3,8 @@
 #include "AppConstants.h"
 #include "ModalWatcher.h"
 
-#include <QDir>
 #include <QAbstractButton>
+#include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
