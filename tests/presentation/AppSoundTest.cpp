@@ -23,6 +23,10 @@ struct LoadCase {
     bool loaded;
 };
 
+void PrintTo(const LoadCase& loadCase, std::ostream* out) {
+    *out << loadCase.name;
+}
+
 void WriteGoodSounds(const SoundTestFolder& folder) {
     for (const char* name : {"start.wav", "bounce.wav", "clear.wav"}) {
         folder.Write(name, SoundTestFolder::ConstantWave(22050, 1, 2205, 1000));
