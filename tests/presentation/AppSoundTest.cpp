@@ -110,11 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                  true}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
-TEST_F(AppSoundTest, LoadsTheWaveFilesCopiedBesideTheProgram) {
-    AppSound sound(shippedFolder);
-    EXPECT_TRUE(sound.IsLoaded());
-}
-
 // Whatever drivers the machine offers, or none: starting the sound prints nothing.
 TEST(AppSoundSystemTest, StaysQuietOnTheMachinesOwnAudio) {
     unsetenv("SDL_AUDIODRIVER");
