@@ -95,9 +95,14 @@ protected:
 };
 
 struct ShippedSound {
+    const char* name;
     AppSoundId id;
     double seconds;
 };
+
+void PrintTo(const ShippedSound& shipped, std::ostream* out) {
+    *out << shipped.name;
+}
 
 class AppSoundShippedTest : public AppSoundDiskTest,
                             public testing::WithParamInterface<ShippedSound> {};
@@ -124,9 +129,12 @@ TEST_P(AppSoundShippedTest, PlaysWholeAtItsOwnSpeedAndModestVolume) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sounds, AppSoundShippedTest,
-                         testing::Values(ShippedSound{soundStart, 0.6},
-                                         ShippedSound{soundBounce, 0.08},
-                                         ShippedSound{soundClear, 0.7}));
+                         testing::Values(ShippedSound{"Start", soundStart, 0.6},
+                                         ShippedSound{"Bounce", soundBounce, 0.08},
+                                         ShippedSound{"Clear", soundClear, 0.7}),
+                         [](const testing::TestParamInfo<ShippedSound>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(AppSoundDiskTest, NewSoundCutsOffThePlayingOneAtOnce) {
     WriteTestSounds();
@@ -184,6 +192,10 @@ struct IgnoredRequest {
     std::function<void(AppSound&)> make;
 };
 
+void PrintTo(const IgnoredRequest& request, std::ostream* out) {
+    *out << request.name;
+}
+
 class AppSoundIgnoredTest : public AppSoundDiskTest,
                             public testing::WithParamInterface<IgnoredRequest> {};
 
@@ -221,6 +233,10 @@ struct BrokenImage {
     const char* name;
     QByteArray image;
 };
+
+void PrintTo(const BrokenImage& broken, std::ostream* out) {
+    *out << broken.name;
+}
 
 class AppSoundBrokenTest : public AppSoundDiskTest,
                            public testing::WithParamInterface<BrokenImage> {};

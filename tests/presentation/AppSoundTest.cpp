@@ -23,6 +23,10 @@ struct LoadCase {
     bool loaded;
 };
 
+void PrintTo(const LoadCase& loadCase, std::ostream* out) {
+    *out << loadCase.name;
+}
+
 void WriteGoodSounds(const SoundTestFolder& folder) {
     for (const char* name : {"start.wav", "bounce.wav", "clear.wav"}) {
         folder.Write(name, SoundTestFolder::ConstantWave(22050, 1, 2205, 1000));
@@ -105,11 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  true}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
-
-TEST_F(AppSoundTest, LoadsTheWaveFilesCopiedBesideTheProgram) {
-    AppSound sound(shippedFolder);
-    EXPECT_TRUE(sound.IsLoaded());
-}
 
 // Whatever drivers the machine offers, or none: starting the sound prints nothing.
 TEST(AppSoundSystemTest, StaysQuietOnTheMachinesOwnAudio) {
