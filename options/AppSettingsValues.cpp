@@ -98,24 +98,21 @@ void ReadKeys(const AppIniFile& ini, AppSettingsValues& working) {
     }
 }
 
-std::string IntegerList(std::initializer_list<std::int32_t> values, std::string tail = {}) {
-    std::string text;
-    for (const std::int32_t value : values) {
-        if (!text.empty())
-            text += ',';
-        text += std::to_string(value);
-    }
-    if (!tail.empty())
-        text += (text.empty() ? "" : ",") + tail;
-    return text;
+std::string Item(std::int32_t value) {
+    return std::to_string(value);
 }
 
-std::string BooleanList(std::initializer_list<bool> values) {
+std::string Item(bool value) {
+    return value ? "1" : "0";
+}
+
+// Items joined by commas, without blanks.
+std::string JoinItems(std::initializer_list<std::string> items) {
     std::string text;
-    for (const bool value : values) {
+    for (const std::string& item : items) {
         if (!text.empty())
             text += ',';
-        text += value ? "1" : "0";
+        text += item;
     }
     return text;
 }
@@ -131,15 +128,17 @@ void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
 
 void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
     const AppPlayOptions& play = values.play;
+    const AppViewOptions& view = values.view;
     const AppSystemOptions& system = values.system;
     ini.WriteString(section, playKey,
-                    IntegerList({play.Width, play.Height, play.PaddleFirst, play.PaddlePlus,
-                                 play.PaddleMax, play.Speed},
-                                BooleanList({play.UseSweeper})));
-    ini.WriteString(section, viewKey, IntegerList({values.view.CharWidth, values.view.CharHeight}));
+                    JoinItems({Item(play.Width), Item(play.Height), Item(play.PaddleFirst),
+                               Item(play.PaddlePlus), Item(play.PaddleMax), Item(play.Speed),
+                               Item(play.UseSweeper)}));
+    ini.WriteString(section, viewKey, JoinItems({Item(view.CharWidth), Item(view.CharHeight)}));
     ini.WriteString(section, systemKey,
-                    BooleanList({system.PlaySound, system.StayOnTop, system.RestoreRecord,
-                                 system.RestoreWindowPosition}));
+                    JoinItems({Item(system.PlaySound), Item(system.StayOnTop),
+                               Item(system.RestoreRecord), Item(system.RestoreWindowPosition)}));
     ini.WriteString(section, othersKey,
-                    IntegerList({values.recordScore, values.recordPhase, values.left, values.top}));
+                    JoinItems({Item(values.recordScore), Item(values.recordPhase),
+                               Item(values.left), Item(values.top)}));
 }

@@ -97,16 +97,15 @@ void AppRenderer::PaintCells(bool showNow) {
         // The count is read anew for each entry, as the list is walked live.
         for (int i = 0; i < field.GetDirtyCount(); ++i) {
             const AppPoint position = field.GetDirty(i);
-            PaintCell(painter, position.x, position.y, offsetX, offsetY);
+            const QRect cell = PaintCell(painter, position.x, position.y, offsetX, offsetY);
             if (showNow)
-                showRect_(QRect(position.x * view.CharWidth, position.y * view.CharHeight,
-                                view.CharWidth, view.CharHeight));
+                showRect_(cell);
         }
     }
     field.ClearDirty();
 }
 
-void AppRenderer::PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY) {
+QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY) {
     const AppField& field = game_.Field();
     const AppViewOptions& view = game_.ViewOptions();
     const QRect cell(x * view.CharWidth, y * view.CharHeight, view.CharWidth, view.CharHeight);
@@ -127,6 +126,7 @@ void AppRenderer::PaintCell(QPainter& painter, int x, int y, int offsetX, int of
     }
     if (image >= 0)
         painter.drawImage(cell.left() + offsetX, cell.top() + offsetY, sprites_.Image(image));
+    return cell;
 }
 
 void AppRenderer::DrawText(QPainter& painter, int x, int y, const QString& text) {

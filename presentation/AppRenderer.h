@@ -48,7 +48,8 @@ public:
     static constexpr int textCellHeight = 24;
 
 private:
-    void PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY);
+    // Paints one cell and returns its rectangle.
+    QRect PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY);
     void DrawText(QPainter& painter, int x, int y, const QString& text);
 
     AppGame& game_;
