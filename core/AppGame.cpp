@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-AppGame::AppGame(AppRandom& random, AppGameView& view) : random_(random), view_(view) {}
+AppGame::AppGame(AppRandom& random) : random_(random) {}
 
 AppGame::~AppGame() = default;
 
@@ -30,14 +30,14 @@ void AppGame::SetState(AppState state) {
     state_ = state;
     switch (state) {
     case stSetup:
-        view_.ResizeBackBuffer();
+        picture_->ResizeBackBuffer();
         field_->Resize(playOptions_.Width, playOptions_.Height, 2);
         SetState(stTitle);
         break;
     case stTitle:
         phase = 0;
         score = 0;
-        view_.PaintTitle(true);
+        picture_->PaintTitle(true);
         break;
     case stPlaying:
         EnterPlaying();
@@ -62,9 +62,9 @@ void AppGame::EnterPlaying() {
     paddleQuota = playOptions_.PaddleFirst;
     sweeperQuota = playOptions_.UseSweeper ? 1 : 0;
     LayOutPhase();
-    view_.PaintCells(false);
-    view_.FormPaint();
-    view_.Play(soundStart);
+    picture_->PaintCells(false);
+    picture_->FormPaint();
+    sound_->Play(soundStart);
 }
 
 void AppGame::EnterGameOver() {
@@ -73,7 +73,7 @@ void AppGame::EnterGameOver() {
         recordScore = score;
     if (phase > recordPhase)
         recordPhase = phase;
-    view_.PaintGameOver(true);
+    picture_->PaintGameOver(true);
 }
 
 void AppGame::Step() {
@@ -83,7 +83,7 @@ void AppGame::Step() {
     if (ball.IsStanding()) {
         // Relisting the ball's cell lets the renderer make the waiting ball twinkle.
         field.SetCell(ball.x, ball.y, layerBall, cellBall);
-        view_.PaintCells(true);
+        picture_->PaintCells(true);
         return;
     }
 
@@ -114,7 +114,7 @@ void AppGame::Step() {
         ball.dy = oldDx;
         field.SetCell(nx, ny, layerGround, cellPaddleUsed);
         ++score;
-        view_.Play(soundBounce);
+        sound_->Play(soundBounce);
         break;
     }
     case cellPaddleSlash: {
@@ -123,7 +123,7 @@ void AppGame::Step() {
         ball.dy = -oldDx;
         field.SetCell(nx, ny, layerGround, cellPaddleUsed);
         ++score;
-        view_.Play(soundBounce);
+        sound_->Play(soundBounce);
         break;
     }
     case cellPaddleUsed: {
@@ -152,9 +152,9 @@ void AppGame::Step() {
         if (playOptions_.UseSweeper)
             ++sweeperQuota;
         LayOutPhase();
-        view_.Play(soundClear);
+        sound_->Play(soundClear);
     }
-    view_.PaintCells(true);
+    picture_->PaintCells(true);
 }
 
 void AppGame::LayOutPhase() {
@@ -265,7 +265,7 @@ void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel) {
     }
     const int code = (position == 2 || position == 3) ? cellPaddleBack : cellPaddleSlash;
     field.SetCell(cell.x, cell.y, layerGround, code);
-    view_.PaintCells(true);
+    picture_->PaintCells(true);
 }
 
 void AppGame::ShoveObstacle(int x, int y, int toX) {
@@ -273,7 +273,7 @@ void AppGame::ShoveObstacle(int x, int y, int toX) {
     if (toX < 0 || toX >= field.Width()) {
         // Obstacles do not wrap: pushed over the edge, one is gone.
         field.SetCell(x, y, layerGround, cellEmpty);
-        view_.PaintCells(true);
+        picture_->PaintCells(true);
         return;
     }
     if (field.IsCell(toX, y, layerBall, cellBall)) {
@@ -282,7 +282,7 @@ void AppGame::ShoveObstacle(int x, int y, int toX) {
     }
     field.SetCell(x, y, layerGround, cellEmpty);
     field.SetCell(toX, y, layerGround, cellObstacle);
-    view_.PaintCells(true);
+    picture_->PaintCells(true);
 }
 
 AppPoint AppGame::PixelToCell(AppPoint pixel) const {

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "AppField.h"
-#include "AppGameView.h"
+#include "AppGamePicture.h"
+#include "AppGameSound.h"
 #include "AppMouseButton.h"
+#include "AppNullFrontEnd.h"
 #include "AppPlayer.h"
 #include "AppPoint.h"
 #include "AppRandom.h"
@@ -33,11 +35,17 @@ inline constexpr int W = 87;
 
 class AppGame {
 public:
-    // The random source and the view belong to the owner and outlive the game.
-    AppGame(AppRandom& random, AppGameView& view);
+    // The random source belongs to the owner and outlives the game.
+    explicit AppGame(AppRandom& random);
     AppGame(const AppGame&) = delete;
     AppGame& operator=(const AppGame&) = delete;
     ~AppGame();
+
+    // Who draws the game and who plays its sounds; until they are set the
+    // game draws and plays nothing. Both belong to the owner and outlive
+    // their use by the game.
+    void SetPicture(AppGamePicture& picture) { picture_ = &picture; }
+    void SetSound(AppGameSound& sound) { sound_ = &sound; }
 
     // The owner makes and frees the field at the points of its own order.
     void CreateField();
@@ -88,7 +96,9 @@ private:
     void ShoveObstacle(int x, int y, int toX);
 
     AppRandom& random_;
-    AppGameView& view_;
+    AppNullFrontEnd none_{*this};
+    AppGamePicture* picture_ = &none_;
+    AppGameSound* sound_ = &none_;
     AppState state_ = stNone;
     std::unique_ptr<AppField> field_;
     AppPlayOptions playOptions_;

@@ -89,15 +89,21 @@ TForm1::TForm1(QWidget* parent)
     BuildMenus();
 
     // The ball, the counters and the play and view records come with the game.
-    game_ = std::make_unique<AppGame>(random_, *this);
+    game_ = std::make_unique<AppGame>(random_);
     random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
     setWindowTitle(constants.productName);
     setWindowIcon(AppIcon());
-    renderer_ =
-        std::make_unique<AppRenderer>(*game_, random_, constants.productName,
-                                      [this](const QRect& rect) { clientArea_->update(rect); });
+    renderer_ = std::make_unique<AppRenderer>(
+        *game_, random_, constants.productName,
+        [this](const QRect& rect) { clientArea_->update(rect); },
+        [this](const QSize& size) {
+            clientArea_->setFixedSize(size);
+            adjustSize();
+        });
+    game_->SetPicture(*renderer_);
     game_->CreateField();
     sound_ = std::make_unique<AppSound>(constants.soundFolder);
+    game_->SetSound(*sound_);
     LoadSettings();
     PostGameStep();
     game_->SetState(stSetup);
@@ -159,32 +165,6 @@ void TForm1::BuildMenus() {
                                  QKeySequence(), &TForm1::Popup_MItemClick);
     Popup_Options_MItem = addItem(PopupMenu1, QStringLiteral("&Options"), "Popup_Options_MItem",
                                   QKeySequence(), &TForm1::Popup_MItemClick);
-}
-
-void TForm1::ResizeBackBuffer() {
-    renderer_->ResizeBackBuffer();
-    clientArea_->setFixedSize(renderer_->FieldRect().size());
-    adjustSize();
-}
-
-void TForm1::PaintCells(bool showNow) {
-    renderer_->PaintCells(showNow);
-}
-
-void TForm1::PaintTitle(bool showNow) {
-    renderer_->PaintTitle(showNow);
-}
-
-void TForm1::PaintGameOver(bool showNow) {
-    renderer_->PaintGameOver(showNow);
-}
-
-void TForm1::FormPaint() {
-    renderer_->FormPaint();
-}
-
-void TForm1::Play(AppSoundId id) {
-    sound_->Play(id);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

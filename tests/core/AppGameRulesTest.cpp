@@ -451,4 +451,18 @@ TEST(AppGameRules, OptionsChangedDuringAGameDoNotReachTheRunningField) {
     EXPECT_EQ(h.Field().GetCount(cellPaddleSlash), 0);
 }
 
+TEST(AppGameRules, AGameWithNoFrontEndPlaysAndForgetsEachTicksDirtyCells) {
+    AppRandom random(3);
+    AppGame game(random);
+    game.CreateField();
+    game.SetState(stSetup);
+    game.SetState(stPlaying);
+    game.FormMouseDown(AppMouseButton::Left);
+    for (int tick = 0; tick < 200 && game.State() == stPlaying; ++tick) {
+        game.Step();
+        ASSERT_EQ(game.Field().GetDirtyCount(), 0) << "tick " << tick;
+    }
+    EXPECT_FALSE(game.ball.IsStanding());
+}
+
 } // namespace
