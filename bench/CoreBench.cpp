@@ -42,8 +42,6 @@ BENCHMARK(BM_Step);
 void BM_LayOutPhase1024(benchmark::State& state) {
     BenchGame b(AppPlayOptions(32, 32, 1024, 0, 1024, 160, true));
     b.Launch();
-    b.game.paddleQuota = 1024;
-    b.game.sweeperQuota = 1;
     for (auto _ : state) {
         b.game.LayOutPhase();
         b.game.Field().ClearDirty();

@@ -26,6 +26,16 @@ void AppGame::SetViewOptions(const AppViewOptions& options) {
     viewOptions_ = ClampViewOptions(options);
 }
 
+void AppGame::SetScore(std::int32_t newScore, std::int32_t newPhase) {
+    score = newScore;
+    phase = newPhase;
+}
+
+void AppGame::SetRecord(std::int32_t newScore, std::int32_t newPhase) {
+    recordScore = newScore;
+    recordPhase = newPhase;
+}
+
 void AppGame::SetState(AppState state) {
     state_ = state;
     switch (state) {

@@ -82,12 +82,17 @@ public:
     AppPoint PixelToCell(AppPoint pixel) const;
 
     AppPlayer ball;
-    std::int32_t score = 0;
-    std::int32_t phase = 0;
-    std::int32_t recordScore = 0;
-    std::int32_t recordPhase = 0;
-    std::int32_t paddleQuota = 0;
-    std::int32_t sweeperQuota = 0;
+
+    // The counters, which the rules keep. The score and phase are set from
+    // outside only to arrange a game; the record when it is restored or cleared.
+    std::int32_t Score() const { return score; }
+    std::int32_t Phase() const { return phase; }
+    std::int32_t RecordScore() const { return recordScore; }
+    std::int32_t RecordPhase() const { return recordPhase; }
+    std::int32_t PaddleQuota() const { return paddleQuota; }
+    std::int32_t SweeperQuota() const { return sweeperQuota; }
+    void SetScore(std::int32_t newScore, std::int32_t newPhase);
+    void SetRecord(std::int32_t newScore, std::int32_t newPhase);
 
 private:
     void EnterPlaying();
@@ -103,4 +108,10 @@ private:
     std::unique_ptr<AppField> field_;
     AppPlayOptions playOptions_;
     AppViewOptions viewOptions_;
+    std::int32_t score = 0;
+    std::int32_t phase = 0;
+    std::int32_t recordScore = 0;
+    std::int32_t recordPhase = 0;
+    std::int32_t paddleQuota = 0;
+    std::int32_t sweeperQuota = 0;
 };

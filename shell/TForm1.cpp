@@ -351,8 +351,7 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
         const QString text =
             JoinLines({QStringLiteral("Clearing the record."), QString(), QStringLiteral("Sure?")});
         if (AppMessageBox::Show(text, QStringLiteral("Confirmation"), 64 + 1) == 1) {
-            game_->recordScore = 0;
-            game_->recordPhase = 0;
+            game_->SetRecord(0, 0);
         }
         systemOptions_.ClearRecordNow = false;
     }
@@ -390,8 +389,7 @@ void TForm1::LoadSettings() {
     ApplyViewOptions(working.view);
     ApplySystemOptions(working.system);
     if (systemOptions_.RestoreRecord) {
-        game_->recordScore = working.recordScore;
-        game_->recordPhase = working.recordPhase;
+        game_->SetRecord(working.recordScore, working.recordPhase);
     }
     if (systemOptions_.RestoreWindowPosition)
         RestorePosition(QPoint(working.left, working.top));
@@ -410,8 +408,8 @@ void TForm1::SaveSettings() {
     values.play = game_->PlayOptions();
     values.view = game_->ViewOptions();
     values.system = systemOptions_;
-    values.recordScore = game_->recordScore;
-    values.recordPhase = game_->recordPhase;
+    values.recordScore = game_->RecordScore();
+    values.recordPhase = game_->RecordPhase();
     values.left = pos().x();
     values.top = pos().y();
     // Starting from the file that was read keeps every other line of it, also

@@ -349,10 +349,8 @@ private slots:
         rig.renderer.PaintCells(false);
         const QImage before = rig.Buffer().copy();
         rig.shown.clear();
-        rig.game.score = 3;
-        rig.game.phase = 1;
-        rig.game.recordScore = 1234;
-        rig.game.recordPhase = 56;
+        rig.game.SetScore(3, 1);
+        rig.game.SetRecord(1234, 56);
         rig.game.SetState(stGameOver);
         QCOMPARE(rig.shown, QList<QRect>{rig.renderer.FieldRect()});
 
@@ -448,7 +446,7 @@ private slots:
         QVERIFY(rig.Field().IsCell(tx, ty, layerGround, cellPaddleSlash));
         for (int step = 0; step < 200 && rig.game.State() == stPlaying; ++step) {
             rig.game.Step();
-            if (rig.game.score > 0 && rig.Field().GetCount(cellPaddleUsed) > 0 &&
+            if (rig.game.Score() > 0 && rig.Field().GetCount(cellPaddleUsed) > 0 &&
                 rig.Field().GetCount(cellObstacle) > 0)
                 break;
         }
