@@ -89,82 +89,92 @@ void AppGame::EnterGameOver() {
 void AppGame::Step() {
     if (state_ != stPlaying)
         return;
-    AppField& field = *field_;
     if (ball.IsStanding()) {
         // Relisting the ball's cell lets the renderer make the waiting ball twinkle.
-        field.SetCell(ball.x, ball.y, layerBall, cellBall);
+        field_->SetCell(ball.x, ball.y, layerBall, cellBall);
         picture_->PaintCells(true);
         return;
     }
-
-    const int width = field.Width();
-    const int height = field.Height();
-    const int nx = (ball.x + ball.dx + width) % width;
-    const int ny = (ball.y + ball.dy + height) % height;
-
-    if (field.IsCell(nx, ny, layerGround, cellObstacle)) {
+    const AppPoint next = NextBallCell();
+    if (field_->IsCell(next.x, next.y, layerGround, cellObstacle)) {
         SetState(stGameOver);
         return;
     }
-    if (field.IsCell(nx, ny, layerGround, cellSweeper)) {
-        field.ReplaceAll(cellPaddleUsed, cellEmpty);
-        field.SetCell(nx, ny, layerGround, cellObstacle);
+    if (field_->IsCell(next.x, next.y, layerGround, cellSweeper)) {
+        field_->ReplaceAll(cellPaddleUsed, cellEmpty);
+        field_->SetCell(next.x, next.y, layerGround, cellObstacle);
     }
-    if (nx != ball.x + ball.dx || ny != ball.y + ball.dy) {
-        // Off the ball's new row and column, so never on its line of travel.
-        const int row = RandomOtherRow(ny);
-        const int column = RandomOtherColumn(nx);
-        field.SetCell(column, row, layerGround, cellObstacle);
-    }
+    if (next.x != ball.x + ball.dx || next.y != ball.y + ball.dy)
+        PutElsewhere(next, cellObstacle);
+    EnterGround(next);
+    MoveBall(next);
+    if (field_->GetCount(cellPaddleBack) + field_->GetCount(cellPaddleSlash) == 0)
+        ClearPhase();
+    picture_->PaintCells(true);
+}
 
-    switch (field.GetCell(nx, ny, layerGround)) {
-    case cellPaddleBack: {
-        const int oldDx = ball.dx;
-        ball.dx = ball.dy;
-        ball.dy = oldDx;
-        field.SetCell(nx, ny, layerGround, cellPaddleUsed);
-        ++score;
-        sound_->Play(soundBounce);
+AppPoint AppGame::NextBallCell() const {
+    const int width = field_->Width();
+    const int height = field_->Height();
+    return {(ball.x + ball.dx + width) % width, (ball.y + ball.dy + height) % height};
+}
+
+void AppGame::EnterGround(AppPoint cell) {
+    switch (field_->GetCell(cell.x, cell.y, layerGround)) {
+    case cellPaddleBack:
+        Bounce(cell, 1);
         break;
-    }
-    case cellPaddleSlash: {
-        const int oldDx = ball.dx;
-        ball.dx = -ball.dy;
-        ball.dy = -oldDx;
-        field.SetCell(nx, ny, layerGround, cellPaddleUsed);
-        ++score;
-        sound_->Play(soundBounce);
+    case cellPaddleSlash:
+        Bounce(cell, -1);
         break;
-    }
-    case cellPaddleUsed: {
-        field.SetCell(nx, ny, layerGround, cellEmpty);
-        const int kind = random_.Below(2) == 0 ? cellPaddleBack : cellPaddleSlash;
-        const int row = RandomOtherRow(ny);
-        const int column = RandomOtherColumn(nx);
-        field.SetCell(column, row, layerGround, kind);
+    case cellPaddleUsed:
+        field_->SetCell(cell.x, cell.y, layerGround, cellEmpty);
+        PutElsewhere(cell, RandomPaddle());
         break;
-    }
     default:
         break;
     }
+}
 
-    field.SetCell(ball.x, ball.y, layerBall, cellEmpty);
-    ball.x = nx;
-    ball.y = ny;
-    field.SetCell(ball.x, ball.y, layerBall, cellBall);
+void AppGame::Bounce(AppPoint cell, int turn) {
+    // A back paddle swaps the steps across and down; a slash paddle also
+    // reverses both.
+    const int oldDx = ball.dx;
+    ball.dx = turn * ball.dy;
+    ball.dy = turn * oldDx;
+    field_->SetCell(cell.x, cell.y, layerGround, cellPaddleUsed);
+    ++score;
+    sound_->Play(soundBounce);
+}
 
-    if (field.GetCount(cellPaddleBack) + field.GetCount(cellPaddleSlash) == 0) {
-        ++phase;
-        // The obstacles of the cleared phase add to the next layout's paddles.
-        paddleQuota = paddleQuota + field.GetCount(cellObstacle) + playOptions_.PaddlePlus;
-        if (playOptions_.PaddleMax < paddleQuota)
-            paddleQuota = playOptions_.PaddleMax;
-        if (playOptions_.UseSweeper)
-            ++sweeperQuota;
-        LayOutPhase();
-        sound_->Play(soundClear);
-    }
-    picture_->PaintCells(true);
+void AppGame::PutElsewhere(AppPoint cell, int code) {
+    // Off the cell's row and column, so never on the ball's line of travel.
+    const int row = RandomOtherRow(cell.y);
+    const int column = RandomOtherColumn(cell.x);
+    field_->SetCell(column, row, layerGround, code);
+}
+
+void AppGame::MoveBall(AppPoint cell) {
+    field_->SetCell(ball.x, ball.y, layerBall, cellEmpty);
+    ball.x = cell.x;
+    ball.y = cell.y;
+    field_->SetCell(ball.x, ball.y, layerBall, cellBall);
+}
+
+void AppGame::ClearPhase() {
+    ++phase;
+    // The obstacles of the cleared phase add to the next layout's paddles.
+    paddleQuota = paddleQuota + field_->GetCount(cellObstacle) + playOptions_.PaddlePlus;
+    if (playOptions_.PaddleMax < paddleQuota)
+        paddleQuota = playOptions_.PaddleMax;
+    if (playOptions_.UseSweeper)
+        ++sweeperQuota;
+    LayOutPhase();
+    sound_->Play(soundClear);
+}
+
+int AppGame::RandomPaddle() {
+    return random_.Below(2) == 0 ? cellPaddleBack : cellPaddleSlash;
 }
 
 void AppGame::LayOutPhase() {
@@ -177,7 +187,7 @@ void AppGame::LayOutPhase() {
                 field.SetCell(x, y, layerGround, cellEmpty);
     // Items take the drawn cell whatever it holds: no search, no retry.
     for (int i = 0; i < paddleQuota; ++i) {
-        const int kind = random_.Below(2) == 0 ? cellPaddleBack : cellPaddleSlash;
+        const int kind = RandomPaddle();
         const int row = random_.Below(height);
         const int column = random_.Below(width);
         field.SetCell(column, row, layerGround, kind);

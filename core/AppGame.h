@@ -97,6 +97,14 @@ public:
 private:
     void EnterPlaying();
     void EnterGameOver();
+    // The pieces of one step of a moving ball.
+    AppPoint NextBallCell() const;
+    void EnterGround(AppPoint cell);
+    void Bounce(AppPoint cell, int turn);
+    void PutElsewhere(AppPoint cell, int code);
+    void MoveBall(AppPoint cell);
+    void ClearPhase();
+    int RandomPaddle();
     int KeyPosition(int keyCode) const;
     void ShoveObstacle(int x, int y, int toX);
 
