@@ -244,32 +244,32 @@ void AppGame::FormMouseDown(AppMouseButton button) {
     }
 }
 
-int AppGame::KeyPosition(int keyCode) const {
+AppGame::KeyPosition AppGame::PositionOfKey(int keyCode) {
     switch (keyCode) {
     case AppKey::W:
     case AppKey::U:
-        return 1;
+        return KeyPosition::slash;
     case AppKey::R:
     case AppKey::O:
-        return 2;
+        return KeyPosition::back;
     case AppKey::S:
     case AppKey::J:
     case AppKey::Left:
-        return 3;
+        return KeyPosition::backOrShoveLeft;
     case AppKey::F:
     case AppKey::L:
     case AppKey::Right:
-        return 4;
+        return KeyPosition::slashOrShoveRight;
     default:
-        return 0;
+        return KeyPosition::none;
     }
 }
 
 void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel) {
     if (state_ != stPlaying || ball.IsStanding())
         return;
-    const int position = KeyPosition(keyCode);
-    if (position == 0 || !clientPixel)
+    const KeyPosition position = PositionOfKey(keyCode);
+    if (position == KeyPosition::none || !clientPixel)
         return;
     const AppPoint cell = PixelToCell(*clientPixel);
     AppField& field = *field_;
@@ -277,13 +277,14 @@ void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel) {
         return;
 
     if (field.IsCell(cell.x, cell.y, layerGround, cellObstacle)) {
-        if (position == 3)
+        if (position == KeyPosition::backOrShoveLeft)
             ShoveObstacle(cell.x, cell.y, cell.x - 1);
-        else if (position == 4)
+        else if (position == KeyPosition::slashOrShoveRight)
             ShoveObstacle(cell.x, cell.y, cell.x + 1);
         return;
     }
-    const int code = (position == 2 || position == 3) ? cellPaddleBack : cellPaddleSlash;
+    const bool back = position == KeyPosition::back || position == KeyPosition::backOrShoveLeft;
+    const int code = back ? cellPaddleBack : cellPaddleSlash;
     field.SetCell(cell.x, cell.y, layerGround, code);
     picture_->PaintCells(true);
 }

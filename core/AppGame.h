@@ -18,8 +18,8 @@
 #include <optional>
 #include <string>
 
-// Virtual-key codes of the keys the game reacts to; letters are their
-// upper-case character codes.
+// Codes of the keys the game reacts to: a letter is its upper-case character
+// code, whatever the case typed; the two arrows have codes of their own.
 namespace AppKey {
 inline constexpr int Left = 37;
 inline constexpr int Right = 39;
@@ -105,7 +105,10 @@ private:
     void MoveBall(AppPoint cell);
     void ClearPhase();
     int RandomPaddle();
-    int KeyPosition(int keyCode) const;
+    // The four places every key set has: which paddle a key puts down, and
+    // for the last two which way it shoves an obstacle.
+    enum class KeyPosition { none, slash, back, backOrShoveLeft, slashOrShoveRight };
+    static KeyPosition PositionOfKey(int keyCode);
     void ShoveObstacle(int x, int y, int toX);
 
     AppRandom& random_;
