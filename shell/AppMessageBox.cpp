@@ -39,13 +39,13 @@ std::vector<BoxButton> ButtonsFor(int flags) {
 
 QMessageBox::Icon IconFor(int flags) {
     switch (flags & 0xF0) {
-    case AppMessageBox::mbIconHand:
+    case AppMessageBox::mbIconError:
         return QMessageBox::Critical;
     case AppMessageBox::mbIconQuestion:
         return QMessageBox::Question;
-    case AppMessageBox::mbIconExclamation:
+    case AppMessageBox::mbIconWarning:
         return QMessageBox::Warning;
-    case AppMessageBox::mbIconAsterisk:
+    case AppMessageBox::mbIconInformation:
         return QMessageBox::Information;
     default:
         return QMessageBox::NoIcon;
@@ -112,5 +112,5 @@ void AppMessageBox::ShowError(const QString& message, const QString& caption) {
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(message));
         return;
     }
-    Show(message, caption, mbOk | mbIconHand);
+    Show(message, caption, mbOk | mbIconError);
 }

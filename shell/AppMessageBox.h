@@ -13,10 +13,10 @@ public:
     static constexpr int mbYesNo = 0x4;
     static constexpr int mbRetryCancel = 0x5;
     // Icons, the next four bits.
-    static constexpr int mbIconHand = 0x10;
+    static constexpr int mbIconError = 0x10;
     static constexpr int mbIconQuestion = 0x20;
-    static constexpr int mbIconExclamation = 0x30;
-    static constexpr int mbIconAsterisk = 0x40;
+    static constexpr int mbIconWarning = 0x30;
+    static constexpr int mbIconInformation = 0x40;
     // Which button is the default one; the first when neither bit is set.
     static constexpr int mbDefButton2 = 0x100;
     static constexpr int mbDefButton3 = 0x200;

@@ -272,7 +272,7 @@ void TForm1::Game_MItemClick() {
         const QString text = JoinLines({QString::fromStdString(game_->StateText()),
                                         QString::fromStdString(game_->ScoreText()),
                                         QString::fromStdString(game_->RecordText())});
-        AppMessageBox::Show(text, QStringLiteral("Status"), 64);
+        AppMessageBox::Show(text, QStringLiteral("Status"), AppMessageBox::mbIconInformation);
     } else if (item == Game_Options_MItem) {
         OptionsCommand();
     } else if (item == Game_Exit_MItem) {
@@ -285,7 +285,9 @@ void TForm1::Help_MItemClick() {
     if (item == Help_Help_MItem) {
         const QString text = JoinLines(
             {QStringLiteral("Opening HTML help file."), QString(), QStringLiteral("Sure?")});
-        if (AppMessageBox::Show(text, QStringLiteral("Help"), 33) == 1)
+        if (AppMessageBox::Show(text, QStringLiteral("Help"),
+                                AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel) ==
+            AppMessageBox::idOk)
             QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
     } else if (item == Help_Tips_MItem) {
         const QString text = JoinLines({
@@ -302,7 +304,7 @@ void TForm1::Help_MItemClick() {
             QStringLiteral("Point: 1 point for 1 bounce."),
             QStringLiteral("Phase: 1 phase for all paddles in the field."),
         });
-        AppMessageBox::Show(text, QStringLiteral("Tips"), 64);
+        AppMessageBox::Show(text, QStringLiteral("Tips"), AppMessageBox::mbIconInformation);
     } else if (item == Help_About_MItem) {
         if (aboutDialog_)
             aboutDialog_->exec();
@@ -350,7 +352,9 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
     if (systemOptions_.ClearRecordNow) {
         const QString text =
             JoinLines({QStringLiteral("Clearing the record."), QString(), QStringLiteral("Sure?")});
-        if (AppMessageBox::Show(text, QStringLiteral("Confirmation"), 64 + 1) == 1) {
+        if (AppMessageBox::Show(text, QStringLiteral("Confirmation"),
+                                AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel) ==
+            AppMessageBox::idOk) {
             game_->SetRecord(0, 0);
         }
         systemOptions_.ClearRecordNow = false;
