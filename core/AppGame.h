@@ -50,7 +50,6 @@ public:
     // The owner makes and frees the field at the points of its own order.
     void CreateField();
     void DestroyField();
-    bool HasField() const { return field_ != nullptr; }
     AppField& Field() { return *field_; }
     const AppField& Field() const { return *field_; }
 
