@@ -20,7 +20,7 @@
 
 namespace {
 
-// The form's design measures, in pixels.
+// Where the controls sit in the fixed-size dialog, in pixels.
 constexpr int clientWidth = 529;
 constexpr int clientHeight = 345;
 constexpr int margin = 8;

@@ -41,10 +41,9 @@ std::uint32_t SteadyTick() {
     return static_cast<std::uint32_t>(ms);
 }
 
-// The game knows keys by their virtual-key codes: letters are their
-// upper-case character codes, the arrows 37 and 39. Case and modifiers do
-// not change Qt's key either.
-int VirtualKey(int qtKey) {
+// The game's code for a Qt key, or 0 for a key it ignores. Qt already gives a
+// letter as its upper-case character code, whatever the case and modifiers.
+int GameKey(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return qtKey;
     if (qtKey == Qt::Key_Left)
@@ -199,7 +198,7 @@ void TForm1::FormMouseDown(Qt::MouseButton button) {
 }
 
 void TForm1::FormKeyDown(int qtKey) {
-    const int key = VirtualKey(qtKey);
+    const int key = GameKey(qtKey);
     if (key == 0)
         return;
     game_->FormKeyDown(key, PointerInClientArea());
