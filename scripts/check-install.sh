@@ -17,6 +17,7 @@ for f in sound/start.wav sound/bounce.wav sound/clear.wav help/index.html; do
     expect share/zingaroo/$f
 done
 expect share/doc/zingaroo/index.html
+expect share/man/man6/zingaroo.6
 expect share/applications/org.zingaroo.Zingaroo.desktop
 expect share/metainfo/org.zingaroo.Zingaroo.metainfo.xml
 for size in 16 32 48 64 128 256; do
@@ -27,7 +28,13 @@ if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$stage/usr/share/applications/org.zingaroo.Zingaroo.desktop" && echo "ok: desktop entry valid" || failed=1
 fi
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$stage/usr/share/metainfo/org.zingaroo.Zingaroo.metainfo.xml" >/dev/null &&
-        echo "ok: metainfo valid" || failed=1
+    # Valid, and without warnings either.
+    if report=$(appstreamcli validate --pedantic --no-net "$stage/usr/share/metainfo/org.zingaroo.Zingaroo.metainfo.xml") &&
+        ! grep -q '^[EW]:' <<<"$report"; then
+        echo "ok: metainfo valid"
+    else
+        echo "$report"
+        failed=1
+    fi
 fi
 [ "$failed" -eq 0 ] && echo "install: 1 passed, 0 failed" || { echo "install: 0 passed, 1 failed"; exit 1; }
