@@ -14,10 +14,11 @@ expect() {
     if [ -e "$stage/usr/$1" ]; then echo "ok: $1"; else echo "MISSING: $1"; failed=1; fi
 }
 expect bin/zingaroo
-for f in sound/start.wav sound/bounce.wav sound/clear.wav help/index.html; do
+for f in sound/start.wav sound/bounce.wav sound/clear.wav help/index.html help/help.css; do
     expect share/zingaroo/$f
 done
 expect share/doc/zingaroo/index.html
+expect share/doc/zingaroo/help.css
 languages="de es fr it nl pl pt_BR ru"
 for lang in $languages; do
     expect share/zingaroo/help/$lang/index.html
