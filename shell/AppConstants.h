@@ -17,6 +17,9 @@ struct AppConstants {
 // later calls return the same values.
 const AppConstants& Constants();
 
+// The program's version number, "1.0.0"; usable before the application object exists.
+const char* AppVersion();
+
 // The folder holding "sound/" and "help/" for a program whose executable lies
 // in exeFolder (ending in '/'); the result ends in '/'.
 QString AppDataFolder(const QString& exeFolder);
