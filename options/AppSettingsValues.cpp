@@ -2,10 +2,11 @@
 #include "AppSettingsValues.h"
 
 #include "AppCommaList.h"
+#include "AppDecimal.h"
 #include "AppOptionLimits.h"
 
-#include <charconv>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,16 +17,6 @@ constexpr std::string_view playKey = "PlayOptions";
 constexpr std::string_view viewKey = "ViewOptions";
 constexpr std::string_view systemKey = "SystemOptions";
 constexpr std::string_view othersKey = "Others";
-
-bool ParseInt32(std::string_view item, std::int32_t& result) {
-    if (item.size() >= 2 && item.front() == '+' && item[1] != '-')
-        item.remove_prefix(1);
-    if (item.empty())
-        return false;
-    const char* end = item.data() + item.size();
-    const auto [stop, error] = std::from_chars(item.data(), end, result);
-    return error == std::errc() && stop == end;
-}
 
 bool ParseBool(const std::string& item) {
     return item != "0";
@@ -49,9 +40,8 @@ public:
     void Integer(std::size_t index, std::int32_t& field) {
         if (stopped)
             return;
-        std::int32_t value = 0;
-        if (ParseInt32(items[index], value))
-            field = value;
+        if (const std::optional<std::int32_t> value = ParseDecimal(items[index]))
+            field = *value;
         else
             stopped = true;
     }

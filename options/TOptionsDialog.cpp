@@ -1,6 +1,7 @@
 // The three-page options dialog that edits copies of the play, view and system options.
 #include "TOptionsDialog.h"
 
+#include "AppDecimal.h"
 #include "AppOptionLimits.h"
 #include "AppPlayPresets.h"
 
@@ -15,7 +16,6 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
-#include <charconv>
 #include <optional>
 
 namespace {
@@ -48,28 +48,10 @@ int RowY(int row) {
     return rowTop + row * rowSpacing;
 }
 
-// A signed decimal integer that fits 32 bits, with blanks around it allowed (they cannot be
-// seen in the edit, so refusing them would look like a lost entry). Anything else, such as
-// "abc", "", "1e3" or a number too big for 32 bits, is no integer.
-std::optional<std::int32_t> ParseInteger(const QString& text) {
-    const QByteArray bytes = text.trimmed().toUtf8();
-    const char* first = bytes.constData();
-    const char* last = first + bytes.size();
-    // from_chars takes a minus sign but no plus sign; a plus must be followed by a digit.
-    if (first != last && *first == '+') {
-        ++first;
-        if (first == last || *first < '0' || *first > '9')
-            return std::nullopt;
-    }
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(first, last, value, 10);
-    if (error != std::errc() || end != last)
-        return std::nullopt;
-    return value;
-}
-
+// Blanks around the number are allowed: they cannot be seen in the edit, so
+// refusing them would look like a lost entry.
 std::int32_t ReadEdit(const QLineEdit* edit, std::int32_t storedValue) {
-    return ParseInteger(edit->text()).value_or(storedValue);
+    return ParseDecimal(edit->text().trimmed().toStdString()).value_or(storedValue);
 }
 
 void ShowValue(QLineEdit* edit, std::int32_t value) {
