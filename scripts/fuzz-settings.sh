@@ -15,7 +15,7 @@ clang++ -std=c++20 -g -O2 -Wall -Wextra -Werror \
     -Ioptions \
     tests/options/fuzz/SettingsFuzz.cpp \
     options/AppCommaList.cpp options/AppDecimal.cpp options/AppIniFile.cpp \
-    options/AppOptionLimits.cpp \
+    options/AppOptionFields.cpp \
     options/AppPlayOptions.cpp options/AppSettingsValues.cpp \
     -o "$out/settings-fuzz"
 
