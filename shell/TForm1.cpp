@@ -6,7 +6,7 @@
 #include "AppMessageBox.h"
 #include "AppRenderer.h"
 #include "AppSettingsLocation.h"
-#include "AppSettingsValues.h"
+#include "AppSettingsStore.h"
 #include "AppSound.h"
 #include "TAboutDialog.h"
 #include "TOptionsDialog.h"
@@ -373,6 +373,7 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
         if (AppMessageBox::Show(text, QStringLiteral("Confirmation"), 64 + 1) == 1) {
             game_->recordScore = 0;
             game_->recordPhase = 0;
+            settingsStore_.RecordCleared();
         }
         systemOptions_.ClearRecordNow = false;
     }
@@ -405,7 +406,7 @@ void TForm1::LoadSettings() {
     working.left = x();
     working.top = y();
     const QString path = AppSettingsLocation::ReadPath(Constants().exeFolder);
-    ReadSettingsValues(AppIniFile::Load(LocalPath(path)), working);
+    settingsStore_.Load(LocalPath(path), working);
     ApplyPlayOptions(working.play);
     ApplyViewOptions(working.view);
     ApplySystemOptions(working.system);
@@ -436,9 +437,8 @@ void TForm1::SaveSettings() {
     values.top = pos().y();
     // Starting from the file that was read keeps every other line of it, also
     // when the settings move from beside the program to the config folder.
-    const QString& exeFolder = Constants().exeFolder;
-    AppIniFile ini = AppIniFile::Load(LocalPath(AppSettingsLocation::ReadPath(exeFolder)));
-    WriteSettingsValues(ini, values);
     // A failed write leaves the previous file whole and is not reported.
-    ini.SaveAs(LocalPath(AppSettingsLocation::WritePath(exeFolder)));
+    const QString& exeFolder = Constants().exeFolder;
+    settingsStore_.Save(LocalPath(AppSettingsLocation::ReadPath(exeFolder)),
+                        LocalPath(AppSettingsLocation::WritePath(exeFolder)), values);
 }

@@ -4,6 +4,7 @@
 #include "AppGame.h"
 #include "AppGameView.h"
 #include "AppRandom.h"
+#include "AppSettingsStore.h"
 #include "AppStepPacer.h"
 #include "AppSystemOptions.h"
 
@@ -113,6 +114,7 @@ private:
     std::unique_ptr<AppRenderer> renderer_;
     std::unique_ptr<AppSound> sound_;
     AppSystemOptions systemOptions_;
+    AppSettingsStore settingsStore_;
     AppStepPacer pacer_;
     TickSource tick_;
     PointerSource pointer_;
