@@ -28,7 +28,9 @@
 #include <QUrl>
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -67,6 +69,13 @@ AppMouseButton GameButton(Qt::MouseButton button) {
     }
 }
 
+// The main window whose settings are not saved yet. When the display goes
+// away, Qt's X11 connection ends the process with exit(), which destroys no
+// window: an exit handler saves the settings then. It only reads the game's
+// values and writes the file, and the step loop is never mid-step when the
+// connection is checked.
+TForm1* unsavedForm = nullptr;
+
 QString JoinLines(std::initializer_list<QString> lines) {
     QStringList list(lines);
     return list.join(QStringLiteral("\r\n"));
@@ -99,6 +108,12 @@ TForm1::TForm1(QWidget* parent)
     game_->CreateField();
     sound_ = std::make_unique<AppSound>(constants.soundFolder);
     LoadSettings();
+    static const bool saveAtExit = std::atexit([] {
+                                       if (unsavedForm != nullptr)
+                                           std::exchange(unsavedForm, nullptr)->SaveSettings();
+                                   }) == 0;
+    if (saveAtExit)
+        unsavedForm = this;
     PostGameStep();
     game_->SetState(stSetup);
     clientArea_->setFocus();
@@ -106,6 +121,8 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1() {
     game_->SetState(stClosing);
+    if (unsavedForm == this)
+        unsavedForm = nullptr;
     SaveSettings();
     sound_.reset();
     game_->DestroyField();

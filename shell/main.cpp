@@ -1,6 +1,7 @@
 // The entry function: makes the constants, creates the three windows and runs the game.
 #include "AppApplication.h"
 #include "AppConstants.h"
+#include "AppTerminationSignals.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
 #include "TOptionsDialog.h"
@@ -10,6 +11,9 @@
 
 int main(int argc, char** argv) {
     AppApplication app(argc, argv);
+    // A logout, Ctrl+C or a closed terminal closes the windows as Exit does,
+    // so the settings are saved and the exit code is 0.
+    const AppTerminationSignals terminationSignals;
     try {
         Constants();
         auto Form1 = std::make_unique<TForm1>();

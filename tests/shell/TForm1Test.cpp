@@ -3,6 +3,7 @@
 #include "AppCell.h"
 #include "AppConstants.h"
 #include "AppRenderer.h"
+#include "AppTerminationSignals.h"
 #include "ModalWatcher.h"
 
 #include <QDesktopServices>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include <csignal>
 #include <memory>
 
 // Records the files the desktop would have been asked to open.
@@ -310,6 +312,20 @@ private slots:
         QVERIFY(!form->isVisible());
         form.reset();
         QCOMPARE(destroyed.count(), 1);
+    }
+
+    void aTerminationSignalClosesAnOpenBoxThenEndsTheLoop() {
+        const AppTerminationSignals terminationSignals;
+        bool boxWasOpen = false;
+        WhenModalShown([&boxWasOpen](QWidget*) {
+            boxWasOpen = true;
+            std::raise(SIGTERM);
+        });
+        QTimer::singleShot(0, form.get(), [this] { form->Game_Status_MItem->trigger(); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(boxWasOpen);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(!form->isVisible());
     }
 };
 
