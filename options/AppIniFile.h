@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-// Follows the platform's private-profile rules, with the file's text kept as
-// it is apart from the values a write changes:
+// Reads leniently, so a hand-edited file still gives its values, and keeps
+// the file's text as it is apart from the values a write changes:
 //
 //  - Lines end in LF, CR LF or a lone CR; a UTF-8 byte order mark before the
 //    first line is kept and otherwise ignored. Blanks below are space, tab,
@@ -22,8 +22,8 @@
 //    for are trimmed of blanks first. Only the first section of a name counts,
 //    and in it the first line of a key.
 //  - Reading gives the value with one pair of enclosing double or single
-//    quotes removed, as the platform does; a missing file, section or key
-//    gives an empty value.
+//    quotes removed, since a hand-edited value may be quoted; a missing file,
+//    section or key gives an empty value.
 //  - A file that exists but cannot be read whole (larger than MaxFileSize, an
 //    I/O error, not a regular file) reads as empty and is never saved over:
 //    what it holds is not ours to lose.

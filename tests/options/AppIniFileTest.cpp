@@ -1,4 +1,4 @@
-// Reading, editing and saving INI text with the platform's private-profile rules.
+// Reading, editing and saving INI text: lenient reading, every other line kept on writing.
 #include "AppIniFile.h"
 
 #include "TempFolder.h"
@@ -29,7 +29,7 @@ std::ostream& operator<<(std::ostream& out, const ReadCase& c) {
 
 class IniReading : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(IniReading, FindsTheValueAsThePlatformDoes) {
+TEST_P(IniReading, FindsTheValueByItsSectionAndKey) {
     const ReadCase& c = GetParam();
     EXPECT_EQ(AppIniFile::FromText(c.text).ReadString(c.section, c.key), c.value);
 }
@@ -85,7 +85,7 @@ std::ostream& operator<<(std::ostream& out, const WriteCase& c) {
 
 class IniWriting : public testing::TestWithParam<WriteCase> {};
 
-TEST_P(IniWriting, ChangesOnlyTheValueOrAddsTheKeyWhereThePlatformDoes) {
+TEST_P(IniWriting, ChangesOnlyTheValueOrAddsTheKeyAtTheSectionsEnd) {
     const WriteCase& c = GetParam();
     AppIniFile ini = AppIniFile::FromText(c.before);
     ASSERT_TRUE(ini.WriteString("Settings", c.key, "3,4"));
