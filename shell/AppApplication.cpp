@@ -22,7 +22,7 @@ int& BeforeDisplay(int& argc) {
 AppApplication::AppApplication(int& argc, char** argv) : QApplication(BeforeDisplay(argc), argv) {
     // The lower-case name names the configuration folder and the window class.
     setApplicationName(QStringLiteral("zingaroo"));
-    setApplicationVersion(QStringLiteral("1.0.0"));
+    setApplicationVersion(QLatin1String(AppVersion()));
     setDesktopFileName(QStringLiteral("org.zingaroo.Zingaroo"));
 }
 

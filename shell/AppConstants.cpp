@@ -21,6 +21,10 @@ QString PlatformLine() {
 
 } // namespace
 
+const char* AppVersion() {
+    return ZINGAROO_VERSION;
+}
+
 // Beside the executable when the program runs from its build folder or was
 // unpacked as one folder, else the installed data folder, found relative to
 // the executable first so that an installation can be moved.
@@ -28,6 +32,7 @@ QString AppDataFolder(const QString& exeFolder) {
     const QStringList candidates = {
         exeFolder,
         QDir::cleanPath(exeFolder + QStringLiteral("../share/zingaroo")) + QLatin1Char('/'),
+        QDir::cleanPath(exeFolder + QStringLiteral("../share/games/zingaroo")) + QLatin1Char('/'),
         QStringLiteral(ZINGAROO_INSTALLED_DATA_DIR "/"),
     };
     for (const QString& folder : candidates) {
@@ -44,15 +49,12 @@ AppConstants MakeConstants() {
     AppConstants c;
     c.productName = QStringLiteral("Zingaroo");
     c.platformLine = PlatformLine();
-    c.versionLine = QStringLiteral("Version 1.0.0");
+    c.versionLine = QStringLiteral("Version ") + QLatin1String(AppVersion());
     c.copyrightLine = QStringLiteral("Copyright (C) 2026 The Zingaroo developers");
     c.exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     const QString dataFolder = AppDataFolder(c.exeFolder);
     c.soundFolder = dataFolder + QStringLiteral("sound/");
     c.helpFile = dataFolder + QStringLiteral("help/index.html");
-    c.settingsFile = c.exeFolder + QStringLiteral("settings.ini");
-    c.falseText = QStringLiteral("0");
-    c.trueText = QStringLiteral("1");
     return c;
 }
 

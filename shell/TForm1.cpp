@@ -6,7 +6,7 @@
 #include "AppMessageBox.h"
 #include "AppRenderer.h"
 #include "AppSettingsLocation.h"
-#include "AppSettingsValues.h"
+#include "AppSettingsStore.h"
 #include "AppSound.h"
 #include "TAboutDialog.h"
 #include "TOptionsDialog.h"
@@ -25,14 +25,15 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace {
 
-// The game knows keys by their virtual-key codes: letters are their
-// upper-case character codes, the arrows 37 and 39. Case and modifiers do
-// not change Qt's key either.
-int VirtualKey(int qtKey) {
+// The game's code for a Qt key, or 0 for a key it ignores. Qt already gives a
+// letter as its upper-case character code, whatever the case and modifiers.
+int GameKey(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return qtKey;
     if (qtKey == Qt::Key_Left)
@@ -54,6 +55,13 @@ AppMouseButton GameButton(Qt::MouseButton button) {
         return AppMouseButton::Other;
     }
 }
+
+// The main window whose settings are not saved yet. When the display goes
+// away, Qt's X11 connection ends the process with exit(), which destroys no
+// window: an exit handler saves the settings then. It only reads the game's
+// values and writes the file, and the step loop is never mid-step when the
+// connection is checked.
+TForm1* unsavedForm = nullptr;
 
 QString JoinLines(std::initializer_list<QString> lines) {
     QStringList list(lines);
@@ -77,16 +85,28 @@ TForm1::TForm1(QWidget* parent)
     BuildMenus();
 
     // The ball, the counters and the play and view records come with the game.
-    game_ = std::make_unique<AppGame>(random_, *this);
+    game_ = std::make_unique<AppGame>(random_);
     random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
     setWindowTitle(constants.productName);
     setWindowIcon(AppIcon());
-    renderer_ =
-        std::make_unique<AppRenderer>(*game_, random_, constants.productName,
-                                      [this](const QRect& rect) { clientArea_->update(rect); });
+    renderer_ = std::make_unique<AppRenderer>(
+        *game_, random_, constants.productName,
+        [this](const QRect& rect) { clientArea_->update(rect); },
+        [this](const QSize& size) {
+            clientArea_->setFixedSize(size);
+            adjustSize();
+        });
+    game_->SetPicture(*renderer_);
     game_->CreateField();
     sound_ = std::make_unique<AppSound>(constants.soundFolder);
+    game_->SetSound(*sound_);
     LoadSettings();
+    static const bool saveAtExit = std::atexit([] {
+                                       if (unsavedForm != nullptr)
+                                           std::exchange(unsavedForm, nullptr)->SaveSettings();
+                                   }) == 0;
+    if (saveAtExit)
+        unsavedForm = this;
     loop_ = std::make_unique<AppStepLoop>(
         this, [this] { WMGameStep(); }, [this] { return game_->PlayOptions().Speed; },
         [this] { return game_->State() == stClosing; });
@@ -98,6 +118,8 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1() {
     game_->SetState(stClosing);
+    if (unsavedForm == this)
+        unsavedForm = nullptr;
     SaveSettings();
     sound_.reset();
     game_->DestroyField();
@@ -153,32 +175,6 @@ void TForm1::BuildMenus() {
                                   QKeySequence(), &TForm1::Popup_MItemClick);
 }
 
-void TForm1::ResizeBackBuffer() {
-    renderer_->ResizeBackBuffer();
-    clientArea_->setFixedSize(renderer_->FieldRect().size());
-    adjustSize();
-}
-
-void TForm1::PaintCells(bool showNow) {
-    renderer_->PaintCells(showNow);
-}
-
-void TForm1::PaintTitle(bool showNow) {
-    renderer_->PaintTitle(showNow);
-}
-
-void TForm1::PaintGameOver(bool showNow) {
-    renderer_->PaintGameOver(showNow);
-}
-
-void TForm1::FormPaint() {
-    renderer_->FormPaint();
-}
-
-void TForm1::Play(AppSoundId id) {
-    sound_->Play(id);
-}
-
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != clientArea_)
         return QMainWindow::eventFilter(watched, event);
@@ -211,7 +207,7 @@ void TForm1::FormMouseDown(Qt::MouseButton button) {
 }
 
 void TForm1::FormKeyDown(int qtKey) {
-    const int key = VirtualKey(qtKey);
+    const int key = GameKey(qtKey);
     if (key == 0)
         return;
     game_->FormKeyDown(key, PointerInClientArea());
@@ -244,7 +240,7 @@ void TForm1::Game_MItemClick() {
         const QString text = JoinLines({QString::fromStdString(game_->StateText()),
                                         QString::fromStdString(game_->ScoreText()),
                                         QString::fromStdString(game_->RecordText())});
-        AppMessageBox::Show(text, QStringLiteral("Status"), 64);
+        AppMessageBox::Show(text, QStringLiteral("Status"), AppMessageBox::mbIconInformation);
     } else if (item == Game_Options_MItem) {
         OptionsCommand();
     } else if (item == Game_Exit_MItem) {
@@ -257,7 +253,9 @@ void TForm1::Help_MItemClick() {
     if (item == Help_Help_MItem) {
         const QString text = JoinLines(
             {QStringLiteral("Opening HTML help file."), QString(), QStringLiteral("Sure?")});
-        if (AppMessageBox::Show(text, QStringLiteral("Help"), 33) == 1)
+        if (AppMessageBox::Show(text, QStringLiteral("Help"),
+                                AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel) ==
+            AppMessageBox::idOk)
             QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
     } else if (item == Help_Tips_MItem) {
         const QString text = JoinLines({
@@ -274,7 +272,7 @@ void TForm1::Help_MItemClick() {
             QStringLiteral("Point: 1 point for 1 bounce."),
             QStringLiteral("Phase: 1 phase for all paddles in the field."),
         });
-        AppMessageBox::Show(text, QStringLiteral("Tips"), 64);
+        AppMessageBox::Show(text, QStringLiteral("Tips"), AppMessageBox::mbIconInformation);
     } else if (item == Help_About_MItem) {
         if (aboutDialog_)
             aboutDialog_->exec();
@@ -322,9 +320,11 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
     if (systemOptions_.ClearRecordNow) {
         const QString text =
             JoinLines({QStringLiteral("Clearing the record."), QString(), QStringLiteral("Sure?")});
-        if (AppMessageBox::Show(text, QStringLiteral("Confirmation"), 64 + 1) == 1) {
-            game_->recordScore = 0;
-            game_->recordPhase = 0;
+        if (AppMessageBox::Show(text, QStringLiteral("Confirmation"),
+                                AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel) ==
+            AppMessageBox::idOk) {
+            game_->SetRecord(0, 0);
+            settingsStore_.RecordCleared();
         }
         systemOptions_.ClearRecordNow = false;
     }
@@ -357,13 +357,12 @@ void TForm1::LoadSettings() {
     working.left = x();
     working.top = y();
     const QString path = AppSettingsLocation::ReadPath(Constants().exeFolder);
-    ReadSettingsValues(AppIniFile::Load(LocalPath(path)), working);
+    settingsStore_.Load(LocalPath(path), working);
     ApplyPlayOptions(working.play);
     ApplyViewOptions(working.view);
     ApplySystemOptions(working.system);
     if (systemOptions_.RestoreRecord) {
-        game_->recordScore = working.recordScore;
-        game_->recordPhase = working.recordPhase;
+        game_->SetRecord(working.recordScore, working.recordPhase);
     }
     if (systemOptions_.RestoreWindowPosition)
         RestorePosition(QPoint(working.left, working.top));
@@ -382,15 +381,14 @@ void TForm1::SaveSettings() {
     values.play = game_->PlayOptions();
     values.view = game_->ViewOptions();
     values.system = systemOptions_;
-    values.recordScore = game_->recordScore;
-    values.recordPhase = game_->recordPhase;
+    values.recordScore = game_->RecordScore();
+    values.recordPhase = game_->RecordPhase();
     values.left = pos().x();
     values.top = pos().y();
     // Starting from the file that was read keeps every other line of it, also
     // when the settings move from beside the program to the config folder.
-    const QString& exeFolder = Constants().exeFolder;
-    AppIniFile ini = AppIniFile::Load(LocalPath(AppSettingsLocation::ReadPath(exeFolder)));
-    WriteSettingsValues(ini, values);
     // A failed write leaves the previous file whole and is not reported.
-    ini.SaveAs(LocalPath(AppSettingsLocation::WritePath(exeFolder)));
+    const QString& exeFolder = Constants().exeFolder;
+    settingsStore_.Save(LocalPath(AppSettingsLocation::ReadPath(exeFolder)),
+                        LocalPath(AppSettingsLocation::WritePath(exeFolder)), values);
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "AppGame.h"
-#include "AppGameView.h"
 #include "AppRandom.h"
+#include "AppSettingsStore.h"
 #include "AppStepLoop.h"
 #include "AppSystemOptions.h"
 
@@ -22,7 +22,7 @@ class QMenu;
 class TAboutDialog;
 class TOptionsDialog;
 
-class TForm1 : public QMainWindow, public AppGameView {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -37,19 +37,11 @@ public:
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
 
     AppGame& Game() { return *game_; }
-    const AppRenderer& Renderer() const { return *renderer_; }
+    AppRenderer& Renderer() { return *renderer_; }
     AppSound& Sound() { return *sound_; }
     QWidget* ClientArea() const { return clientArea_; }
     AppStepLoop& StepLoop() { return *loop_; }
     const AppSystemOptions& SystemOptions() const { return systemOptions_; }
-
-    // Requests of the game.
-    void ResizeBackBuffer() override;
-    void PaintCells(bool showNow) override;
-    void PaintTitle(bool showNow) override;
-    void PaintGameOver(bool showNow) override;
-    void FormPaint() override;
-    void Play(AppSoundId id) override;
 
     // Taking option records as the live ones.
     void ApplyPlayOptions(const AppPlayOptions& options);
@@ -107,6 +99,7 @@ private:
     std::unique_ptr<AppRenderer> renderer_;
     std::unique_ptr<AppSound> sound_;
     AppSystemOptions systemOptions_;
+    AppSettingsStore settingsStore_;
     std::unique_ptr<AppStepLoop> loop_;
     PointerSource pointer_;
     QWidget* clientArea_ = nullptr;

@@ -3,6 +3,7 @@
 #include "AppCell.h"
 #include "AppConstants.h"
 #include "AppRenderer.h"
+#include "AppTerminationSignals.h"
 #include "ModalWatcher.h"
 
 #include <QDesktopServices>
@@ -15,6 +16,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <csignal>
 #include <memory>
 
 // Records the files the desktop would have been asked to open.
@@ -175,15 +177,14 @@ private slots:
 
     void f2StartsANewGameKeepingTheRecord() {
         startMovingGame();
-        game().score = 5;
-        game().recordScore = 9;
-        game().recordPhase = 4;
+        game().SetScore(5, game().Phase());
+        game().SetRecord(9, 4);
         QTest::keyClick(form.get(), Qt::Key_F2);
         QCOMPARE(game().State(), stPlaying);
-        QCOMPARE(game().score, 0);
-        QCOMPARE(game().phase, 1);
-        QCOMPARE(game().recordScore, 9);
-        QCOMPARE(game().recordPhase, 4);
+        QCOMPARE(game().Score(), 0);
+        QCOMPARE(game().Phase(), 1);
+        QCOMPARE(game().RecordScore(), 9);
+        QCOMPARE(game().RecordPhase(), 4);
     }
 
     void statusBoxShowsTheStateAndCounters() {
@@ -198,10 +199,8 @@ private slots:
         form->Game_Status_MItem->trigger();
         QCOMPARE(text, QStringLiteral("State: Playing\nScore: 0 pt.  1 ph.\nRecord: 0 pt.  0 ph."));
 
-        game().score = 12;
-        game().phase = 3;
-        game().recordScore = 40;
-        game().recordPhase = 5;
+        game().SetScore(12, 3);
+        game().SetRecord(40, 5);
         game().SetState(stGameOver);
         answerBox(&text, QMessageBox::Ok);
         form->Popup_Status_MItem->trigger();
@@ -327,6 +326,20 @@ private slots:
         QVERIFY(!form->isVisible());
         form.reset();
         QCOMPARE(destroyed.count(), 1);
+    }
+
+    void aTerminationSignalClosesAnOpenBoxThenEndsTheLoop() {
+        const AppTerminationSignals terminationSignals;
+        bool boxWasOpen = false;
+        WhenModalShown([&boxWasOpen](QWidget*) {
+            boxWasOpen = true;
+            std::raise(SIGTERM);
+        });
+        QTimer::singleShot(0, form.get(), [this] { form->Game_Status_MItem->trigger(); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(boxWasOpen);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(!form->isVisible());
     }
 };
 
