@@ -26,7 +26,7 @@ template <class Record> bool InRange(const Record& record) {
 }
 
 bool IsIniBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
 std::string Trimmed(std::string text) {
