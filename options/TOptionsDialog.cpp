@@ -20,7 +20,7 @@
 
 namespace {
 
-// The form's design measures, in pixels.
+// Where the controls sit in the fixed-size dialog, in pixels.
 constexpr int clientWidth = 529;
 constexpr int clientHeight = 345;
 constexpr int margin = 8;
@@ -285,10 +285,6 @@ void TOptionsDialog::SetAllDefaults() {
     SetPageDefaults(pagePlay);
     SetPageDefaults(pageView);
     SetPageDefaults(pageSystem);
-}
-
-std::int32_t TOptionsDialog::ClampValue(std::int32_t value, std::int32_t low, std::int32_t high) {
-    return ::ClampValue(value, low, high);
 }
 
 void TOptionsDialog::done(int result) {

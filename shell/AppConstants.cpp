@@ -55,9 +55,6 @@ AppConstants MakeConstants() {
     const QString dataFolder = AppDataFolder(c.exeFolder);
     c.soundFolder = dataFolder + QStringLiteral("sound/");
     c.helpFile = dataFolder + QStringLiteral("help/index.html");
-    c.settingsFile = c.exeFolder + QStringLiteral("settings.ini");
-    c.falseText = QStringLiteral("0");
-    c.trueText = QStringLiteral("1");
     return c;
 }
 

@@ -11,9 +11,6 @@ struct AppConstants {
     QString exeFolder;   // ends in '/'
     QString soundFolder; // ends in '/'
     QString helpFile;
-    QString settingsFile;
-    QString falseText;
-    QString trueText;
 };
 
 // Made once, after the application object exists and before any window;

@@ -6,7 +6,7 @@
 #include "AppMessageBox.h"
 #include "AppRenderer.h"
 #include "AppSettingsLocation.h"
-#include "AppSettingsValues.h"
+#include "AppSettingsStore.h"
 #include "AppSound.h"
 #include "TAboutDialog.h"
 #include "TOptionsDialog.h"
@@ -23,28 +23,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QThread>
-#include <QTimer>
 #include <QUrl>
 
-#include <chrono>
+#include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace {
 
-// The private step message, one above the first user message number.
-const QEvent::Type WM_GAMESTEP = static_cast<QEvent::Type>(QEvent::User + 1);
-
-std::uint32_t SteadyTick() {
-    using namespace std::chrono;
-    const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    return static_cast<std::uint32_t>(ms);
-}
-
-// The game knows keys by their virtual-key codes: letters are their
-// upper-case character codes, the arrows 37 and 39. Case and modifiers do
-// not change Qt's key either.
-int VirtualKey(int qtKey) {
+// The game's code for a Qt key, or 0 for a key it ignores. Qt already gives a
+// letter as its upper-case character code, whatever the case and modifiers.
+int GameKey(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return qtKey;
     if (qtKey == Qt::Key_Left)
@@ -67,6 +56,13 @@ AppMouseButton GameButton(Qt::MouseButton button) {
     }
 }
 
+// The main window whose settings are not saved yet. When the display goes
+// away, Qt's X11 connection ends the process with exit(), which destroys no
+// window: an exit handler saves the settings then. It only reads the game's
+// values and writes the file, and the step loop is never mid-step when the
+// connection is checked.
+TForm1* unsavedForm = nullptr;
+
 QString JoinLines(std::initializer_list<QString> lines) {
     QStringList list(lines);
     return list.join(QStringLiteral("\r\n"));
@@ -77,7 +73,7 @@ QString JoinLines(std::initializer_list<QString> lines) {
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      tick_(SteadyTick), pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
+      pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
     const AppConstants& constants = Constants();
     clientArea_ = new QWidget(this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
@@ -89,23 +85,41 @@ TForm1::TForm1(QWidget* parent)
     BuildMenus();
 
     // The ball, the counters and the play and view records come with the game.
-    game_ = std::make_unique<AppGame>(random_, *this);
+    game_ = std::make_unique<AppGame>(random_);
     random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
     setWindowTitle(constants.productName);
     setWindowIcon(AppIcon());
-    renderer_ =
-        std::make_unique<AppRenderer>(*game_, random_, constants.productName,
-                                      [this](const QRect& rect) { clientArea_->update(rect); });
+    renderer_ = std::make_unique<AppRenderer>(
+        *game_, random_, constants.productName,
+        [this](const QRect& rect) { clientArea_->update(rect); },
+        [this](const QSize& size) {
+            clientArea_->setFixedSize(size);
+            adjustSize();
+        });
+    game_->SetPicture(*renderer_);
     game_->CreateField();
     sound_ = std::make_unique<AppSound>(constants.soundFolder);
+    game_->SetSound(*sound_);
     LoadSettings();
-    PostGameStep();
+    static const bool saveAtExit = std::atexit([] {
+                                       if (unsavedForm != nullptr)
+                                           std::exchange(unsavedForm, nullptr)->SaveSettings();
+                                   }) == 0;
+    if (saveAtExit)
+        unsavedForm = this;
+    loop_ = std::make_unique<AppStepLoop>(
+        this, [this] { WMGameStep(); }, [this] { return game_->PlayOptions().Speed; },
+        [this] { return game_->State() == stClosing; });
+    connect(loop_.get(), &AppStepLoop::PeriodEnded, this, &TForm1::PeriodEnded);
+    loop_->PostGameStep();
     game_->SetState(stSetup);
     clientArea_->setFocus();
 }
 
 TForm1::~TForm1() {
     game_->SetState(stClosing);
+    if (unsavedForm == this)
+        unsavedForm = nullptr;
     SaveSettings();
     sound_.reset();
     game_->DestroyField();
@@ -161,32 +175,6 @@ void TForm1::BuildMenus() {
                                   QKeySequence(), &TForm1::Popup_MItemClick);
 }
 
-void TForm1::ResizeBackBuffer() {
-    renderer_->ResizeBackBuffer();
-    clientArea_->setFixedSize(renderer_->FieldRect().size());
-    adjustSize();
-}
-
-void TForm1::PaintCells(bool showNow) {
-    renderer_->PaintCells(showNow);
-}
-
-void TForm1::PaintTitle(bool showNow) {
-    renderer_->PaintTitle(showNow);
-}
-
-void TForm1::PaintGameOver(bool showNow) {
-    renderer_->PaintGameOver(showNow);
-}
-
-void TForm1::FormPaint() {
-    renderer_->FormPaint();
-}
-
-void TForm1::Play(AppSoundId id) {
-    sound_->Play(id);
-}
-
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != clientArea_)
         return QMainWindow::eventFilter(watched, event);
@@ -219,7 +207,7 @@ void TForm1::FormMouseDown(Qt::MouseButton button) {
 }
 
 void TForm1::FormKeyDown(int qtKey) {
-    const int key = VirtualKey(qtKey);
+    const int key = GameKey(qtKey);
     if (key == 0)
         return;
     game_->FormKeyDown(key, PointerInClientArea());
@@ -233,55 +221,15 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
     return AppPoint{client.x(), client.y()};
 }
 
-bool TForm1::HoldingStill() {
-    return QApplication::activePopupWidget() != nullptr ||
-           QApplication::activeModalWidget() != nullptr;
-}
-
-void TForm1::PostGameStep() {
-    QCoreApplication::postEvent(this, new QEvent(WM_GAMESTEP));
-}
-
 bool TForm1::event(QEvent* event) {
-    if (event->type() != WM_GAMESTEP)
+    if (event->type() != AppStepLoop::WM_GAMESTEP)
         return QMainWindow::event(event);
-    if (HoldingStill()) {
-        // A menu or a modal box's own loop delivered the step: keep it back
-        // until the box is gone, so the game stands still under it.
-        QTimer::singleShot(AppStepPacer::maxSleep, this, [this] {
-            resumedStep_ = true;
-            PostGameStep();
-        });
-        return true;
-    }
-    WMGameStep();
+    loop_->Receive();
     return true;
 }
 
 void TForm1::WMGameStep() {
-    if (resumedStep_) {
-        // The step was kept back by a box: after it, wait a whole period again.
-        resumedStep_ = false;
-        pacer_.EndPeriod(tick_());
-    }
     game_->Step();
-    for (;;) {
-        const std::int32_t speed = game_->PlayOptions().Speed;
-        std::uint32_t now = tick_();
-        if (!HoldingStill() && pacer_.PeriodOver(now, speed)) {
-            pacer_.EndPeriod(now);
-            emit PeriodEnded();
-            break;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        now = tick_();
-        const std::uint32_t sleep =
-            HoldingStill() ? AppStepPacer::maxSleep : pacer_.SleepFor(now, speed);
-        if (sleep > 0)
-            QThread::msleep(sleep);
-    }
-    if (game_->State() != stClosing)
-        PostGameStep();
 }
 
 void TForm1::Game_MItemClick() {
@@ -292,7 +240,7 @@ void TForm1::Game_MItemClick() {
         const QString text = JoinLines({QString::fromStdString(game_->StateText()),
                                         QString::fromStdString(game_->ScoreText()),
                                         QString::fromStdString(game_->RecordText())});
-        AppMessageBox::Show(text, QStringLiteral("Status"), 64);
+        AppMessageBox::Show(text, QStringLiteral("Status"), AppMessageBox::mbIconInformation);
     } else if (item == Game_Options_MItem) {
         OptionsCommand();
     } else if (item == Game_Exit_MItem) {
@@ -305,7 +253,9 @@ void TForm1::Help_MItemClick() {
     if (item == Help_Help_MItem) {
         const QString text = JoinLines(
             {QStringLiteral("Opening HTML help file."), QString(), QStringLiteral("Sure?")});
-        if (AppMessageBox::Show(text, QStringLiteral("Help"), 33) == 1)
+        if (AppMessageBox::Show(text, QStringLiteral("Help"),
+                                AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel) ==
+            AppMessageBox::idOk)
             QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
     } else if (item == Help_Tips_MItem) {
         const QString text = JoinLines({
@@ -322,7 +272,7 @@ void TForm1::Help_MItemClick() {
             QStringLiteral("Point: 1 point for 1 bounce."),
             QStringLiteral("Phase: 1 phase for all paddles in the field."),
         });
-        AppMessageBox::Show(text, QStringLiteral("Tips"), 64);
+        AppMessageBox::Show(text, QStringLiteral("Tips"), AppMessageBox::mbIconInformation);
     } else if (item == Help_About_MItem) {
         if (aboutDialog_)
             aboutDialog_->exec();
@@ -370,9 +320,11 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
     if (systemOptions_.ClearRecordNow) {
         const QString text =
             JoinLines({QStringLiteral("Clearing the record."), QString(), QStringLiteral("Sure?")});
-        if (AppMessageBox::Show(text, QStringLiteral("Confirmation"), 64 + 1) == 1) {
-            game_->recordScore = 0;
-            game_->recordPhase = 0;
+        if (AppMessageBox::Show(text, QStringLiteral("Confirmation"),
+                                AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel) ==
+            AppMessageBox::idOk) {
+            game_->SetRecord(0, 0);
+            settingsStore_.RecordCleared();
         }
         systemOptions_.ClearRecordNow = false;
     }
@@ -405,13 +357,12 @@ void TForm1::LoadSettings() {
     working.left = x();
     working.top = y();
     const QString path = AppSettingsLocation::ReadPath(Constants().exeFolder);
-    ReadSettingsValues(AppIniFile::Load(LocalPath(path)), working);
+    settingsStore_.Load(LocalPath(path), working);
     ApplyPlayOptions(working.play);
     ApplyViewOptions(working.view);
     ApplySystemOptions(working.system);
     if (systemOptions_.RestoreRecord) {
-        game_->recordScore = working.recordScore;
-        game_->recordPhase = working.recordPhase;
+        game_->SetRecord(working.recordScore, working.recordPhase);
     }
     if (systemOptions_.RestoreWindowPosition)
         RestorePosition(QPoint(working.left, working.top));
@@ -430,15 +381,14 @@ void TForm1::SaveSettings() {
     values.play = game_->PlayOptions();
     values.view = game_->ViewOptions();
     values.system = systemOptions_;
-    values.recordScore = game_->recordScore;
-    values.recordPhase = game_->recordPhase;
+    values.recordScore = game_->RecordScore();
+    values.recordPhase = game_->RecordPhase();
     values.left = pos().x();
     values.top = pos().y();
     // Starting from the file that was read keeps every other line of it, also
     // when the settings move from beside the program to the config folder.
-    const QString& exeFolder = Constants().exeFolder;
-    AppIniFile ini = AppIniFile::Load(LocalPath(AppSettingsLocation::ReadPath(exeFolder)));
-    WriteSettingsValues(ini, values);
     // A failed write leaves the previous file whole and is not reported.
-    ini.SaveAs(LocalPath(AppSettingsLocation::WritePath(exeFolder)));
+    const QString& exeFolder = Constants().exeFolder;
+    settingsStore_.Save(LocalPath(AppSettingsLocation::ReadPath(exeFolder)),
+                        LocalPath(AppSettingsLocation::WritePath(exeFolder)), values);
 }

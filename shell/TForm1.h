@@ -2,9 +2,9 @@
 #pragma once
 
 #include "AppGame.h"
-#include "AppGameView.h"
 #include "AppRandom.h"
-#include "AppStepPacer.h"
+#include "AppSettingsStore.h"
+#include "AppStepLoop.h"
 #include "AppSystemOptions.h"
 
 #include <QMainWindow>
@@ -22,12 +22,10 @@ class QMenu;
 class TAboutDialog;
 class TOptionsDialog;
 
-class TForm1 : public QMainWindow, public AppGameView {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    // A 32-bit millisecond counter that wraps, like the platform tick count.
-    using TickSource = std::function<std::uint32_t()>;
     // The pointer's position on the screen, or nothing when it cannot be read.
     using PointerSource = std::function<std::optional<QPoint>()>;
 
@@ -36,22 +34,14 @@ public:
 
     // The dialogs are made after the main window and outlive its use of them.
     void SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog);
-    void SetTickSource(TickSource source) { tick_ = std::move(source); }
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
 
     AppGame& Game() { return *game_; }
-    const AppRenderer& Renderer() const { return *renderer_; }
+    AppRenderer& Renderer() { return *renderer_; }
     AppSound& Sound() { return *sound_; }
     QWidget* ClientArea() const { return clientArea_; }
+    AppStepLoop& StepLoop() { return *loop_; }
     const AppSystemOptions& SystemOptions() const { return systemOptions_; }
-
-    // Requests of the game.
-    void ResizeBackBuffer() override;
-    void PaintCells(bool showNow) override;
-    void PaintTitle(bool showNow) override;
-    void PaintGameOver(bool showNow) override;
-    void FormPaint() override;
-    void Play(AppSoundId id) override;
 
     // Taking option records as the live ones.
     void ApplyPlayOptions(const AppPlayOptions& options);
@@ -61,9 +51,6 @@ public:
     // Input, as delivered by the client area.
     void FormMouseDown(Qt::MouseButton button);
     void FormKeyDown(int qtKey);
-
-    // True while a menu or a modal box is open: the game stands still then.
-    static bool HoldingStill();
 
     QMenu* Game_MItem = nullptr;
     QAction* Game_New_MItem = nullptr;
@@ -96,7 +83,6 @@ protected:
 
 private:
     void BuildMenus();
-    void PostGameStep();
     void WMGameStep();
     void OptionsCommand();
     void SetStayOnTop(bool onTop);
@@ -113,10 +99,9 @@ private:
     std::unique_ptr<AppRenderer> renderer_;
     std::unique_ptr<AppSound> sound_;
     AppSystemOptions systemOptions_;
-    AppStepPacer pacer_;
-    TickSource tick_;
+    AppSettingsStore settingsStore_;
+    std::unique_ptr<AppStepLoop> loop_;
     PointerSource pointer_;
-    bool resumedStep_ = false;
     QWidget* clientArea_ = nullptr;
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;

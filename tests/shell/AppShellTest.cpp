@@ -57,7 +57,6 @@ private slots:
         QVERIFY(c.exeFolder.endsWith(QLatin1Char('/')));
         QVERIFY(c.soundFolder.endsWith(QStringLiteral("/sound/")));
         QVERIFY(c.helpFile.endsWith(QStringLiteral("/help/index.html")));
-        QCOMPARE(c.settingsFile, c.exeFolder + QStringLiteral("settings.ini"));
         QCOMPARE(c.platformLine, QStringLiteral("for Linux"));
     }
 
