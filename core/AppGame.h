@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppField.h"
+#include "AppGameTexts.h"
 #include "AppGameView.h"
 #include "AppMouseButton.h"
 #include "AppPlayer.h"
@@ -15,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 // Virtual-key codes of the keys the game reacts to; letters are their
 // upper-case character codes.
@@ -56,6 +58,8 @@ public:
     std::string StateText() const;
     std::string ScoreText() const;
     std::string RecordText() const;
+    // The words of the three texts above, in the player's language.
+    void SetTexts(AppGameTexts texts) { texts_ = std::move(texts); }
 
     // Live options. Values are bounded to their valid ranges on the way in,
     // so nothing the rules divide by or allocate from is ever out of range.
@@ -93,4 +97,5 @@ private:
     std::unique_ptr<AppField> field_;
     AppPlayOptions playOptions_;
     AppViewOptions viewOptions_;
+    AppGameTexts texts_;
 };
