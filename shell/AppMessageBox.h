@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QWidget;
+
 class AppMessageBox {
 public:
     // Button sets, the low four bits of the flags.
@@ -30,11 +32,12 @@ public:
     static constexpr int idYes = 6;
     static constexpr int idNo = 7;
 
-    // Shows a box modal over every window of the program, owned by the active window if
-    // there is one, and returns the number of the button pressed. The text is shown as
-    // plain text, its CR LF line breaks as line breaks. Unknown button sets show OK alone.
+    // Shows a box modal over every window of the program, owned by the given window, else by
+    // the active window if there is one, and returns the number of the button pressed. The text is
+    // shown as plain text, its CR LF line breaks as line breaks. Unknown button sets show OK alone.
     // Escape or the close box give Cancel where there is one, OK in an OK-only box.
-    static int Show(const QString& text, const QString& caption, int flags);
+    static int Show(const QString& text, const QString& caption, int flags,
+                    QWidget* owner = nullptr);
 
     // The box for an error that escaped to the top: error icon and OK. Without a
     // widget application to show it in, the message goes to the standard error stream.
