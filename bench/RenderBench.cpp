@@ -2,7 +2,6 @@
 #include "AppCell.h"
 #include "AppGame.h"
 #include "AppRenderer.h"
-#include "AppSilentView.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,9 +10,9 @@ namespace {
 // The largest field the options allow: 32 x 32 cells of 32 x 32 pixels, a game running.
 struct BenchGame {
     BenchGame()
-        : random(5), game(random, view),
+        : random(5), game(random),
           renderer(game, random, QStringLiteral("Zingaroo"), [](const QRect&) {}) {
-        view.renderer = &renderer;
+        game.SetPicture(renderer);
         game.CreateField();
         game.SetPlayOptions(AppPlayOptions(32, 32, 60, 6, 60, 160, true));
         game.SetViewOptions(AppViewOptions(32, 32));
@@ -30,7 +29,6 @@ struct BenchGame {
     }
 
     AppRandom random;
-    AppSilentView view;
     AppGame game;
     AppRenderer renderer;
 };

@@ -13,8 +13,9 @@ enum AppCell : std::int32_t {
     cellSweeper = 6,
 };
 
-// Number of distinct cell codes; the field keeps one counter for each.
-inline constexpr int appCellCodeCount = 7;
+// Number of distinct cell codes; the field keeps one counter for each. It is
+// counted from the last code, so a code added after it must take its place here.
+inline constexpr int appCellCodeCount = cellSweeper + 1;
 
 enum AppLayer : std::int32_t {
     layerGround = 0, // paddles, obstacles and sweepers

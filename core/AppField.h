@@ -1,6 +1,7 @@
 // The play field: a grid of cell codes with per-code counters and a dirty list.
 #pragma once
 
+#include "AppCell.h"
 #include "AppPoint.h"
 
 #include <array>
@@ -8,7 +9,8 @@
 #include <vector>
 
 // Cells are indexed [x][y][layer]. Indices are not checked: callers keep
-// 0 <= x < Width(), 0 <= y < Height(), 0 <= layer < Layers() and codes 0 to 6.
+// 0 <= x < Width(), 0 <= y < Height(), 0 <= layer < Layers() and
+// 0 <= code < appCellCodeCount.
 // All storage is made by Allocate, so a running game never allocates.
 class AppField {
 public:
@@ -51,7 +53,7 @@ private:
     std::int32_t height_ = 0;
     std::int32_t layers_ = 0;
     std::vector<std::int32_t> cells_;
-    std::array<std::int32_t, 7> counts_{};
+    std::array<std::int32_t, appCellCodeCount> counts_{};
     std::int32_t dirtyCount_ = 0;
     std::vector<std::int32_t> dirtyX_;
     std::vector<std::int32_t> dirtyY_;

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-AppGame::AppGame(AppRandom& random, AppGameView& view) : random_(random), view_(view) {}
+AppGame::AppGame(AppRandom& random) : random_(random) {}
 
 AppGame::~AppGame() = default;
 
@@ -26,18 +26,28 @@ void AppGame::SetViewOptions(const AppViewOptions& options) {
     viewOptions_ = ClampViewOptions(options);
 }
 
+void AppGame::SetScore(std::int32_t newScore, std::int32_t newPhase) {
+    score = newScore;
+    phase = newPhase;
+}
+
+void AppGame::SetRecord(std::int32_t newScore, std::int32_t newPhase) {
+    recordScore = newScore;
+    recordPhase = newPhase;
+}
+
 void AppGame::SetState(AppState state) {
     state_ = state;
     switch (state) {
     case stSetup:
-        view_.ResizeBackBuffer();
+        picture_->ResizeBackBuffer();
         field_->Resize(playOptions_.Width, playOptions_.Height, 2);
         SetState(stTitle);
         break;
     case stTitle:
         phase = 0;
         score = 0;
-        view_.PaintTitle(true);
+        picture_->PaintTitle(true);
         break;
     case stPlaying:
         EnterPlaying();
@@ -62,9 +72,9 @@ void AppGame::EnterPlaying() {
     paddleQuota = playOptions_.PaddleFirst;
     sweeperQuota = playOptions_.UseSweeper ? 1 : 0;
     LayOutPhase();
-    view_.PaintCells(false);
-    view_.FormPaint();
-    view_.Play(soundStart);
+    picture_->PaintCells(false);
+    picture_->FormPaint();
+    sound_->Play(soundStart);
 }
 
 void AppGame::EnterGameOver() {
@@ -73,88 +83,98 @@ void AppGame::EnterGameOver() {
         recordScore = score;
     if (phase > recordPhase)
         recordPhase = phase;
-    view_.PaintGameOver(true);
+    picture_->PaintGameOver(true);
 }
 
 void AppGame::Step() {
     if (state_ != stPlaying)
         return;
-    AppField& field = *field_;
     if (ball.IsStanding()) {
         // Relisting the ball's cell lets the renderer make the waiting ball twinkle.
-        field.SetCell(ball.x, ball.y, layerBall, cellBall);
-        view_.PaintCells(true);
+        field_->SetCell(ball.x, ball.y, layerBall, cellBall);
+        picture_->PaintCells(true);
         return;
     }
-
-    const int width = field.Width();
-    const int height = field.Height();
-    const int nx = (ball.x + ball.dx + width) % width;
-    const int ny = (ball.y + ball.dy + height) % height;
-
-    if (field.IsCell(nx, ny, layerGround, cellObstacle)) {
+    const AppPoint next = NextBallCell();
+    if (field_->IsCell(next.x, next.y, layerGround, cellObstacle)) {
         SetState(stGameOver);
         return;
     }
-    if (field.IsCell(nx, ny, layerGround, cellSweeper)) {
-        field.ReplaceAll(cellPaddleUsed, cellEmpty);
-        field.SetCell(nx, ny, layerGround, cellObstacle);
+    if (field_->IsCell(next.x, next.y, layerGround, cellSweeper)) {
+        field_->ReplaceAll(cellPaddleUsed, cellEmpty);
+        field_->SetCell(next.x, next.y, layerGround, cellObstacle);
     }
-    if (nx != ball.x + ball.dx || ny != ball.y + ball.dy) {
-        // Off the ball's new row and column, so never on its line of travel.
-        const int row = RandomOtherRow(ny);
-        const int column = RandomOtherColumn(nx);
-        field.SetCell(column, row, layerGround, cellObstacle);
-    }
+    if (next.x != ball.x + ball.dx || next.y != ball.y + ball.dy)
+        PutElsewhere(next, cellObstacle);
+    EnterGround(next);
+    MoveBall(next);
+    if (field_->GetCount(cellPaddleBack) + field_->GetCount(cellPaddleSlash) == 0)
+        ClearPhase();
+    picture_->PaintCells(true);
+}
 
-    switch (field.GetCell(nx, ny, layerGround)) {
-    case cellPaddleBack: {
-        const int oldDx = ball.dx;
-        ball.dx = ball.dy;
-        ball.dy = oldDx;
-        field.SetCell(nx, ny, layerGround, cellPaddleUsed);
-        ++score;
-        view_.Play(soundBounce);
+AppPoint AppGame::NextBallCell() const {
+    const int width = field_->Width();
+    const int height = field_->Height();
+    return {(ball.x + ball.dx + width) % width, (ball.y + ball.dy + height) % height};
+}
+
+void AppGame::EnterGround(AppPoint cell) {
+    switch (field_->GetCell(cell.x, cell.y, layerGround)) {
+    case cellPaddleBack:
+        Bounce(cell, 1);
         break;
-    }
-    case cellPaddleSlash: {
-        const int oldDx = ball.dx;
-        ball.dx = -ball.dy;
-        ball.dy = -oldDx;
-        field.SetCell(nx, ny, layerGround, cellPaddleUsed);
-        ++score;
-        view_.Play(soundBounce);
+    case cellPaddleSlash:
+        Bounce(cell, -1);
         break;
-    }
-    case cellPaddleUsed: {
-        field.SetCell(nx, ny, layerGround, cellEmpty);
-        const int kind = random_.Below(2) == 0 ? cellPaddleBack : cellPaddleSlash;
-        const int row = RandomOtherRow(ny);
-        const int column = RandomOtherColumn(nx);
-        field.SetCell(column, row, layerGround, kind);
+    case cellPaddleUsed:
+        field_->SetCell(cell.x, cell.y, layerGround, cellEmpty);
+        PutElsewhere(cell, RandomPaddle());
         break;
-    }
     default:
         break;
     }
+}
 
-    field.SetCell(ball.x, ball.y, layerBall, cellEmpty);
-    ball.x = nx;
-    ball.y = ny;
-    field.SetCell(ball.x, ball.y, layerBall, cellBall);
+void AppGame::Bounce(AppPoint cell, int turn) {
+    // A back paddle swaps the steps across and down; a slash paddle also
+    // reverses both.
+    const int oldDx = ball.dx;
+    ball.dx = turn * ball.dy;
+    ball.dy = turn * oldDx;
+    field_->SetCell(cell.x, cell.y, layerGround, cellPaddleUsed);
+    ++score;
+    sound_->Play(soundBounce);
+}
 
-    if (field.GetCount(cellPaddleBack) + field.GetCount(cellPaddleSlash) == 0) {
-        ++phase;
-        // The obstacles of the cleared phase add to the next layout's paddles.
-        paddleQuota = paddleQuota + field.GetCount(cellObstacle) + playOptions_.PaddlePlus;
-        if (playOptions_.PaddleMax < paddleQuota)
-            paddleQuota = playOptions_.PaddleMax;
-        if (playOptions_.UseSweeper)
-            ++sweeperQuota;
-        LayOutPhase();
-        view_.Play(soundClear);
-    }
-    view_.PaintCells(true);
+void AppGame::PutElsewhere(AppPoint cell, int code) {
+    // Off the cell's row and column, so never on the ball's line of travel.
+    const int row = RandomOtherRow(cell.y);
+    const int column = RandomOtherColumn(cell.x);
+    field_->SetCell(column, row, layerGround, code);
+}
+
+void AppGame::MoveBall(AppPoint cell) {
+    field_->SetCell(ball.x, ball.y, layerBall, cellEmpty);
+    ball.x = cell.x;
+    ball.y = cell.y;
+    field_->SetCell(ball.x, ball.y, layerBall, cellBall);
+}
+
+void AppGame::ClearPhase() {
+    ++phase;
+    // The obstacles of the cleared phase add to the next layout's paddles.
+    paddleQuota = paddleQuota + field_->GetCount(cellObstacle) + playOptions_.PaddlePlus;
+    if (playOptions_.PaddleMax < paddleQuota)
+        paddleQuota = playOptions_.PaddleMax;
+    if (playOptions_.UseSweeper)
+        ++sweeperQuota;
+    LayOutPhase();
+    sound_->Play(soundClear);
+}
+
+int AppGame::RandomPaddle() {
+    return random_.Below(2) == 0 ? cellPaddleBack : cellPaddleSlash;
 }
 
 void AppGame::LayOutPhase() {
@@ -167,7 +187,7 @@ void AppGame::LayOutPhase() {
                 field.SetCell(x, y, layerGround, cellEmpty);
     // Items take the drawn cell whatever it holds: no search, no retry.
     for (int i = 0; i < paddleQuota; ++i) {
-        const int kind = random_.Below(2) == 0 ? cellPaddleBack : cellPaddleSlash;
+        const int kind = RandomPaddle();
         const int row = random_.Below(height);
         const int column = random_.Below(width);
         field.SetCell(column, row, layerGround, kind);
@@ -225,32 +245,32 @@ void AppGame::FormMouseDown(AppMouseButton button) {
     }
 }
 
-int AppGame::KeyPosition(int keyCode) const {
+AppGame::KeyPosition AppGame::PositionOfKey(int keyCode) {
     switch (keyCode) {
     case AppKey::W:
     case AppKey::U:
-        return 1;
+        return KeyPosition::slash;
     case AppKey::R:
     case AppKey::O:
-        return 2;
+        return KeyPosition::back;
     case AppKey::S:
     case AppKey::J:
     case AppKey::Left:
-        return 3;
+        return KeyPosition::backOrShoveLeft;
     case AppKey::F:
     case AppKey::L:
     case AppKey::Right:
-        return 4;
+        return KeyPosition::slashOrShoveRight;
     default:
-        return 0;
+        return KeyPosition::none;
     }
 }
 
 void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel) {
     if (state_ != stPlaying || ball.IsStanding())
         return;
-    const int position = KeyPosition(keyCode);
-    if (position == 0 || !clientPixel)
+    const KeyPosition position = PositionOfKey(keyCode);
+    if (position == KeyPosition::none || !clientPixel)
         return;
     const AppPoint cell = PixelToCell(*clientPixel);
     AppField& field = *field_;
@@ -258,15 +278,16 @@ void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel) {
         return;
 
     if (field.IsCell(cell.x, cell.y, layerGround, cellObstacle)) {
-        if (position == 3)
+        if (position == KeyPosition::backOrShoveLeft)
             ShoveObstacle(cell.x, cell.y, cell.x - 1);
-        else if (position == 4)
+        else if (position == KeyPosition::slashOrShoveRight)
             ShoveObstacle(cell.x, cell.y, cell.x + 1);
         return;
     }
-    const int code = (position == 2 || position == 3) ? cellPaddleBack : cellPaddleSlash;
+    const bool back = position == KeyPosition::back || position == KeyPosition::backOrShoveLeft;
+    const int code = back ? cellPaddleBack : cellPaddleSlash;
     field.SetCell(cell.x, cell.y, layerGround, code);
-    view_.PaintCells(true);
+    picture_->PaintCells(true);
 }
 
 void AppGame::ShoveObstacle(int x, int y, int toX) {
@@ -274,7 +295,7 @@ void AppGame::ShoveObstacle(int x, int y, int toX) {
     if (toX < 0 || toX >= field.Width()) {
         // Obstacles do not wrap: pushed over the edge, one is gone.
         field.SetCell(x, y, layerGround, cellEmpty);
-        view_.PaintCells(true);
+        picture_->PaintCells(true);
         return;
     }
     if (field.IsCell(toX, y, layerBall, cellBall)) {
@@ -283,7 +304,7 @@ void AppGame::ShoveObstacle(int x, int y, int toX) {
     }
     field.SetCell(x, y, layerGround, cellEmpty);
     field.SetCell(toX, y, layerGround, cellObstacle);
-    view_.PaintCells(true);
+    picture_->PaintCells(true);
 }
 
 AppPoint AppGame::PixelToCell(AppPoint pixel) const {

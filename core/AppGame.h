@@ -2,9 +2,11 @@
 #pragma once
 
 #include "AppField.h"
+#include "AppGamePicture.h"
+#include "AppGameSound.h"
 #include "AppGameTexts.h"
-#include "AppGameView.h"
 #include "AppMouseButton.h"
+#include "AppNullFrontEnd.h"
 #include "AppPlayer.h"
 #include "AppPoint.h"
 #include "AppRandom.h"
@@ -18,8 +20,8 @@
 #include <string>
 #include <utility>
 
-// Virtual-key codes of the keys the game reacts to; letters are their
-// upper-case character codes.
+// Codes of the keys the game reacts to: a letter is its upper-case character
+// code, whatever the case typed; the two arrows have codes of their own.
 namespace AppKey {
 inline constexpr int Left = 37;
 inline constexpr int Right = 39;
@@ -35,16 +37,21 @@ inline constexpr int W = 87;
 
 class AppGame {
 public:
-    // The random source and the view belong to the owner and outlive the game.
-    AppGame(AppRandom& random, AppGameView& view);
+    // The random source belongs to the owner and outlives the game.
+    explicit AppGame(AppRandom& random);
     AppGame(const AppGame&) = delete;
     AppGame& operator=(const AppGame&) = delete;
     ~AppGame();
 
+    // Who draws the game and who plays its sounds; until they are set the
+    // game draws and plays nothing. Both belong to the owner and outlive
+    // their use by the game.
+    void SetPicture(AppGamePicture& picture) { picture_ = &picture; }
+    void SetSound(AppGameSound& sound) { sound_ = &sound; }
+
     // The owner makes and frees the field at the points of its own order.
     void CreateField();
     void DestroyField();
-    bool HasField() const { return field_ != nullptr; }
     AppField& Field() { return *field_; }
     const AppField& Field() const { return *field_; }
 
@@ -78,24 +85,48 @@ public:
     AppPoint PixelToCell(AppPoint pixel) const;
 
     AppPlayer ball;
+
+    // The counters, which the rules keep. The score and phase are set from
+    // outside only to arrange a game; the record when it is restored or cleared.
+    std::int32_t Score() const { return score; }
+    std::int32_t Phase() const { return phase; }
+    std::int32_t RecordScore() const { return recordScore; }
+    std::int32_t RecordPhase() const { return recordPhase; }
+    std::int32_t PaddleQuota() const { return paddleQuota; }
+    std::int32_t SweeperQuota() const { return sweeperQuota; }
+    void SetScore(std::int32_t newScore, std::int32_t newPhase);
+    void SetRecord(std::int32_t newScore, std::int32_t newPhase);
+
+private:
+    void EnterPlaying();
+    void EnterGameOver();
+    // The pieces of one step of a moving ball.
+    AppPoint NextBallCell() const;
+    void EnterGround(AppPoint cell);
+    void Bounce(AppPoint cell, int turn);
+    void PutElsewhere(AppPoint cell, int code);
+    void MoveBall(AppPoint cell);
+    void ClearPhase();
+    int RandomPaddle();
+    // The four places every key set has: which paddle a key puts down, and
+    // for the last two which way it shoves an obstacle.
+    enum class KeyPosition { none, slash, back, backOrShoveLeft, slashOrShoveRight };
+    static KeyPosition PositionOfKey(int keyCode);
+    void ShoveObstacle(int x, int y, int toX);
+
+    AppRandom& random_;
+    AppNullFrontEnd none_{*this};
+    AppGamePicture* picture_ = &none_;
+    AppGameSound* sound_ = &none_;
+    AppState state_ = stNone;
+    std::unique_ptr<AppField> field_;
+    AppPlayOptions playOptions_;
+    AppViewOptions viewOptions_;
     std::int32_t score = 0;
     std::int32_t phase = 0;
     std::int32_t recordScore = 0;
     std::int32_t recordPhase = 0;
     std::int32_t paddleQuota = 0;
     std::int32_t sweeperQuota = 0;
-
-private:
-    void EnterPlaying();
-    void EnterGameOver();
-    int KeyPosition(int keyCode) const;
-    void ShoveObstacle(int x, int y, int toX);
-
-    AppRandom& random_;
-    AppGameView& view_;
-    AppState state_ = stNone;
-    std::unique_ptr<AppField> field_;
-    AppPlayOptions playOptions_;
-    AppViewOptions viewOptions_;
     AppGameTexts texts_;
 };

@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-// Splits `value` into items with the rules of the platform's comma lists:
+// Splits `value` into items. The rules are generous on purpose, so that a
+// hand-edited value with spaces or quotes still reads as the items meant:
 //
 //  - A blank is any character with a code from 1 to 32 (controls and the space).
 //    Blanks before the first item, and around every item, are skipped.
@@ -24,5 +25,5 @@
 //    character of the value ("a," gives "a", ""). A comma followed by blanks
 //    only ("a, ") adds no item.
 //  - An empty value, or one of blanks only, gives no items.
-//  - A character with code 0 ends the value, as it ends the platform's strings.
+//  - A character with code 0 ends the value, as it ends a C string.
 std::vector<std::string> SplitCommaList(std::string_view value);

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-// Follows the platform's private-profile rules, with the file's text kept as
-// it is apart from the lines a write changes:
+// Reads leniently, so a hand-edited file still gives its values, and keeps
+// the file's text as it is apart from the lines a write changes:
 //
 //  - Lines end in LF or CR LF; a UTF-8 byte order mark before the first line is
 //    kept and otherwise ignored. Blanks below are space, tab, CR, VT and FF.
@@ -21,7 +21,7 @@
 //    for are trimmed of blanks first. Only the first section of a name counts,
 //    and in it the first line of a key.
 //  - Reading gives the value with one pair of enclosing double or single
-//    quotes removed, as the platform does; a missing file, section or key
+//    quotes removed, since a hand-edited value may be quoted; a missing file, section or key
 //    gives an empty value.
 //  - A file larger than MaxFileSize, or one that cannot be read, reads as
 //    empty. Saving then replaces it with a file holding just what was written:

@@ -346,10 +346,6 @@ void TOptionsDialog::SetAllDefaults() {
     SetPageDefaults(pageSystem);
 }
 
-std::int32_t TOptionsDialog::ClampValue(std::int32_t value, std::int32_t low, std::int32_t high) {
-    return ::ClampValue(value, low, high);
-}
-
 void TOptionsDialog::done(int result) {
     FormClose(result);
     QDialog::done(result);

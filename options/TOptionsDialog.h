@@ -7,7 +7,6 @@
 
 #include <QDialog>
 
-#include <cstdint>
 #include <vector>
 
 class QCheckBox;
@@ -45,8 +44,6 @@ public:
     // Store and show the defaults of one page (a Page value; others are ignored) or of all.
     void SetPageDefaults(int page);
     void SetAllDefaults();
-
-    static std::int32_t ClampValue(std::int32_t value, std::int32_t low, std::int32_t high);
 
     // Closing by any road (OK, Cancel, Enter, Escape, the close box) goes through here.
     void done(int result) override;

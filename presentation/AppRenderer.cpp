@@ -50,9 +50,10 @@ QSize TextSize(const QFontMetrics& metrics, const QString& text) {
 
 } // namespace
 
-AppRenderer::AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect)
+AppRenderer::AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect,
+                         SizeClient sizeClient)
     : game_(game), random_(random), titleText_(std::move(titleText)),
-      showRect_(std::move(showRect)) {
+      showRect_(std::move(showRect)), sizeClient_(std::move(sizeClient)) {
     RegisterSubstitutes();
     titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
     gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
@@ -65,6 +66,8 @@ void AppRenderer::ResizeBackBuffer() {
     backBuffer_ = QImage(fieldRect_.size(), QImage::Format_RGB32);
     // A fresh image holds whatever memory it got; start from a known picture.
     backBuffer_.fill(Qt::black);
+    if (sizeClient_)
+        sizeClient_(fieldRect_.size());
 }
 
 int AppRenderer::SpriteForCell(int code) {

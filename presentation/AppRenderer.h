@@ -1,6 +1,7 @@
 // Paints the field, the title screen and the game-over overlay into the off-screen picture.
 #pragma once
 
+#include "AppGamePicture.h"
 #include "AppSprites.h"
 
 #include <QFont>
@@ -14,25 +15,28 @@ class AppGame;
 class AppRandom;
 class QPainter;
 
-class AppRenderer {
+class AppRenderer : public AppGamePicture {
 public:
     // Copies this rectangle of the back buffer to the window.
     using ShowRect = std::function<void(const QRect&)>;
+    // Sizes the window's client area to the back buffer.
+    using SizeClient = std::function<void(const QSize&)>;
 
     // The game and the random source belong to the owner and outlive the renderer.
-    AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect);
+    AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect,
+                SizeClient sizeClient = {});
 
     // FieldRect and the back buffer sized from the game's play and view
-    // options; the window sizes its client area to BackBuffer() itself.
-    void ResizeBackBuffer();
+    // options, then the client area to them.
+    void ResizeBackBuffer() override;
     // Repaints every position of the field's dirty list, copying each cell to
     // the window when showNow is set, then empties the list.
-    void PaintCells(bool showNow);
-    void PaintTitle(bool showNow);
+    void PaintCells(bool showNow) override;
+    void PaintTitle(bool showNow) override;
     // Overlays the game-over text on the current picture.
-    void PaintGameOver(bool showNow);
+    void PaintGameOver(bool showNow) override;
     // Shows the whole back buffer.
-    void FormPaint();
+    void FormPaint() override;
 
     const QImage& BackBuffer() const { return backBuffer_; }
     QRect FieldRect() const { return fieldRect_; }
@@ -56,6 +60,7 @@ private:
     AppRandom& random_;
     QString titleText_;
     ShowRect showRect_;
+    SizeClient sizeClient_;
     AppSprites sprites_;
     QFont titleFont_;
     QFont gameOverFont_;

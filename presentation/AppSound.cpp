@@ -32,7 +32,7 @@ AppSound::~AppSound() {
     }
 }
 
-void AppSound::Play(int id) {
+void AppSound::Play(AppSoundId id) {
     if (!enabled || id < 0 || id >= appSoundCount || !device) {
         return;
     }

@@ -1,6 +1,7 @@
 // The game's three sounds: read whole into memory once, then played without waiting.
 #pragma once
 
+#include "AppGameSound.h"
 #include "AppSoundId.h"
 
 #include <QByteArray>
@@ -11,7 +12,7 @@
 
 class AppAudioDevice;
 
-class AppSound {
+class AppSound : public AppGameSound {
 public:
     // A wave file larger than this is not read: it counts as a failed load.
     static constexpr qint64 maxImageBytes = 4 * 1024 * 1024;
@@ -19,13 +20,13 @@ public:
     // Reads "start.wav", "bounce.wav" and "clear.wav" from soundFolder (a path ending
     // in '/'). Either all three are kept or, on any failure, none; nothing is reported.
     explicit AppSound(const QString& soundFolder);
-    virtual ~AppSound();
+    ~AppSound() override;
     AppSound(const AppSound&) = delete;
     AppSound& operator=(const AppSound&) = delete;
 
-    // Starts sound id (an AppSoundId) and returns at once, cutting off the sound that
-    // is playing. Does nothing while disabled or for any other id.
-    void Play(int id);
+    // Starts sound id and returns at once, cutting off the sound that is
+    // playing. Does nothing while disabled or for an id out of range.
+    void Play(AppSoundId id) override;
     // Silences whatever is playing.
     void Stop();
     // Switches playing on or off; a sound already playing goes on to its end.

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zingaroo needs: "run" for building and playing,
-# "test" for that plus everything the tests, benchmarks and checks use.
+# "package" for building the Debian package (the tools, then the build dependencies
+# debian/control names), "test" for building and playing plus everything the tests,
+# benchmarks and checks use, the package check included.
 # Only packages not yet installed are fetched; runs apt-get as root or via sudo.
 set -euo pipefail
 
@@ -18,11 +20,13 @@ test_packages=(
     xvfb xauth xdotool imagemagick
     appstream desktop-file-utils
 )
+package_packages=(dpkg-dev debhelper fakeroot lintian)
 
 case "${1:-run}" in
 run) wanted=("${run_packages[@]}") ;;
-test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-*) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+package) wanted=("${package_packages[@]}") ;;
+test) wanted=("${run_packages[@]}" "${test_packages[@]}" "${package_packages[@]}") ;;
+*) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -31,9 +35,17 @@ for p in "${wanted[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if [ "${1:-run}" = package ]; then
+    cd "$(dirname "$0")/.."
+    if ! dpkg-checkbuilddeps 2>/dev/null; then
+        echo "Installing the build dependencies of debian/control"
+        "${sudo[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get build-dep -y -qq --no-install-recommends ./
+    fi
+fi

@@ -3,35 +3,61 @@
 # pointer, the Status box, the context menu, Exit; then checks the exit code, the settings
 # file and the sound that reached the (disk) audio driver. Stops itself within a minute.
 #
-# Usage: scripts/e2e.sh BUILD_DIR   (screenshots go to BUILD_DIR/e2e/)
+# Usage: scripts/e2e.sh BUILD_DIR [PROGRAM]   (screenshots go to BUILD_DIR/e2e/)
+# With PROGRAM, an installed or unpacked program is played where it lies instead: its
+# settings must land in the XDG config folder and nothing may change under its
+# installation (screenshots go to BUILD_DIR/e2e-installed/).
 set -euo pipefail
 
-build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
-if [ "${ZINGAROO_E2E_INNER:-}" != 1 ]; then
-    for tool in xvfb-run xdotool import convert; do
-        command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 1; }
-    done
-    export ZINGAROO_E2E_INNER=1
-    exec timeout -k 5 60 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build"
-fi
-
-out=$build/e2e
-rm -rf "$out"
-mkdir -p "$out"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-# The program runs from a folder of its own, so its settings land there.
-mkdir -p "$work/game" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$build/shell/zingaroo" "$work/game/"
-cp -r "$build/shell/sound" "$build/shell/help" "$work/game/"
+build=$(cd "${1:?usage: $0 BUILD_DIR [PROGRAM]}" && pwd)
+program=${2:+$(realpath "$2")}
 
 fail() {
     echo "e2e: FAILED: $*" >&2
     exit 1
 }
-pass() { echo "e2e: ok: $*"; }
+passed=${ZINGAROO_E2E_PASSED:-0}
+pass() {
+    passed=$((passed + 1))
+    echo "e2e: ok: $*"
+}
+
+if [ "${ZINGAROO_E2E_INNER:-}" != 1 ]; then
+    for tool in xvfb-run xdotool import convert; do
+        command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 1; }
+    done
+    # --help and --version answer without a display.
+    exe=${program:-$build/shell/zingaroo}
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" --version) || fail "--version failed"
+    [ "$answer" = "zingaroo $version" ] || fail "--version printed '$answer'"
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" --help) || fail "--help failed"
+    [[ $answer == "Usage: zingaroo "*"--version"* ]] || fail "--help printed '$answer'"
+    ! "$exe" --version >/dev/full 2>/dev/null || fail "--version into a full disk ended with 0"
+    pass "--help and --version answered without a display, a failed write with a failure"
+    export ZINGAROO_E2E_INNER=1 ZINGAROO_E2E_PASSED=$passed
+    exec timeout -k 5 60 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" ${program:+"$program"}
+fi
+
+out=$build/e2e${program:+-installed}
+rm -rf "$out"
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+mkdir -p "$work/game" "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+if [ -n "$program" ]; then
+    exe=$program
+    settings=$work/config/zingaroo/settings.ini
+    touch "$work/started"
+else
+    # The program runs from a folder of its own, so its settings land there.
+    exe=$work/game/zingaroo
+    settings=$work/game/settings.ini
+    cp "$build/shell/zingaroo" "$work/game/"
+    cp -r "$build/shell/sound" "$build/shell/help" "$work/game/"
+fi
 
 # The colour of one screen pixel as "r,g,b".
 pixel() {
@@ -42,7 +68,7 @@ shot() { import -window root "$out/$1.png"; }
 
 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
     XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-    "$work/game/zingaroo" >"$out/program.log" 2>&1 &
+    "$exe" >"$out/program.log" 2>&1 &
 pid=$!
 
 wid=$(xdotool search --sync --onlyvisible --name '^Zingaroo$' | head -n 1)
@@ -128,16 +154,20 @@ wait $pid || code=$?
 [ $code -eq 0 ] || fail "exit code $code"
 pass "Exit ended the program with exit code 0"
 
-settings=$work/game/settings.ini
-[ -f "$settings" ] || fail "no settings.ini"
+[ -f "$settings" ] || fail "no settings.ini at $settings"
 for key in PlayOptions ViewOptions SystemOptions Others; do
     grep -q "^$key=" "$settings" || fail "settings.ini has no $key"
 done
 cp "$settings" "$out/settings.ini"
 pass "settings.ini written with all four keys"
+if [ -n "$program" ]; then
+    changed=$(find "$(dirname "$program")/.." -newer "$work/started" | head -n 5)
+    [ -z "$changed" ] || fail "written under the installation: $changed"
+    pass "nothing written under the installation"
+fi
 
 [ -s "$work/audio.raw" ] || fail "no audio reached the disk driver"
 peak=$(od -An -v -t d2 -w2 "$work/audio.raw" | awk '{v=$1<0?-$1:$1; if (v>m) m=v} END {print m+0}')
 [ "$peak" -gt 1000 ] || fail "only silence reached the audio driver (peak $peak)"
 pass "the start sound reached the audio driver (peak sample $peak)"
-echo "e2e: 7 passed, 0 failed"
+echo "e2e: $passed passed, 0 failed"

@@ -10,7 +10,7 @@
 AppApplication::AppApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The lower-case name names the configuration folder and the window class.
     setApplicationName(QStringLiteral("zingaroo"));
-    setApplicationVersion(QStringLiteral("1.0.0"));
+    setApplicationVersion(QLatin1String(AppVersion()));
     setDesktopFileName(QStringLiteral("org.zingaroo.Zingaroo"));
     // Before any text is made: the fixed texts and the windows speak the player's language.
     AppLanguage::Install(AppLanguage::DesktopLanguages());

@@ -23,6 +23,10 @@ QString SystemName() {
 
 } // namespace
 
+const char* AppVersion() {
+    return ZINGAROO_VERSION;
+}
+
 // Beside the executable when the program runs from its build folder or was
 // unpacked as one folder, else the installed data folder, found relative to
 // the executable first so that an installation can be moved.
@@ -30,6 +34,7 @@ QString AppDataFolder(const QString& exeFolder) {
     const QStringList candidates = {
         exeFolder,
         QDir::cleanPath(exeFolder + QStringLiteral("../share/zingaroo")) + QLatin1Char('/'),
+        QDir::cleanPath(exeFolder + QStringLiteral("../share/games/zingaroo")) + QLatin1Char('/'),
         QStringLiteral(ZINGAROO_INSTALLED_DATA_DIR "/"),
     };
     for (const QString& folder : candidates) {
@@ -48,16 +53,13 @@ AppConstants MakeConstants() {
     //: Names the system the program runs on, as in "for Linux".
     c.platformLine = QCoreApplication::translate("AppConstants", "for %1").arg(SystemName());
     c.versionLine =
-        QCoreApplication::translate("AppConstants", "Version %1").arg(QStringLiteral("1.0.0"));
+        QCoreApplication::translate("AppConstants", "Version %1").arg(QLatin1String(AppVersion()));
     c.copyrightLine =
         QCoreApplication::translate("AppConstants", "Copyright (C) 2026 The Zingaroo developers");
     c.exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     const QString dataFolder = AppDataFolder(c.exeFolder);
     c.soundFolder = dataFolder + QStringLiteral("sound/");
     c.helpFile = AppLanguage::HelpFile(dataFolder);
-    c.settingsFile = c.exeFolder + QStringLiteral("settings.ini");
-    c.falseText = QStringLiteral("0");
-    c.trueText = QStringLiteral("1");
     return c;
 }
 

@@ -11,14 +11,14 @@ struct AppConstants {
     QString exeFolder;   // ends in '/'
     QString soundFolder; // ends in '/'
     QString helpFile;
-    QString settingsFile;
-    QString falseText;
-    QString trueText;
 };
 
 // Made once, after the application object exists and before any window;
 // later calls return the same values.
 const AppConstants& Constants();
+
+// The program's version number, "1.0.0"; usable before the application object exists.
+const char* AppVersion();
 
 // The folder holding "sound/" and "help/" for a program whose executable lies
 // in exeFolder (ending in '/'); the result ends in '/'.

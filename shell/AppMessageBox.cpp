@@ -16,36 +16,21 @@ struct BoxButton {
 };
 
 std::vector<BoxButton> ButtonsFor(int flags) {
-    using B = QMessageBox;
-    switch (flags & 0xF) {
-    case AppMessageBox::mbOkCancel:
-        return {{B::Ok, AppMessageBox::idOk}, {B::Cancel, AppMessageBox::idCancel}};
-    case AppMessageBox::mbAbortRetryIgnore:
-        return {{B::Abort, AppMessageBox::idAbort},
-                {B::Retry, AppMessageBox::idRetry},
-                {B::Ignore, AppMessageBox::idIgnore}};
-    case AppMessageBox::mbYesNoCancel:
-        return {{B::Yes, AppMessageBox::idYes},
-                {B::No, AppMessageBox::idNo},
-                {B::Cancel, AppMessageBox::idCancel}};
-    case AppMessageBox::mbYesNo:
-        return {{B::Yes, AppMessageBox::idYes}, {B::No, AppMessageBox::idNo}};
-    case AppMessageBox::mbRetryCancel:
-        return {{B::Retry, AppMessageBox::idRetry}, {B::Cancel, AppMessageBox::idCancel}};
-    default:
-        return {{B::Ok, AppMessageBox::idOk}};
-    }
+    if ((flags & 0xF) == AppMessageBox::mbOkCancel)
+        return {{QMessageBox::Ok, AppMessageBox::idOk},
+                {QMessageBox::Cancel, AppMessageBox::idCancel}};
+    return {{QMessageBox::Ok, AppMessageBox::idOk}};
 }
 
 QMessageBox::Icon IconFor(int flags) {
     switch (flags & 0xF0) {
-    case AppMessageBox::mbIconHand:
+    case AppMessageBox::mbIconError:
         return QMessageBox::Critical;
     case AppMessageBox::mbIconQuestion:
         return QMessageBox::Question;
-    case AppMessageBox::mbIconExclamation:
+    case AppMessageBox::mbIconWarning:
         return QMessageBox::Warning;
-    case AppMessageBox::mbIconAsterisk:
+    case AppMessageBox::mbIconInformation:
         return QMessageBox::Information;
     default:
         return QMessageBox::NoIcon;
@@ -57,15 +42,6 @@ QString DisplayText(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
-}
-
-int DefaultIndex(int flags, int buttonCount) {
-    int index = 0;
-    if (flags & AppMessageBox::mbDefButton3)
-        index = 2;
-    else if (flags & AppMessageBox::mbDefButton2)
-        index = 1;
-    return index < buttonCount ? index : 0;
 }
 
 } // namespace
@@ -88,19 +64,17 @@ int AppMessageBox::Show(const QString& text, const QString& caption, int flags, 
         if (b.id == idCancel)
             escape = widget;
     }
-    // An OK-only box closes with OK; boxes without Cancel and with several buttons
-    // leave the choice to the message box (No, or Abort).
-    if (!escape && buttons.size() == 1)
+    // An OK-only box closes with OK.
+    if (!escape)
         escape = widgets.front();
-    if (escape)
-        box.setEscapeButton(escape);
-    box.setDefaultButton(widgets[DefaultIndex(flags, static_cast<int>(widgets.size()))]);
+    box.setEscapeButton(escape);
+    box.setDefaultButton(widgets.front());
 
     box.exec();
 
     const QAbstractButton* clicked = box.clickedButton();
     if (!clicked)
-        clicked = escape ? escape : widgets.front();
+        clicked = escape;
     for (std::size_t i = 0; i < widgets.size(); ++i) {
         if (widgets[i] == clicked)
             return buttons[i].id;
@@ -113,5 +87,5 @@ void AppMessageBox::ShowError(const QString& message, const QString& caption) {
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(message));
         return;
     }
-    Show(message, caption, mbOk | mbIconHand);
+    Show(message, caption, mbOk | mbIconError);
 }

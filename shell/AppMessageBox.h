@@ -10,32 +10,21 @@ public:
     // Button sets, the low four bits of the flags.
     static constexpr int mbOk = 0x0;
     static constexpr int mbOkCancel = 0x1;
-    static constexpr int mbAbortRetryIgnore = 0x2;
-    static constexpr int mbYesNoCancel = 0x3;
-    static constexpr int mbYesNo = 0x4;
-    static constexpr int mbRetryCancel = 0x5;
     // Icons, the next four bits.
-    static constexpr int mbIconHand = 0x10;
+    static constexpr int mbIconError = 0x10;
     static constexpr int mbIconQuestion = 0x20;
-    static constexpr int mbIconExclamation = 0x30;
-    static constexpr int mbIconAsterisk = 0x40;
-    // Which button is the default one; the first when neither bit is set.
-    static constexpr int mbDefButton2 = 0x100;
-    static constexpr int mbDefButton3 = 0x200;
+    static constexpr int mbIconWarning = 0x30;
+    static constexpr int mbIconInformation = 0x40;
 
     // Numbers of the pressed button.
     static constexpr int idOk = 1;
     static constexpr int idCancel = 2;
-    static constexpr int idAbort = 3;
-    static constexpr int idRetry = 4;
-    static constexpr int idIgnore = 5;
-    static constexpr int idYes = 6;
-    static constexpr int idNo = 7;
 
     // Shows a box modal over every window of the program, owned by the given window, else by
-    // the active window if there is one, and returns the number of the button pressed. The text is
-    // shown as plain text, its CR LF line breaks as line breaks. Unknown button sets show OK alone.
-    // Escape or the close box give Cancel where there is one, OK in an OK-only box.
+    // the active window if there is one, and returns the number of the button pressed. The
+    // text is shown as plain text, its CR LF line breaks as line breaks. Unknown button sets
+    // show OK alone. OK is the default button; Escape or the close box give Cancel where
+    // there is one, OK in an OK-only box.
     static int Show(const QString& text, const QString& caption, int flags,
                     QWidget* owner = nullptr);
 

@@ -68,7 +68,7 @@ QString TAboutDialog::AboutText(const AppConstants& constants) {
 }
 
 // Sizes the label to its wrapped text and arranges frame, icon, label, button and the
-// client area around it, spaced by the frame's design offsets.
+// client area around it, keeping the frame's margins as they were laid out.
 void TAboutDialog::LayOut(const QIcon& appIcon, const QString& aboutText) {
     const int m = Bevel1->x();
     const int t = Bevel1->y();
@@ -80,7 +80,7 @@ void TAboutDialog::LayOut(const QIcon& appIcon, const QString& aboutText) {
     Image1->setPixmap(picture);
     Image1->resize(picture.deviceIndependentSize().toSize());
 
-    // The label keeps its design height as its width and is at least three icons high;
+    // The label is at least as wide as its laid-out height and three icons high;
     // it grows downwards with the wrapped text, and sideways only for a word too wide.
     const int minWidth = Label1->height();
     const int minHeight = 3 * Image1->height();

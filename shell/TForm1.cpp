@@ -42,10 +42,9 @@ std::uint32_t SteadyTick() {
     return static_cast<std::uint32_t>(ms);
 }
 
-// The game knows keys by their virtual-key codes: letters are their
-// upper-case character codes, the arrows 37 and 39. Case and modifiers do
-// not change Qt's key either.
-int VirtualKey(int qtKey) {
+// The game's code for a Qt key, or 0 for a key it ignores. Qt already gives a
+// letter as its upper-case character code, whatever the case and modifiers.
+int GameKey(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return qtKey;
     if (qtKey == Qt::Key_Left)
@@ -90,16 +89,22 @@ TForm1::TForm1(QWidget* parent)
     BuildMenus();
 
     // The ball, the counters and the play and view records come with the game.
-    game_ = std::make_unique<AppGame>(random_, *this);
+    game_ = std::make_unique<AppGame>(random_);
     game_->SetTexts(AppLanguage::GameTexts());
     random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
     setWindowTitle(constants.productName);
     setWindowIcon(AppIcon());
-    renderer_ =
-        std::make_unique<AppRenderer>(*game_, random_, constants.productName,
-                                      [this](const QRect& rect) { clientArea_->update(rect); });
+    renderer_ = std::make_unique<AppRenderer>(
+        *game_, random_, constants.productName,
+        [this](const QRect& rect) { clientArea_->update(rect); },
+        [this](const QSize& size) {
+            clientArea_->setFixedSize(size);
+            adjustSize();
+        });
+    game_->SetPicture(*renderer_);
     game_->CreateField();
     sound_ = std::make_unique<AppSound>(constants.soundFolder);
+    game_->SetSound(*sound_);
     LoadSettings();
     PostGameStep();
     game_->SetState(stSetup);
@@ -163,32 +168,6 @@ void TForm1::BuildMenus() {
                                   &TForm1::Popup_MItemClick);
 }
 
-void TForm1::ResizeBackBuffer() {
-    renderer_->ResizeBackBuffer();
-    clientArea_->setFixedSize(renderer_->FieldRect().size());
-    adjustSize();
-}
-
-void TForm1::PaintCells(bool showNow) {
-    renderer_->PaintCells(showNow);
-}
-
-void TForm1::PaintTitle(bool showNow) {
-    renderer_->PaintTitle(showNow);
-}
-
-void TForm1::PaintGameOver(bool showNow) {
-    renderer_->PaintGameOver(showNow);
-}
-
-void TForm1::FormPaint() {
-    renderer_->FormPaint();
-}
-
-void TForm1::Play(AppSoundId id) {
-    sound_->Play(id);
-}
-
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != clientArea_)
         return QMainWindow::eventFilter(watched, event);
@@ -221,7 +200,7 @@ void TForm1::FormMouseDown(Qt::MouseButton button) {
 }
 
 void TForm1::FormKeyDown(int qtKey) {
-    const int key = VirtualKey(qtKey);
+    const int key = GameKey(qtKey);
     if (key == 0)
         return;
     game_->FormKeyDown(key, PointerInClientArea());
@@ -294,7 +273,7 @@ void TForm1::Game_MItemClick() {
         const QString text = JoinLines({QString::fromStdString(game_->StateText()),
                                         QString::fromStdString(game_->ScoreText()),
                                         QString::fromStdString(game_->RecordText())});
-        AppMessageBox::Show(text, tr("Status"), 64, this);
+        AppMessageBox::Show(text, tr("Status"), AppMessageBox::mbIconInformation, this);
     } else if (item == Game_Options_MItem) {
         OptionsCommand();
     } else if (item == Game_Exit_MItem) {
@@ -306,7 +285,9 @@ void TForm1::Help_MItemClick() {
     const QObject* item = sender();
     if (item == Help_Help_MItem) {
         const QString text = JoinLines({tr("Opening HTML help file."), QString(), tr("Sure?")});
-        if (AppMessageBox::Show(text, tr("Help"), 33, this) == 1)
+        if (AppMessageBox::Show(text, tr("Help"),
+                                AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
+                                this) == AppMessageBox::idOk)
             QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
     } else if (item == Help_Tips_MItem) {
         const QString text = JoinLines({
@@ -326,7 +307,7 @@ void TForm1::Help_MItemClick() {
             tr("Point: 1 point for 1 bounce."),
             tr("Phase: 1 phase for all paddles in the field."),
         });
-        AppMessageBox::Show(text, tr("Tips"), 64, this);
+        AppMessageBox::Show(text, tr("Tips"), AppMessageBox::mbIconInformation, this);
     } else if (item == Help_About_MItem) {
         if (aboutDialog_)
             aboutDialog_->exec();
@@ -373,9 +354,10 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
     sound_->SetEnabled(options.PlaySound);
     if (systemOptions_.ClearRecordNow) {
         const QString text = JoinLines({tr("Clearing the record."), QString(), tr("Sure?")});
-        if (AppMessageBox::Show(text, tr("Confirmation"), 64 + 1, this) == 1) {
-            game_->recordScore = 0;
-            game_->recordPhase = 0;
+        if (AppMessageBox::Show(text, tr("Confirmation"),
+                                AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel,
+                                this) == AppMessageBox::idOk) {
+            game_->SetRecord(0, 0);
         }
         systemOptions_.ClearRecordNow = false;
     }
@@ -413,8 +395,7 @@ void TForm1::LoadSettings() {
     ApplyViewOptions(working.view);
     ApplySystemOptions(working.system);
     if (systemOptions_.RestoreRecord) {
-        game_->recordScore = working.recordScore;
-        game_->recordPhase = working.recordPhase;
+        game_->SetRecord(working.recordScore, working.recordPhase);
     }
     if (systemOptions_.RestoreWindowPosition)
         RestorePosition(QPoint(working.left, working.top));
@@ -433,8 +414,8 @@ void TForm1::SaveSettings() {
     values.play = game_->PlayOptions();
     values.view = game_->ViewOptions();
     values.system = systemOptions_;
-    values.recordScore = game_->recordScore;
-    values.recordPhase = game_->recordPhase;
+    values.recordScore = game_->RecordScore();
+    values.recordPhase = game_->RecordPhase();
     values.left = pos().x();
     values.top = pos().y();
     // Starting from the file that was read keeps every other line of it, also

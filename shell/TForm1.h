@@ -2,7 +2,6 @@
 #pragma once
 
 #include "AppGame.h"
-#include "AppGameView.h"
 #include "AppRandom.h"
 #include "AppStepPacer.h"
 #include "AppSystemOptions.h"
@@ -22,7 +21,7 @@ class QMenu;
 class TAboutDialog;
 class TOptionsDialog;
 
-class TForm1 : public QMainWindow, public AppGameView {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -40,18 +39,10 @@ public:
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
 
     AppGame& Game() { return *game_; }
-    const AppRenderer& Renderer() const { return *renderer_; }
+    AppRenderer& Renderer() { return *renderer_; }
     AppSound& Sound() { return *sound_; }
     QWidget* ClientArea() const { return clientArea_; }
     const AppSystemOptions& SystemOptions() const { return systemOptions_; }
-
-    // Requests of the game.
-    void ResizeBackBuffer() override;
-    void PaintCells(bool showNow) override;
-    void PaintTitle(bool showNow) override;
-    void PaintGameOver(bool showNow) override;
-    void FormPaint() override;
-    void Play(AppSoundId id) override;
 
     // Taking option records as the live ones.
     void ApplyPlayOptions(const AppPlayOptions& options);

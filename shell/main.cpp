@@ -1,5 +1,6 @@
 // The entry function: makes the constants, creates the three windows and runs the game.
 #include "AppApplication.h"
+#include "AppCommandLine.h"
 #include "AppConstants.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
@@ -7,8 +8,12 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 int main(int argc, char** argv) {
+    // Answered before the application object exists, so they need no display.
+    if (const std::optional<int> code = AnswerCommandLine(argc, argv))
+        return *code;
     AppApplication app(argc, argv);
     try {
         Constants();

@@ -57,11 +57,11 @@ TEST(AppGameAllocation, PlayingAllocatesNothing) {
         }
         if (const std::optional<AppPoint> cell = h.SteeringCell())
             h.game.FormKeyDown(AppKey::R, h.PixelOf(cell->x, cell->y));
-        const int phase = h.game.phase;
+        const int phase = h.game.Phase();
         const int sweepers = h.Field().GetCount(cellSweeper);
         h.game.Step();
-        phasesCleared += h.game.phase > phase;
-        sweepersFired += h.Field().GetCount(cellSweeper) < sweepers && h.game.phase == phase;
+        phasesCleared += h.game.Phase() > phase;
+        sweepersFired += h.Field().GetCount(cellSweeper) < sweepers && h.game.Phase() == phase;
         ++ticks;
     }
     const long long made = allocations - start;

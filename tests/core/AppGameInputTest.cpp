@@ -199,12 +199,12 @@ TEST(AppGameInput, ShovingAnObstacleOntoTheBallEndsTheGameAndLeavesItInPlace) {
     Launched(h);
     h.Put(11, 8, cellObstacle);
     h.Field().ClearDirty();
-    h.game.score = 4;
+    h.game.SetScore(4, h.game.Phase());
     h.game.FormKeyDown(AppKey::Left, h.PixelOf(11, 8));
     EXPECT_EQ(h.game.State(), stGameOver);
     EXPECT_EQ(h.Ground(11, 8), cellObstacle);
     EXPECT_EQ(h.Ground(10, 8), cellEmpty);
-    EXPECT_EQ(h.game.recordScore, 4);
+    EXPECT_EQ(h.game.RecordScore(), 4);
     EXPECT_EQ(h.view.requests, (Requests{"PaintGameOver(true)"}));
 }
 

@@ -71,17 +71,17 @@ TEST(AppGameRules, NewGameCentresAStandingBallAndDealsTheFirstLayout) {
     EXPECT_EQ(h.game.ball.y, 9);
     EXPECT_TRUE(h.game.ball.IsStanding());
     EXPECT_TRUE(h.Field().IsCell(12, 9, layerBall, cellBall));
-    EXPECT_EQ(h.game.score, 0);
-    EXPECT_EQ(h.game.phase, 1);
-    EXPECT_EQ(h.game.paddleQuota, 6);
-    EXPECT_EQ(h.game.sweeperQuota, 1);
+    EXPECT_EQ(h.game.Score(), 0);
+    EXPECT_EQ(h.game.Phase(), 1);
+    EXPECT_EQ(h.game.PaddleQuota(), 6);
+    EXPECT_EQ(h.game.SweeperQuota(), 1);
     EXPECT_EQ(GroundOf(h.Field()), DealtGround(AppRandom(77), 24, 18, 6, 1));
 }
 
 TEST(AppGameRules, NewGameWithoutSweepersDealsNone) {
     GameHarness h(AppPlayOptions(24, 18, 6, 6, 60, 160, false));
     h.NewGame();
-    EXPECT_EQ(h.game.sweeperQuota, 0);
+    EXPECT_EQ(h.game.SweeperQuota(), 0);
     EXPECT_EQ(h.Field().GetCount(cellSweeper), 0);
 }
 
@@ -98,7 +98,7 @@ TEST(AppGameRules, StandingBallRelistsOnlyItsCellEachTick) {
     h.game.Step();
     EXPECT_EQ(h.view.requests, (Requests{"PaintCells(true)", "PaintCells(true)"}));
     EXPECT_EQ(dirtyCounts, (std::vector<int>{1, 1}));
-    EXPECT_EQ(h.game.phase, 1);
+    EXPECT_EQ(h.game.Phase(), 1);
     EXPECT_EQ(h.Field().GetCount(cellBall), 1);
 }
 
@@ -121,7 +121,7 @@ TEST_P(AppGameBounce, FreshPaddleTurnsTheBallScoresAndIsUsedUp) {
     EXPECT_EQ(h.game.ball.dx, c.newDx);
     EXPECT_EQ(h.game.ball.dy, c.newDy);
     EXPECT_EQ(h.Ground(10 + c.dx, 8 + c.dy), cellPaddleUsed);
-    EXPECT_EQ(h.game.score, 1);
+    EXPECT_EQ(h.game.Score(), 1);
     EXPECT_EQ(h.view.requests, (Requests{"Play(1)", "PaintCells(true)"}));
 }
 
@@ -144,7 +144,7 @@ TEST_P(AppGameFreshLeft, AFreshPaddleOfEitherKindLeftKeepsThePhase) {
     h.Put(11, 8, bounced);
     h.Put(3, 3, left);
     h.game.Step();
-    EXPECT_EQ(h.game.phase, 1);
+    EXPECT_EQ(h.game.Phase(), 1);
     EXPECT_EQ(h.Ground(3, 3), left);
     EXPECT_EQ(h.view.requests, (Requests{"Play(1)", "PaintCells(true)"}));
 }
@@ -197,7 +197,7 @@ TEST(AppGameRules, CrossingStraightIntoAnObstacleEndsTheGameWhereTheBallStands) 
     h.Put(0, 5, cellObstacle);
     h.Put(3, 3, cellPaddleSlash);
     h.Field().ClearDirty();
-    h.game.score = 7;
+    h.game.SetScore(7, h.game.Phase());
     AppRandom twin(h.random);
     h.game.Step();
 
@@ -207,7 +207,7 @@ TEST(AppGameRules, CrossingStraightIntoAnObstacleEndsTheGameWhereTheBallStands) 
     EXPECT_EQ(h.Field().GetDirtyCount(), 0);
     EXPECT_TRUE(h.Field().IsCell(23, 5, layerBall, cellBall));
     EXPECT_EQ(h.game.ball.x, 23);
-    EXPECT_EQ(h.game.recordScore, 7);
+    EXPECT_EQ(h.game.RecordScore(), 7);
     EXPECT_EQ(h.random.Next(), twin.Next()) << "nothing drawn";
 
     h.game.Step();
@@ -260,7 +260,7 @@ TEST(AppGameRules, EnteringAUsedPaddleMovesAFreshOneOffTheBallsLines) {
         ASSERT_EQ(h.Ground(column, row), kind) << "kind, then row, then column";
         ASSERT_NE(row, 8);
         ASSERT_NE(column, 11);
-        ASSERT_EQ(h.game.score, 0);
+        ASSERT_EQ(h.game.Score(), 0);
     }
 }
 
@@ -284,10 +284,10 @@ TEST_P(AppGamePhaseClear, LastBounceClearsThePhaseAndDealsAGrownLayoutInTheSameT
     h.random.Seed(5);
     h.game.Step();
 
-    EXPECT_EQ(h.game.score, 1);
-    EXPECT_EQ(h.game.phase, 2);
-    EXPECT_EQ(h.game.paddleQuota, c.expectedQuota);
-    EXPECT_EQ(h.game.sweeperQuota, c.expectedSweepers);
+    EXPECT_EQ(h.game.Score(), 1);
+    EXPECT_EQ(h.game.Phase(), 2);
+    EXPECT_EQ(h.game.PaddleQuota(), c.expectedQuota);
+    EXPECT_EQ(h.game.SweeperQuota(), c.expectedSweepers);
     EXPECT_EQ(h.view.requests, (Requests{"Play(1)", "Play(2)", "PaintCells(true)"}));
     EXPECT_EQ(GroundOf(h.Field()),
               DealtGround(AppRandom(5), 24, 18, c.expectedQuota, c.expectedSweepers));
@@ -305,15 +305,14 @@ TEST(AppGameRules, PaddleFirstAboveTheCapIsDealtInFullAndCutAtTheFirstClear) {
     GameHarness h(AppPlayOptions(24, 18, 20, 0, 10, 160, false));
     h.random.Seed(9);
     h.NewGame();
-    EXPECT_EQ(h.game.paddleQuota, 20);
+    EXPECT_EQ(h.game.PaddleQuota(), 20);
     EXPECT_EQ(GroundOf(h.Field()), DealtGround(AppRandom(9), 24, 18, 20, 0));
 
     h.Arrange(10, 8, 1, 0);
-    h.game.paddleQuota = 20;
     h.Put(11, 8, cellPaddleBack);
     h.game.Step();
-    EXPECT_EQ(h.game.phase, 2);
-    EXPECT_EQ(h.game.paddleQuota, 10);
+    EXPECT_EQ(h.game.Phase(), 2);
+    EXPECT_EQ(h.game.PaddleQuota(), 10);
 }
 
 TEST(AppGameRules, PhaseClearsWithoutABounceWhenAWrapObstacleCoversTheLastPaddle) {
@@ -325,9 +324,9 @@ TEST(AppGameRules, PhaseClearsWithoutABounceWhenAWrapObstacleCoversTheLastPaddle
     const int column = RandomOther(twin, 0, 16);
     h.Put(column, row, cellPaddleSlash);
     h.game.Step();
-    EXPECT_EQ(h.game.score, 0);
-    EXPECT_EQ(h.game.phase, 2);
-    EXPECT_EQ(h.game.paddleQuota, 2) << "1 + the wrap obstacle + 0";
+    EXPECT_EQ(h.game.Score(), 0);
+    EXPECT_EQ(h.game.Phase(), 2);
+    EXPECT_EQ(h.game.PaddleQuota(), 2) << "1 + the wrap obstacle + 0";
     EXPECT_EQ(h.view.requests, (Requests{"Play(2)", "PaintCells(true)"}));
 }
 
@@ -341,13 +340,11 @@ TEST_P(AppGameRecords, GameOverRaisesScoreAndPhaseRecordsSeparately) {
     const RecordCase c = GetParam();
     GameHarness h;
     h.NewGame();
-    h.game.score = c.score;
-    h.game.phase = c.phase;
-    h.game.recordScore = c.recordScore;
-    h.game.recordPhase = c.recordPhase;
+    h.game.SetScore(c.score, c.phase);
+    h.game.SetRecord(c.recordScore, c.recordPhase);
     h.game.SetState(stGameOver);
-    EXPECT_EQ(h.game.recordScore, c.newScore);
-    EXPECT_EQ(h.game.recordPhase, c.newPhase);
+    EXPECT_EQ(h.game.RecordScore(), c.newScore);
+    EXPECT_EQ(h.game.RecordPhase(), c.newPhase);
     EXPECT_EQ(h.view.requests, (Requests{"PaintGameOver(true)"}));
 }
 
@@ -360,23 +357,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, AppGameRecords,
 TEST(AppGameRules, NewGameOrSetupAbandonsAGameWithoutTouchingRecords) {
     GameHarness h;
     h.NewGame();
-    h.game.score = 99;
-    h.game.phase = 9;
-    h.game.recordScore = 3;
-    h.game.recordPhase = 1;
+    h.game.SetScore(99, 9);
+    h.game.SetRecord(3, 1);
     h.game.SetState(stPlaying);
-    EXPECT_EQ(h.game.recordScore, 3);
-    EXPECT_EQ(h.game.recordPhase, 1);
-    EXPECT_EQ(h.game.score, 0);
-    EXPECT_EQ(h.game.phase, 1);
+    EXPECT_EQ(h.game.RecordScore(), 3);
+    EXPECT_EQ(h.game.RecordPhase(), 1);
+    EXPECT_EQ(h.game.Score(), 0);
+    EXPECT_EQ(h.game.Phase(), 1);
 
-    h.game.score = 99;
+    h.game.SetScore(99, h.game.Phase());
     h.game.SetState(stSetup);
     EXPECT_EQ(h.game.State(), stTitle);
-    EXPECT_EQ(h.game.recordScore, 3);
-    EXPECT_EQ(h.game.recordPhase, 1);
-    EXPECT_EQ(h.game.score, 0);
-    EXPECT_EQ(h.game.phase, 0);
+    EXPECT_EQ(h.game.RecordScore(), 3);
+    EXPECT_EQ(h.game.RecordPhase(), 1);
+    EXPECT_EQ(h.game.Score(), 0);
+    EXPECT_EQ(h.game.Phase(), 0);
 }
 
 TEST(AppGameRules, TextsOfStateScoreAndRecord) {
@@ -384,15 +379,13 @@ TEST(AppGameRules, TextsOfStateScoreAndRecord) {
     EXPECT_EQ(h.game.StateText(), "State: Not Playing");
     h.NewGame();
     EXPECT_EQ(h.game.StateText(), "State: Playing");
-    h.game.score = 40;
-    h.game.phase = 2;
-    h.game.recordScore = 30;
-    h.game.recordPhase = 13;
+    h.game.SetScore(40, 2);
+    h.game.SetRecord(30, 13);
     EXPECT_EQ(h.game.ScoreText(), "Score: 40 pt.  2 ph.");
     EXPECT_EQ(h.game.RecordText(), "Record: 30 pt.  13 ph.");
     h.game.SetState(stGameOver);
     EXPECT_EQ(h.game.StateText(), "State: Not Playing");
-    h.game.recordScore = -5;
+    h.game.SetRecord(-5, h.game.RecordPhase());
     EXPECT_EQ(h.game.RecordText(), "Record: -5 pt.  13 ph.");
 }
 
@@ -402,8 +395,7 @@ TEST(AppGameRules, TextsInAnotherLanguagePlaceTheNumbersWhereItsWordsPutThem) {
     texts.recordLine = "R %2 f, %1 p, 100% %3";
     texts.stateLine = "%1!";
     h.game.SetTexts(texts);
-    h.game.recordScore = 40;
-    h.game.recordPhase = 5;
+    h.game.SetRecord(40, 5);
     EXPECT_EQ(h.game.RecordText(), "R 5 f, 40 p, 100% %3");
     EXPECT_EQ(h.game.StateText(), "Not Playing!");
     EXPECT_EQ(h.game.ScoreText(), "Score: 0 pt.  0 ph.");
@@ -462,6 +454,20 @@ TEST(AppGameRules, OptionsChangedDuringAGameDoNotReachTheRunningField) {
     EXPECT_EQ(h.game.ball.x, 0) << "wrapped at the field's own edge";
     h.game.FormKeyDown(AppKey::W, h.PixelOf(28, 3));
     EXPECT_EQ(h.Field().GetCount(cellPaddleSlash), 0);
+}
+
+TEST(AppGameRules, AGameWithNoFrontEndPlaysAndForgetsEachTicksDirtyCells) {
+    AppRandom random(3);
+    AppGame game(random);
+    game.CreateField();
+    game.SetState(stSetup);
+    game.SetState(stPlaying);
+    game.FormMouseDown(AppMouseButton::Left);
+    for (int tick = 0; tick < 200 && game.State() == stPlaying; ++tick) {
+        game.Step();
+        ASSERT_EQ(game.Field().GetDirtyCount(), 0) << "tick " << tick;
+    }
+    EXPECT_FALSE(game.ball.IsStanding());
 }
 
 } // namespace

@@ -120,14 +120,14 @@ bool CheckedStep(GameHarness& h, Tally& tally) {
     const int ny = (game.ball.y + game.ball.dy + field.Height()) % field.Height();
     const int ahead = field.GetCell(nx, ny, layerGround);
     const AppPlayer before = game.ball;
-    const int score = game.score;
-    const int phase = game.phase;
+    const int score = game.Score();
+    const int phase = game.Phase();
 
     game.Step();
     if (!FieldConsistent(game))
         return false;
     if (!moving)
-        return game.ball.x == before.x && game.ball.y == before.y && game.score == score;
+        return game.ball.x == before.x && game.ball.y == before.y && game.Score() == score;
 
     const bool over = game.State() == stGameOver;
     if (over != (ahead == cellObstacle)) {
@@ -140,14 +140,15 @@ bool CheckedStep(GameHarness& h, Tally& tally) {
     }
     const bool bounced = ahead == cellPaddleBack || ahead == cellPaddleSlash;
     tally.sweepersFired += ahead == cellSweeper;
-    tally.phasesCleared += game.phase - phase;
+    tally.phasesCleared += game.Phase() - phase;
     const int fresh = field.GetCount(cellPaddleBack) + field.GetCount(cellPaddleSlash);
-    if (game.ball.x != nx || game.ball.y != ny || game.score - score != (bounced ? 1 : 0) ||
-        (game.phase != phase && game.phase != phase + 1) || (game.phase == phase && fresh == 0) ||
+    if (game.ball.x != nx || game.ball.y != ny || game.Score() - score != (bounced ? 1 : 0) ||
+        (game.Phase() != phase && game.Phase() != phase + 1) ||
+        (game.Phase() == phase && fresh == 0) ||
         (field.IsCell(nx, ny, layerGround, cellObstacle) && ahead != cellSweeper)) {
         ADD_FAILURE() << "tick into " << ahead << " at " << nx << "," << ny << ": ball "
                       << game.ball.x << "," << game.ball.y << ", score " << score << "->"
-                      << game.score << ", phase " << phase << "->" << game.phase;
+                      << game.Score() << ", phase " << phase << "->" << game.Phase();
         return false;
     }
     return true;

@@ -11,6 +11,8 @@
 struct GameHarness {
     explicit GameHarness(const AppPlayOptions& options = AppPlayOptions(), std::uint64_t seed = 1)
         : random(seed) {
+        game.SetPicture(view);
+        game.SetSound(view);
         game.CreateField();
         view.Attach(&game.Field());
         game.SetPlayOptions(options);
@@ -85,5 +87,5 @@ struct GameHarness {
 
     AppRandom random;
     RecordingView view;
-    AppGame game{random, view};
+    AppGame game{random};
 };

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "AppField.h"
-#include "AppGameView.h"
+#include "AppGamePicture.h"
+#include "AppGameSound.h"
 
 #include <functional>
 #include <string>
@@ -11,7 +12,7 @@
 // Like the real renderer, PaintCells empties the attached field's dirty list
 // after "drawing" it, so the dirty lists seen by the game stay realistic.
 // beforeClear, when set, sees the dirty list just before it is emptied.
-class RecordingView : public AppGameView {
+class RecordingView : public AppGamePicture, public AppGameSound {
 public:
     void Attach(AppField* field) { field_ = field; }
 

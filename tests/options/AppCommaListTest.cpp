@@ -19,7 +19,7 @@ std::ostream& operator<<(std::ostream& out, const SplitCase& c) {
 
 class SplitCommaListRules : public testing::TestWithParam<SplitCase> {};
 
-TEST_P(SplitCommaListRules, GivesTheItemsOfThePlatformCommaList) {
+TEST_P(SplitCommaListRules, GivesTheItemsAHandEditedValueMeans) {
     EXPECT_EQ(SplitCommaList(GetParam().value), GetParam().items);
 }
 

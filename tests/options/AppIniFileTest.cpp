@@ -1,4 +1,4 @@
-// Reading, editing and saving INI text with the platform's private-profile rules.
+// Reading, editing and saving INI text: lenient reading, every other line kept on writing.
 #include "AppIniFile.h"
 
 #include "TempFolder.h"
@@ -25,7 +25,7 @@ std::ostream& operator<<(std::ostream& out, const ReadCase& c) {
 
 class IniReading : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(IniReading, FindsTheValueAsThePlatformDoes) {
+TEST_P(IniReading, FindsTheValueByItsSectionAndKey) {
     const ReadCase& c = GetParam();
     EXPECT_EQ(AppIniFile::FromText(c.text).ReadString(c.section, c.key), c.value);
 }

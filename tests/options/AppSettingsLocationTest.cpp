@@ -31,6 +31,12 @@ protected:
 
     QString ConfigFile() const { return Q(config.File("zingaroo/settings.ini")); }
 
+    // The executable's folder as a program of its own folder has it.
+    QString OwnFolder() const {
+        std::filesystem::create_directory(exe.File("sound"));
+        return Q(exe.Path()) + "/";
+    }
+
     TempFolder config;
     TempFolder exe;
 };
@@ -66,10 +72,12 @@ private:
 };
 
 TEST_F(SettingsLocation, WritableFolderKeepsTheFileBesideTheExecutable) {
-    const QString folder = Q(exe.Path()) + "/";
+    const QString folder = OwnFolder();
     EXPECT_EQ(AppSettingsLocation::ReadPath(folder), Q(exe.File("settings.ini")));
     EXPECT_EQ(AppSettingsLocation::WritePath(folder), Q(exe.File("settings.ini")));
-    EXPECT_TRUE(std::filesystem::is_empty(exe.Path())) << "the write probe was left behind";
+    EXPECT_FALSE(std::filesystem::exists(exe.File("settings.ini")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(exe.Path()), {}), 1)
+        << "the write probe was left behind";
     EXPECT_FALSE(QFileInfo::exists(Q(config.File("zingaroo"))));
 }
 
@@ -85,10 +93,10 @@ TEST_F(SettingsLocation, UnwritableFolderUsesTheConfigurationFolder) {
 
 TEST_F(SettingsLocation, ShippedFileIsReadUntilTheUsersOwnFileExists) {
     WriteWholeFile(exe.File("settings.ini"), "[Settings]\n");
+    const QString folder = OwnFolder();
     const ImmutableFolder locked(exe.Path());
     if (!locked.Ok())
         GTEST_SKIP() << "cannot make a folder unwritable here";
-    const QString folder = Q(exe.Path()) + "/";
     ASSERT_FALSE(AppSettingsLocation::CanWriteFolder(folder));
     EXPECT_EQ(AppSettingsLocation::ReadPath(folder), Q(exe.File("settings.ini")));
 
@@ -96,6 +104,27 @@ TEST_F(SettingsLocation, ShippedFileIsReadUntilTheUsersOwnFileExists) {
     EXPECT_EQ(written, ConfigFile());
     WriteWholeFile(written.toStdString(), "[Settings]\n");
     EXPECT_EQ(AppSettingsLocation::ReadPath(folder), ConfigFile());
+}
+
+// Installed under /usr/games or /usr/local/bin, the program finds its sounds
+// elsewhere: it never writes beside itself, even where it could (as root).
+TEST_F(SettingsLocation, InstalledProgramUsesOnlyTheConfigurationFolder) {
+    WriteWholeFile(exe.File("settings.ini"), "[Settings]\n");
+    const QString folder = Q(exe.Path()) + "/";
+    ASSERT_TRUE(AppSettingsLocation::CanWriteFolder(folder));
+    EXPECT_EQ(AppSettingsLocation::ReadPath(folder), ConfigFile());
+    EXPECT_EQ(AppSettingsLocation::WritePath(folder), ConfigFile());
+}
+
+TEST_F(SettingsLocation, RelativeConfigHomeIsIgnoredForTheHomeFolder) {
+    TempFolder home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QByteArray::fromStdString(home.Path()));
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    const QString path = AppSettingsLocation::WritePath(Q(exe.Path()) + "/");
+    qputenv("HOME", oldHome);
+    EXPECT_EQ(path, Q(home.File(".config/zingaroo/settings.ini")));
+    EXPECT_TRUE(QFileInfo(Q(home.File(".config/zingaroo"))).isDir());
 }
 
 } // namespace

@@ -156,7 +156,7 @@ TEST(ReadSettingsValues, NeverReadsClearRecordNow) {
     EXPECT_FALSE(working.system.ClearRecordNow);
 }
 
-TEST(ReadSettingsValues, SplitsItemsByThePlatformsCommaRules) {
+TEST(ReadSettingsValues, SplitsItemsAtCommasAndBlanksAndKeepsQuotedOnesWhole) {
     const AppSettingsValues spaced = Read(Settings("ViewOptions=20, 18\n"));
     EXPECT_TRUE(spaced.view == AppViewOptions(20, 18));
     // "2 0" is two items, each then bounded into the cell size range.

@@ -51,7 +51,7 @@ TEST(SettingsFindings, PartialByteOrderMarkIsOrdinaryText) {
     EXPECT_EQ(ini.ReadString("Settings", "A"), "");
 }
 
-TEST(SettingsFindings, WrittenQuotesReadBackAsThePlatformStripsThem) {
+TEST(SettingsFindings, WrittenQuotesReadBackWithOnePairOfEnclosingQuotesRemoved) {
     AppIniFile ini;
     ASSERT_TRUE(ini.WriteString("S", "A", "''"));
     ASSERT_TRUE(ini.WriteString("S", "B", "\""));

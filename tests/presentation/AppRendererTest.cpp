@@ -2,7 +2,6 @@
 #include "AppRenderer.h"
 #include "AppCell.h"
 #include "AppGame.h"
-#include "AppSilentView.h"
 #include "AppSprites.h"
 
 #include <QDir>
@@ -17,10 +16,9 @@ namespace {
 struct Rig {
     explicit Rig(int width = 24, int height = 18, int charWidth = 18, int charHeight = 18,
                  std::uint64_t seed = 7)
-        : random(seed), game(random, view),
-          renderer(game, random, QStringLiteral("Zingaroo"),
-                   [this](const QRect& rect) { shown.append(rect); }) {
-        view.renderer = &renderer;
+        : random(seed), game(random), renderer(game, random, QStringLiteral("Zingaroo"),
+                                               [this](const QRect& rect) { shown.append(rect); }) {
+        game.SetPicture(renderer);
         game.CreateField();
         Resize(width, height, charWidth, charHeight);
     }
@@ -40,7 +38,6 @@ struct Rig {
     const QImage& Buffer() const { return renderer.BackBuffer(); }
 
     AppRandom random;
-    AppSilentView view;
     AppGame game;
     QList<QRect> shown;
     AppRenderer renderer;
@@ -352,10 +349,8 @@ private slots:
         rig.renderer.PaintCells(false);
         const QImage before = rig.Buffer().copy();
         rig.shown.clear();
-        rig.game.score = 3;
-        rig.game.phase = 1;
-        rig.game.recordScore = 1234;
-        rig.game.recordPhase = 56;
+        rig.game.SetScore(3, 1);
+        rig.game.SetRecord(1234, 56);
         rig.game.SetState(stGameOver);
         QCOMPARE(rig.shown, QList<QRect>{rig.renderer.FieldRect()});
 
@@ -415,12 +410,11 @@ private slots:
 
     void paintingBeforeTheFirstSetUpIsHarmless() {
         AppRandom random(3);
-        AppSilentView view;
-        AppGame game(random, view);
+        AppGame game(random);
         QList<QRect> shown;
         AppRenderer renderer(game, random, QStringLiteral("Zingaroo"),
                              [&shown](const QRect& rect) { shown.append(rect); });
-        view.renderer = &renderer;
+        game.SetPicture(renderer);
         game.CreateField();
         game.Field().SetCell(0, 0, layerBall, cellBall);
         renderer.PaintCells(true);
@@ -452,7 +446,7 @@ private slots:
         QVERIFY(rig.Field().IsCell(tx, ty, layerGround, cellPaddleSlash));
         for (int step = 0; step < 200 && rig.game.State() == stPlaying; ++step) {
             rig.game.Step();
-            if (rig.game.score > 0 && rig.Field().GetCount(cellPaddleUsed) > 0 &&
+            if (rig.game.Score() > 0 && rig.Field().GetCount(cellPaddleUsed) > 0 &&
                 rig.Field().GetCount(cellObstacle) > 0)
                 break;
         }

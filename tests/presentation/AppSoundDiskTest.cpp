@@ -170,7 +170,7 @@ TEST_F(AppSoundDiskTest, DisabledPlayerIsSilentAndPlaysAgainOnceEnabled) {
     WriteTestSounds();
     Start(folder.Path());
     sound->SetEnabled(false);
-    for (int id : {soundStart, soundBounce, soundClear}) {
+    for (AppSoundId id : {soundStart, soundBounce, soundClear}) {
         sound->Play(id);
     }
     Let(rate / 4);
@@ -222,8 +222,9 @@ INSTANTIATE_TEST_SUITE_P(Requests, AppSoundIgnoredTest,
                                                         }},
                                          IgnoredRequest{"UnknownSoundNumbers",
                                                         [](AppSound& s) {
-                                                            s.Play(-1);
-                                                            s.Play(appSoundCount);
+                                                            s.Play(static_cast<AppSoundId>(-1));
+                                                            s.Play(static_cast<AppSoundId>(
+                                                                appSoundCount));
                                                         }}),
                          [](const testing::TestParamInfo<IgnoredRequest>& info) {
                              return std::string(info.param.name);

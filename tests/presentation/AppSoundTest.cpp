@@ -57,7 +57,7 @@ TEST_P(AppSoundLoadTest, KeepsAllThreeSoundsOrNone) {
         AppSound sound(folder.Path());
         EXPECT_EQ(sound.IsLoaded(), GetParam().loaded);
         EXPECT_TRUE(sound.IsEnabled());
-        for (int id : {soundStart, soundBounce, soundClear}) {
+        for (AppSoundId id : {soundStart, soundBounce, soundClear}) {
             sound.Play(id);
         }
         sound.Stop();

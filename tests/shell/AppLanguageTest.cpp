@@ -34,7 +34,7 @@ private slots:
         clear.ClearRecordNow = true;
         form.ApplySystemOptions(clear);
         shown << QString::fromStdString(form.Game().StateText()) << Constants().platformLine
-              << Constants().helpFile.section('/', -2);
+              << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
         if (german)
             QCOMPARE(shown, QStringList({"&Neu", "", "&Status", "&Optionen", "", "&Beenden",
                                          "&Hilfe", "&Tipps", "", "Ü&ber",

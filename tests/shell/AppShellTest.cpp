@@ -37,6 +37,13 @@ private slots:
         // Nothing anywhere: the program's own folder, where nothing will be found.
         QCOMPARE(AppDataFolder(bin), bin);
 
+        // A game's layout: the program in games/, its data in share/games/zingaroo/.
+        const QString games = root.path() + QStringLiteral("/usr/games/");
+        const QString gamesData = root.path() + QStringLiteral("/usr/share/games/zingaroo/");
+        QVERIFY(QDir().mkpath(games));
+        QVERIFY(QDir().mkpath(gamesData + QStringLiteral("help")));
+        QCOMPARE(AppDataFolder(games), gamesData);
+
         const QString share = root.path() + QStringLiteral("/usr/share/zingaroo/");
         QVERIFY(QDir().mkpath(share + QStringLiteral("sound")));
         QCOMPARE(AppDataFolder(bin), share);
@@ -50,7 +57,6 @@ private slots:
         QVERIFY(c.exeFolder.endsWith(QLatin1Char('/')));
         QVERIFY(c.soundFolder.endsWith(QStringLiteral("/sound/")));
         QVERIFY(c.helpFile.endsWith(QStringLiteral("/help/index.html")));
-        QCOMPARE(c.settingsFile, c.exeFolder + QStringLiteral("settings.ini"));
         QCOMPARE(c.platformLine, QStringLiteral("for Linux"));
     }
 

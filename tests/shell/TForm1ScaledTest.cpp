@@ -27,8 +27,8 @@ private slots:
         for (int x = 0; x < field.Width(); ++x)
             for (int y = 0; y < field.Height(); ++y)
                 field.SetCell(x, y, layerGround, cellPaddleBack + (x + y) % 5);
-        form.PaintCells(false);
-        form.FormPaint();
+        form.Renderer().PaintCells(false);
+        form.Renderer().FormPaint();
 
         const QImage& picture = form.Renderer().BackBuffer();
         QSet<QRgb> colours;

@@ -79,7 +79,7 @@ private slots:
         start();
         QCOMPARE(game().PlayOptions(), AppPlayOptions());
         QCOMPARE(form->ClientArea()->size(), QSize(432, 324));
-        QCOMPARE(game().recordScore, 0);
+        QCOMPARE(game().RecordScore(), 0);
         QVERIFY(form->Sound().IsEnabled());
         const QPoint at = form->pos();
         finish();
@@ -97,8 +97,8 @@ private slots:
         QCOMPARE(game().PlayOptions(), AppPlayOptions(20, 16, 3, 2, 50, 100, false));
         QCOMPARE(form->ClientArea()->size(), QSize(480, 384));
         QVERIFY(!form->Sound().IsEnabled());
-        QCOMPARE(game().recordScore, 40);
-        QCOMPARE(game().recordPhase, 3);
+        QCOMPARE(game().RecordScore(), 40);
+        QCOMPARE(game().RecordPhase(), 3);
     }
 
     void aValueThatIsNoIntegerStopsTheReading() {
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(game().PlayOptions().Height, 18);
         QCOMPARE(game().PlayOptions().PaddleFirst, 6);
         QCOMPARE(game().ViewOptions(), AppViewOptions());
-        QCOMPARE(game().recordScore, 0);
+        QCOMPARE(game().RecordScore(), 0);
     }
 
     void valuesOutOfRangeAreBoundedBeforeTheyReachTheGame() {
@@ -124,9 +124,8 @@ private slots:
         writeSettings("; kept as it is\n[Settings]\nSystemOptions=1,0,0,1\nOthers=40,3,100,80\n"
                       "[Other]\nkey=value\n");
         start();
-        QCOMPARE(game().recordScore, 0);
-        game().recordScore = 7;
-        game().recordPhase = 2;
+        QCOMPARE(game().RecordScore(), 0);
+        game().SetRecord(7, 2);
         finish();
         const QByteArray text = readSettings();
         QVERIFY(text.startsWith("; kept as it is\n[Settings]\nSystemOptions=1,0,0,1\nOthers=7,2,"));
@@ -137,16 +136,16 @@ private slots:
     void okWithoutChangesKeepsTheGameGoing() {
         start();
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
-        game().score = 3;
+        game().SetScore(3, game().Phase());
         runOptions([](TOptionsDialog*) {});
         QCOMPARE(game().State(), stPlaying);
-        QCOMPARE(game().score, 3);
+        QCOMPARE(game().Score(), 3);
     }
 
     void aChangedFieldSizeSetsTheGameUpAnew() {
         start();
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
-        game().recordScore = 9;
+        game().SetRecord(9, game().RecordPhase());
         runOptions([](TOptionsDialog* shown) {
             setEdit(shown, "Page1_Edit1", QStringLiteral("40"));
             setEdit(shown, "Page2_Edit2", QStringLiteral("20"));
@@ -155,7 +154,7 @@ private slots:
         QCOMPARE(game().PlayOptions().Width, 32);
         QCOMPARE(form->ClientArea()->size(), QSize(32 * 18, 18 * 20));
         QCOMPARE(form->Renderer().BackBuffer().size(), QSize(32 * 18, 18 * 20));
-        QCOMPARE(game().recordScore, 9);
+        QCOMPARE(game().RecordScore(), 9);
     }
 
     void onlySystemOptionsChangedLeavesTheGameAlone() {
@@ -178,8 +177,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(int, recordAfter);
         start();
-        game().recordScore = 40;
-        game().recordPhase = 5;
+        game().SetRecord(40, 5);
         QString question;
         runOptions([&question, answer](TOptionsDialog* shown) {
             setCheck(shown, "Page3_CheckBox2", true);
@@ -192,8 +190,8 @@ private slots:
             });
         });
         QCOMPARE(question, QStringLiteral("Confirmation|Clearing the record.\n\nSure?"));
-        QCOMPARE(game().recordScore, recordAfter);
-        QCOMPARE(game().recordPhase, recordAfter == 0 ? 0 : 5);
+        QCOMPARE(game().RecordScore(), recordAfter);
+        QCOMPARE(game().RecordPhase(), recordAfter == 0 ? 0 : 5);
         QVERIFY(!form->SystemOptions().ClearRecordNow);
         dialog->SetSystemOptions(form->SystemOptions());
         QVERIFY(!dialog->findChild<QCheckBox*>(QStringLiteral("Page3_CheckBox2"))->isChecked());

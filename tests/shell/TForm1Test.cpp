@@ -159,15 +159,14 @@ private slots:
 
     void f2StartsANewGameKeepingTheRecord() {
         startMovingGame();
-        game().score = 5;
-        game().recordScore = 9;
-        game().recordPhase = 4;
+        game().SetScore(5, game().Phase());
+        game().SetRecord(9, 4);
         QTest::keyClick(form.get(), Qt::Key_F2);
         QCOMPARE(game().State(), stPlaying);
-        QCOMPARE(game().score, 0);
-        QCOMPARE(game().phase, 1);
-        QCOMPARE(game().recordScore, 9);
-        QCOMPARE(game().recordPhase, 4);
+        QCOMPARE(game().Score(), 0);
+        QCOMPARE(game().Phase(), 1);
+        QCOMPARE(game().RecordScore(), 9);
+        QCOMPARE(game().RecordPhase(), 4);
     }
 
     void statusBoxShowsTheStateAndCounters() {
@@ -182,10 +181,8 @@ private slots:
         form->Game_Status_MItem->trigger();
         QCOMPARE(text, QStringLiteral("State: Playing\nScore: 0 pt.  1 ph.\nRecord: 0 pt.  0 ph."));
 
-        game().score = 12;
-        game().phase = 3;
-        game().recordScore = 40;
-        game().recordPhase = 5;
+        game().SetScore(12, 3);
+        game().SetRecord(40, 5);
         game().SetState(stGameOver);
         answerBox(&text, QMessageBox::Ok);
         form->Popup_Status_MItem->trigger();

@@ -1,11 +1,9 @@
-// What the game asks of whoever shows it: drawing and sound requests only.
+// What the game asks of whoever draws it: the picture of the field, the title and the overlay.
 #pragma once
 
-#include "AppSoundId.h"
-
-class AppGameView {
+class AppGamePicture {
 public:
-    virtual ~AppGameView() = default;
+    virtual ~AppGamePicture() = default;
 
     // Size the picture and the window's client area to the options.
     virtual void ResizeBackBuffer() = 0;
@@ -16,5 +14,4 @@ public:
     virtual void PaintGameOver(bool showNow) = 0;
     // Show the whole picture.
     virtual void FormPaint() = 0;
-    virtual void Play(AppSoundId id) = 0;
 };

@@ -1,0 +1,23 @@
+// Draws and plays nothing: the front end of a game run without a window or sound.
+#pragma once
+
+#include "AppGamePicture.h"
+#include "AppGameSound.h"
+
+class AppGame;
+
+class AppNullFrontEnd : public AppGamePicture, public AppGameSound {
+public:
+    explicit AppNullFrontEnd(AppGame& game) : game_(game) {}
+
+    void ResizeBackBuffer() override {}
+    // Empties the dirty list as a real picture does, so that it never fills up.
+    void PaintCells(bool showNow) override;
+    void PaintTitle(bool) override {}
+    void PaintGameOver(bool) override {}
+    void FormPaint() override {}
+    void Play(AppSoundId) override {}
+
+private:
+    AppGame& game_;
+};
