@@ -2,9 +2,13 @@
 #include "AppIniFile.h"
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <new>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,7 +17,7 @@ namespace {
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
-enum class LineKind { Blank, Comment, Section, Key, Other };
+enum class LineKind { Blank, Section, Key, Other };
 
 // One line of the text: [start, end) is its content, [end, next) its ending.
 struct IniLine {
@@ -26,7 +30,7 @@ struct IniLine {
 };
 
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
 std::string_view Trim(std::string_view text) {
@@ -54,8 +58,6 @@ void Classify(std::string_view content, IniLine& line) {
     content = Trim(content);
     if (content.empty()) {
         line.kind = LineKind::Blank;
-    } else if (content.front() == ';') {
-        line.kind = LineKind::Comment;
     } else if (content.front() == '[') {
         const std::size_t close = content.rfind(']');
         if (close == 0 || close == std::string_view::npos) {
@@ -85,12 +87,13 @@ public:
             return false;
         line = IniLine();
         line.start = pos;
-        const std::size_t lf = text.find('\n', pos);
-        if (lf == std::string_view::npos) {
+        const std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
             line.end = line.next = text.size();
         } else {
-            line.next = lf + 1;
-            line.end = (lf > pos && text[lf - 1] == '\r') ? lf - 1 : lf;
+            line.end = end;
+            const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+            line.next = end + (crlf ? 2 : 1);
         }
         Classify(text.substr(line.start, line.end - line.start), line);
         pos = line.next;
@@ -151,10 +154,10 @@ std::string_view StripQuotes(std::string_view value) {
 }
 
 std::string LineEnding(std::string_view text) {
-    const std::size_t lf = text.find('\n');
-    if (lf != std::string_view::npos && lf > 0 && text[lf - 1] == '\r')
-        return "\r\n";
-    return "\n";
+    const std::size_t end = text.find_first_of("\r\n");
+    if (end == std::string_view::npos || text[end] == '\n')
+        return "\n";
+    return text.substr(end + 1, 1) == "\n" ? "\r\n" : "\r";
 }
 
 bool HasLineBreakOrNul(std::string_view text) {
@@ -166,33 +169,53 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
         return false;
     if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value))
         return false;
-    return key.find('=') == std::string_view::npos && key.front() != ';' && key.front() != '[';
+    return key.find('=') == std::string_view::npos && key.front() != '[';
 }
 
-// Reads at most `limit` + 1 bytes, so that a larger file shows as too large.
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit) {
+enum class ReadResult { Missing, Read, NotReadWhole };
+
+// Reads a regular file whole. Nothing else is even opened: opening a device
+// can have effects of its own.
+ReadResult ReadRegularFile(const std::string& path, std::size_t limit, std::string& text) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        const bool noEntry = errno == ENOENT || errno == ENOTDIR;
+        // A link that leads nowhere is something, not a missing file.
+        struct stat link {};
+        return noEntry && ::lstat(path.c_str(), &link) != 0 ? ReadResult::Missing
+                                                            : ReadResult::NotReadWhole;
+    }
+    if (!S_ISREG(info.st_mode) || static_cast<unsigned long long>(info.st_size) > limit)
+        return ReadResult::NotReadWhole;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return std::nullopt;
-    struct stat info {};
-    std::string text;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-              static_cast<unsigned long long>(info.st_size) <= limit;
-    while (ok && text.size() <= limit) {
-        char buffer[16384];
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            ok = false;
-        if (got <= 0)
-            break;
-        text.append(buffer, static_cast<std::size_t>(got));
+        return ReadResult::NotReadWhole;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    try {
+        text.reserve(ok ? static_cast<std::size_t>(info.st_size) : 0);
+        std::string buffer(std::size_t{1} << 20, '\0');
+        while (ok) {
+            const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0) {
+                ok = got == 0;
+                break;
+            }
+            // The file may grow while it is read; more than the limit is not read.
+            ok = text.size() + static_cast<std::size_t>(got) <= limit;
+            if (ok)
+                text.append(buffer.data(), static_cast<std::size_t>(got));
+        }
+    } catch (const std::bad_alloc&) {
+        ok = false;
     }
     ::close(fd);
-    if (!ok || text.size() > limit)
-        return std::nullopt;
-    return text;
+    if (!ok) {
+        text.clear();
+        return ReadResult::NotReadWhole;
+    }
+    return ReadResult::Read;
 }
 
 bool WriteAll(int fd, std::string_view data) {
@@ -214,19 +237,65 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Saving through a symbolic link replaces the file it points to, not the link.
-std::string ResolvedTarget(const std::string& path) {
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != nullptr)
-        return resolved;
-    return path;
+// The file a save replaces: the path itself, or for a symbolic link the file
+// it points to (not the link). Nothing when the target is anything but a
+// missing or a regular file we may write: a link to nothing or to a device
+// turned into a regular file, or a read-only file replaced behind its
+// owner's back, would lose what it was.
+std::optional<std::string> SaveTarget(const std::string& path) {
+    std::string target = path;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(path.c_str(), resolved) == nullptr)
+            return std::nullopt;
+        target = resolved;
+    }
+    if (::stat(target.c_str(), &info) != 0)
+        return errno == ENOENT ? std::optional(target) : std::nullopt;
+    const bool writable = (info.st_mode & 0222) != 0 && ::access(target.c_str(), W_OK) == 0;
+    if (!S_ISREG(info.st_mode) || !writable)
+        return std::nullopt;
+    return target;
+}
+
+std::string TemporaryPrefix(const std::string& target) {
+    return target + ".tmp";
+}
+
+// Removes the temporary files that saves killed before their rename left
+// beside `target`. Each name carries its writer's process number; a file of a
+// process still running is its save in progress and stays.
+void RemoveStaleTemporaries(const std::string& target) {
+    const std::string prefix = TemporaryPrefix(target.substr(target.rfind('/') + 1));
+    DIR* folder = ::opendir(FolderOf(target).c_str());
+    if (folder == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name.substr(0, prefix.size()) != prefix)
+            continue;
+        const std::string_view rest = name.substr(prefix.size());
+        pid_t writer = 0;
+        const auto [stop, error] = std::from_chars(rest.data(), rest.data() + rest.size(), writer);
+        if (error != std::errc() || stop == rest.data() + rest.size() || *stop != '-' ||
+            writer <= 0 || writer == ::getpid())
+            continue;
+        struct stat info {};
+        if (::kill(writer, 0) != 0 && errno == ESRCH &&
+            ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode))
+            ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+    ::closedir(folder);
 }
 
 // Creates a new, empty file beside `target` that no one else is using.
 int CreateTemporary(const std::string& target, std::string& name) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+        name =
+            TemporaryPrefix(target) + std::to_string(::getpid()) + "-" + std::to_string(++counter);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -250,14 +319,13 @@ bool SyncFolder(const std::string& folder) {
 AppIniFile AppIniFile::Load(const std::string& path) {
     AppIniFile file;
     file.path_ = path;
-    file.text_ = ReadRegularFile(path, MaxFileSize).value_or(std::string());
+    file.readWhole_ = ReadRegularFile(path, MaxFileSize, file.text_) != ReadResult::NotReadWhole;
     return file;
 }
 
 AppIniFile AppIniFile::FromText(std::string text) {
     AppIniFile file;
-    if (text.size() <= MaxFileSize)
-        file.text_ = std::move(text);
+    file.text_ = std::move(text);
     return file;
 }
 
@@ -283,8 +351,20 @@ bool AppIniFile::WriteString(std::string_view section, std::string_view key,
     const KeyPlace place = FindKey(text_, section, key);
 
     if (place.hasKey) {
+        // Everything up to the value stays: the name as spelled there, the
+        // blanks around it and the '='.
         const IniLine& line = place.key;
-        text_.replace(line.start, line.end - line.start, keyLine);
+        const std::size_t nameEnd =
+            static_cast<std::size_t>(line.name.data() + line.name.size() - text_.data());
+        const std::size_t equals = text_.find('=', nameEnd);
+        if (equals < line.end) {
+            std::size_t valueStart = equals + 1;
+            while (valueStart < line.end && IsBlank(text_[valueStart]))
+                ++valueStart;
+            text_.replace(valueStart, line.end - valueStart, value);
+        } else {
+            text_.replace(nameEnd, line.end - nameEnd, "=" + std::string(value));
+        }
     } else if (place.hasSection) {
         const IniLine& after = place.lastKeyLine;
         if (after.next == after.end)
@@ -292,7 +372,7 @@ bool AppIniFile::WriteString(std::string_view section, std::string_view key,
         else
             text_.insert(after.next, keyLine + eol);
     } else {
-        if (place.hasLines && text_.back() != '\n')
+        if (place.hasLines && place.lastLine.next == place.lastLine.end)
             text_ += eol;
         if (place.hasLines && place.lastLine.kind != LineKind::Blank)
             text_ += eol;
@@ -302,9 +382,13 @@ bool AppIniFile::WriteString(std::string_view section, std::string_view key,
 }
 
 bool AppIniFile::SaveAs(const std::string& path) const {
-    if (path.empty())
+    if (path.empty() || !readWhole_)
         return false;
-    const std::string target = ResolvedTarget(path);
+    const std::optional<std::string> found = SaveTarget(path);
+    if (!found)
+        return false;
+    const std::string& target = *found;
+    RemoveStaleTemporaries(target);
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0)

@@ -6,29 +6,30 @@
 #include <string_view>
 
 // Reads leniently, so a hand-edited file still gives its values, and keeps
-// the file's text as it is apart from the lines a write changes:
+// the file's text as it is apart from the values a write changes:
 //
-//  - Lines end in LF or CR LF; a UTF-8 byte order mark before the first line is
-//    kept and otherwise ignored. Blanks below are space, tab, CR, VT and FF.
+//  - Lines end in LF, CR LF or a lone CR; a UTF-8 byte order mark before the
+//    first line is kept and otherwise ignored. Blanks below are space, tab,
+//    CR, VT, FF and 0x1A (the old end-of-file mark).
 //  - "[name]" starts a section (leading blanks allowed; the name runs to the
-//    last ']' on the line and is trimmed of blanks). A line starting with ';'
-//    is a comment. A line with '[' but no ']' belongs to no key. Any other
-//    non-blank line is a key line: its name is the text before the first '='
-//    (or the whole line), its value the text after that '=' (empty without
-//    one), both trimmed of blanks. Lines before the first section belong to no
-//    section.
+//    last ']' on the line and is trimmed of blanks). A line with '[' but no
+//    ']' belongs to no key. Any other non-blank line is a key line, ';' lines
+//    too (there is no comment syntax): its name is the text before the first
+//    '=' (or the whole line), its value the text after that '=' (empty
+//    without one), both trimmed of blanks. Lines before the first section
+//    belong to no section.
 //  - Section and key names match without regard to ASCII case; names asked
 //    for are trimmed of blanks first. Only the first section of a name counts,
 //    and in it the first line of a key.
 //  - Reading gives the value with one pair of enclosing double or single
-//    quotes removed, since a hand-edited value may be quoted; a missing file, section or key
-//    gives an empty value.
-//  - A file larger than MaxFileSize, or one that cannot be read, reads as
-//    empty. Saving then replaces it with a file holding just what was written:
-//    a settings file too large to be one of ours is not worth keeping.
+//    quotes removed, since a hand-edited value may be quoted; a missing file,
+//    section or key gives an empty value.
+//  - A file that exists but cannot be read whole (larger than MaxFileSize, an
+//    I/O error, not a regular file) reads as empty and is never saved over:
+//    what it holds is not ours to lose.
 class AppIniFile {
 public:
-    static constexpr std::size_t MaxFileSize = 1024 * 1024;
+    static constexpr std::size_t MaxFileSize = std::size_t{256} * 1024 * 1024;
 
     AppIniFile() = default;
     AppIniFile(const AppIniFile&) = default;
@@ -38,36 +39,46 @@ public:
     virtual ~AppIniFile() = default;
 
     // The text of the file at `path`, which Save later writes back to. A
-    // missing, unreadable, non-regular or too large file gives empty text.
+    // missing file gives empty text; so does one that cannot be read whole,
+    // which also makes every save refuse.
     static AppIniFile Load(const std::string& path);
-    // The given text with no file behind it (too large text counts as empty).
+    // The given text with no file behind it.
     static AppIniFile FromText(std::string text);
 
     const std::string& Path() const { return path_; }
     const std::string& Text() const { return text_; }
+    // False when the file existed but could not be read whole.
+    bool ReadWhole() const { return readWhole_; }
 
     std::string ReadString(std::string_view section, std::string_view key) const;
 
-    // Replaces the first line of `key` in the first section named `section`
-    // with "key=value", keeping that line's ending; or adds the line after the
-    // section's last key line (after its header when it has none); or adds the
-    // section at the end of the text. New lines use the text's first line
-    // ending (LF when it has none). Refused, with false and nothing changed,
-    // when a name is empty after trimming, any argument holds CR, LF or a
-    // character 0, or the key holds '=' or starts with ';' or '[' (it would not
-    // read back as that key).
+    // Replaces the value on the first line of `key` in the first section named
+    // `section`, keeping the line's name as it is spelled there and its ending;
+    // or adds "key=value" after the section's last key line (after its header
+    // when it has none); or adds the section at the end of the text. New lines
+    // use the text's first line ending (LF when it has none). Refused, with
+    // false and nothing changed, when a name is empty after trimming, any
+    // argument holds CR, LF or a character 0, or the key holds '=' or starts
+    // with '[' (it would not read back as that key).
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     // Writes the whole text to Path(), or to `path`, atomically: a new file in
     // the same folder is written, flushed to disk and renamed over the target,
-    // and the folder is flushed. Any failure before the rename gives false,
-    // removes the new file and leaves the old file as it was. A failure to
-    // flush the folder after it also gives false: the new text is in place but
-    // may not survive a power cut. The new file takes the old one's permissions.
+    // and the folder is flushed. A symbolic link is followed to the regular
+    // file it leads to. Refused, with false and nothing touched, when the
+    // loaded file was not read whole, or the target is anything but a missing
+    // or regular file (a link to nothing, a device, a FIFO, a folder), or it is
+    // read-only (no write permission bit, or not
+    // writable by us). Any failure before the rename gives false, removes the
+    // new file and leaves the old file as it was. A failure to flush the
+    // folder after it also gives false: the new text is in place but may not
+    // survive a power cut. The new file takes the old one's permissions.
+    // Temporary files of saves that were killed are removed.
     bool Save() const { return SaveAs(path_); }
     bool SaveAs(const std::string& path) const;
 
 private:
     std::string path_;
     std::string text_;
+    bool readWhole_ = true;
 };

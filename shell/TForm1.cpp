@@ -7,7 +7,7 @@
 #include "AppMessageBox.h"
 #include "AppRenderer.h"
 #include "AppSettingsLocation.h"
-#include "AppSettingsValues.h"
+#include "AppSettingsStore.h"
 #include "AppSound.h"
 #include "TAboutDialog.h"
 #include "TOptionsDialog.h"
@@ -24,23 +24,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QThread>
-#include <QTimer>
 #include <QUrl>
 
-#include <chrono>
+#include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace {
-
-// The private step message, one above the first user message number.
-const QEvent::Type WM_GAMESTEP = static_cast<QEvent::Type>(QEvent::User + 1);
-
-std::uint32_t SteadyTick() {
-    using namespace std::chrono;
-    const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    return static_cast<std::uint32_t>(ms);
-}
 
 // The game's code for a Qt key, or 0 for a key it ignores. Qt already gives a
 // letter as its upper-case character code, whatever the case and modifiers.
@@ -67,6 +57,13 @@ AppMouseButton GameButton(Qt::MouseButton button) {
     }
 }
 
+// The main window whose settings are not saved yet. When the display goes
+// away, Qt's X11 connection ends the process with exit(), which destroys no
+// window: an exit handler saves the settings then. It only reads the game's
+// values and writes the file, and the step loop is never mid-step when the
+// connection is checked.
+TForm1* unsavedForm = nullptr;
+
 QString JoinLines(std::initializer_list<QString> lines) {
     QStringList list(lines);
     return list.join(QStringLiteral("\r\n"));
@@ -77,7 +74,7 @@ QString JoinLines(std::initializer_list<QString> lines) {
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      tick_(SteadyTick), pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
+      pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
     const AppConstants& constants = Constants();
     clientArea_ = new QWidget(this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
@@ -106,13 +103,25 @@ TForm1::TForm1(QWidget* parent)
     sound_ = std::make_unique<AppSound>(constants.soundFolder);
     game_->SetSound(*sound_);
     LoadSettings();
-    PostGameStep();
+    static const bool saveAtExit = std::atexit([] {
+                                       if (unsavedForm != nullptr)
+                                           std::exchange(unsavedForm, nullptr)->SaveSettings();
+                                   }) == 0;
+    if (saveAtExit)
+        unsavedForm = this;
+    loop_ = std::make_unique<AppStepLoop>(
+        this, [this] { WMGameStep(); }, [this] { return game_->PlayOptions().Speed; },
+        [this] { return game_->State() == stClosing; });
+    connect(loop_.get(), &AppStepLoop::PeriodEnded, this, &TForm1::PeriodEnded);
+    loop_->PostGameStep();
     game_->SetState(stSetup);
     clientArea_->setFocus();
 }
 
 TForm1::~TForm1() {
     game_->SetState(stClosing);
+    if (unsavedForm == this)
+        unsavedForm = nullptr;
     SaveSettings();
     sound_.reset();
     game_->DestroyField();
@@ -214,55 +223,15 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
     return AppPoint{client.x(), client.y()};
 }
 
-bool TForm1::HoldingStill() {
-    return QApplication::activePopupWidget() != nullptr ||
-           QApplication::activeModalWidget() != nullptr;
-}
-
-void TForm1::PostGameStep() {
-    QCoreApplication::postEvent(this, new QEvent(WM_GAMESTEP));
-}
-
 bool TForm1::event(QEvent* event) {
-    if (event->type() != WM_GAMESTEP)
+    if (event->type() != AppStepLoop::WM_GAMESTEP)
         return QMainWindow::event(event);
-    if (HoldingStill()) {
-        // A menu or a modal box's own loop delivered the step: keep it back
-        // until the box is gone, so the game stands still under it.
-        QTimer::singleShot(AppStepPacer::maxSleep, this, [this] {
-            resumedStep_ = true;
-            PostGameStep();
-        });
-        return true;
-    }
-    WMGameStep();
+    loop_->Receive();
     return true;
 }
 
 void TForm1::WMGameStep() {
-    if (resumedStep_) {
-        // The step was kept back by a box: after it, wait a whole period again.
-        resumedStep_ = false;
-        pacer_.EndPeriod(tick_());
-    }
     game_->Step();
-    for (;;) {
-        const std::int32_t speed = game_->PlayOptions().Speed;
-        std::uint32_t now = tick_();
-        if (!HoldingStill() && pacer_.PeriodOver(now, speed)) {
-            pacer_.EndPeriod(now);
-            emit PeriodEnded();
-            break;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        now = tick_();
-        const std::uint32_t sleep =
-            HoldingStill() ? AppStepPacer::maxSleep : pacer_.SleepFor(now, speed);
-        if (sleep > 0)
-            QThread::msleep(sleep);
-    }
-    if (game_->State() != stClosing)
-        PostGameStep();
 }
 
 void TForm1::Game_MItemClick() {
@@ -358,6 +327,7 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
                                 AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel,
                                 this) == AppMessageBox::idOk) {
             game_->SetRecord(0, 0);
+            settingsStore_.RecordCleared();
         }
         systemOptions_.ClearRecordNow = false;
     }
@@ -390,7 +360,7 @@ void TForm1::LoadSettings() {
     working.left = x();
     working.top = y();
     const QString path = AppSettingsLocation::ReadPath(Constants().exeFolder);
-    ReadSettingsValues(AppIniFile::Load(LocalPath(path)), working);
+    settingsStore_.Load(LocalPath(path), working);
     ApplyPlayOptions(working.play);
     ApplyViewOptions(working.view);
     ApplySystemOptions(working.system);
@@ -420,9 +390,8 @@ void TForm1::SaveSettings() {
     values.top = pos().y();
     // Starting from the file that was read keeps every other line of it, also
     // when the settings move from beside the program to the config folder.
-    const QString& exeFolder = Constants().exeFolder;
-    AppIniFile ini = AppIniFile::Load(LocalPath(AppSettingsLocation::ReadPath(exeFolder)));
-    WriteSettingsValues(ini, values);
     // A failed write leaves the previous file whole and is not reported.
-    ini.SaveAs(LocalPath(AppSettingsLocation::WritePath(exeFolder)));
+    const QString& exeFolder = Constants().exeFolder;
+    settingsStore_.Save(LocalPath(AppSettingsLocation::ReadPath(exeFolder)),
+                        LocalPath(AppSettingsLocation::WritePath(exeFolder)), values);
 }

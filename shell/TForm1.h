@@ -3,7 +3,8 @@
 
 #include "AppGame.h"
 #include "AppRandom.h"
-#include "AppStepPacer.h"
+#include "AppSettingsStore.h"
+#include "AppStepLoop.h"
 #include "AppSystemOptions.h"
 
 #include <QMainWindow>
@@ -25,8 +26,6 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    // A 32-bit millisecond counter that wraps, like the platform tick count.
-    using TickSource = std::function<std::uint32_t()>;
     // The pointer's position on the screen, or nothing when it cannot be read.
     using PointerSource = std::function<std::optional<QPoint>()>;
 
@@ -35,13 +34,13 @@ public:
 
     // The dialogs are made after the main window and outlive its use of them.
     void SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog);
-    void SetTickSource(TickSource source) { tick_ = std::move(source); }
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
 
     AppGame& Game() { return *game_; }
     AppRenderer& Renderer() { return *renderer_; }
     AppSound& Sound() { return *sound_; }
     QWidget* ClientArea() const { return clientArea_; }
+    AppStepLoop& StepLoop() { return *loop_; }
     const AppSystemOptions& SystemOptions() const { return systemOptions_; }
 
     // Taking option records as the live ones.
@@ -52,9 +51,6 @@ public:
     // Input, as delivered by the client area.
     void FormMouseDown(Qt::MouseButton button);
     void FormKeyDown(int qtKey);
-
-    // True while a menu or a modal box is open: the game stands still then.
-    static bool HoldingStill();
 
     QMenu* Game_MItem = nullptr;
     QAction* Game_New_MItem = nullptr;
@@ -87,7 +83,6 @@ protected:
 
 private:
     void BuildMenus();
-    void PostGameStep();
     void WMGameStep();
     void OptionsCommand();
     void SetStayOnTop(bool onTop);
@@ -104,10 +99,9 @@ private:
     std::unique_ptr<AppRenderer> renderer_;
     std::unique_ptr<AppSound> sound_;
     AppSystemOptions systemOptions_;
-    AppStepPacer pacer_;
-    TickSource tick_;
+    AppSettingsStore settingsStore_;
+    std::unique_ptr<AppStepLoop> loop_;
     PointerSource pointer_;
-    bool resumedStep_ = false;
     QWidget* clientArea_ = nullptr;
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;

@@ -2,6 +2,7 @@
 #include "AppApplication.h"
 #include "AppCommandLine.h"
 #include "AppConstants.h"
+#include "AppTerminationSignals.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
 #include "TOptionsDialog.h"
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
     if (const std::optional<int> code = AnswerCommandLine(argc, argv))
         return *code;
     AppApplication app(argc, argv);
+    // A logout, Ctrl+C or a closed terminal closes the windows as Exit does,
+    // so the settings are saved and the exit code is 0.
+    const AppTerminationSignals terminationSignals;
     try {
         Constants();
         auto Form1 = std::make_unique<TForm1>();

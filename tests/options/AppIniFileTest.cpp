@@ -6,9 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -53,7 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"[Settings]\nA=1\n", "", "A", ""},
                     ReadCase{"[Settings]\n=1\n", "Settings", "", ""},
                     ReadCase{"[Settings\nA=1\n", "Settings", "A", ""},
-                    ReadCase{"[Set]tings]\nA=1\n", "Set]tings", "A", "1"}));
+                    ReadCase{"[Set]tings]\nA=1\n", "Set]tings", "A", "1"},
+                    ReadCase{"[Settings]\rA=1\rB=2", "Settings", "A", "1"},
+                    ReadCase{"[Settings]\rA=1\rB=2", "Settings", "B", "2"},
+                    ReadCase{"\x1a[Settings]\x1a\n\x1a A\x1a=\x1a"
+                             "1\x1a\n",
+                             "Settings", "A", "1"},
+                    ReadCase{"[Settings]\n;k=1\n", "Settings", ";k", "1"},
+                    ReadCase{"[Settings]\n;A\nA=1\n", "Settings", "A", "1"}));
 
 INSTANTIATE_TEST_SUITE_P(Quotes, IniReading,
                          testing::Values(ReadCase{"[S]\nA=\"1,2\"\n", "S", "A", "1,2"},
@@ -62,52 +73,52 @@ INSTANTIATE_TEST_SUITE_P(Quotes, IniReading,
                                          ReadCase{"[S]\nA=\"\n", "S", "A", "\""},
                                          ReadCase{"[S]\nA=\"\"\"\"\n", "S", "A", "\"\""}));
 
-TEST(AppIniFile, ReplacesAKeyInPlaceKeepingEveryOtherByte) {
-    const std::string before = "; my notes\r\n[Other]\r\nPlayOptions=keep\r\n\r\n"
-                               "[SETTINGS]\r\n  playoptions = 1,2  \r\nX=y\r\n[Last]\r\nZ=1";
-    AppIniFile ini = AppIniFile::FromText(before);
-    ASSERT_TRUE(ini.WriteString("Settings", "PlayOptions", "3,4"));
-    EXPECT_EQ(ini.Text(), "; my notes\r\n[Other]\r\nPlayOptions=keep\r\n\r\n"
-                          "[SETTINGS]\r\nPlayOptions=3,4\r\nX=y\r\n[Last]\r\nZ=1");
+struct WriteCase {
+    std::string before;
+    std::string key;
+    std::string after; // once the key's value in section "Settings" is written as "3,4"
+};
+
+std::ostream& operator<<(std::ostream& out, const WriteCase& c) {
+    return out << c.key << " in " << testing::PrintToString(c.before);
 }
 
-TEST(AppIniFile, AddsAMissingKeyAfterTheSectionsLastKey) {
-    AppIniFile ini = AppIniFile::FromText("[Settings]\nA=1\n; trailing note\n\n[Next]\nB=2\n");
-    ASSERT_TRUE(ini.WriteString("Settings", "C", "3"));
-    EXPECT_EQ(ini.Text(), "[Settings]\nA=1\nC=3\n; trailing note\n\n[Next]\nB=2\n");
+class IniWriting : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(IniWriting, ChangesOnlyTheValueOrAddsTheKeyAtTheSectionsEnd) {
+    const WriteCase& c = GetParam();
+    AppIniFile ini = AppIniFile::FromText(c.before);
+    ASSERT_TRUE(ini.WriteString("Settings", c.key, "3,4"));
+    EXPECT_EQ(ini.Text(), c.after);
+    EXPECT_EQ(ini.ReadString("Settings", c.key), "3,4");
 }
 
-TEST(AppIniFile, AddsAKeyRightAfterTheHeaderOfASectionWithoutKeys) {
-    AppIniFile ini = AppIniFile::FromText("[Settings]\r\n\r\n[Next]\r\n");
-    ASSERT_TRUE(ini.WriteString("Settings", "A", "1"));
-    EXPECT_EQ(ini.Text(), "[Settings]\r\nA=1\r\n\r\n[Next]\r\n");
-}
-
-TEST(AppIniFile, AddsAKeyAfterALastLineWithoutEnding) {
-    AppIniFile ini = AppIniFile::FromText("[Settings]\nA=1");
-    ASSERT_TRUE(ini.WriteString("Settings", "B", "2"));
-    EXPECT_EQ(ini.Text(), "[Settings]\nA=1\nB=2\n");
-}
-
-TEST(AppIniFile, AppendsAMissingSectionAtTheEnd) {
-    AppIniFile crlf = AppIniFile::FromText("[Other]\r\nA=1");
-    ASSERT_TRUE(crlf.WriteString("Settings", "B", "2"));
-    EXPECT_EQ(crlf.Text(), "[Other]\r\nA=1\r\n\r\n[Settings]\r\nB=2\r\n");
-
-    AppIniFile empty;
-    ASSERT_TRUE(empty.WriteString("Settings", "B", "2"));
-    EXPECT_EQ(empty.Text(), "[Settings]\nB=2\n");
-
-    AppIniFile markOnly = AppIniFile::FromText("\xEF\xBB\xBF");
-    ASSERT_TRUE(markOnly.WriteString("Settings", "B", "2"));
-    EXPECT_EQ(markOnly.Text(), "\xEF\xBB\xBF[Settings]\nB=2\n");
-}
-
-TEST(AppIniFile, KeepsTheByteOrderMarkWhenReplacingTheFirstLine) {
-    AppIniFile ini = AppIniFile::FromText("\xEF\xBB\xBF[S]\nA=1\n");
-    ASSERT_TRUE(ini.WriteString("S", "A", "2"));
-    EXPECT_EQ(ini.Text(), "\xEF\xBB\xBF[S]\nA=2\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Edits, IniWriting,
+    testing::Values(
+        // The name keeps its spelling and place; only the value changes.
+        WriteCase{"; my notes\r\n[Other]\r\nPlayOptions=keep\r\n\r\n"
+                  "[SETTINGS]\r\n  playoptions = 1,2  \r\nX=y\r\n[Last]\r\nZ=1",
+                  "PlayOptions",
+                  "; my notes\r\n[Other]\r\nPlayOptions=keep\r\n\r\n"
+                  "[SETTINGS]\r\n  playoptions = 3,4\r\nX=y\r\n[Last]\r\nZ=1"},
+        WriteCase{"[Settings]\n A \nA=1\n", "a", "[Settings]\n A=3,4\nA=1\n"},
+        WriteCase{"[Settings]\nA=\n", "A", "[Settings]\nA=3,4\n"},
+        // A ';' line is an ordinary key line: new keys go after it.
+        WriteCase{"[Settings]\nA=1\n; trailing note\n\n[Next]\nB=2\n", "C",
+                  "[Settings]\nA=1\n; trailing note\nC=3,4\n\n[Next]\nB=2\n"},
+        WriteCase{"[Settings]\n;k=1\n", ";K", "[Settings]\n;k=3,4\n"},
+        WriteCase{"[Settings]\r\n\r\n[Next]\r\n", "A", "[Settings]\r\nA=3,4\r\n\r\n[Next]\r\n"},
+        WriteCase{"[Settings]\nA=1", "B", "[Settings]\nA=1\nB=3,4\n"},
+        WriteCase{"[Other]\r\nA=1", "B", "[Other]\r\nA=1\r\n\r\n[Settings]\r\nB=3,4\r\n"},
+        WriteCase{"", "B", "[Settings]\nB=3,4\n"},
+        WriteCase{"\xEF\xBB\xBF", "B", "\xEF\xBB\xBF[Settings]\nB=3,4\n"},
+        WriteCase{"\xEF\xBB\xBF[Settings]\nA=1\n", "A", "\xEF\xBB\xBF[Settings]\nA=3,4\n"},
+        // A lone CR ends a line and is the ending new lines take.
+        WriteCase{"[Settings]\rA=1\rB=2\r", "A", "[Settings]\rA=3,4\rB=2\r"},
+        WriteCase{"[Settings]\rA=1\r[Next]\r", "B", "[Settings]\rA=1\rB=3,4\r[Next]\r"},
+        // 0x1A is a blank: a file ending in it keeps it after the new key.
+        WriteCase{"[Settings]\x1a\nA=1\n\x1a", "B", "[Settings]\x1a\nA=1\nB=3,4\n\x1a"}));
 
 TEST(AppIniFile, RefusesNamesAndValuesThatWouldNotReadBack) {
     AppIniFile ini = AppIniFile::FromText("[S]\nA=1\n");
@@ -118,7 +129,6 @@ TEST(AppIniFile, RefusesNamesAndValuesThatWouldNotReadBack) {
           {"S", "", "1"},
           {"  ", "A", "1"},
           {"S", "A=B", "1"},
-          {"S", ";A", "1"},
           {"S", "[A", "1"},
           {"S\nT", "A", "1"}}) {
         EXPECT_FALSE(ini.WriteString(section, key, value)) << section << '/' << key;
@@ -126,28 +136,107 @@ TEST(AppIniFile, RefusesNamesAndValuesThatWouldNotReadBack) {
     EXPECT_EQ(ini.Text(), "[S]\nA=1\n");
 }
 
-TEST(AppIniFile, TreatsMissingAndOverlargeFilesAsEmpty) {
+TEST(AppIniFile, LargeFileIsReadWholeAndRewrittenKeepingEveryOtherLine) {
     TempFolder folder;
-    EXPECT_EQ(AppIniFile::Load(folder.File("missing.ini")).Text(), "");
-    EXPECT_EQ(AppIniFile::Load(folder.Path()).Text(), "");
-
-    const std::string large = "[Settings]\nA=1\n" + std::string(AppIniFile::MaxFileSize, ';');
-    WriteWholeFile(folder.File("large.ini"), large);
-    AppIniFile ini = AppIniFile::Load(folder.File("large.ini"));
-    EXPECT_EQ(ini.ReadString("Settings", "A"), "");
-
-    // Saving replaces the oversized file with a valid one of what was written.
+    const std::string path = folder.File("settings.ini");
+    std::string notes;
+    while (notes.size() < std::size_t{64} * 1024 * 1024)
+        notes += "note=kept as it is, line " + std::to_string(notes.size()) + "\n";
+    WriteWholeFile(path, "[Settings]\nA=1\n[Notes]\n" + notes + "[Last]\nB=2\n");
+    AppIniFile ini = AppIniFile::Load(path);
+    EXPECT_EQ(ini.ReadString("Last", "B"), "2");
     ASSERT_TRUE(ini.WriteString("Settings", "A", "2"));
     ASSERT_TRUE(ini.Save());
-    EXPECT_EQ(ReadWholeFile(folder.File("large.ini")), "[Settings]\nA=2\n");
+    EXPECT_TRUE(ReadWholeFile(path) == "[Settings]\nA=2\n[Notes]\n" + notes + "[Last]\nB=2\n");
 }
 
-TEST(AppIniFile, ReadsAFileOfExactlyTheLimit) {
+// What lies at a path, told apart well enough to see that nothing changed.
+std::string Describe(const std::string& path) {
+    struct stat link {};
+    struct stat target {};
+    if (::lstat(path.c_str(), &link) != 0)
+        return "nothing";
+    std::string text = std::to_string(link.st_mode) + "/" + std::to_string(link.st_size);
+    if (::stat(path.c_str(), &target) == 0)
+        text += " -> " + std::to_string(target.st_mode) + "/" + std::to_string(target.st_size);
+    if (S_ISREG(target.st_mode) && target.st_size < 4096)
+        text += ": " + ReadWholeFile(path);
+    return text;
+}
+
+std::size_t EntryCount(const std::string& folder) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+TEST(AppIniFile, FilesNotReadWholeOrNotOursToReplaceAreLeftAsTheyAre) {
+    using Make = std::function<bool(const TempFolder&, const std::string&)>;
+    auto linkTo = [](const TempFolder& folder, const std::string& path, const std::string& name) {
+        return ::symlink(folder.File(name).c_str(), path.c_str()) == 0;
+    };
+    const std::vector<std::pair<std::string, Make>> cases = {
+        {"larger than can be read",
+         [](const TempFolder&, const std::string& path) {
+             WriteWholeFile(path, "[Settings]\nA=1\n");
+             return ::truncate(path.c_str(), AppIniFile::MaxFileSize + 1) == 0;
+         }},
+        {"read-only",
+         [](const TempFolder&, const std::string& path) {
+             WriteWholeFile(path, "[Settings]\nA=1\n");
+             return ::chmod(path.c_str(), 0444) == 0;
+         }},
+        {"a folder", [](const TempFolder&,
+                        const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0; }},
+        {"a link to a FIFO",
+         [&](const TempFolder& folder, const std::string& path) {
+             return ::mkfifo(folder.File("fifo").c_str(), 0644) == 0 &&
+                    linkTo(folder, path, "fifo");
+         }},
+        {"a link to a folder",
+         [&](const TempFolder& folder, const std::string& path) {
+             return ::mkdir(folder.File("sub").c_str(), 0755) == 0 && linkTo(folder, path, "sub");
+         }},
+        {"a link to nothing",
+         [&](const TempFolder& folder, const std::string& path) {
+             return linkTo(folder, path, "missing");
+         }},
+        {"a link to a device (made only by the superuser)",
+         [&](const TempFolder& folder, const std::string& path) {
+             return ::mknod(folder.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+                    linkTo(folder, path, "null");
+         }},
+    };
+    for (const auto& [what, make] : cases) {
+        TempFolder folder;
+        const std::string path = folder.File("settings.ini");
+        if (!make(folder, path))
+            continue;
+        const std::string before = Describe(path);
+        const std::size_t entries = EntryCount(folder.Path());
+        AppIniFile ini = AppIniFile::Load(path);
+        EXPECT_EQ(ini.ReadString("Settings", "A"), what == "read-only" ? "1" : "") << what;
+        ASSERT_TRUE(ini.WriteString("Settings", "A", "2"));
+        EXPECT_FALSE(ini.Save()) << what;
+        EXPECT_EQ(Describe(path), before) << what;
+        EXPECT_EQ(EntryCount(folder.Path()), entries) << what;
+    }
+}
+
+TEST(AppIniFile, SavingRemovesTheTemporaryFilesOfKilledSaves) {
     TempFolder folder;
-    std::string text = "[Settings]\nA=1\n";
-    text += std::string(AppIniFile::MaxFileSize - text.size(), ';');
-    WriteWholeFile(folder.File("limit.ini"), text);
-    EXPECT_EQ(AppIniFile::Load(folder.File("limit.ini")).ReadString("Settings", "A"), "1");
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string stale = folder.File("settings.ini.tmp" + std::to_string(gone) + "-1");
+    // Process 1 always runs: its file is a save in progress.
+    const std::string running = folder.File("settings.ini.tmp1-1");
+    const std::string other = folder.File("other.ini.tmp" + std::to_string(gone) + "-1");
+    for (const std::string& file : {stale, running, other})
+        WriteWholeFile(file, "[Settings]\n");
+    ASSERT_TRUE(AppIniFile::FromText("[S]\nA=1\n").SaveAs(folder.File("settings.ini")));
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(running));
+    EXPECT_TRUE(std::filesystem::exists(other));
 }
 
 TEST(AppIniFile, SavesAndLoadsTheSameBytes) {
@@ -158,7 +247,7 @@ TEST(AppIniFile, SavesAndLoadsTheSameBytes) {
     AppIniFile ini = AppIniFile::Load(path);
     ASSERT_TRUE(ini.WriteString("settings", "a", "2"));
     ASSERT_TRUE(ini.Save());
-    EXPECT_EQ(ReadWholeFile(path), "; kept\r\n[Settings]\r\na=2\r\n");
+    EXPECT_EQ(ReadWholeFile(path), "; kept\r\n[Settings]\r\nA=2\r\n");
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);

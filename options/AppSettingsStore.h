@@ -1,0 +1,43 @@
+// The settings file shared by copies of the game that run at the same time.
+#pragma once
+
+#include "AppSettingsValues.h"
+
+#include <cstdint>
+#include <string>
+
+// Two copies of the game each read the file at start and write it at exit. A
+// save is one critical section between copies (an advisory lock on the file
+// "<settings file>.lock" beside the file written): it reads the file again,
+// and when another copy changed the stored record since this copy read it, the
+// higher score and the higher phase, each on its own, are kept, so a record
+// set in the other copy is not lost. A record the player cleared in this run
+// is written as it stands; so is the record when nobody else changed it (with
+// Restore Record off, this run's record replaces the stored one).
+class AppSettingsStore {
+public:
+    AppSettingsStore() = default;
+    AppSettingsStore(const AppSettingsStore&) = default;
+    AppSettingsStore& operator=(const AppSettingsStore&) = default;
+    virtual ~AppSettingsStore() = default;
+
+    // Reads the file at `path` into `working` as ReadSettingsValues does and
+    // remembers the record it held.
+    void Load(const std::string& path, AppSettingsValues& working);
+
+    // The player cleared the record in this run.
+    void RecordCleared() { recordCleared_ = true; }
+
+    // Writes `values` into the file at `readPath`, as it is now, and saves it
+    // to `writePath` (see AppIniFile::SaveAs). False when nothing was saved.
+    bool Save(const std::string& readPath, const std::string& writePath, AppSettingsValues values);
+
+    // How long a save waits for another copy's save to end before it goes on
+    // without the lock (a copy stopped in its save must not hold this one).
+    static constexpr int lockWaitMs = 5000;
+
+private:
+    std::int32_t loadedScore_ = 0;
+    std::int32_t loadedPhase_ = 0;
+    bool recordCleared_ = false;
+};
