@@ -1,28 +1,42 @@
-// Measures the running program offscreen: start-up to the first painted title, idle CPU on the
-// title and while playing, the step period's error, and peak memory.
+// Measures the running program: start-up to the first painted title, wake-ups and CPU at rest
+// and in play, the step period on the monotonic clock, input latency and peak memory.
+#include "AppApplication.h"
 #include "AppCell.h"
+#include "AppConstants.h"
+#include "TAboutDialog.h"
 #include "TForm1.h"
+#include "TOptionsDialog.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QEvent>
+#include <QDir>
+#include <QEventLoop>
+#include <QKeyEvent>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <ctime>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <string>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
 #include <vector>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
 
 double CpuSeconds() {
     rusage usage{};
@@ -31,20 +45,63 @@ double CpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// Reports the first paint of a widget.
-class FirstPaint : public QObject {
-public:
-    qint64 atNs = -1;
-    QElapsedTimer* clock = nullptr;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && atNs < 0)
-            atNs = clock->nsecsElapsed();
-        return false;
+// How often each of this process's threads has been put on a processor: every wake-up
+// counts once.
+std::map<std::string, long long> RunCounts() {
+    std::map<std::string, long long> counts;
+    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
+        if (task.startsWith(QLatin1Char('.')))
+            continue;
+        std::ifstream schedstat("/proc/self/task/" + task.toStdString() + "/schedstat");
+        long long onCpu = 0;
+        long long waiting = 0;
+        long long runs = 0;
+        if (schedstat >> onCpu >> waiting >> runs)
+            counts[task.toStdString()] = runs;
     }
+    return counts;
+}
+
+// Runs the event loop for a while; reports wake-ups per second of all threads and the
+// share of one core used.
+struct Rest {
+    double wakeUps = 0;
+    double cpu = 0;
+    std::string byThread;
 };
 
-// Milliseconds since this process was started, read from the kernel's record
-// of its start (in clock ticks, usually 10 ms each).
+// Runs the event loop itself for ms milliseconds: nothing but the program wakes it.
+void RunEventLoop(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+Rest RunFor(int seconds) {
+    const std::map<std::string, long long> before = RunCounts();
+    const double cpuBefore = CpuSeconds();
+    const Clock::time_point start = Clock::now();
+    RunEventLoop(seconds * 1000);
+    const double wall = MsSince(start, Clock::now()) / 1e3;
+    const double cpu = CpuSeconds() - cpuBefore;
+    long long runs = 0;
+    std::string byThread;
+    for (const auto& [task, count] : RunCounts()) {
+        const auto was = before.find(task);
+        const long long taskRuns = count - (was == before.end() ? 0 : was->second);
+        runs += taskRuns;
+        std::ifstream comm("/proc/self/task/" + task + "/comm");
+        std::string name;
+        std::getline(comm, name);
+        char figure[64];
+        std::snprintf(figure, sizeof figure, " %.1f", taskRuns / wall);
+        byThread += (byThread.empty() ? "" : ",") + (" " + name) + figure;
+    }
+    return {runs / wall, 100 * cpu / wall, byThread};
+}
+
+// Milliseconds since this process was started, read from the kernel's record of its
+// start (in clock ticks, usually 10 ms each).
 double MsSinceProcessStart() {
     std::ifstream statFile("/proc/self/stat");
     std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
@@ -60,18 +117,35 @@ double MsSinceProcessStart() {
     return nowMs - startTicks * 1e3 / sysconf(_SC_CLK_TCK);
 }
 
-// Runs the event loop for a while and returns the share of one core used.
-double CpuShare(int seconds) {
-    const double before = CpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    QTest::qWait(seconds * 1000);
-    return (CpuSeconds() - before) / (wall.nsecsElapsed() / 1e9);
-}
+// Notes the first paint of a widget.
+class FirstPaint : public QObject {
+public:
+    std::optional<double> sinceProcessStart;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !sinceProcessStart)
+            sinceProcessStart = MsSinceProcessStart();
+        return false;
+    }
+};
 
-// Keeps the ball running across the field: with its row empty it never meets
-// anything (obstacles from wrapping land off its row), and a fresh paddle far
-// away keeps the phase from clearing.
+// Notes when each key event posted by KeyPoster reaches the window, before the window's own
+// handler runs.
+class KeyArrivals : public QObject {
+public:
+    std::vector<Clock::time_point> at;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto index = static_cast<QKeyEvent*>(event)->nativeVirtualKey();
+            if (index < at.size())
+                at[index] = Clock::now();
+        }
+        return false;
+    }
+};
+
+// Keeps the ball running across the field: with its row empty it never meets anything
+// (obstacles from wrapping land off its row), and a fresh paddle far away keeps the phase
+// from clearing. No bounce, so no sound.
 void KeepBallRunning(TForm1& form) {
     AppGame& game = form.Game();
     AppField& field = game.Field();
@@ -87,61 +161,97 @@ void KeepBallRunning(TForm1& form) {
     game.ball.dy = 0;
 }
 
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
-        qputenv("SDL_AUDIODRIVER", "dummy");
-    QApplication app(argc, argv);
+    AppApplication app(argc, argv);
     const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
 
-    QElapsedTimer clock;
-    clock.start();
-    TForm1 form;
+    // The program's own construction order.
+    Constants();
+    auto form = std::make_unique<TForm1>();
+    auto optionsDialog = std::make_unique<TOptionsDialog>();
+    auto aboutDialog = std::make_unique<TAboutDialog>();
+    form->SetDialogs(optionsDialog.get(), aboutDialog.get());
     FirstPaint firstPaint;
-    firstPaint.clock = &clock;
-    form.ClientArea()->installEventFilter(&firstPaint);
-    form.show();
-    while (firstPaint.atNs < 0 && clock.elapsed() < 10000)
+    form->ClientArea()->installEventFilter(&firstPaint);
+    form->show();
+    const Clock::time_point shown = Clock::now();
+    while (!firstPaint.sinceProcessStart && MsSince(shown, Clock::now()) < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const double sinceStart = MsSinceProcessStart();
-    std::printf("start-up to first painted title: %.1f ms from the main window's construction, "
-                "%.0f ms from the process start (%ld ms resolution)\n",
-                firstPaint.atNs / 1e6, sinceStart - (clock.nsecsElapsed() - firstPaint.atNs) / 1e6,
-                1000 / sysconf(_SC_CLK_TCK));
+    std::printf("start-up to the first painted title (ms, %ld ms resolution): %.0f\n",
+                1000 / sysconf(_SC_CLK_TCK), firstPaint.sinceProcessStart.value_or(-1));
 
-    std::printf("idle CPU on the title over %d s: %.2f %% of one core\n", seconds,
-                100 * CpuShare(seconds));
+    // The sound output has had three seconds to fall silent.
+    RunEventLoop(3000);
+    const Rest title = RunFor(seconds);
+    std::printf("wake-ups per second on the title, all threads: %.1f\n", title.wakeUps);
+    std::printf("  by thread:%s\n", title.byThread.c_str());
+    std::printf("CPU on the title (%% of one core): %.2f\n", title.cpu);
 
-    QTest::mouseClick(form.ClientArea(), Qt::LeftButton);
-    QTest::mouseClick(form.ClientArea(), Qt::LeftButton);
-    KeepBallRunning(form);
+    QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+    QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+    KeepBallRunning(*form);
+    // The start sound ends and its output closes.
+    RunEventLoop(3000);
+    std::vector<Clock::time_point> periodEnds;
+    QObject::connect(form.get(), &TForm1::PeriodEnded, [&] { periodEnds.push_back(Clock::now()); });
+    const Rest play = RunFor(seconds);
+    std::printf("wake-ups per second in play, no sound playing, all threads: %.1f\n", play.wakeUps);
+    std::printf("  by thread:%s\n", play.byThread.c_str());
+    std::printf("CPU in play at Speed %d (%% of one core): %.2f\n",
+                form->Game().PlayOptions().Speed, play.cpu);
 
-    std::vector<double> stepsMs;
-    QObject::connect(&form, &TForm1::PeriodEnded,
-                     [&] { stepsMs.push_back(clock.nsecsElapsed() / 1e6); });
-    std::printf("CPU while playing at Speed %d over %d s: %.2f %% of one core\n",
-                form.Game().PlayOptions().Speed, seconds, 100 * CpuShare(seconds));
-
-    const double speed = form.Game().PlayOptions().Speed;
+    const double speed = form->Game().PlayOptions().Speed;
+    std::vector<double> errors;
+    for (std::size_t i = 1; i < periodEnds.size(); ++i)
+        errors.push_back(MsSince(periodEnds[i - 1], periodEnds[i]) - speed);
     double sum = 0;
-    double worst = 0;
-    double earliest = 1e9;
-    for (std::size_t i = 1; i < stepsMs.size(); ++i) {
-        const double error = stepsMs[i] - stepsMs[i - 1] - speed;
+    for (double error : errors)
         sum += error;
-        worst = std::max(worst, error);
-        earliest = std::min(earliest, error);
-    }
-    const std::size_t periods = stepsMs.size() > 1 ? stepsMs.size() - 1 : 0;
-    std::printf("step period (wait end to wait end) over %zu periods: mean error %+.3f ms, max "
-                "%+.3f ms, min %+.3f ms\n",
-                periods, periods ? sum / periods : 0.0, worst, earliest);
+    std::printf("periods measured: %zu\n", errors.size());
+    std::printf("period mean error (ms): %+.3f\n", errors.empty() ? 0 : sum / errors.size());
+    std::printf("period max error (ms): %+.3f\n",
+                errors.empty() ? 0 : *std::max_element(errors.begin(), errors.end()));
+    std::printf("shortest period's error (ms): %+.3f\n",
+                errors.empty() ? 0 : *std::min_element(errors.begin(), errors.end()));
+
+    // Keys that do nothing in the game arrive from another thread at uneven moments, as
+    // input arrives from the window system while the loop waits.
+    constexpr unsigned keys = 100;
+    KeyArrivals arrivals;
+    arrivals.at.resize(keys);
+    form->ClientArea()->installEventFilter(&arrivals);
+    std::vector<Clock::time_point> posted(keys);
+    std::thread poster([&] {
+        for (unsigned i = 0; i < keys; ++i) {
+            std::this_thread::sleep_for(std::chrono::microseconds(7000 + (i * 7919) % 23000));
+            posted[i] = Clock::now();
+            QCoreApplication::postEvent(
+                form->ClientArea(),
+                new QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, 0, i, 0));
+        }
+    });
+    RunEventLoop(keys * 30 + 500);
+    poster.join();
+    std::vector<double> latencies;
+    for (unsigned i = 0; i < keys; ++i)
+        if (arrivals.at[i] != Clock::time_point())
+            latencies.push_back(MsSince(posted[i], arrivals.at[i]));
+    std::printf("input latency, event posted to handler, median (ms): %.3f\n", Median(latencies));
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak memory (max RSS): %.1f MiB\n", usage.ru_maxrss / 1024.0);
+    std::printf("peak memory, max RSS (MiB): %.1f\n", usage.ru_maxrss / 1024.0);
+    aboutDialog.reset();
+    optionsDialog.reset();
+    form.reset();
     return 0;
 }

@@ -40,7 +40,10 @@ void SilenceAlsaMessages() {
 
 } // namespace
 
-AppAudioDevice::AppAudioDevice(int soundCount) : sounds(static_cast<std::size_t>(soundCount)) {
+AppAudioDevice::AppAudioDevice(int soundCount, std::chrono::milliseconds silenceBeforeClose)
+    : silentFramesBeforeClose(static_cast<std::size_t>(silenceBeforeClose.count()) * frequency /
+                              1000),
+      sounds(static_cast<std::size_t>(soundCount)) {
     // By default SDL installs its own SIGINT and SIGTERM handlers, after which the
     // program could no longer be interrupted from the terminal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -49,7 +52,40 @@ AppAudioDevice::AppAudioDevice(int soundCount) : sounds(static_cast<std::size_t>
         return;
     }
     audioStarted = true;
+    // Opened once here to learn whether there is an output at all; from then on it is
+    // opened and closed on its own thread.
+    device = Open();
+    if (device == 0) {
+        return;
+    }
+    available = true;
+    wantOpen = true;
+    SDL_PauseAudioDevice(device, 0);
+    outputThread = std::thread(&AppAudioDevice::Run, this);
+}
 
+AppAudioDevice::~AppAudioDevice() {
+    if (outputThread.joinable()) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            quit = true;
+        }
+        changed.notify_one();
+        // The thread closes the output, which waits for a running callback, so no
+        // sound is read after this.
+        outputThread.join();
+    }
+    if (audioStarted) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+bool AppAudioDevice::IsOutputOpen() const {
+    const std::lock_guard<std::mutex> lock(mutex);
+    return device != 0;
+}
+
+SDL_AudioDeviceID AppAudioDevice::Open() {
     SDL_AudioSpec wanted{};
     wanted.freq = frequency;
     wanted.format = format;
@@ -60,57 +96,90 @@ AppAudioDevice::AppAudioDevice(int soundCount) : sounds(static_cast<std::size_t>
     SDL_AudioSpec obtained{};
     // No changes allowed: SDL adapts to the hardware itself, so the sounds converted
     // to the format above are always what the callback must deliver.
-    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-    if (device != 0) {
-        SDL_PauseAudioDevice(device, 0);
-    }
+    return SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
 }
 
-AppAudioDevice::~AppAudioDevice() {
-    if (device != 0) {
-        // Waits for a running callback, so no sound is read after this.
-        SDL_CloseAudioDevice(device);
+void AppAudioDevice::Run() {
+    std::unique_lock<std::mutex> lock(mutex);
+    for (;;) {
+        changed.wait(lock, [this] { return quit || wantOpen != (device != 0); });
+        if (quit) {
+            break;
+        }
+        // SDL's own calls wait for the callback, which takes the lock: never hold it there.
+        if (wantOpen) {
+            lock.unlock();
+            const SDL_AudioDeviceID opened = Open();
+            lock.lock();
+            device = opened;
+            if (opened == 0) {
+                // The output went away: this sound is lost, the next one tries again.
+                wantOpen = false;
+                current = nullptr;
+                continue;
+            }
+            lock.unlock();
+            SDL_PauseAudioDevice(opened, 0);
+            lock.lock();
+        } else {
+            const SDL_AudioDeviceID open = device;
+            closing = true;
+            lock.unlock();
+            SDL_CloseAudioDevice(open);
+            lock.lock();
+            closing = false;
+            device = 0;
+        }
     }
-    if (audioStarted) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    const SDL_AudioDeviceID open = device;
+    closing = true;
+    lock.unlock();
+    if (open != 0) {
+        SDL_CloseAudioDevice(open);
     }
 }
 
 void AppAudioDevice::SetSound(int id, const void* image, std::size_t size) {
-    if (id < 0 || static_cast<std::size_t>(id) >= sounds.size() || !IsOpen()) {
+    if (id < 0 || static_cast<std::size_t>(id) >= sounds.size() || !available) {
         return;
     }
     std::vector<Uint8> decoded = Decode(image, size);
-    SDL_LockAudioDevice(device);
+    const std::lock_guard<std::mutex> lock(mutex);
     if (current == &sounds[static_cast<std::size_t>(id)]) {
         current = nullptr;
         position = 0;
     }
     sounds[static_cast<std::size_t>(id)] = std::move(decoded);
-    SDL_UnlockAudioDevice(device);
 }
 
 void AppAudioDevice::Play(int id) {
-    if (id < 0 || static_cast<std::size_t>(id) >= sounds.size() || !IsOpen()) {
+    if (id < 0 || static_cast<std::size_t>(id) >= sounds.size() || !available) {
         return;
     }
     const std::vector<Uint8>& sound = sounds[static_cast<std::size_t>(id)];
-    SDL_LockAudioDevice(device);
-    // A sound that could not be decoded still cuts off the one before: the output
-    // falls silent rather than going on with an older sound.
-    current = sound.empty() ? nullptr : &sound;
-    position = 0;
-    SDL_UnlockAudioDevice(device);
+    bool openNow = false;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        // A sound that could not be decoded still cuts off the one before: the output
+        // falls silent rather than going on with an older sound.
+        current = sound.empty() ? nullptr : &sound;
+        position = 0;
+        silentFrames = 0;
+        openNow = current != nullptr && !wantOpen;
+        if (openNow) {
+            wantOpen = true;
+        }
+    }
+    if (openNow) {
+        changed.notify_one();
+    }
 }
 
 void AppAudioDevice::Stop() {
-    if (!IsOpen()) {
-        return;
-    }
-    SDL_LockAudioDevice(device);
+    const std::lock_guard<std::mutex> lock(mutex);
     current = nullptr;
     position = 0;
-    SDL_UnlockAudioDevice(device);
+    silentFrames = 0;
 }
 
 void SDLCALL AppAudioDevice::Callback(void* userdata, Uint8* stream, int len) {
@@ -118,18 +187,32 @@ void SDLCALL AppAudioDevice::Callback(void* userdata, Uint8* stream, int len) {
 }
 
 void AppAudioDevice::Fill(Uint8* stream, std::size_t len) {
-    std::size_t copied = 0;
-    if (current != nullptr) {
-        copied = std::min(len, current->size() - position);
-        std::memcpy(stream, current->data() + position, copied);
-        position += copied;
-        if (position >= current->size()) {
-            current = nullptr;
-            position = 0;
+    bool closeNow = false;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        std::size_t copied = 0;
+        if (current != nullptr && !closing) {
+            copied = std::min(len, current->size() - position);
+            std::memcpy(stream, current->data() + position, copied);
+            position += copied;
+            if (position >= current->size()) {
+                current = nullptr;
+                position = 0;
+            }
+        }
+        // Signed 16-bit silence is all zero bytes.
+        std::memset(stream + copied, 0, len - copied);
+        if (current == nullptr && wantOpen) {
+            silentFrames += (len - copied) / (channels * sizeof(Sint16));
+            closeNow = silentFrames >= silentFramesBeforeClose;
+            if (closeNow) {
+                wantOpen = false;
+            }
         }
     }
-    // Signed 16-bit silence is all zero bytes.
-    std::memset(stream + copied, 0, len - copied);
+    if (closeNow) {
+        changed.notify_one();
+    }
 }
 
 std::vector<Uint8> AppAudioDevice::Decode(const void* image, std::size_t size) {

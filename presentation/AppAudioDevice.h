@@ -3,7 +3,11 @@
 
 #include <SDL.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstddef>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 class AppAudioDevice {
@@ -15,20 +19,28 @@ public:
     static constexpr SDL_AudioFormat format = AUDIO_S16SYS;
     // Frames per callback: about 12 ms, short enough that a new sound starts promptly.
     static constexpr int bufferFrames = 512;
+    // An open output wakes the program every buffer even when silent, so it is closed
+    // after this much silence and opened again for the next sound.
+    static constexpr std::chrono::milliseconds closeWhenSilentFor{2000};
 
     // Starts SDL's audio and opens the default output with room for soundCount sounds.
-    // Failure leaves a device that is not open and plays nothing.
-    explicit AppAudioDevice(int soundCount);
+    // Failure leaves a device that is not available and plays nothing.
+    explicit AppAudioDevice(int soundCount,
+                            std::chrono::milliseconds silenceBeforeClose = closeWhenSilentFor);
     ~AppAudioDevice();
     AppAudioDevice(const AppAudioDevice&) = delete;
     AppAudioDevice& operator=(const AppAudioDevice&) = delete;
 
-    bool IsOpen() const { return device != 0; }
+    // True when the machine has an output to play on.
+    bool IsAvailable() const { return available; }
+    // True while the output is open, from a sound's start until a silence after it.
+    bool IsOutputOpen() const;
 
     // Decodes a wave-file image and converts it to the output format. An image SDL
     // cannot decode or convert leaves the sound empty: playing it gives silence.
     void SetSound(int id, const void* image, std::size_t size);
-    // Starts sound id from its beginning, cutting off whatever was playing.
+    // Starts sound id from its beginning, cutting off whatever was playing. A closed output
+    // is opened on a thread of its own: the caller never waits for the audio system.
     void Play(int id);
     // Silences the output.
     void Stop();
@@ -36,13 +48,30 @@ public:
 private:
     static void SDLCALL Callback(void* userdata, Uint8* stream, int len);
     void Fill(Uint8* stream, std::size_t len);
+    // Opens the output paused; 0 when there is none.
+    SDL_AudioDeviceID Open();
+    // The output's own thread: opens and closes it as asked, and sleeps in between.
+    void Run();
     static std::vector<Uint8> Decode(const void* image, std::size_t size);
 
     bool audioStarted = false;
-    SDL_AudioDeviceID device = 0;
+    bool available = false;
+    std::size_t silentFramesBeforeClose;
     std::vector<std::vector<Uint8>> sounds;
-    // The sound the callback is reading and how far it has got; both change only
-    // while the device is locked.
+
+    // Everything below is shared with the callback and the output's thread.
+    mutable std::mutex mutex;
+    std::condition_variable changed;
+    // The sound the callback is reading and how far it has got.
     const std::vector<Uint8>* current = nullptr;
     std::size_t position = 0;
+    std::size_t silentFrames = 0;
+    // What the output should be, and what it is.
+    bool wantOpen = false;
+    SDL_AudioDeviceID device = 0;
+    // While the output is being closed the callback reads nothing, so a sound asked for
+    // meanwhile starts from its beginning on the reopened output.
+    bool closing = false;
+    bool quit = false;
+    std::thread outputThread;
 };

@@ -24,27 +24,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QThread>
-#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
-#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
 #include <utility>
 
 namespace {
-
-// The private step message, one above the first user message number.
-const QEvent::Type WM_GAMESTEP = static_cast<QEvent::Type>(QEvent::User + 1);
-
-std::uint32_t SteadyTick() {
-    using namespace std::chrono;
-    const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    return static_cast<std::uint32_t>(ms);
-}
 
 // The game's code for a Qt key, or 0 for a key it ignores. Qt already gives a
 // letter as its upper-case character code, whatever the case and modifiers.
@@ -88,7 +76,7 @@ QString JoinLines(std::initializer_list<QString> lines) {
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      tick_(SteadyTick), pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
+      pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
     const AppConstants& constants = Constants();
     clientArea_ = new QWidget(this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
@@ -122,7 +110,11 @@ TForm1::TForm1(QWidget* parent)
                                    }) == 0;
     if (saveAtExit)
         unsavedForm = this;
-    PostGameStep();
+    loop_ = std::make_unique<AppStepLoop>(
+        this, [this] { WMGameStep(); }, [this] { return game_->PlayOptions().Speed; },
+        [this] { return game_->State() == stClosing; });
+    connect(loop_.get(), &AppStepLoop::PeriodEnded, this, &TForm1::PeriodEnded);
+    loop_->PostGameStep();
     game_->SetState(stSetup);
     clientArea_->setFocus();
 }
@@ -235,55 +227,15 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
     return AppPoint{client.x(), client.y()};
 }
 
-bool TForm1::HoldingStill() {
-    return QApplication::activePopupWidget() != nullptr ||
-           QApplication::activeModalWidget() != nullptr;
-}
-
-void TForm1::PostGameStep() {
-    QCoreApplication::postEvent(this, new QEvent(WM_GAMESTEP));
-}
-
 bool TForm1::event(QEvent* event) {
-    if (event->type() != WM_GAMESTEP)
+    if (event->type() != AppStepLoop::WM_GAMESTEP)
         return QMainWindow::event(event);
-    if (HoldingStill()) {
-        // A menu or a modal box's own loop delivered the step: keep it back
-        // until the box is gone, so the game stands still under it.
-        QTimer::singleShot(AppStepPacer::maxSleep, this, [this] {
-            resumedStep_ = true;
-            PostGameStep();
-        });
-        return true;
-    }
-    WMGameStep();
+    loop_->Receive();
     return true;
 }
 
 void TForm1::WMGameStep() {
-    if (resumedStep_) {
-        // The step was kept back by a box: after it, wait a whole period again.
-        resumedStep_ = false;
-        pacer_.EndPeriod(tick_());
-    }
     game_->Step();
-    for (;;) {
-        const std::int32_t speed = game_->PlayOptions().Speed;
-        std::uint32_t now = tick_();
-        if (!HoldingStill() && pacer_.PeriodOver(now, speed)) {
-            pacer_.EndPeriod(now);
-            emit PeriodEnded();
-            break;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        now = tick_();
-        const std::uint32_t sleep =
-            HoldingStill() ? AppStepPacer::maxSleep : pacer_.SleepFor(now, speed);
-        if (sleep > 0)
-            QThread::msleep(sleep);
-    }
-    if (game_->State() != stClosing)
-        PostGameStep();
 }
 
 void TForm1::Game_MItemClick() {

@@ -4,7 +4,7 @@
 #include "AppGame.h"
 #include "AppRandom.h"
 #include "AppSettingsStore.h"
-#include "AppStepPacer.h"
+#include "AppStepLoop.h"
 #include "AppSystemOptions.h"
 
 #include <QMainWindow>
@@ -26,8 +26,6 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    // A 32-bit millisecond counter that wraps, like the platform tick count.
-    using TickSource = std::function<std::uint32_t()>;
     // The pointer's position on the screen, or nothing when it cannot be read.
     using PointerSource = std::function<std::optional<QPoint>()>;
 
@@ -36,13 +34,13 @@ public:
 
     // The dialogs are made after the main window and outlive its use of them.
     void SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog);
-    void SetTickSource(TickSource source) { tick_ = std::move(source); }
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
 
     AppGame& Game() { return *game_; }
     AppRenderer& Renderer() { return *renderer_; }
     AppSound& Sound() { return *sound_; }
     QWidget* ClientArea() const { return clientArea_; }
+    AppStepLoop& StepLoop() { return *loop_; }
     const AppSystemOptions& SystemOptions() const { return systemOptions_; }
 
     // Taking option records as the live ones.
@@ -53,9 +51,6 @@ public:
     // Input, as delivered by the client area.
     void FormMouseDown(Qt::MouseButton button);
     void FormKeyDown(int qtKey);
-
-    // True while a menu or a modal box is open: the game stands still then.
-    static bool HoldingStill();
 
     QMenu* Game_MItem = nullptr;
     QAction* Game_New_MItem = nullptr;
@@ -88,7 +83,6 @@ protected:
 
 private:
     void BuildMenus();
-    void PostGameStep();
     void WMGameStep();
     void OptionsCommand();
     void SetStayOnTop(bool onTop);
@@ -106,10 +100,8 @@ private:
     std::unique_ptr<AppSound> sound_;
     AppSystemOptions systemOptions_;
     AppSettingsStore settingsStore_;
-    AppStepPacer pacer_;
-    TickSource tick_;
+    std::unique_ptr<AppStepLoop> loop_;
     PointerSource pointer_;
-    bool resumedStep_ = false;
     QWidget* clientArea_ = nullptr;
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;

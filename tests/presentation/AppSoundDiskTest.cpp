@@ -4,12 +4,15 @@
 #include "DiskAudioOutput.h"
 #include "SoundTestFolder.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -185,6 +188,32 @@ TEST_F(AppSoundDiskTest, DisabledPlayerIsSilentAndPlaysAgainOnceEnabled) {
     const std::vector<LevelRun> runs = RunsOf(Finish());
     ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelClear, 0}));
     EXPECT_EQ(runs[0].frames, framesClear);
+}
+
+// A silent output closes, so it no longer wakes the program; the next sound opens it again
+// and is heard whole from its start.
+TEST_F(AppSoundDiskTest, SilentOutputClosesAndTheNextSoundOpensItAgain) {
+    const QByteArray clear = SoundTestFolder::ConstantWave(
+        AppAudioDevice::frequency, AppAudioDevice::channels, int(framesClear), levelClear);
+    AppAudioDevice device(1, std::chrono::milliseconds(100));
+    ASSERT_TRUE(device.IsOutputOpen());
+    device.SetSound(0, clear.constData(), std::size_t(clear.size()));
+    for (int round = 0; round < 2; ++round) {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (device.IsOutputOpen() && std::chrono::steady_clock::now() < giveUp) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        ASSERT_FALSE(device.IsOutputOpen());
+        // The disk driver starts its file afresh on each opening.
+        QFile::remove(folder.Path() + "output.raw");
+        device.Play(0);
+        const long start = output.WaitForLevel(0, Is(levelClear));
+        ASSERT_GE(start, 0);
+        ASSERT_TRUE(output.WaitForFrames(std::size_t(start) + framesClear + rate / 50));
+        const std::vector<LevelRun> runs = RunsOf(output.Levels());
+        ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelClear, 0}));
+        EXPECT_EQ(runs[0].frames, framesClear);
+    }
 }
 
 struct IgnoredRequest {

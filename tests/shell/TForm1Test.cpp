@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include <chrono>
 #include <csignal>
 #include <memory>
 
@@ -33,8 +34,23 @@ class TForm1Test : public QObject {
 private:
     std::unique_ptr<TForm1> form;
     QPoint pointer;
+    std::chrono::nanoseconds fakeNow{};
 
     AppGame& game() { return form->Game(); }
+
+    // From here on the loop's clock moves only when passTime() moves it; a step
+    // already queued runs first.
+    void useFakeClock() {
+        fakeNow = std::chrono::steady_clock::now().time_since_epoch();
+        form->StepLoop().SetClock([this] { return fakeNow; });
+        QCoreApplication::processEvents();
+    }
+
+    // Time passes and the loop looks at its clock, as when its timer fires.
+    void passTime(int ms) {
+        fakeNow += std::chrono::milliseconds(ms);
+        form->StepLoop().Check();
+    }
 
     // The pointer over the centre of a cell, in screen coordinates.
     void pointAt(int x, int y) {
@@ -258,55 +274,56 @@ private slots:
 
     void aBoxOpenedFromAMenuHoldsTheGameStill() {
         startMovingGame();
-        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= 1, 3000);
+        useFakeClock();
         int atOpen = -1;
         int atClose = -2;
         // The key arrives while the loop waits between two steps.
-        QTimer::singleShot(20, form->ClientArea(),
+        QTimer::singleShot(0, form->ClientArea(),
                            [this] { QTest::keyClick(form->ClientArea(), Qt::Key_F4); });
         WhenModalShown([&](QWidget* modal) {
             atOpen = game().ball.x;
-            Q_UNUSED(modal);
+            passTime(1000);
+            QTest::qWait(20);
+            atClose = game().ball.x;
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
         });
-        WhenModalShown(
-            [&](QWidget* modal) {
-                atClose = game().ball.x;
-                qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
-            },
-            600);
         QTRY_VERIFY_WITH_TIMEOUT(atClose >= 0, 5000);
         QCOMPARE(atClose, atOpen);
-        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x > atClose, 2000);
+        // The period ran out under the box: one step follows its closing at once.
+        QTRY_COMPARE(game().ball.x, atClose + 1);
+        QTest::qWait(20);
+        QCOMPARE(game().ball.x, atClose + 1);
     }
 
     void aBoxOpenedBetweenTwoStepsHoldsTheGameStill() {
         startMovingGame();
-        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= 1, 3000);
-        // Here no step is running and the next one is already queued; the
-        // box's own loop must not run it.
+        useFakeClock();
         const int atOpen = game().ball.x;
+        // The period ends and the next step is queued; the box's own loop must not run it.
+        passTime(game().PlayOptions().Speed);
         int atClose = -1;
-        WhenModalShown(
-            [&](QWidget* modal) {
-                atClose = game().ball.x;
-                qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
-            },
-            600);
+        WhenModalShown([&](QWidget* modal) {
+            passTime(1000);
+            QTest::qWait(20);
+            atClose = game().ball.x;
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+        });
         form->Game_Status_MItem->trigger();
         QCOMPARE(atClose, atOpen);
-        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x > atOpen, 2000);
+        QTRY_COMPARE(game().ball.x, atOpen + 1);
     }
 
     void anOpenMenuHoldsTheGameStill() {
         startMovingGame();
-        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x >= 1, 3000);
+        useFakeClock();
         form->Game_MItem->popup(form->mapToGlobal(QPoint(10, 10)));
         QTRY_VERIFY(form->Game_MItem->isVisible());
         const int atOpen = game().ball.x;
-        QTest::qWait(600);
+        passTime(1000);
+        QTest::qWait(20);
         QCOMPARE(game().ball.x, atOpen);
         form->Game_MItem->close();
-        QTRY_VERIFY_WITH_TIMEOUT(game().ball.x > atOpen, 2000);
+        QTRY_COMPARE(game().ball.x, atOpen + 1);
     }
 
     void exitDuringAWaitEndsTheLoopAndTheWindowGoesOnce() {
