@@ -2,7 +2,7 @@
 #include "AppGame.h"
 
 #include "AppCell.h"
-#include "AppOptionLimits.h"
+#include "AppOptionFields.h"
 
 #include <cstdint>
 
@@ -19,11 +19,11 @@ void AppGame::DestroyField() {
 }
 
 void AppGame::SetPlayOptions(const AppPlayOptions& options) {
-    playOptions_ = ClampPlayOptions(options);
+    playOptions_ = ClampOptions(options);
 }
 
 void AppGame::SetViewOptions(const AppViewOptions& options) {
-    viewOptions_ = ClampViewOptions(options);
+    viewOptions_ = ClampOptions(options);
 }
 
 void AppGame::SetScore(std::int32_t newScore, std::int32_t newPhase) {

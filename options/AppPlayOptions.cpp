@@ -6,9 +6,3 @@ AppPlayOptions::AppPlayOptions(std::int32_t width, std::int32_t height, std::int
                                bool useSweeper)
     : Width(width), Height(height), PaddleFirst(paddleFirst), PaddlePlus(paddlePlus),
       PaddleMax(paddleMax), Speed(speed), UseSweeper(useSweeper) {}
-
-bool operator==(const AppPlayOptions& a, const AppPlayOptions& b) {
-    return a.Width == b.Width && a.Height == b.Height && a.PaddleFirst == b.PaddleFirst &&
-           a.PaddlePlus == b.PaddlePlus && a.PaddleMax == b.PaddleMax && a.Speed == b.Speed &&
-           a.UseSweeper == b.UseSweeper;
-}

@@ -13,7 +13,7 @@ public:
     AppPlayOptions& operator=(const AppPlayOptions&) = default;
     virtual ~AppPlayOptions() = default;
 
-    friend bool operator==(const AppPlayOptions& a, const AppPlayOptions& b);
+    friend bool operator==(const AppPlayOptions&, const AppPlayOptions&) = default;
 
     std::int32_t Width = 24;
     std::int32_t Height = 18;

@@ -2,143 +2,102 @@
 #include "AppSettingsValues.h"
 
 #include "AppCommaList.h"
-#include "AppOptionLimits.h"
+#include "AppDecimal.h"
+#include "AppOptionFields.h"
 
-#include <charconv>
-#include <initializer_list>
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr std::string_view section = "Settings";
-constexpr std::string_view playKey = "PlayOptions";
-constexpr std::string_view viewKey = "ViewOptions";
-constexpr std::string_view systemKey = "SystemOptions";
-constexpr std::string_view othersKey = "Others";
 
-bool ParseInt32(std::string_view item, std::int32_t& result) {
-    if (item.size() >= 2 && item.front() == '+' && item[1] != '-')
-        item.remove_prefix(1);
-    if (item.empty())
-        return false;
-    const char* end = item.data() + item.size();
-    const auto [stop, error] = std::from_chars(item.data(), end, result);
-    return error == std::errc() && stop == end;
+// The fourth key, "Others": the record and the window position.
+struct OthersTable {
+    using R = AppSettingsValues;
+    static constexpr std::string_view key = "Others";
+    static constexpr std::array<AppOptionField<R>, 4> fields = {{
+        {.integer = &R::recordScore},
+        {.integer = &R::recordPhase},
+        {.integer = &R::left},
+        {.integer = &R::top},
+    }};
+};
+
+template <class Table> constexpr std::size_t StoredCount() {
+    std::size_t count = 0;
+    for (const auto& field : Table::fields)
+        count += field.stored ? 1 : 0;
+    return count;
 }
 
-bool ParseBool(const std::string& item) {
-    return item != "0";
-}
-
-// Reads the fields of the keys in turn until an integer item fails to convert.
+// Reads the keys in turn until an integer item fails to convert.
 class SettingsReader {
 public:
     explicit SettingsReader(const AppIniFile& ini) : ini(ini) {}
 
-    // The key's items when it has at least `count` of them and reading goes
-    // on; otherwise nothing.
-    bool Open(std::string_view key, std::size_t count) {
-        if (stopped)
-            return false;
-        items = SplitCommaList(ini.ReadString(section, key));
-        return items.size() >= count;
-    }
-
-    // Integer item `index` into `field`, unless reading has stopped.
-    void Integer(std::size_t index, std::int32_t& field) {
+    // The stored fields of the table's key into `record`, when the key has an
+    // item for each of them and reading goes on.
+    template <class Table, class Record> void Read(Record& record) {
         if (stopped)
             return;
-        std::int32_t value = 0;
-        if (ParseInt32(items[index], value))
-            field = value;
-        else
-            stopped = true;
-    }
-
-    void Boolean(std::size_t index, bool& field) {
-        if (!stopped)
-            field = ParseBool(items[index]);
+        const std::vector<std::string> items = SplitCommaList(ini.ReadString(section, Table::key));
+        if (items.size() < StoredCount<Table>())
+            return;
+        std::size_t index = 0;
+        for (const auto& field : Table::fields) {
+            if (!field.stored)
+                continue;
+            const std::string& item = items[index++];
+            if (field.flag) {
+                record.*field.flag = item != "0";
+            } else if (const std::optional<std::int32_t> value = ParseDecimal(item)) {
+                record.*field.integer = *value;
+            } else {
+                stopped = true;
+                return;
+            }
+        }
     }
 
 private:
     const AppIniFile& ini;
-    std::vector<std::string> items;
     bool stopped = false;
 };
 
-void ReadKeys(const AppIniFile& ini, AppSettingsValues& working) {
-    SettingsReader reader(ini);
-    if (reader.Open(playKey, 7)) {
-        AppPlayOptions& play = working.play;
-        reader.Integer(0, play.Width);
-        reader.Integer(1, play.Height);
-        reader.Integer(2, play.PaddleFirst);
-        reader.Integer(3, play.PaddlePlus);
-        reader.Integer(4, play.PaddleMax);
-        reader.Integer(5, play.Speed);
-        reader.Boolean(6, play.UseSweeper);
-    }
-    if (reader.Open(viewKey, 2)) {
-        reader.Integer(0, working.view.CharWidth);
-        reader.Integer(1, working.view.CharHeight);
-    }
-    if (reader.Open(systemKey, 4)) {
-        AppSystemOptions& system = working.system;
-        reader.Boolean(0, system.PlaySound);
-        reader.Boolean(1, system.StayOnTop);
-        reader.Boolean(2, system.RestoreRecord);
-        reader.Boolean(3, system.RestoreWindowPosition);
-    }
-    if (reader.Open(othersKey, 4)) {
-        reader.Integer(0, working.recordScore);
-        reader.Integer(1, working.recordPhase);
-        reader.Integer(2, working.left);
-        reader.Integer(3, working.top);
-    }
-}
-
-std::string Item(std::int32_t value) {
-    return std::to_string(value);
-}
-
-std::string Item(bool value) {
-    return value ? "1" : "0";
-}
-
-// Items joined by commas, without blanks.
-std::string JoinItems(std::initializer_list<std::string> items) {
+// The table's stored fields of `record` as a comma list without blanks:
+// integers in signed decimal, booleans as "1" and "0".
+template <class Table, class Record> void Write(AppIniFile& ini, const Record& record) {
     std::string text;
-    for (const std::string& item : items) {
+    for (const auto& field : Table::fields) {
+        if (!field.stored)
+            continue;
         if (!text.empty())
             text += ',';
-        text += item;
+        text +=
+            field.flag ? (record.*field.flag ? "1" : "0") : std::to_string(record.*field.integer);
     }
-    return text;
+    ini.WriteString(section, Table::key, text);
 }
 
 } // namespace
 
 void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
     working.system.ClearRecordNow = false;
-    ReadKeys(ini, working);
-    working.play = ClampPlayOptions(working.play);
-    working.view = ClampViewOptions(working.view);
+    SettingsReader reader(ini);
+    reader.Read<AppOptionTable<AppPlayOptions>>(working.play);
+    reader.Read<AppOptionTable<AppViewOptions>>(working.view);
+    reader.Read<AppOptionTable<AppSystemOptions>>(working.system);
+    reader.Read<OthersTable>(working);
+    working.play = ClampOptions(working.play);
+    working.view = ClampOptions(working.view);
 }
 
 void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
-    const AppPlayOptions& play = values.play;
-    const AppViewOptions& view = values.view;
-    const AppSystemOptions& system = values.system;
-    ini.WriteString(section, playKey,
-                    JoinItems({Item(play.Width), Item(play.Height), Item(play.PaddleFirst),
-                               Item(play.PaddlePlus), Item(play.PaddleMax), Item(play.Speed),
-                               Item(play.UseSweeper)}));
-    ini.WriteString(section, viewKey, JoinItems({Item(view.CharWidth), Item(view.CharHeight)}));
-    ini.WriteString(section, systemKey,
-                    JoinItems({Item(system.PlaySound), Item(system.StayOnTop),
-                               Item(system.RestoreRecord), Item(system.RestoreWindowPosition)}));
-    ini.WriteString(section, othersKey,
-                    JoinItems({Item(values.recordScore), Item(values.recordPhase),
-                               Item(values.left), Item(values.top)}));
+    Write<AppOptionTable<AppPlayOptions>>(ini, values.play);
+    Write<AppOptionTable<AppViewOptions>>(ini, values.view);
+    Write<AppOptionTable<AppSystemOptions>>(ini, values.system);
+    Write<OthersTable>(ini, values);
 }

@@ -12,9 +12,7 @@ public:
     AppViewOptions& operator=(const AppViewOptions&) = default;
     virtual ~AppViewOptions() = default;
 
-    friend bool operator==(const AppViewOptions& a, const AppViewOptions& b) {
-        return a.CharWidth == b.CharWidth && a.CharHeight == b.CharHeight;
-    }
+    friend bool operator==(const AppViewOptions&, const AppViewOptions&) = default;
 
     std::int32_t CharWidth = 18;
     std::int32_t CharHeight = 18;

@@ -1,7 +1,8 @@
 // The three-page options dialog that edits copies of the play, view and system options.
 #include "TOptionsDialog.h"
 
-#include "AppOptionLimits.h"
+#include "AppDecimal.h"
+#include "AppOptionFields.h"
 #include "AppPlayPresets.h"
 
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
-#include <charconv>
 #include <optional>
 
 namespace {
@@ -48,32 +48,31 @@ int RowY(int row) {
     return rowTop + row * rowSpacing;
 }
 
-// A signed decimal integer that fits 32 bits, with blanks around it allowed (they cannot be
-// seen in the edit, so refusing them would look like a lost entry). Anything else, such as
-// "abc", "", "1e3" or a number too big for 32 bits, is no integer.
-std::optional<std::int32_t> ParseInteger(const QString& text) {
-    const QByteArray bytes = text.trimmed().toUtf8();
-    const char* first = bytes.constData();
-    const char* last = first + bytes.size();
-    // from_chars takes a minus sign but no plus sign; a plus must be followed by a digit.
-    if (first != last && *first == '+') {
-        ++first;
-        if (first == last || *first < '0' || *first > '9')
-            return std::nullopt;
+// The record's fields put into the dialog's controls.
+template <class Record> void ShowFields(const QObject& dialog, const Record& record) {
+    for (const AppOptionField<Record>& field : AppOptionTable<Record>::fields) {
+        const QString name = QString::fromUtf8(field.control);
+        if (field.flag)
+            dialog.findChild<QCheckBox*>(name)->setChecked(record.*field.flag);
+        else
+            dialog.findChild<QLineEdit*>(name)->setText(QString::number(record.*field.integer));
     }
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(first, last, value, 10);
-    if (error != std::errc() || end != last)
-        return std::nullopt;
-    return value;
 }
 
-std::int32_t ReadEdit(const QLineEdit* edit, std::int32_t storedValue) {
-    return ParseInteger(edit->text()).value_or(storedValue);
-}
-
-void ShowValue(QLineEdit* edit, std::int32_t value) {
-    edit->setText(QString::number(value));
+// The controls read into the record's fields. An edit's text that is no integer
+// leaves its field as it is; blanks around the number are allowed, since they
+// cannot be seen in the edit and refusing them would look like a lost entry.
+template <class Record> void ReadFields(const QObject& dialog, Record& record) {
+    for (const AppOptionField<Record>& field : AppOptionTable<Record>::fields) {
+        const QString name = QString::fromUtf8(field.control);
+        if (field.flag) {
+            record.*field.flag = dialog.findChild<QCheckBox*>(name)->isChecked();
+        } else {
+            const QString text = dialog.findChild<QLineEdit*>(name)->text().trimmed();
+            if (const std::optional<std::int32_t> value = ParseDecimal(text.toStdString()))
+                record.*field.integer = *value;
+        }
+    }
 }
 
 QCheckBox* AddCheckBox(QGroupBox* box, int row, const QString& caption, const QString& name) {
@@ -215,12 +214,12 @@ void TOptionsDialog::CreateButtons() {
 }
 
 void TOptionsDialog::SetPlayOptions(const AppPlayOptions& options) {
-    playOptions = ClampPlayOptions(options);
+    playOptions = ClampOptions(options);
     ShowPlayOptions(playOptions);
 }
 
 void TOptionsDialog::SetViewOptions(const AppViewOptions& options) {
-    viewOptions = ClampViewOptions(options);
+    viewOptions = ClampOptions(options);
     ShowViewOptions(viewOptions);
 }
 
@@ -242,27 +241,16 @@ AppSystemOptions TOptionsDialog::GetSystemOptions() const {
 }
 
 void TOptionsDialog::ShowPlayOptions(const AppPlayOptions& options) {
-    ShowValue(Page1_Edit1, options.Width);
-    ShowValue(Page1_Edit2, options.Height);
-    ShowValue(Page1_Edit3, options.PaddleFirst);
-    ShowValue(Page1_Edit4, options.PaddlePlus);
-    ShowValue(Page1_Edit5, options.PaddleMax);
-    ShowValue(Page1_Edit6, options.Speed);
-    Page1_CheckBox1->setChecked(options.UseSweeper);
+    ShowFields(*this, options);
     Page1_ComboBox1->setCurrentIndex(FindPreset(options));
 }
 
 void TOptionsDialog::ShowViewOptions(const AppViewOptions& options) {
-    ShowValue(Page2_Edit1, options.CharWidth);
-    ShowValue(Page2_Edit2, options.CharHeight);
+    ShowFields(*this, options);
 }
 
 void TOptionsDialog::ShowSystemOptions(const AppSystemOptions& options) {
-    Page3_CheckBox1->setChecked(options.PlaySound);
-    Page3_CheckBox2->setChecked(options.ClearRecordNow);
-    Page3_CheckBox3->setChecked(options.StayOnTop);
-    Page3_CheckBox4->setChecked(options.RestoreRecord);
-    Page3_CheckBox5->setChecked(options.RestoreWindowPosition);
+    ShowFields(*this, options);
 }
 
 void TOptionsDialog::SetPageDefaults(int page) {
@@ -314,20 +302,9 @@ void TOptionsDialog::FormClose(int result) {
     AppSystemOptions system = systemOptions;
 
     if (result == QDialog::Accepted) {
-        play.Width = ReadEdit(Page1_Edit1, play.Width);
-        play.Height = ReadEdit(Page1_Edit2, play.Height);
-        play.PaddleFirst = ReadEdit(Page1_Edit3, play.PaddleFirst);
-        play.PaddlePlus = ReadEdit(Page1_Edit4, play.PaddlePlus);
-        play.PaddleMax = ReadEdit(Page1_Edit5, play.PaddleMax);
-        play.Speed = ReadEdit(Page1_Edit6, play.Speed);
-        play.UseSweeper = Page1_CheckBox1->isChecked();
-        view.CharWidth = ReadEdit(Page2_Edit1, view.CharWidth);
-        view.CharHeight = ReadEdit(Page2_Edit2, view.CharHeight);
-        system.PlaySound = Page3_CheckBox1->isChecked();
-        system.ClearRecordNow = Page3_CheckBox2->isChecked();
-        system.StayOnTop = Page3_CheckBox3->isChecked();
-        system.RestoreRecord = Page3_CheckBox4->isChecked();
-        system.RestoreWindowPosition = Page3_CheckBox5->isChecked();
+        ReadFields(*this, play);
+        ReadFields(*this, view);
+        ReadFields(*this, system);
     }
 
     // With OK this bounds and stores the entries; with Cancel it puts the stored values back.

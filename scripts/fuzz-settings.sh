@@ -14,7 +14,8 @@ clang++ -std=c++20 -g -O2 -Wall -Wextra -Werror \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -Ioptions \
     tests/options/fuzz/SettingsFuzz.cpp \
-    options/AppCommaList.cpp options/AppIniFile.cpp options/AppOptionLimits.cpp \
+    options/AppCommaList.cpp options/AppDecimal.cpp options/AppIniFile.cpp \
+    options/AppOptionFields.cpp \
     options/AppPlayOptions.cpp options/AppSettingsValues.cpp \
     -o "$out/settings-fuzz"
 

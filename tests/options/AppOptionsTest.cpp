@@ -1,5 +1,5 @@
 // Option records, the preset table and the bounding of values to their ranges.
-#include "AppOptionLimits.h"
+#include "AppOptionFields.h"
 #include "AppPlayPresets.h"
 #include "AppSystemOptions.h"
 
@@ -102,20 +102,19 @@ TEST(AppOptions, ClampValueRaisesToLowThenCutsToHigh) {
 }
 
 TEST(AppOptions, ClampPlayOptionsBoundsEachIntegerAndKeepsUseSweeper) {
-    EXPECT_EQ(ClampPlayOptions(AppPlayOptions(40, 5, 0, -3, 2000, 5, false)),
+    EXPECT_EQ(ClampOptions(AppPlayOptions(40, 5, 0, -3, 2000, 5, false)),
               AppPlayOptions(32, 16, 1, 0, 1024, 10, false));
-    EXPECT_EQ(
-        ClampPlayOptions(AppPlayOptions(INT_MIN, INT_MAX, INT_MAX, INT_MAX, 0, INT_MAX, true)),
-        AppPlayOptions(16, 32, 1024, 1024, 1, 1000, true));
+    EXPECT_EQ(ClampOptions(AppPlayOptions(INT_MIN, INT_MAX, INT_MAX, INT_MAX, 0, INT_MAX, true)),
+              AppPlayOptions(16, 32, 1024, 1024, 1, 1000, true));
     // Valid as they stand: no field is changed because of another.
-    EXPECT_EQ(ClampPlayOptions(AppPlayOptions(24, 18, 100, 6, 60, 160, true)),
+    EXPECT_EQ(ClampOptions(AppPlayOptions(24, 18, 100, 6, 60, 160, true)),
               AppPlayOptions(24, 18, 100, 6, 60, 160, true));
 }
 
 TEST(AppOptions, ClampViewOptionsBoundsBothSizes) {
-    EXPECT_EQ(ClampViewOptions(AppViewOptions(0, 100)), AppViewOptions(18, 32));
-    EXPECT_EQ(ClampViewOptions(AppViewOptions(INT_MAX, INT_MIN)), AppViewOptions(32, 18));
-    EXPECT_EQ(ClampViewOptions(AppViewOptions(25, 19)), AppViewOptions(25, 19));
+    EXPECT_EQ(ClampOptions(AppViewOptions(0, 100)), AppViewOptions(18, 32));
+    EXPECT_EQ(ClampOptions(AppViewOptions(INT_MAX, INT_MIN)), AppViewOptions(32, 18));
+    EXPECT_EQ(ClampOptions(AppViewOptions(25, 19)), AppViewOptions(25, 19));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Drives the options dialog as a user would: typing, picking presets, clicking buttons.
 #include "TOptionsDialog.h"
 
+#include "AppOptionFields.h"
 #include "AppPlayPresets.h"
 
 #include <QCheckBox>
@@ -336,6 +337,24 @@ private slots:
         QCOMPARE(buddyOf("Sp&eed (10-1000 ms.):"), Edit(dialog, "Page1_Edit6"));
         QCOMPARE(buddyOf("&Arrange:"), Child<QComboBox>(dialog, "Page1_ComboBox1"));
         QCOMPARE(buddyOf("&Height (18-32):"), Edit(dialog, "Page2_Edit2"));
+    }
+
+    void eachEditsLabelNamesTheRangeItsValueIsBoundedTo() {
+        TOptionsDialog dialog;
+        const auto check = [&dialog](const auto& fields) {
+            for (const auto& field : fields) {
+                if (!field.integer)
+                    continue;
+                const QWidget* edit = Edit(dialog, field.control.data());
+                const QString range = QStringLiteral("(%1-%2").arg(field.low).arg(field.high);
+                bool found = false;
+                for (const QLabel* label : dialog.findChildren<QLabel*>())
+                    found = found || (label->buddy() == edit && label->text().contains(range));
+                QVERIFY2(found, field.control.data());
+            }
+        };
+        check(AppOptionTable<AppPlayOptions>::fields);
+        check(AppOptionTable<AppViewOptions>::fields);
     }
 
     void outOfRangeLiveOptionsAreShownBounded() {

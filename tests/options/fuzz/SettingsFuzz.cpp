@@ -1,7 +1,7 @@
 // Fuzz target for reading settings files: INI lookup, comma lists, the four keys, and edits.
 #include "AppCommaList.h"
 #include "AppIniFile.h"
-#include "AppOptionLimits.h"
+#include "AppOptionFields.h"
 #include "AppSettingsValues.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -17,8 +17,12 @@ void Check(bool condition) {
         std::abort();
 }
 
-bool InRange(std::int32_t value, AppOptionRange range) {
-    return value >= range.low && value <= range.high;
+template <class Record> bool InRange(const Record& record) {
+    for (const AppOptionField<Record>& field : AppOptionTable<Record>::fields)
+        if (field.integer &&
+            (record.*field.integer < field.low || record.*field.integer > field.high))
+            return false;
+    return true;
 }
 
 bool IsIniBlank(char c) {
@@ -59,12 +63,7 @@ bool SameNameIgnoringCase(std::string a, std::string b) {
 void CheckSettingsRoundTrip(const AppIniFile& ini) {
     AppSettingsValues read;
     ReadSettingsValues(ini, read);
-    Check(InRange(read.play.Width, widthRange) && InRange(read.play.Height, heightRange));
-    Check(InRange(read.play.PaddleFirst, paddleFirstRange));
-    Check(InRange(read.play.PaddlePlus, paddlePlusRange));
-    Check(InRange(read.play.PaddleMax, paddleMaxRange) && InRange(read.play.Speed, speedRange));
-    Check(InRange(read.view.CharWidth, charWidthRange));
-    Check(InRange(read.view.CharHeight, charHeightRange));
+    Check(InRange(read.play) && InRange(read.view));
     Check(!read.system.ClearRecordNow);
 
     // Whatever the file held, writing the values and reading them again

@@ -1,0 +1,75 @@
+// Each option field described once: its item in the settings file, its valid range, its control.
+#pragma once
+
+#include "AppPlayOptions.h"
+#include "AppSystemOptions.h"
+#include "AppViewOptions.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+
+// One field of a record: an integer or a boolean member.
+template <class Record> struct AppOptionField {
+    std::int32_t Record::*integer = nullptr;
+    bool Record::*flag = nullptr;
+    // The valid range of an integer: the game, the field and the window size rely on it.
+    std::int32_t low = std::numeric_limits<std::int32_t>::min();
+    std::int32_t high = std::numeric_limits<std::int32_t>::max();
+    // The object name of the options dialog's control that shows the field.
+    std::string_view control = {};
+    // Kept in the settings file. A one-shot request is not.
+    bool stored = true;
+};
+
+// One table per record: the settings file's key, whose comma list holds the
+// stored fields in table order, and the fields. Defaults are those the
+// record's members are declared with.
+template <class Record> struct AppOptionTable;
+
+template <> struct AppOptionTable<AppPlayOptions> {
+    using R = AppPlayOptions;
+    static constexpr std::string_view key = "PlayOptions";
+    static constexpr std::array<AppOptionField<R>, 7> fields = {{
+        {.integer = &R::Width, .low = 16, .high = 32, .control = "Page1_Edit1"},
+        {.integer = &R::Height, .low = 16, .high = 32, .control = "Page1_Edit2"},
+        {.integer = &R::PaddleFirst, .low = 1, .high = 1024, .control = "Page1_Edit3"},
+        {.integer = &R::PaddlePlus, .low = 0, .high = 1024, .control = "Page1_Edit4"},
+        {.integer = &R::PaddleMax, .low = 1, .high = 1024, .control = "Page1_Edit5"},
+        {.integer = &R::Speed, .low = 10, .high = 1000, .control = "Page1_Edit6"},
+        {.flag = &R::UseSweeper, .control = "Page1_CheckBox1"},
+    }};
+};
+
+template <> struct AppOptionTable<AppViewOptions> {
+    using R = AppViewOptions;
+    static constexpr std::string_view key = "ViewOptions";
+    static constexpr std::array<AppOptionField<R>, 2> fields = {{
+        {.integer = &R::CharWidth, .low = 18, .high = 32, .control = "Page2_Edit1"},
+        {.integer = &R::CharHeight, .low = 18, .high = 32, .control = "Page2_Edit2"},
+    }};
+};
+
+template <> struct AppOptionTable<AppSystemOptions> {
+    using R = AppSystemOptions;
+    static constexpr std::string_view key = "SystemOptions";
+    static constexpr std::array<AppOptionField<R>, 5> fields = {{
+        {.flag = &R::PlaySound, .control = "Page3_CheckBox1"},
+        {.flag = &R::ClearRecordNow, .control = "Page3_CheckBox2", .stored = false},
+        {.flag = &R::StayOnTop, .control = "Page3_CheckBox3"},
+        {.flag = &R::RestoreRecord, .control = "Page3_CheckBox4"},
+        {.flag = &R::RestoreWindowPosition, .control = "Page3_CheckBox5"},
+    }};
+};
+
+// Below low gives low; then above high gives high.
+std::int32_t ClampValue(std::int32_t value, std::int32_t low, std::int32_t high);
+
+// Every integer field bounded to its range; booleans as they are.
+template <class Record> Record ClampOptions(Record options) {
+    for (const AppOptionField<Record>& field : AppOptionTable<Record>::fields)
+        if (field.integer)
+            options.*field.integer = ClampValue(options.*field.integer, field.low, field.high);
+    return options;
+}
