@@ -9,6 +9,7 @@
 #include "AppSettingsLocation.h"
 #include "AppSettingsStore.h"
 #include "AppSound.h"
+#include "AppWindowStacking.h"
 #include "TAboutDialog.h"
 #include "TOptionsDialog.h"
 
@@ -25,9 +26,11 @@
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
+#include <QWindow>
 
 #include <cstdlib>
 #include <ctime>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -190,6 +193,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // The second press of a quick double click comes as a double click:
+        // it is a press all the same (start, then launch at once).
         FormMouseDown(static_cast<QMouseEvent*>(event)->button());
         return false;
     case QEvent::KeyPress:
@@ -335,17 +341,15 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
 }
 
 void TForm1::SetStayOnTop(bool onTop) {
-    // The window system keeps the stacking once set, so asking for the one in
-    // force needs no work. Changing the flag hides the window; it is shown
-    // again where it was.
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
-        return;
-    const bool wasVisible = isVisible();
-    const QPoint position = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible) {
-        move(position);
-        show();
+    // Set on every call, so that a stacking something else changed is put
+    // back. The flag goes to the existing native window: changing the
+    // widget's window flags would hide the window and make a new one.
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle()) {
+        window->setFlags(flags);
+        AppWindowStacking::SetAbove(window, onTop);
     }
 }
 
@@ -356,9 +360,12 @@ std::string LocalPath(const QString& path) {
 } // namespace
 
 void TForm1::LoadSettings() {
+    // Without a stored position the window manager places the window, so the
+    // working position is one no file gives.
+    constexpr std::int32_t noPosition = std::numeric_limits<std::int32_t>::min();
     AppSettingsValues working;
-    working.left = x();
-    working.top = y();
+    working.left = noPosition;
+    working.top = noPosition;
     const QString path = AppSettingsLocation::ReadPath(Constants().exeFolder);
     settingsStore_.Load(LocalPath(path), working);
     ApplyPlayOptions(working.play);
@@ -367,7 +374,8 @@ void TForm1::LoadSettings() {
     if (systemOptions_.RestoreRecord) {
         game_->SetRecord(working.recordScore, working.recordPhase);
     }
-    if (systemOptions_.RestoreWindowPosition)
+    if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
+        working.top != noPosition)
         RestorePosition(QPoint(working.left, working.top));
 }
 

@@ -2,6 +2,7 @@
 #include "AppApplication.h"
 #include "AppCommandLine.h"
 #include "AppConstants.h"
+#include "AppDisplayGuard.h"
 #include "AppTerminationSignals.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
@@ -15,7 +16,10 @@ int main(int argc, char** argv) {
     // Answered before the application object exists, so they need no display.
     if (const std::optional<int> code = AnswerCommandLine(argc, argv))
         return *code;
+    // Without a display Qt would abort; the guard makes that one clear line.
+    AppDisplayGuard displayGuard;
     AppApplication app(argc, argv);
+    displayGuard.Release();
     // A logout, Ctrl+C or a closed terminal closes the windows as Exit does,
     // so the settings are saved and the exit code is 0.
     const AppTerminationSignals terminationSignals;

@@ -104,6 +104,30 @@ private slots:
         QVERIFY2(text.contains("\nPlayOptions=24,18,6,6,60,160,1\n"), text.constData());
         QVERIFY2(text.contains("\nOthers=40,3,"), text.constData());
     }
+
+    void withoutADisplayTheProgramSaysSoInOneLineAndEnds_data() {
+        QTest::addColumn<QString>("display");
+        QTest::newRow("no display named") << QString();
+        QTest::newRow("an X server that is not there") << QStringLiteral(":9999");
+    }
+
+    void withoutADisplayTheProgramSaysSoInOneLineAndEnds() {
+        QFETCH(QString, display);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"})
+            environment.remove(QLatin1String(name));
+        if (!display.isEmpty())
+            environment.insert(QStringLiteral("DISPLAY"), display);
+        QProcess game;
+        game.setProcessEnvironment(environment);
+        game.start(QStringLiteral(ZINGAROO_PROGRAM), {});
+        QVERIFY(game.waitForFinished(30000));
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 1);
+        QCOMPARE(game.readAllStandardError(),
+                 QByteArray("zingaroo: no display could be opened (neither an X11 nor a Wayland "
+                            "display is reachable)\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(AppProgramEndTest)
