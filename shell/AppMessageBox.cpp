@@ -46,8 +46,9 @@ QString DisplayText(QString text) {
 
 } // namespace
 
-int AppMessageBox::Show(const QString& text, const QString& caption, int flags) {
-    QMessageBox box(QApplication::activeWindow());
+int AppMessageBox::Show(const QString& text, const QString& caption, int flags, QWidget* owner) {
+    // The owner makes the box a window of the program's, placed over it by every desktop.
+    QMessageBox box(owner ? owner : QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);

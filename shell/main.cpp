@@ -2,6 +2,7 @@
 #include "AppApplication.h"
 #include "AppCommandLine.h"
 #include "AppConstants.h"
+#include "AppDisplayGuard.h"
 #include "AppTerminationSignals.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
@@ -15,21 +16,23 @@ int main(int argc, char** argv) {
     // Answered before the application object exists, so they need no display.
     if (const std::optional<int> code = AnswerCommandLine(argc, argv))
         return *code;
+    // Without a display Qt would abort; the guard makes that one clear line.
+    AppDisplayGuard displayGuard;
     AppApplication app(argc, argv);
+    displayGuard.Release();
     // A logout, Ctrl+C or a closed terminal closes the windows as Exit does,
     // so the settings are saved and the exit code is 0.
     const AppTerminationSignals terminationSignals;
     try {
         Constants();
         auto Form1 = std::make_unique<TForm1>();
-        auto OptionsDialog = std::make_unique<TOptionsDialog>();
-        auto AboutDialog = std::make_unique<TAboutDialog>();
-        Form1->SetDialogs(OptionsDialog.get(), AboutDialog.get());
+        // The dialogs belong to the main window, so every desktop places them over it; the
+        // window deletes them after its own destructor has saved the settings.
+        auto* OptionsDialog = new TOptionsDialog(Form1.get());
+        auto* AboutDialog = new TAboutDialog(Form1.get());
+        Form1->SetDialogs(OptionsDialog, AboutDialog);
         Form1->show();
         const int code = app.exec();
-        // The main window goes last: its destructor saves the settings.
-        AboutDialog.reset();
-        OptionsDialog.reset();
         Form1.reset();
         return code;
     } catch (const std::exception& error) {

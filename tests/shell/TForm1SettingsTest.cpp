@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -208,6 +210,49 @@ private slots:
         QVERIFY(!form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(form->isVisible());
         QCOMPARE(form->geometry(), before);
+    }
+
+    void theWindowIsPlacedOnceAndStaysPutAsItsStackingChanges_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("restored"); // at 300, 200
+        QTest::newRow("no file") << QByteArray() << false;
+        QTest::newRow("stored") << QByteArray("[Settings]\nOthers=0,0,300,200\n") << true;
+        QTest::newRow("restoring off")
+            << QByteArray("[Settings]\nSystemOptions=1,0,1,0\nOthers=0,0,300,200\n") << false;
+        QTest::newRow("off every screen")
+            << QByteArray("[Settings]\nOthers=0,0,5000,5000\n") << false;
+        QTest::newRow("Others unread") << QByteArray("[Settings]\nOthers=0,0\n") << false;
+    }
+
+    void theWindowIsPlacedOnceAndStaysPutAsItsStackingChanges() {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, restored);
+        if (!settings.isEmpty())
+            writeSettings(settings);
+        start();
+        // A window not moved by the program is placed by the window manager.
+        QCOMPARE(form->testAttribute(Qt::WA_Moved), restored);
+        if (restored)
+            QCOMPARE(form->pos(), QPoint(300, 200));
+        const QPoint placed = form->pos();
+        QWindow* native = form->windowHandle();
+        QSignalSpy shownOrHidden(native, &QWindow::visibleChanged);
+        auto stayOnTop = [this](bool onTop) {
+            AppSystemOptions options = form->SystemOptions();
+            options.StayOnTop = onTop;
+            form->ApplySystemOptions(options);
+        };
+        for (bool onTop : {true, false}) {
+            stayOnTop(onTop);
+            QCOMPARE(native->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+            QCOMPARE(form->pos(), placed);
+        }
+        // Something else raised the window: applying the options puts it back.
+        native->setFlags(native->flags() | Qt::WindowStaysOnTopHint);
+        stayOnTop(false);
+        QVERIFY(!native->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(form->windowHandle(), native);
+        QCOMPARE(shownOrHidden.count(), 0);
     }
 };
 

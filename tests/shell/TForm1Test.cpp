@@ -124,6 +124,15 @@ private slots:
         QVERIFY(!game().ball.IsStanding());
     }
 
+    void aDoubleClickIsTwoPressesThatStartAndLaunch() {
+        // Through the window, as the desktop delivers it: Qt makes the second
+        // press a double click.
+        const QPoint centre = form->ClientArea()->mapTo(form.get(), QPoint(100, 100));
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, centre);
+        QCOMPARE(game().State(), stPlaying);
+        QVERIFY(!game().ball.IsStanding());
+    }
+
     void keysPutThePaddleOfTheirPositionUnderThePointer_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
