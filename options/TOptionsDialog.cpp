@@ -22,8 +22,8 @@
 
 namespace {
 
-// The form's design measures, in pixels. They are the least the controls get: a caption that
-// needs more room in the player's language or font makes its column, row or box grow.
+// Where the controls sit and how large they are, in pixels. They are the least the controls get: a
+// caption that needs more room in the player's language or font makes its column, row or box grow.
 constexpr int clientWidth = 529;
 constexpr int clientHeight = 345;
 constexpr int margin = 8;
