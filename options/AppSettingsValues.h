@@ -9,11 +9,9 @@
 #include <cstdint>
 
 // Section "Settings" holds four keys, each a comma list (see SplitCommaList):
-//   PlayOptions   Width,Height,PaddleFirst,PaddlePlus,PaddleMax,Speed,UseSweeper
-//   ViewOptions   CharWidth,CharHeight
-//   SystemOptions PlaySound,StayOnTop,RestoreRecord,RestoreWindowPosition
-//   Others        recordScore,recordPhase,left,top
-// Integers are written in signed decimal, booleans as "1" and "0".
+// one per option record, named and filled as the record's AppOptionTable says,
+// and "Others" with recordScore, recordPhase, left and top. Integers are
+// written in signed decimal, booleans as "1" and "0".
 struct AppSettingsValues {
     AppPlayOptions play;
     AppViewOptions view;
