@@ -158,7 +158,7 @@ std::string Describe(const std::string& path) {
         std::to_string(int(target.type())) + " " + std::to_string(int(target.permissions())) + " " +
         std::to_string(std::distance(fs::directory_iterator(fs::path(path).parent_path()), {}));
     if (target.type() == fs::file_type::regular)
-        text += " " + std::to_string(fs::file_size(path));
+        text.append(" ").append(std::to_string(fs::file_size(path)));
     return fs::is_regular_file(path) && fs::file_size(path) < 4096 ? text + ReadWholeFile(path)
                                                                    : text;
 }
