@@ -95,7 +95,8 @@ Rest RunFor(int seconds) {
         std::getline(comm, name);
         char figure[64];
         std::snprintf(figure, sizeof figure, " %.1f", taskRuns / wall);
-        byThread += (byThread.empty() ? "" : ",") + (" " + name) + figure;
+        // Appended piece by piece: GCC 12 sees a false overlap in " " + string.
+        byThread.append(byThread.empty() ? " " : ", ").append(name).append(figure);
     }
     return {runs / wall, 100 * cpu / wall, byThread};
 }

@@ -216,16 +216,17 @@ int AppGame::RandomOtherRow(int row) {
 }
 
 std::string AppGame::StateText() const {
-    return std::string("State: ") + (state_ == stPlaying ? "Playing" : "Not Playing");
+    return AppGameTexts::Fill(texts_.stateLine,
+                              {state_ == stPlaying ? texts_.playing : texts_.notPlaying});
 }
 
 std::string AppGame::ScoreText() const {
-    return "Score: " + std::to_string(score) + " pt.  " + std::to_string(phase) + " ph.";
+    return AppGameTexts::Fill(texts_.scoreLine, {std::to_string(score), std::to_string(phase)});
 }
 
 std::string AppGame::RecordText() const {
-    return "Record: " + std::to_string(recordScore) + " pt.  " + std::to_string(recordPhase) +
-           " ph.";
+    return AppGameTexts::Fill(texts_.recordLine,
+                              {std::to_string(recordScore), std::to_string(recordPhase)});
 }
 
 void AppGame::FormMouseDown(AppMouseButton button) {

@@ -4,6 +4,7 @@
 #include "AppField.h"
 #include "AppGamePicture.h"
 #include "AppGameSound.h"
+#include "AppGameTexts.h"
 #include "AppMouseButton.h"
 #include "AppNullFrontEnd.h"
 #include "AppPlayer.h"
@@ -17,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 // Codes of the keys the game reacts to: a letter is its upper-case character
 // code, whatever the case typed; the two arrows have codes of their own.
@@ -63,6 +65,8 @@ public:
     std::string StateText() const;
     std::string ScoreText() const;
     std::string RecordText() const;
+    // The words of the three texts above, in the player's language.
+    void SetTexts(AppGameTexts texts) { texts_ = std::move(texts); }
 
     // Live options. Values are bounded to their valid ranges on the way in,
     // so nothing the rules divide by or allocate from is ever out of range.
@@ -124,4 +128,5 @@ private:
     std::int32_t recordPhase = 0;
     std::int32_t paddleQuota = 0;
     std::int32_t sweeperQuota = 0;
+    AppGameTexts texts_;
 };

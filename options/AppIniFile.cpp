@@ -376,7 +376,8 @@ bool AppIniFile::WriteString(std::string_view section, std::string_view key,
             text_ += eol;
         if (place.hasLines && place.lastLine.kind != LineKind::Blank)
             text_ += eol;
-        text_ += "[" + std::string(section) + "]" + eol + keyLine + eol;
+        // Appended piece by piece: GCC 12 sees a false overlap in "[" + string.
+        text_.append("[").append(section).append("]").append(eol).append(keyLine).append(eol);
     }
     return true;
 }

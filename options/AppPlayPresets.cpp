@@ -1,6 +1,8 @@
 // The six named play-option presets offered by the options dialog.
 #include "AppPlayPresets.h"
 
+#include "AppTranslatable.h"
+
 #include <array>
 
 namespace {
@@ -11,8 +13,10 @@ const std::array<AppPlayOptions, appPlayPresetCount> presets = {
     AppPlayOptions(24, 18, 60, 0, 60, 160, true),  AppPlayOptions(24, 18, 1, 1, 432, 100, false),
 };
 
-constexpr std::array<std::string_view, appPlayPresetCount> names = {
-    "(None)", "Default", "Original", "Practice", "Puzzling", "Steps",
+constexpr std::array<const char*, appPlayPresetCount> names = {
+    AppTranslatable("AppPlayPresets", "(None)"),   AppTranslatable("AppPlayPresets", "Default"),
+    AppTranslatable("AppPlayPresets", "Original"), AppTranslatable("AppPlayPresets", "Practice"),
+    AppTranslatable("AppPlayPresets", "Puzzling"), AppTranslatable("AppPlayPresets", "Steps"),
 };
 
 } // namespace

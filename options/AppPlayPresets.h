@@ -9,6 +9,8 @@ inline constexpr int appPlayPresetCount = 6;
 
 // Entry 0, "(None)", stands for no preset: it is never applied or matched.
 const AppPlayOptions& AppPlayPresets(int index);
+// The English name, marked for translation under the context "AppPlayPresets"; it views a
+// whole string literal, so its data() ends in a null.
 std::string_view AppPlayPresetNames(int index);
 
 // The first of entries 1 to 5 equal to options, or 0 when none is.

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,37 +17,35 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
 
-// Where the controls sit in the fixed-size dialog, in pixels.
+// The form's design measures, in pixels. They are the least the controls get: a caption that
+// needs more room in the player's language or font makes its column, row or box grow.
 constexpr int clientWidth = 529;
 constexpr int clientHeight = 345;
 constexpr int margin = 8;
 constexpr int pageControlWidth = 401;
 constexpr int pageControlHeight = 329;
-constexpr int buttonLeft = margin + pageControlWidth + 15;
+constexpr int buttonGap = 15;
 constexpr int buttonWidth = 97;
 constexpr int buttonHeight = 31;
+constexpr int buttonTops[] = {32, 72, 128, 168};
 constexpr int groupBoxWidth = 377;
 constexpr int rowTop = 28;
-constexpr int rowSpacing = 32;
+constexpr int rowGap = 8;
 constexpr int rowHeight = 24;
 constexpr int labelLeft = 16;
 constexpr int labelWidth = 209;
-constexpr int controlLeft = labelLeft + labelWidth + 8;
+constexpr int labelGap = 8;
 constexpr int editWidth = 121;
 constexpr int comboWidth = 129;
 constexpr int checkBoxWidth = 337;
-
-int GroupBoxHeight(int rows) {
-    return rowTop + rows * rowSpacing;
-}
-
-int RowY(int row) {
-    return rowTop + row * rowSpacing;
-}
+constexpr int sweeperWidth = groupBoxWidth - (labelLeft + labelWidth + labelGap) - margin;
+// Room between a group box's top and its first row, beyond the height of its title.
+constexpr int titleSpace = rowTop - 14;
 
 // The record's fields put into the dialog's controls.
 template <class Record> void ShowFields(const QObject& dialog, const Record& record) {
@@ -75,19 +74,11 @@ template <class Record> void ReadFields(const QObject& dialog, Record& record) {
     }
 }
 
-QCheckBox* AddCheckBox(QGroupBox* box, int row, const QString& caption, const QString& name) {
-    auto* checkBox = new QCheckBox(caption, box);
-    checkBox->setObjectName(name);
-    checkBox->setGeometry(labelLeft, RowY(row), checkBoxWidth, rowHeight);
-    return checkBox;
-}
-
-QGroupBox* AddGroupBox(QWidget* page, int top, int rows, const QString& caption,
-                       const QString& name) {
-    auto* box = new QGroupBox(caption, page);
-    box->setObjectName(name);
-    box->setGeometry(margin, top, groupBoxWidth, GroupBoxHeight(rows));
-    return box;
+int NeededWidth(const QWidget* widget) {
+    // An edit holds a number of a few digits; its own size hint asks for far more.
+    if (qobject_cast<const QLineEdit*>(widget))
+        return widget->minimumSizeHint().width();
+    return widget->sizeHint().width();
 }
 
 } // namespace
@@ -95,20 +86,20 @@ QGroupBox* AddGroupBox(QWidget* page, int top, int rows, const QString& caption,
 TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     CreateControls();
     for (int i = 0; i < appPlayPresetCount; ++i)
-        Page1_ComboBox1->addItem(QString::fromUtf8(AppPlayPresetNames(i)));
+        Page1_ComboBox1->addItem(
+            QCoreApplication::translate("AppPlayPresets", AppPlayPresetNames(i).data()));
     Page1_ComboBox1->setCurrentIndex(0);
+    LayOut();
     SetAllDefaults();
     PageControl1->setCurrentIndex(pagePlay);
 }
 
 void TOptionsDialog::CreateControls() {
     setObjectName(QStringLiteral("OptionsDialog"));
-    setWindowTitle(QStringLiteral("Options"));
-    setFixedSize(clientWidth, clientHeight);
+    setWindowTitle(tr("Options"));
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(margin, margin, pageControlWidth, pageControlHeight);
 
     const auto addPage = [this](const QString& name, const QString& caption) {
         auto* page = new QWidget;
@@ -116,101 +107,169 @@ void TOptionsDialog::CreateControls() {
         PageControl1->addTab(page, caption);
         return page;
     };
-    CreatePlayPage(addPage(QStringLiteral("TabSheet1"), QStringLiteral("Play")));
-    CreateViewPage(addPage(QStringLiteral("TabSheet2"), QStringLiteral("View")));
-    CreateSystemPage(addPage(QStringLiteral("TabSheet3"), QStringLiteral("System")));
+    CreatePlayPage(addPage(QStringLiteral("TabSheet1"), tr("Play")));
+    CreateViewPage(addPage(QStringLiteral("TabSheet2"), tr("View")));
+    CreateSystemPage(addPage(QStringLiteral("TabSheet3"), tr("System")));
     CreateButtons();
 }
 
-QLineEdit* TOptionsDialog::AddEditRow(QGroupBox* box, int row, const QString& caption,
+QGroupBox* TOptionsDialog::AddGroupBox(QWidget* page, const QString& caption, const QString& name) {
+    auto* box = new QGroupBox(caption, page);
+    box->setObjectName(name);
+    boxes_.push_back({box, 0});
+    return box;
+}
+
+void TOptionsDialog::AddRow(QGroupBox* box, QLabel* label, QWidget* control, int designWidth,
+                            bool underEdits) {
+    for (Box& entry : boxes_)
+        if (entry.box == box)
+            rows_.push_back({entry.rows++, label, control, designWidth, underEdits});
+}
+
+QLineEdit* TOptionsDialog::AddEditRow(QGroupBox* box, const QString& caption,
                                       const QString& editName) {
     auto* edit = new QLineEdit(box);
     edit->setObjectName(editName);
-    edit->setGeometry(controlLeft, RowY(row), editWidth, rowHeight);
     auto* label = new QLabel(caption, box);
-    label->setGeometry(labelLeft, RowY(row), labelWidth, rowHeight);
     label->setBuddy(edit);
+    AddRow(box, label, edit, editWidth);
     return edit;
 }
 
-void TOptionsDialog::CreatePlayPage(QWidget* page) {
-    auto* box =
-        AddGroupBox(page, margin, 8, QStringLiteral("Play"), QStringLiteral("Page1_GroupBox1"));
-    Page1_Edit1 =
-        AddEditRow(box, 0, QStringLiteral("&Width (16-32):"), QStringLiteral("Page1_Edit1"));
-    Page1_Edit2 =
-        AddEditRow(box, 1, QStringLiteral("&Height (16-32):"), QStringLiteral("Page1_Edit2"));
-    Page1_Edit3 = AddEditRow(box, 2, QStringLiteral("Paddle-&First (1-1024):"),
-                             QStringLiteral("Page1_Edit3"));
-    Page1_Edit4 =
-        AddEditRow(box, 3, QStringLiteral("Paddle-&Plus (0-1024):"), QStringLiteral("Page1_Edit4"));
-    Page1_Edit5 =
-        AddEditRow(box, 4, QStringLiteral("Paddle-&Max (1-1024):"), QStringLiteral("Page1_Edit5"));
-    Page1_Edit6 =
-        AddEditRow(box, 5, QStringLiteral("Sp&eed (10-1000 ms.):"), QStringLiteral("Page1_Edit6"));
+QCheckBox* TOptionsDialog::AddCheckBox(QGroupBox* box, const QString& caption,
+                                       const QString& name) {
+    auto* checkBox = new QCheckBox(caption, box);
+    checkBox->setObjectName(name);
+    AddRow(box, nullptr, checkBox, checkBoxWidth);
+    return checkBox;
+}
 
-    Page1_CheckBox1 = new QCheckBox(QStringLiteral("&Use Sweeper"), box);
+void TOptionsDialog::CreatePlayPage(QWidget* page) {
+    auto* box = AddGroupBox(page, tr("Play"), QStringLiteral("Page1_GroupBox1"));
+    Page1_Edit1 = AddEditRow(box, tr("&Width (16-32):"), QStringLiteral("Page1_Edit1"));
+    Page1_Edit2 = AddEditRow(box, tr("&Height (16-32):"), QStringLiteral("Page1_Edit2"));
+    Page1_Edit3 = AddEditRow(box, tr("Paddle-&First (1-1024):"), QStringLiteral("Page1_Edit3"));
+    Page1_Edit4 = AddEditRow(box, tr("Paddle-&Plus (0-1024):"), QStringLiteral("Page1_Edit4"));
+    Page1_Edit5 = AddEditRow(box, tr("Paddle-&Max (1-1024):"), QStringLiteral("Page1_Edit5"));
+    Page1_Edit6 = AddEditRow(box, tr("Sp&eed (10-1000 ms.):"), QStringLiteral("Page1_Edit6"));
+
+    // The sweeper's check box stands in the column of the edits, with no label beside it.
+    Page1_CheckBox1 = new QCheckBox(tr("&Use Sweeper"), box);
     Page1_CheckBox1->setObjectName(QStringLiteral("Page1_CheckBox1"));
-    Page1_CheckBox1->setGeometry(controlLeft, RowY(6), groupBoxWidth - controlLeft - margin,
-                                 rowHeight);
+    AddRow(box, nullptr, Page1_CheckBox1, sweeperWidth, true);
 
     // Choice only: the presets are picked, never typed.
     Page1_ComboBox1 = new QComboBox(box);
     Page1_ComboBox1->setObjectName(QStringLiteral("Page1_ComboBox1"));
     Page1_ComboBox1->setEditable(false);
-    Page1_ComboBox1->setGeometry(controlLeft, RowY(7), comboWidth, rowHeight);
-    auto* label = new QLabel(QStringLiteral("&Arrange:"), box);
-    label->setGeometry(labelLeft, RowY(7), labelWidth, rowHeight);
+    auto* label = new QLabel(tr("&Arrange:"), box);
     label->setBuddy(Page1_ComboBox1);
+    AddRow(box, label, Page1_ComboBox1, comboWidth);
     // Only a pick by the user applies a preset; selecting from code (ShowPlayOptions) must not.
     connect(Page1_ComboBox1, &QComboBox::activated, this, &TOptionsDialog::Page1_ComboBox1Click);
 }
 
 void TOptionsDialog::CreateViewPage(QWidget* page) {
-    auto* box = AddGroupBox(page, margin, 2, QStringLiteral("Character"),
-                            QStringLiteral("Page2_GroupBox1"));
-    Page2_Edit1 =
-        AddEditRow(box, 0, QStringLiteral("&Width (18-32):"), QStringLiteral("Page2_Edit1"));
-    Page2_Edit2 =
-        AddEditRow(box, 1, QStringLiteral("&Height (18-32):"), QStringLiteral("Page2_Edit2"));
+    auto* box = AddGroupBox(page, tr("Character"), QStringLiteral("Page2_GroupBox1"));
+    Page2_Edit1 = AddEditRow(box, tr("&Width (18-32):"), QStringLiteral("Page2_Edit1"));
+    Page2_Edit2 = AddEditRow(box, tr("&Height (18-32):"), QStringLiteral("Page2_Edit2"));
 }
 
 void TOptionsDialog::CreateSystemPage(QWidget* page) {
-    auto* running = AddGroupBox(page, margin, 3, QStringLiteral("Running Time"),
-                                QStringLiteral("Page3_GroupBox1"));
-    Page3_CheckBox1 =
-        AddCheckBox(running, 0, QStringLiteral("&Play Sound"), QStringLiteral("Page3_CheckBox1"));
-    Page3_CheckBox2 = AddCheckBox(running, 1, QStringLiteral("&Clear Record Now"),
-                                  QStringLiteral("Page3_CheckBox2"));
-    Page3_CheckBox3 =
-        AddCheckBox(running, 2, QStringLiteral("&Stay on Top"), QStringLiteral("Page3_CheckBox3"));
+    auto* running = AddGroupBox(page, tr("Running Time"), QStringLiteral("Page3_GroupBox1"));
+    Page3_CheckBox1 = AddCheckBox(running, tr("&Play Sound"), QStringLiteral("Page3_CheckBox1"));
+    Page3_CheckBox2 =
+        AddCheckBox(running, tr("&Clear Record Now"), QStringLiteral("Page3_CheckBox2"));
+    Page3_CheckBox3 = AddCheckBox(running, tr("&Stay on Top"), QStringLiteral("Page3_CheckBox3"));
 
-    const int startingTop = margin + GroupBoxHeight(3) + margin;
-    auto* starting = AddGroupBox(page, startingTop, 2, QStringLiteral("Starting Time"),
-                                 QStringLiteral("Page3_GroupBox2"));
-    Page3_CheckBox4 = AddCheckBox(starting, 0, QStringLiteral("&Restore Record"),
-                                  QStringLiteral("Page3_CheckBox4"));
-    Page3_CheckBox5 = AddCheckBox(starting, 1, QStringLiteral("R&estore Window Position"),
-                                  QStringLiteral("Page3_CheckBox5"));
+    auto* starting = AddGroupBox(page, tr("Starting Time"), QStringLiteral("Page3_GroupBox2"));
+    Page3_CheckBox4 =
+        AddCheckBox(starting, tr("&Restore Record"), QStringLiteral("Page3_CheckBox4"));
+    Page3_CheckBox5 =
+        AddCheckBox(starting, tr("R&estore Window Position"), QStringLiteral("Page3_CheckBox5"));
 }
 
 void TOptionsDialog::CreateButtons() {
-    const auto addButton = [this](int top, const QString& caption, const QString& name) {
+    const auto addButton = [this](const QString& caption, const QString& name) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
-        button->setGeometry(buttonLeft, top, buttonWidth, buttonHeight);
         return button;
     };
-    Button1 = addButton(32, QStringLiteral("OK"), QStringLiteral("Button1"));
-    Button2 = addButton(72, QStringLiteral("Cancel"), QStringLiteral("Button2"));
-    Button3 = addButton(128, QStringLiteral("Default"), QStringLiteral("Button3"));
-    Button4 = addButton(168, QStringLiteral("All Def."), QStringLiteral("Button4"));
+    Button1 = addButton(tr("OK"), QStringLiteral("Button1"));
+    Button2 = addButton(tr("Cancel"), QStringLiteral("Button2"));
+    Button3 = addButton(tr("Default"), QStringLiteral("Button3"));
+    Button4 = addButton(tr("All Def."), QStringLiteral("Button4"));
 
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button3, &QPushButton::clicked, this, [this] { ButtonClick(Button3); });
     connect(Button4, &QPushButton::clicked, this, [this] { ButtonClick(Button4); });
+}
+
+// Places every control at its design position and size, moved and widened only as far as the
+// captions in the dialog's font need: the label column widens to its longest caption, rows grow
+// to the tallest control, boxes, pages and buttons grow around what they hold.
+void TOptionsDialog::LayOut() {
+    int labels = labelWidth;
+    int height = rowHeight;
+    for (const Row& row : rows_) {
+        if (row.label) {
+            labels = std::max(labels, row.label->sizeHint().width());
+            height = std::max(height, row.label->sizeHint().height());
+        }
+        height = std::max(height, row.control->sizeHint().height());
+    }
+    const int controlLeft = labelLeft + labels + labelGap;
+    const int top = std::max(rowTop, fontMetrics().height() + titleSpace);
+    const int spacing = height + rowGap;
+
+    int boxWidth = groupBoxWidth;
+    for (const Row& row : rows_) {
+        const int left = row.label || row.underEdits ? controlLeft : labelLeft;
+        const int y = top + row.row * spacing;
+        if (row.label)
+            row.label->setGeometry(labelLeft, y, labels, height);
+        row.control->setGeometry(left, y, std::max(row.designWidth, NeededWidth(row.control)),
+                                 height);
+        boxWidth = std::max(boxWidth, row.control->geometry().right() + 1 + margin);
+    }
+    for (const Box& box : boxes_)
+        boxWidth = std::max(boxWidth, box.box->minimumSizeHint().width());
+
+    // Boxes stack down their page, a margin apart; every page is as large as the fullest one.
+    for (int i = 0; i < PageControl1->count(); ++i) {
+        QWidget* page = PageControl1->widget(i);
+        int y = margin;
+        for (const Box& box : boxes_) {
+            if (box.box->parentWidget() != page)
+                continue;
+            box.box->setGeometry(margin, y, boxWidth, top + box.rows * spacing);
+            y += box.box->height() + margin;
+        }
+        // Half a margin under the last box is room enough; the page control's own frame
+        // adds to it.
+        page->setMinimumSize(margin + boxWidth + margin, y - margin / 2);
+    }
+    const QSize pages =
+        QSize(pageControlWidth, pageControlHeight).expandedTo(PageControl1->minimumSizeHint());
+    PageControl1->setGeometry(margin, margin, pages.width(), pages.height());
+
+    QSize button(buttonWidth, buttonHeight);
+    for (const QPushButton* b : {Button1, Button2, Button3, Button4})
+        button = button.expandedTo(b->sizeHint());
+    const int buttonLeft = margin + pages.width() + buttonGap;
+    const int grown = button.height() - buttonHeight;
+    int bottom = margin + pages.height();
+    int i = 0;
+    for (QPushButton* b : {Button1, Button2, Button3, Button4}) {
+        b->setGeometry(buttonLeft, buttonTops[i] + i * grown, button.width(), button.height());
+        bottom = std::max(bottom, b->geometry().bottom() + 1);
+        ++i;
+    }
+    setFixedSize(std::max(clientWidth, buttonLeft + button.width() + margin),
+                 std::max(clientHeight, bottom + margin));
 }
 
 void TOptionsDialog::SetPlayOptions(const AppPlayOptions& options) {

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -55,12 +57,32 @@ private:
     void CreateViewPage(QWidget* page);
     void CreateSystemPage(QWidget* page);
     void CreateButtons();
-    QLineEdit* AddEditRow(QGroupBox* box, int row, const QString& caption, const QString& editName);
+    QGroupBox* AddGroupBox(QWidget* page, const QString& caption, const QString& name);
+    QLineEdit* AddEditRow(QGroupBox* box, const QString& caption, const QString& editName);
+    QCheckBox* AddCheckBox(QGroupBox* box, const QString& caption, const QString& name);
+    void AddRow(QGroupBox* box, QLabel* label, QWidget* control, int designWidth,
+                bool underEdits = false);
+    void LayOut();
 
     void FormShow();
     void FormClose(int result);
     void ButtonClick(QObject* sender);
     void Page1_ComboBox1Click(int index);
+
+    // The group boxes and their rows, in the order they stand, for laying them out.
+    struct Box {
+        QGroupBox* box;
+        int rows;
+    };
+    struct Row {
+        int row;       // within its box
+        QLabel* label; // none for a check box
+        QWidget* control;
+        int designWidth;
+        bool underEdits; // a check box standing in the column of the edits
+    };
+    std::vector<Box> boxes_;
+    std::vector<Row> rows_;
 
     AppPlayOptions playOptions;
     AppViewOptions viewOptions;

@@ -5,6 +5,7 @@
 #include "AppGame.h"
 #include "AppRandom.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -155,7 +156,8 @@ void AppRenderer::PaintTitle(bool showNow) {
 
 void AppRenderer::PaintGameOver(bool showNow) {
     if (!backBuffer_.isNull()) {
-        const QString lines[] = {QStringLiteral("G a m e  O v e r !"),
+        //: Spaced out letter by letter, with two spaces between the words.
+        const QString lines[] = {QCoreApplication::translate("AppRenderer", "G a m e  O v e r !"),
                                  QString::fromStdString(game_.ScoreText()),
                                  QString::fromStdString(game_.RecordText())};
         QPainter painter(&backBuffer_);

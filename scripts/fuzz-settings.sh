@@ -10,17 +10,12 @@ out=build-fuzz
 mkdir -p "$out/corpus"
 cp -n tests/options/fuzz/corpus/* "$out/corpus/"
 
-clang++ -std=c++20 -g -O2 -Wall -Wextra -Werror \
-    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -Ioptions \
-    tests/options/fuzz/SettingsFuzz.cpp \
-    options/AppCommaList.cpp options/AppDecimal.cpp options/AppIniFile.cpp \
-    options/AppOptionFields.cpp \
-    options/AppPlayOptions.cpp options/AppSettingsValues.cpp \
-    -o "$out/settings-fuzz"
+cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DZINGAROO_FUZZ=ON -DZINGAROO_WERROR=ON -DZINGAROO_BENCH=OFF
+cmake --build "$out" --target zingaroo_settings_fuzz
 
 # Allocation stacks are costly to record on every malloc; rerun a finding with
 # ASAN_OPTIONS= to see them.
 export ASAN_OPTIONS="${ASAN_OPTIONS-malloc_context_size=0}"
-"$out/settings-fuzz" -runs="$runs" -max_len=1024 -artifact_prefix="$out/" \
+"$out/tests/options/zingaroo_settings_fuzz" -runs="$runs" -max_len=1024 -artifact_prefix="$out/" \
     -print_final_stats=1 "$out/corpus"

@@ -2,6 +2,7 @@
 #include "AppApplication.h"
 
 #include "AppConstants.h"
+#include "AppLanguage.h"
 #include "AppMessageBox.h"
 
 #include <exception>
@@ -24,6 +25,8 @@ AppApplication::AppApplication(int& argc, char** argv) : QApplication(BeforeDisp
     setApplicationName(QStringLiteral("zingaroo"));
     setApplicationVersion(QLatin1String(AppVersion()));
     setDesktopFileName(QStringLiteral("org.zingaroo.Zingaroo"));
+    // Before any text is made: the fixed texts and the windows speak the player's language.
+    AppLanguage::Install(AppLanguage::DesktopLanguages());
 }
 
 bool AppApplication::notify(QObject* receiver, QEvent* event) {

@@ -1,21 +1,23 @@
 // The program's fixed texts and the paths of the files beside the executable.
 #include "AppConstants.h"
 
+#include "AppLanguage.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-QString PlatformLine() {
+QString SystemName() {
 #if defined(Q_OS_LINUX)
-    return QStringLiteral("for Linux");
+    return QStringLiteral("Linux");
 #elif defined(Q_OS_WIN)
-    return QStringLiteral("for Windows");
+    return QStringLiteral("Windows");
 #elif defined(Q_OS_MACOS)
-    return QStringLiteral("for macOS");
+    return QStringLiteral("macOS");
 #else
-    return QStringLiteral("for ") + QSysInfo::kernelType();
+    return QSysInfo::kernelType();
 #endif
 }
 
@@ -48,13 +50,16 @@ namespace {
 AppConstants MakeConstants() {
     AppConstants c;
     c.productName = QStringLiteral("Zingaroo");
-    c.platformLine = PlatformLine();
-    c.versionLine = QStringLiteral("Version ") + QLatin1String(AppVersion());
-    c.copyrightLine = QStringLiteral("Copyright (C) 2026 The Zingaroo developers");
+    //: Names the system the program runs on, as in "for Linux".
+    c.platformLine = QCoreApplication::translate("AppConstants", "for %1").arg(SystemName());
+    c.versionLine =
+        QCoreApplication::translate("AppConstants", "Version %1").arg(QLatin1String(AppVersion()));
+    c.copyrightLine =
+        QCoreApplication::translate("AppConstants", "Copyright (C) 2026 The Zingaroo developers");
     c.exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     const QString dataFolder = AppDataFolder(c.exeFolder);
     c.soundFolder = dataFolder + QStringLiteral("sound/");
-    c.helpFile = dataFolder + QStringLiteral("help/index.html");
+    c.helpFile = AppLanguage::HelpFile(dataFolder);
     return c;
 }
 

@@ -6,21 +6,8 @@
 #include <QPushButton>
 
 #include <cstdio>
-#include <vector>
 
 namespace {
-
-struct BoxButton {
-    QMessageBox::StandardButton button;
-    int id;
-};
-
-std::vector<BoxButton> ButtonsFor(int flags) {
-    if ((flags & 0xF) == AppMessageBox::mbOkCancel)
-        return {{QMessageBox::Ok, AppMessageBox::idOk},
-                {QMessageBox::Cancel, AppMessageBox::idCancel}};
-    return {{QMessageBox::Ok, AppMessageBox::idOk}};
-}
 
 QMessageBox::Icon IconFor(int flags) {
     switch (flags & 0xF0) {
@@ -46,39 +33,25 @@ QString DisplayText(QString text) {
 
 } // namespace
 
-int AppMessageBox::Show(const QString& text, const QString& caption, int flags) {
-    QMessageBox box(QApplication::activeWindow());
+int AppMessageBox::Show(const QString& text, const QString& caption, int flags, QWidget* owner) {
+    // The owner makes the box a window of the program's, placed over it by every desktop.
+    QMessageBox box(owner ? owner : QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
     box.setText(DisplayText(text));
     box.setIcon(IconFor(flags));
 
-    const std::vector<BoxButton> buttons = ButtonsFor(flags);
-    std::vector<QPushButton*> widgets;
-    QPushButton* escape = nullptr;
-    for (const BoxButton& b : buttons) {
-        QPushButton* widget = box.addButton(b.button);
-        widgets.push_back(widget);
-        if (b.id == idCancel)
-            escape = widget;
-    }
-    // An OK-only box closes with OK.
-    if (!escape)
-        escape = widgets.front();
-    box.setEscapeButton(escape);
-    box.setDefaultButton(widgets.front());
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    QPushButton* cancel =
+        (flags & 0xF) == mbOkCancel ? box.addButton(QMessageBox::Cancel) : nullptr;
+    // Escape and the close box give Cancel where there is one, OK in an OK-only box.
+    box.setEscapeButton(cancel ? cancel : ok);
+    box.setDefaultButton(ok);
 
     box.exec();
 
-    const QAbstractButton* clicked = box.clickedButton();
-    if (!clicked)
-        clicked = escape;
-    for (std::size_t i = 0; i < widgets.size(); ++i) {
-        if (widgets[i] == clicked)
-            return buttons[i].id;
-    }
-    return buttons.front().id;
+    return cancel && box.clickedButton() != ok ? idCancel : idOk;
 }
 
 void AppMessageBox::ShowError(const QString& message, const QString& caption) {

@@ -27,13 +27,13 @@ TAboutDialog::TAboutDialog(QWidget* parent)
 
 TAboutDialog::TAboutDialog(const QIcon& appIcon, const QString& aboutText, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     QFont dialogFont = font();
     dialogFont.setPixelSize(fontPixels);
     setFont(dialogFont);
 
     // Created in tab order; the button is the only control that takes the focus.
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(296, 16, 98, 33);
     Button1->setDefault(true);
@@ -72,6 +72,9 @@ QString TAboutDialog::AboutText(const AppConstants& constants) {
 void TAboutDialog::LayOut(const QIcon& appIcon, const QString& aboutText) {
     const int m = Bevel1->x();
     const int t = Bevel1->y();
+
+    // The button keeps its design size unless its caption needs more room.
+    Button1->resize(Button1->size().expandedTo(Button1->sizeHint()));
 
     const QPixmap picture = appIcon.pixmap(QSize(iconSide, iconSide));
     Image1->setPixmap(picture);

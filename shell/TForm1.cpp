@@ -3,6 +3,7 @@
 
 #include "AppConstants.h"
 #include "AppIcon.h"
+#include "AppLanguage.h"
 #include "AppMessageBox.h"
 #include "AppRenderer.h"
 #include "AppSettingsLocation.h"
@@ -89,6 +90,7 @@ TForm1::TForm1(QWidget* parent)
 
     // The ball, the counters and the play and view records come with the game.
     game_ = std::make_unique<AppGame>(random_);
+    game_->SetTexts(AppLanguage::GameTexts());
     random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
     setWindowTitle(constants.productName);
     setWindowIcon(AppIcon());
@@ -144,38 +146,38 @@ void TForm1::BuildMenus() {
         return action;
     };
 
-    Game_MItem = menuBar()->addMenu(QStringLiteral("&Game"));
+    Game_MItem = menuBar()->addMenu(tr("&Game"));
     Game_MItem->setObjectName(QStringLiteral("Game_MItem"));
-    Game_New_MItem = addItem(Game_MItem, QStringLiteral("&New"), "Game_New_MItem",
-                             QKeySequence(Qt::Key_F2), &TForm1::Game_MItemClick);
+    Game_New_MItem = addItem(Game_MItem, tr("&New"), "Game_New_MItem", QKeySequence(Qt::Key_F2),
+                             &TForm1::Game_MItemClick);
     Game_MItem->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Game_Status_MItem = addItem(Game_MItem, QStringLiteral("&Status"), "Game_Status_MItem",
+    Game_Status_MItem = addItem(Game_MItem, tr("&Status"), "Game_Status_MItem",
                                 QKeySequence(Qt::Key_F4), &TForm1::Game_MItemClick);
-    Game_Options_MItem = addItem(Game_MItem, QStringLiteral("&Options"), "Game_Options_MItem",
+    Game_Options_MItem = addItem(Game_MItem, tr("&Options"), "Game_Options_MItem",
                                  QKeySequence(Qt::Key_F5), &TForm1::Game_MItemClick);
     Game_MItem->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Game_Exit_MItem = addItem(Game_MItem, QStringLiteral("E&xit"), "Game_Exit_MItem",
-                              QKeySequence(), &TForm1::Game_MItemClick);
+    Game_Exit_MItem = addItem(Game_MItem, tr("E&xit"), "Game_Exit_MItem", QKeySequence(),
+                              &TForm1::Game_MItemClick);
 
-    Help_MItem = menuBar()->addMenu(QStringLiteral("&Help"));
+    Help_MItem = menuBar()->addMenu(tr("&Help"));
     Help_MItem->setObjectName(QStringLiteral("Help_MItem"));
-    Help_Help_MItem = addItem(Help_MItem, QStringLiteral("&Help"), "Help_Help_MItem",
-                              QKeySequence(Qt::Key_F1), &TForm1::Help_MItemClick);
-    Help_Tips_MItem = addItem(Help_MItem, QStringLiteral("&Tips"), "Help_Tips_MItem",
-                              QKeySequence(), &TForm1::Help_MItemClick);
+    Help_Help_MItem = addItem(Help_MItem, tr("&Help"), "Help_Help_MItem", QKeySequence(Qt::Key_F1),
+                              &TForm1::Help_MItemClick);
+    Help_Tips_MItem = addItem(Help_MItem, tr("&Tips"), "Help_Tips_MItem", QKeySequence(),
+                              &TForm1::Help_MItemClick);
     Help_MItem->addSeparator()->setObjectName(QStringLiteral("N3"));
-    Help_About_MItem = addItem(Help_MItem, QStringLiteral("&About"), "Help_About_MItem",
-                               QKeySequence(), &TForm1::Help_MItemClick);
+    Help_About_MItem = addItem(Help_MItem, tr("&About"), "Help_About_MItem", QKeySequence(),
+                               &TForm1::Help_MItemClick);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Popup_New_MItem = addItem(PopupMenu1, QStringLiteral("&New"), "Popup_New_MItem", QKeySequence(),
+    Popup_New_MItem = addItem(PopupMenu1, tr("&New"), "Popup_New_MItem", QKeySequence(),
                               &TForm1::Popup_MItemClick);
     PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N4"));
-    Popup_Status_MItem = addItem(PopupMenu1, QStringLiteral("&Status"), "Popup_Status_MItem",
-                                 QKeySequence(), &TForm1::Popup_MItemClick);
-    Popup_Options_MItem = addItem(PopupMenu1, QStringLiteral("&Options"), "Popup_Options_MItem",
-                                  QKeySequence(), &TForm1::Popup_MItemClick);
+    Popup_Status_MItem = addItem(PopupMenu1, tr("&Status"), "Popup_Status_MItem", QKeySequence(),
+                                 &TForm1::Popup_MItemClick);
+    Popup_Options_MItem = addItem(PopupMenu1, tr("&Options"), "Popup_Options_MItem", QKeySequence(),
+                                  &TForm1::Popup_MItemClick);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -246,7 +248,7 @@ void TForm1::Game_MItemClick() {
         const QString text = JoinLines({QString::fromStdString(game_->StateText()),
                                         QString::fromStdString(game_->ScoreText()),
                                         QString::fromStdString(game_->RecordText())});
-        AppMessageBox::Show(text, QStringLiteral("Status"), AppMessageBox::mbIconInformation);
+        AppMessageBox::Show(text, tr("Status"), AppMessageBox::mbIconInformation, this);
     } else if (item == Game_Options_MItem) {
         OptionsCommand();
     } else if (item == Game_Exit_MItem) {
@@ -257,28 +259,30 @@ void TForm1::Game_MItemClick() {
 void TForm1::Help_MItemClick() {
     const QObject* item = sender();
     if (item == Help_Help_MItem) {
-        const QString text = JoinLines(
-            {QStringLiteral("Opening HTML help file."), QString(), QStringLiteral("Sure?")});
-        if (AppMessageBox::Show(text, QStringLiteral("Help"),
-                                AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel) ==
-            AppMessageBox::idOk)
+        const QString text = JoinLines({tr("Opening HTML help file."), QString(), tr("Sure?")});
+        if (AppMessageBox::Show(text, tr("Help"),
+                                AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
+                                this) == AppMessageBox::idOk)
             QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
     } else if (item == Help_Tips_MItem) {
         const QString text = JoinLines({
-            QStringLiteral("[Control]"),
-            QStringLiteral("Mouse: Point the field."),
-            QStringLiteral("Keyboard: Put a paddle. Move an obstacle."),
+            tr("[Control]"),
+            tr("Mouse: Point the field."),
+            tr("Keyboard: Put a paddle. Move an obstacle."),
             QString(),
-            QStringLiteral("[Key Sets]"),
-            QStringLiteral("Set 1: W, R, S, F"),
-            QStringLiteral("Set 2: U, O, J, L"),
-            QStringLiteral("Set 3: Left, Right"),
+            tr("[Key Sets]"),
+            //: The letters name keys and stay as they are.
+            tr("Set 1: W, R, S, F"),
+            //: The letters name keys and stay as they are.
+            tr("Set 2: U, O, J, L"),
+            //: The arrow keys.
+            tr("Set 3: Left, Right"),
             QString(),
-            QStringLiteral("[Score]"),
-            QStringLiteral("Point: 1 point for 1 bounce."),
-            QStringLiteral("Phase: 1 phase for all paddles in the field."),
+            tr("[Score]"),
+            tr("Point: 1 point for 1 bounce."),
+            tr("Phase: 1 phase for all paddles in the field."),
         });
-        AppMessageBox::Show(text, QStringLiteral("Tips"), AppMessageBox::mbIconInformation);
+        AppMessageBox::Show(text, tr("Tips"), AppMessageBox::mbIconInformation, this);
     } else if (item == Help_About_MItem) {
         if (aboutDialog_)
             aboutDialog_->exec();
@@ -324,11 +328,10 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
     systemOptions_ = options;
     sound_->SetEnabled(options.PlaySound);
     if (systemOptions_.ClearRecordNow) {
-        const QString text =
-            JoinLines({QStringLiteral("Clearing the record."), QString(), QStringLiteral("Sure?")});
-        if (AppMessageBox::Show(text, QStringLiteral("Confirmation"),
-                                AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel) ==
-            AppMessageBox::idOk) {
+        const QString text = JoinLines({tr("Clearing the record."), QString(), tr("Sure?")});
+        if (AppMessageBox::Show(text, tr("Confirmation"),
+                                AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel,
+                                this) == AppMessageBox::idOk) {
             game_->SetRecord(0, 0);
             settingsStore_.RecordCleared();
         }

@@ -26,14 +26,13 @@ int main(int argc, char** argv) {
     try {
         Constants();
         auto Form1 = std::make_unique<TForm1>();
-        auto OptionsDialog = std::make_unique<TOptionsDialog>();
-        auto AboutDialog = std::make_unique<TAboutDialog>();
-        Form1->SetDialogs(OptionsDialog.get(), AboutDialog.get());
+        // The dialogs belong to the main window, so every desktop places them over it; the
+        // window deletes them after its own destructor has saved the settings.
+        auto* OptionsDialog = new TOptionsDialog(Form1.get());
+        auto* AboutDialog = new TAboutDialog(Form1.get());
+        Form1->SetDialogs(OptionsDialog, AboutDialog);
         Form1->show();
         const int code = app.exec();
-        // The main window goes last: its destructor saves the settings.
-        AboutDialog.reset();
-        OptionsDialog.reset();
         Form1.reset();
         return code;
     } catch (const std::exception& error) {

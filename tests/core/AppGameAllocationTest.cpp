@@ -13,18 +13,20 @@ namespace {
 long long allocations = 0;
 } // namespace
 
-void* operator new(std::size_t size) {
+// Kept out of line, all three: inlined where memory is taken or given back, the
+// malloc and free would look to GCC like a mismatch with operator new and delete.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     ++allocations;
     if (void* p = std::malloc(size == 0 ? 1 : size))
         return p;
     throw std::bad_alloc();
 }
 
-void operator delete(void* p) noexcept {
+[[gnu::noinline]] void operator delete(void* p) noexcept {
     std::free(p);
 }
 
-void operator delete(void* p, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
 

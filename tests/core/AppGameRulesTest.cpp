@@ -389,6 +389,18 @@ TEST(AppGameRules, TextsOfStateScoreAndRecord) {
     EXPECT_EQ(h.game.RecordText(), "Record: -5 pt.  13 ph.");
 }
 
+TEST(AppGameRules, TextsInAnotherLanguagePlaceTheNumbersWhereItsWordsPutThem) {
+    GameHarness h;
+    AppGameTexts texts;
+    texts.recordLine = "R %2 f, %1 p, 100% %3";
+    texts.stateLine = "%1!";
+    h.game.SetTexts(texts);
+    h.game.SetRecord(40, 5);
+    EXPECT_EQ(h.game.RecordText(), "R 5 f, 40 p, 100% %3");
+    EXPECT_EQ(h.game.StateText(), "Not Playing!");
+    EXPECT_EQ(h.game.ScoreText(), "Score: 0 pt.  0 ph.");
+}
+
 TEST(AppGameRules, RandomOtherColumnAndRowNeverReturnTheirInputAndReachAllOthers) {
     GameHarness h(AppPlayOptions(16, 20, 6, 6, 60, 160, true));
     AppRandom twin(h.random);

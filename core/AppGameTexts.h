@@ -1,0 +1,26 @@
+// The words of the game's state, score and record lines: English unless the owner gives others.
+#pragma once
+
+#include "AppTranslatable.h"
+
+#include <array>
+#include <initializer_list>
+#include <string>
+
+struct AppGameTexts {
+    // "%1" and "%2" stand for the numbers, so a language can put them where it needs them.
+    std::string stateLine = AppTranslatable("AppGame", "State: %1");
+    std::string playing = AppTranslatable("AppGame", "Playing");
+    std::string notPlaying = AppTranslatable("AppGame", "Not Playing");
+    std::string scoreLine = AppTranslatable("AppGame", "Score: %1 pt.  %2 ph.");
+    std::string recordLine = AppTranslatable("AppGame", "Record: %1 pt.  %2 ph.");
+
+    // Every text, for putting them all into another language in one pass.
+    std::array<std::string*, 5> All() {
+        return {&stateLine, &playing, &notPlaying, &scoreLine, &recordLine};
+    }
+
+    // The pattern with each "%1" to "%9" replaced by that argument; a number without an
+    // argument stays as it is.
+    static std::string Fill(const std::string& pattern, std::initializer_list<std::string> args);
+};

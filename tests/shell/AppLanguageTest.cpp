@@ -1,0 +1,64 @@
+// The program started under the desktop's locale: German under a German one, its exact
+// English under C.
+#include "AppLanguage.h"
+#include "AppApplication.h"
+#include "AppConstants.h"
+#include "ModalWatcher.h"
+#include "TForm1.h"
+
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+class AppLanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theWindowSpeaksTheDesktopsLanguage() {
+        const bool german = QLocale::system().language() == QLocale::German;
+        QVERIFY2(german || QLocale::system().language() == QLocale::C, "needs LANG=de_DE or C");
+        TForm1 form;
+        QStringList shown;
+        for (QMenu* menu : {form.Game_MItem, form.Help_MItem})
+            for (const QAction* action : menu->actions())
+                shown << action->text();
+        WhenModalShown([&shown](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            shown << box->text() << box->button(QMessageBox::Cancel)->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        AppSystemOptions clear = form.SystemOptions();
+        clear.ClearRecordNow = true;
+        form.ApplySystemOptions(clear);
+        shown << QString::fromStdString(form.Game().StateText()) << Constants().platformLine
+              << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
+        if (german)
+            QCOMPARE(shown, QStringList({"&Neu", "", "&Status", "&Optionen", "", "&Beenden",
+                                         "&Hilfe", "&Tipps", "", "Ü&ber",
+                                         "Der Rekord wird gelöscht.\n\nSicher?", "Abbrechen",
+                                         "Zustand: Kein Spiel", "für Linux", "de/index.html"}));
+        else
+            QCOMPARE(shown,
+                     QStringList({"&New", "", "&Status", "&Options", "", "E&xit", "&Help", "&Tips",
+                                  "", "&About", "Clearing the record.\n\nSure?", "Cancel",
+                                  "State: Not Playing", "for Linux", "help/index.html"}));
+    }
+
+    void englishFirstOrNoTranslationLeavesTheProgramEnglish() {
+        QCOMPARE(AppLanguage::Install({"en-GB", "de"}), QString());
+        QCOMPARE(AppLanguage::Install({"ja", "de-AT"}), QStringLiteral("de"));
+        QCOMPARE(AppLanguage::Install({"pt-BR", "pt"}), QStringLiteral("pt_BR"));
+        QCOMPARE(AppLanguage::Install({"C"}), QString());
+    }
+};
+
+int main(int argc, char** argv) {
+    AppApplication app(argc, argv);
+    AppLanguageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "AppLanguageTest.moc"
