@@ -124,7 +124,7 @@ void TOptionsDialog::AddRow(QGroupBox* box, QLabel* label, QWidget* control, int
                             bool underEdits) {
     for (Box& entry : boxes_)
         if (entry.box == box)
-            rows_.push_back({box, entry.rows++, label, control, designWidth, underEdits});
+            rows_.push_back({entry.rows++, label, control, designWidth, underEdits});
 }
 
 QLineEdit* TOptionsDialog::AddEditRow(QGroupBox* box, const QString& caption,

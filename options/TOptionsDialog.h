@@ -75,8 +75,7 @@ private:
         int rows;
     };
     struct Row {
-        QGroupBox* box;
-        int row;
+        int row;       // within its box
         QLabel* label; // none for a check box
         QWidget* control;
         int designWidth;

@@ -14,7 +14,7 @@
     </message>
     <message>
         <source>Copyright (C) 2026 The Zingaroo developers</source>
-        <translation>Copyright (C) 2026 Die Zingaroo-Entwickler</translation>
+        <translation>Copyright (C) 2026 die Zingaroo-Entwickler</translation>
     </message>
 </context>
 <context>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
-        <translation>Punkte: %1 Pkt.  %2 Ph.</translation>
+        <translation>Spielstand: %1 Pkt.  %2 Ph.</translation>
     </message>
     <message>
         <source>Record: %1 pt.  %2 ph.</source>

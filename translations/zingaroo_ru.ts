@@ -224,11 +224,11 @@
     </message>
     <message>
         <source>Paddle-&amp;Plus (0-1024):</source>
-        <translation>Ракеток &amp;добавлять (0-1024):</translation>
+        <translation>&amp;Добавка ракеток (0-1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Max (1-1024):</source>
-        <translation>Ракеток &amp;максимум (1-1024):</translation>
+        <translation>&amp;Максимум ракеток (1-1024):</translation>
     </message>
     <message>
         <source>Sp&amp;eed (10-1000 ms.):</source>
