@@ -111,10 +111,10 @@ bool AppStepLoop::eventFilter(QObject* watched, QEvent* event) {
 
 void AppStepLoop::Arm(nanoseconds left) {
     if (timerFd_ >= 0) {
-        itimerspec spec{};
-        spec.it_value.tv_sec = static_cast<time_t>(duration_cast<seconds>(left).count());
-        spec.it_value.tv_nsec = static_cast<long>((left % seconds(1)).count());
-        if (timerfd_settime(timerFd_, 0, &spec, nullptr) == 0)
+        itimerspec expiry{};
+        expiry.it_value.tv_sec = static_cast<time_t>(duration_cast<seconds>(left).count());
+        expiry.it_value.tv_nsec = static_cast<long>((left % seconds(1)).count());
+        if (timerfd_settime(timerFd_, 0, &expiry, nullptr) == 0)
             return;
     }
     // Rounded up, so the timer never fires before the period's end.
