@@ -127,32 +127,28 @@ void TOptionsDialog::AddRow(QGroupBox* box, QLabel* label, QWidget* control, int
             rows_.push_back({entry.rows++, label, control, designWidth, underEdits});
 }
 
-QLineEdit* TOptionsDialog::AddEditRow(QGroupBox* box, const QString& caption,
-                                      const QString& editName) {
+void TOptionsDialog::AddEditRow(QGroupBox* box, const QString& caption, const QString& editName) {
     auto* edit = new QLineEdit(box);
     edit->setObjectName(editName);
     auto* label = new QLabel(caption, box);
     label->setBuddy(edit);
     AddRow(box, label, edit, editWidth);
-    return edit;
 }
 
-QCheckBox* TOptionsDialog::AddCheckBox(QGroupBox* box, const QString& caption,
-                                       const QString& name) {
+void TOptionsDialog::AddCheckBox(QGroupBox* box, const QString& caption, const QString& name) {
     auto* checkBox = new QCheckBox(caption, box);
     checkBox->setObjectName(name);
     AddRow(box, nullptr, checkBox, checkBoxWidth);
-    return checkBox;
 }
 
 void TOptionsDialog::CreatePlayPage(QWidget* page) {
     auto* box = AddGroupBox(page, tr("Play"), QStringLiteral("Page1_GroupBox1"));
-    Page1_Edit1 = AddEditRow(box, tr("&Width (16-32):"), QStringLiteral("Page1_Edit1"));
-    Page1_Edit2 = AddEditRow(box, tr("&Height (16-32):"), QStringLiteral("Page1_Edit2"));
-    Page1_Edit3 = AddEditRow(box, tr("Paddle-&First (1-1024):"), QStringLiteral("Page1_Edit3"));
-    Page1_Edit4 = AddEditRow(box, tr("Paddle-&Plus (0-1024):"), QStringLiteral("Page1_Edit4"));
-    Page1_Edit5 = AddEditRow(box, tr("Paddle-&Max (1-1024):"), QStringLiteral("Page1_Edit5"));
-    Page1_Edit6 = AddEditRow(box, tr("Sp&eed (10-1000 ms.):"), QStringLiteral("Page1_Edit6"));
+    AddEditRow(box, tr("&Width (16-32):"), QStringLiteral("Page1_Edit1"));
+    AddEditRow(box, tr("&Height (16-32):"), QStringLiteral("Page1_Edit2"));
+    AddEditRow(box, tr("Paddle-&First (1-1024):"), QStringLiteral("Page1_Edit3"));
+    AddEditRow(box, tr("Paddle-&Plus (0-1024):"), QStringLiteral("Page1_Edit4"));
+    AddEditRow(box, tr("Paddle-&Max (1-1024):"), QStringLiteral("Page1_Edit5"));
+    AddEditRow(box, tr("Sp&eed (10-1000 ms.):"), QStringLiteral("Page1_Edit6"));
 
     // The sweeper's check box stands in the column of the edits, with no label beside it.
     Page1_CheckBox1 = new QCheckBox(tr("&Use Sweeper"), box);
@@ -172,22 +168,19 @@ void TOptionsDialog::CreatePlayPage(QWidget* page) {
 
 void TOptionsDialog::CreateViewPage(QWidget* page) {
     auto* box = AddGroupBox(page, tr("Character"), QStringLiteral("Page2_GroupBox1"));
-    Page2_Edit1 = AddEditRow(box, tr("&Width (18-32):"), QStringLiteral("Page2_Edit1"));
-    Page2_Edit2 = AddEditRow(box, tr("&Height (18-32):"), QStringLiteral("Page2_Edit2"));
+    AddEditRow(box, tr("&Width (18-32):"), QStringLiteral("Page2_Edit1"));
+    AddEditRow(box, tr("&Height (18-32):"), QStringLiteral("Page2_Edit2"));
 }
 
 void TOptionsDialog::CreateSystemPage(QWidget* page) {
     auto* running = AddGroupBox(page, tr("Running Time"), QStringLiteral("Page3_GroupBox1"));
-    Page3_CheckBox1 = AddCheckBox(running, tr("&Play Sound"), QStringLiteral("Page3_CheckBox1"));
-    Page3_CheckBox2 =
-        AddCheckBox(running, tr("&Clear Record Now"), QStringLiteral("Page3_CheckBox2"));
-    Page3_CheckBox3 = AddCheckBox(running, tr("&Stay on Top"), QStringLiteral("Page3_CheckBox3"));
+    AddCheckBox(running, tr("&Play Sound"), QStringLiteral("Page3_CheckBox1"));
+    AddCheckBox(running, tr("&Clear Record Now"), QStringLiteral("Page3_CheckBox2"));
+    AddCheckBox(running, tr("&Stay on Top"), QStringLiteral("Page3_CheckBox3"));
 
     auto* starting = AddGroupBox(page, tr("Starting Time"), QStringLiteral("Page3_GroupBox2"));
-    Page3_CheckBox4 =
-        AddCheckBox(starting, tr("&Restore Record"), QStringLiteral("Page3_CheckBox4"));
-    Page3_CheckBox5 =
-        AddCheckBox(starting, tr("R&estore Window Position"), QStringLiteral("Page3_CheckBox5"));
+    AddCheckBox(starting, tr("&Restore Record"), QStringLiteral("Page3_CheckBox4"));
+    AddCheckBox(starting, tr("R&estore Window Position"), QStringLiteral("Page3_CheckBox5"));
 }
 
 void TOptionsDialog::CreateButtons() {

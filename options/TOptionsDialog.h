@@ -13,7 +13,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QWidget;
@@ -58,8 +57,8 @@ private:
     void CreateSystemPage(QWidget* page);
     void CreateButtons();
     QGroupBox* AddGroupBox(QWidget* page, const QString& caption, const QString& name);
-    QLineEdit* AddEditRow(QGroupBox* box, const QString& caption, const QString& editName);
-    QCheckBox* AddCheckBox(QGroupBox* box, const QString& caption, const QString& name);
+    void AddEditRow(QGroupBox* box, const QString& caption, const QString& editName);
+    void AddCheckBox(QGroupBox* box, const QString& caption, const QString& name);
     void AddRow(QGroupBox* box, QLabel* label, QWidget* control, int designWidth,
                 bool underEdits = false);
     void LayOut();
@@ -89,21 +88,8 @@ private:
     AppSystemOptions systemOptions;
 
     QTabWidget* PageControl1 = nullptr;
-    QLineEdit* Page1_Edit1 = nullptr;
-    QLineEdit* Page1_Edit2 = nullptr;
-    QLineEdit* Page1_Edit3 = nullptr;
-    QLineEdit* Page1_Edit4 = nullptr;
-    QLineEdit* Page1_Edit5 = nullptr;
-    QLineEdit* Page1_Edit6 = nullptr;
     QCheckBox* Page1_CheckBox1 = nullptr;
     QComboBox* Page1_ComboBox1 = nullptr;
-    QLineEdit* Page2_Edit1 = nullptr;
-    QLineEdit* Page2_Edit2 = nullptr;
-    QCheckBox* Page3_CheckBox1 = nullptr;
-    QCheckBox* Page3_CheckBox2 = nullptr;
-    QCheckBox* Page3_CheckBox3 = nullptr;
-    QCheckBox* Page3_CheckBox4 = nullptr;
-    QCheckBox* Page3_CheckBox5 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
