@@ -371,9 +371,8 @@ void TForm1::LoadSettings() {
     ApplyPlayOptions(working.play);
     ApplyViewOptions(working.view);
     ApplySystemOptions(working.system);
-    if (systemOptions_.RestoreRecord) {
+    if (systemOptions_.RestoreRecord)
         game_->SetRecord(working.recordScore, working.recordPhase);
-    }
     if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
         working.top != noPosition)
         RestorePosition(QPoint(working.left, working.top));
