@@ -16,7 +16,8 @@ AppStepLoop::AppStepLoop(QObject* host, std::function<void()> step,
                          std::function<std::int32_t()> speed, Condition closing)
     : host_(host), step_(std::move(step)), speed_(std::move(speed)), closing_(std::move(closing)),
       now_([] { return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()); }),
-      holding_(&AppStepLoop::MenuOrBoxOpen), fallbackTimer_(std::make_unique<QTimer>()) {
+      holding_(&AppStepLoop::MenuOrBoxOpen), resting_([] { return false; }),
+      fallbackTimer_(std::make_unique<QTimer>()) {
     fallbackTimer_->setSingleShot(true);
     fallbackTimer_->setTimerType(Qt::PreciseTimer);
     connect(fallbackTimer_.get(), &QTimer::timeout, this, &AppStepLoop::Check);
@@ -60,6 +61,10 @@ void AppStepLoop::Receive() {
         WatchHold(true);
         return;
     }
+    if (resting_()) {
+        Rest();
+        return;
+    }
     // A step kept back by a box starts a whole new period, so the step after it does
     // not follow at once.
     if (phase_ == Phase::Resumed)
@@ -70,7 +75,7 @@ void AppStepLoop::Receive() {
 }
 
 void AppStepLoop::Check() {
-    if (phase_ == Phase::Posted || phase_ == Phase::Resumed || phase_ == Phase::Stopped)
+    if (phase_ != Phase::HeldBack && phase_ != Phase::Waiting)
         return;
     if (holding_()) {
         WatchHold(true);
@@ -80,6 +85,10 @@ void AppStepLoop::Check() {
     if (phase_ == Phase::HeldBack) {
         PostGameStep();
         phase_ = Phase::Resumed;
+        return;
+    }
+    if (resting_()) {
+        Rest();
         return;
     }
     const nanoseconds now = now_();
@@ -100,6 +109,22 @@ void AppStepLoop::Check() {
         return;
     }
     PostGameStep();
+}
+
+void AppStepLoop::RestOrWake() {
+    if (phase_ == Phase::Waiting && resting_()) {
+        Rest();
+    } else if (phase_ == Phase::Resting && !resting_()) {
+        previousEnd_ = now_();
+        phase_ = Phase::Waiting;
+        Check();
+    }
+}
+
+void AppStepLoop::Rest() {
+    WatchHold(false);
+    Disarm();
+    phase_ = Phase::Resting;
 }
 
 bool AppStepLoop::eventFilter(QObject* watched, QEvent* event) {
@@ -127,6 +152,13 @@ void AppStepLoop::Disarm() {
         timerfd_settime(timerFd_, 0, &off, nullptr);
     }
     fallbackTimer_->stop();
+}
+
+bool AppStepLoop::Armed() const {
+    itimerspec left{};
+    const bool kernelTimer = timerFd_ >= 0 && timerfd_gettime(timerFd_, &left) == 0 &&
+                             (left.it_value.tv_sec != 0 || left.it_value.tv_nsec != 0);
+    return kernelTimer || fallbackTimer_->isActive();
 }
 
 void AppStepLoop::WatchHold(bool on) {

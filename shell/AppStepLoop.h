@@ -30,9 +30,12 @@ public:
                 Condition closing);
     ~AppStepLoop() override;
 
-    // Defaults: the system's monotonic clock, and MenuOrBoxOpen().
+    // Defaults: the system's monotonic clock, MenuOrBoxOpen(), and never at rest.
     void SetClock(Clock clock) { now_ = std::move(clock); }
     void SetHoldCheck(Condition holding) { holding_ = std::move(holding); }
+    // True while nothing can move: the loop then runs no step, arms no timer and posts
+    // nothing, so the program sleeps until input; RestOrWake() starts it again.
+    void SetRestCheck(Condition resting) { resting_ = std::move(resting); }
 
     // True while a menu or a modal box is open: the game stands still then.
     static bool MenuOrBoxOpen();
@@ -44,6 +47,12 @@ public:
     void Receive();
     // Looks again at the clock and the hold: the timer, the end of a hold and tests call it.
     void Check();
+    // The owner changed what can move. A loop between two steps rests at once when nothing
+    // can; a loop at rest starts again when something can, with a new period from now, so
+    // the next step follows a whole period later.
+    void RestOrWake();
+    // Whether a timer is set to end a period.
+    bool Armed() const;
 
 signals:
     // Each time a wait ends, just before the next step message is posted.
@@ -55,11 +64,13 @@ protected:
 private:
     // Posted: a step message is queued. HeldBack: it was delivered while the game was
     // held still and is kept. Resumed: that message is queued again. Waiting: between a
-    // step and the end of its period. Stopped: nothing more follows.
-    enum class Phase { Posted, HeldBack, Resumed, Waiting, Stopped };
+    // step and the end of its period. Resting: nothing can move and nothing is queued or
+    // timed. Stopped: nothing more follows.
+    enum class Phase { Posted, HeldBack, Resumed, Waiting, Resting, Stopped };
 
     void Arm(std::chrono::nanoseconds left);
     void Disarm();
+    void Rest();
     void WatchHold(bool on);
 
     QObject* host_;
@@ -68,6 +79,7 @@ private:
     Condition closing_;
     Clock now_;
     Condition holding_;
+    Condition resting_;
     Phase phase_ = Phase::Stopped;
     // The end of the previous wait; none before the first, so that one ends at once.
     std::optional<std::chrono::nanoseconds> previousEnd_;

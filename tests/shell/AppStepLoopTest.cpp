@@ -1,4 +1,5 @@
-// The step loop on a fake clock with a fake hold: periods, holds, closing and Speed's bounds.
+// The step loop on a fake clock with a fake hold: periods, holds, rests, closing and Speed's
+// bounds.
 #include "AppStepLoop.h"
 
 #include <QTest>
@@ -35,11 +36,14 @@ private:
     nanoseconds now{};
     std::int32_t speed = 160;
     bool holding = false;
+    bool resting = false;
+    bool restInStep = false;
     bool closing = false;
     nanoseconds stepTakes{};
     std::vector<nanoseconds> steps;
     std::vector<nanoseconds> periodEnds;
-    // Step messages delivered while the game was held still; every other one runs a step.
+    // Step messages delivered while the game was held still or at rest; every other one runs
+    // a step.
     int keptBack = 0;
     Host host;
     std::unique_ptr<AppStepLoop> loop;
@@ -57,7 +61,7 @@ private slots:
     void init() {
         now = seconds(5) + nanoseconds(123456);
         speed = 160;
-        holding = closing = false;
+        holding = resting = restInStep = closing = false;
         stepTakes = {};
         steps.clear();
         periodEnds.clear();
@@ -68,10 +72,12 @@ private slots:
             [this] {
                 steps.push_back(now);
                 now += stepTakes;
+                resting = resting || restInStep;
             },
             [this] { return speed; }, [this] { return closing; });
         loop->SetClock([this] { return now; });
         loop->SetHoldCheck([this] { return holding; });
+        loop->SetRestCheck([this] { return resting; });
         connect(loop.get(), &AppStepLoop::PeriodEnded, this, [this] { periodEnds.push_back(now); });
         host.loop = loop.get();
         loop->PostGameStep();
@@ -146,6 +152,64 @@ private slots:
         QCOMPARE(steps.size(), std::size_t(3));
         advance(nanoseconds(1));
         QCOMPARE(steps.size(), std::size_t(4));
+    }
+
+    void atRestNoStepRunsAndNoTimerIsSetUntilSomethingCanMoveAgain_data() {
+        QTest::addColumn<QString>("restBegins");
+        QTest::newRow("between two steps") << "between";
+        QTest::newRow("with a step queued") << "queued";
+        QTest::newRow("in a step") << "step";
+        QTest::newRow("under a box") << "box";
+    }
+
+    void atRestNoStepRunsAndNoTimerIsSetUntilSomethingCanMoveAgain() {
+        QFETCH(QString, restBegins);
+        if (restBegins == "between") {
+            resting = true;
+            loop->RestOrWake();
+        } else if (restBegins == "queued") {
+            now += milliseconds(speed);
+            loop->Check();
+            resting = true;
+            deliver();
+            keptBack = 1;
+        } else if (restBegins == "step") {
+            restInStep = true;
+            advance(milliseconds(speed));
+            restInStep = false;
+        } else {
+            // A menu opens with the step queued, and the rest is chosen from it.
+            now += milliseconds(speed);
+            loop->Check();
+            holding = true;
+            deliver();
+            resting = true;
+            holding = false;
+            advance(nanoseconds::zero());
+            keptBack = 2;
+        }
+        const std::size_t stepsAtRest = steps.size();
+        const std::size_t endsAtRest = periodEnds.size();
+        QVERIFY(!loop->Armed());
+        loop->RestOrWake();
+        for (int look = 0; look < 10; ++look)
+            advance(seconds(1));
+        QVERIFY(!loop->Armed());
+        QCOMPARE(steps.size(), stepsAtRest);
+        QCOMPARE(periodEnds.size(), endsAtRest);
+
+        // The launch or resume comes in the middle of what would have been a period.
+        advance(milliseconds(speed / 3));
+        resting = false;
+        loop->RestOrWake();
+        QVERIFY(loop->Armed());
+        advance(milliseconds(speed) - nanoseconds(1));
+        QCOMPARE(steps.size(), stepsAtRest);
+        advance(nanoseconds(1));
+        QCOMPARE(steps.size(), stepsAtRest + 1);
+        loop->RestOrWake();
+        advance(milliseconds(speed));
+        QCOMPARE(steps.size(), stepsAtRest + 2);
     }
 
     void closingEndsTheLoopAtTheEndOfTheWait() {
