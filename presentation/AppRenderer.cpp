@@ -1,4 +1,5 @@
-// Paints the field, the title screen and the game-over overlay into the off-screen picture.
+// Paints the field, the title screen and the game-over overlay into the off-screen picture,
+// and the pause screen that covers it.
 #include "AppRenderer.h"
 
 #include "AppCell.h"
@@ -57,6 +58,7 @@ AppRenderer::AppRenderer(AppGame& game, AppRandom& random, QString titleText, Sh
     RegisterSubstitutes();
     titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
     gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
+    hintFont_ = CellHeightFont(QStringLiteral("Arial"), hintCellHeight);
 }
 
 void AppRenderer::ResizeBackBuffer() {
@@ -181,6 +183,37 @@ void AppRenderer::PaintGameOver(bool showNow) {
     }
     if (showNow)
         FormPaint();
+}
+
+void AppRenderer::ShowPaused(bool paused) {
+    paused_ = paused;
+    if (paused_)
+        PaintPauseScreen();
+    FormPaint();
+}
+
+void AppRenderer::PaintPauseScreen() {
+    pauseScreen_ = QImage(fieldRect_.size(), QImage::Format_RGB32);
+    if (pauseScreen_.isNull())
+        return;
+    pauseScreen_.fill(QColor::fromRgb(evenColor));
+    // The word in the title's font, the hint smaller below it, centred as one block.
+    const std::pair<QString, QFont> lines[] = {
+        {QCoreApplication::translate("AppRenderer", "Paused"), titleFont_},
+        {QCoreApplication::translate("AppRenderer", "Press P to go on"), hintFont_}};
+    int blockHeight = 0;
+    for (const auto& [text, font] : lines)
+        blockHeight += TextSize(QFontMetrics(font), text).height();
+
+    QPainter painter(&pauseScreen_);
+    painter.setPen(QColor::fromRgb(textColor));
+    int y = (fieldRect_.height() - blockHeight) / 2;
+    for (const auto& [text, font] : lines) {
+        painter.setFont(font);
+        const QSize size = TextSize(painter.fontMetrics(), text);
+        DrawText(painter, (fieldRect_.width() - size.width()) / 2, y, text);
+        y += size.height();
+    }
 }
 
 void AppRenderer::FormPaint() {

@@ -1,4 +1,5 @@
-// Paints the field, the title screen and the game-over overlay into the off-screen picture.
+// Paints the field, the title screen and the game-over overlay into the off-screen picture,
+// and the pause screen that covers it.
 #pragma once
 
 #include "AppGamePicture.h"
@@ -38,7 +39,15 @@ public:
     // Shows the whole back buffer.
     void FormPaint() override;
 
+    // While paused the window shows a plain screen in the title's style instead of the
+    // field, so a pause cannot be used to plan. The back buffer stays as it is, and
+    // showing it again brings the field back exactly as it was.
+    void ShowPaused(bool paused);
+    bool Paused() const { return paused_; }
+
     const QImage& BackBuffer() const { return backBuffer_; }
+    // What the window shows: the back buffer, or the pause screen while paused.
+    const QImage& Picture() const { return paused_ ? pauseScreen_ : backBuffer_; }
     QRect FieldRect() const { return fieldRect_; }
 
     // Tile index drawn for a cell code, or -1 for none. The ball uses up one
@@ -50,11 +59,13 @@ public:
     static constexpr QRgb outlineColor = qRgb(0, 0, 128);
     static constexpr QRgb textColor = qRgb(255, 255, 255);
     static constexpr int textCellHeight = 24;
+    static constexpr int hintCellHeight = 16;
 
 private:
     // Paints one cell and returns its rectangle.
     QRect PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY);
     void DrawText(QPainter& painter, int x, int y, const QString& text);
+    void PaintPauseScreen();
 
     AppGame& game_;
     AppRandom& random_;
@@ -64,6 +75,9 @@ private:
     AppSprites sprites_;
     QFont titleFont_;
     QFont gameOverFont_;
+    QFont hintFont_;
     QImage backBuffer_;
+    QImage pauseScreen_;
+    bool paused_ = false;
     QRect fieldRect_;
 };

@@ -408,6 +408,41 @@ private slots:
         QVERIFY(!WhiteBands(withOverlay).isEmpty());
     }
 
+    void pauseScreenCoversTheWindowOnlyAndGoesAgainWithoutATrace() {
+        Rig rig(16, 16, 18, 18);
+        rig.game.SetState(stPlaying);
+        const QImage field = rig.Buffer().copy();
+        rig.shown.clear();
+        rig.renderer.ShowPaused(true);
+        QCOMPARE(rig.shown, QList<QRect>{rig.renderer.FieldRect()});
+        QCOMPARE(rig.Buffer(), field);
+
+        // Nothing of the field shows: the title's background with the word and the hint,
+        // each centred, the hint smaller.
+        const QImage& cover = rig.renderer.Picture();
+        QCOMPARE(cover.size(), field.size());
+        for (int y = 0; y < cover.height(); ++y)
+            for (int x = 0; x < cover.width(); ++x) {
+                const QRgb pixel = Rgb(cover.pixel(x, y));
+                QVERIFY(pixel == Rgb(AppRenderer::evenColor) ||
+                        pixel == Rgb(AppRenderer::textColor));
+            }
+        const QList<QPair<int, int>> bands = WhiteBands(cover);
+        QCOMPARE(bands.size(), 2);
+        QVERIFY(bands[0].second - bands[0].first > bands[1].second - bands[1].first);
+        QVERIFY(std::abs(bands[0].first + bands[1].second + 1 - cover.height()) <= 10);
+        for (const auto& band : bands) {
+            const InkBox line = WhiteInk(cover, band.first, band.second + 1);
+            QVERIFY(line.left > 0 && line.right < cover.width() - 1);
+            QVERIFY(std::abs(line.left + line.right + 1 - cover.width()) <= 4);
+        }
+
+        rig.shown.clear();
+        rig.renderer.ShowPaused(false);
+        QCOMPARE(rig.shown, QList<QRect>{rig.renderer.FieldRect()});
+        QCOMPARE(rig.renderer.Picture(), field);
+    }
+
     void paintingBeforeTheFirstSetUpIsHarmless() {
         AppRandom random(3);
         AppGame game(random);
@@ -431,8 +466,8 @@ private slots:
         Rig rig(24, 18, 18, 18, 11);
         const auto save = [&](const char* name) {
             const QString path = dir.filePath(QString::fromLatin1(name));
-            QVERIFY(rig.Buffer().save(path));
-            QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), rig.Buffer());
+            QVERIFY(rig.renderer.Picture().save(path));
+            QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), rig.renderer.Picture());
         };
         save("title.png");
 
@@ -454,6 +489,9 @@ private slots:
         QVERIFY(rig.Field().GetCount(cellPaddleUsed) > 0);
         QVERIFY(rig.Field().GetCount(cellObstacle) > 0);
         save("field.png");
+        rig.renderer.ShowPaused(true);
+        save("paused.png");
+        rig.renderer.ShowPaused(false);
 
         rig.game.SetState(stGameOver);
         save("gameover.png");
