@@ -21,11 +21,14 @@ template <class Record> struct AppOptionField {
     std::string_view control = {};
     // Kept in the settings file. A one-shot request is not.
     bool stored = true;
+    // A field added after the record's list was fixed is kept under a key of its own, so
+    // the list keeps its format; empty for a field of the list.
+    std::string_view ownKey = {};
 };
 
 // One table per record: the settings file's key, whose comma list holds the
-// stored fields in table order, and the fields. Defaults are those the
-// record's members are declared with.
+// stored fields in table order (except those with a key of their own), and the fields. Defaults are
+// those the record's members are declared with.
 template <class Record> struct AppOptionTable;
 
 template <> struct AppOptionTable<AppPlayOptions> {
@@ -54,12 +57,15 @@ template <> struct AppOptionTable<AppViewOptions> {
 template <> struct AppOptionTable<AppSystemOptions> {
     using R = AppSystemOptions;
     static constexpr std::string_view key = "SystemOptions";
-    static constexpr std::array<AppOptionField<R>, 5> fields = {{
+    static constexpr std::array<AppOptionField<R>, 6> fields = {{
         {.flag = &R::PlaySound, .control = "Page3_CheckBox1"},
         {.flag = &R::ClearRecordNow, .control = "Page3_CheckBox2", .stored = false},
         {.flag = &R::StayOnTop, .control = "Page3_CheckBox3"},
         {.flag = &R::RestoreRecord, .control = "Page3_CheckBox4"},
         {.flag = &R::RestoreWindowPosition, .control = "Page3_CheckBox5"},
+        {.flag = &R::PauseWhenInactive,
+         .control = "Page3_CheckBox6",
+         .ownKey = "PauseWhenInactive"},
     }};
 };
 

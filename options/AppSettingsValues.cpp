@@ -26,10 +26,15 @@ struct OthersTable {
     }};
 };
 
-template <class Table> constexpr std::size_t StoredCount() {
+// Whether a field is an item of its record's comma list.
+template <class Field> constexpr bool InList(const Field& field) {
+    return field.stored && field.ownKey.empty();
+}
+
+template <class Table> constexpr std::size_t ListCount() {
     std::size_t count = 0;
     for (const auto& field : Table::fields)
-        count += field.stored ? 1 : 0;
+        count += InList(field) ? 1 : 0;
     return count;
 }
 
@@ -38,48 +43,72 @@ class SettingsReader {
 public:
     explicit SettingsReader(const AppIniFile& ini) : ini(ini) {}
 
-    // The stored fields of the table's key into `record`, when the key has an
+    // The listed fields of the table's key into `record`, when the key has an
     // item for each of them and reading goes on.
     template <class Table, class Record> void Read(Record& record) {
         if (stopped)
             return;
         const std::vector<std::string> items = SplitCommaList(ini.ReadString(section, Table::key));
-        if (items.size() < StoredCount<Table>())
+        if (items.size() < ListCount<Table>())
             return;
         std::size_t index = 0;
-        for (const auto& field : Table::fields) {
-            if (!field.stored)
-                continue;
-            const std::string& item = items[index++];
-            if (field.flag) {
-                record.*field.flag = item != "0";
-            } else if (const std::optional<std::int32_t> value = ParseDecimal(item)) {
-                record.*field.integer = *value;
-            } else {
-                stopped = true;
+        for (const auto& field : Table::fields)
+            if (InList(field) && !Convert(field, items[index++], record))
                 return;
-            }
+    }
+
+    // The table's fields with keys of their own, each read like a key of one item.
+    template <class Table, class Record> void ReadOwnKeys(Record& record) {
+        for (const auto& field : Table::fields) {
+            if (stopped || field.ownKey.empty())
+                continue;
+            const std::vector<std::string> items =
+                SplitCommaList(ini.ReadString(section, field.ownKey));
+            if (!items.empty())
+                Convert(field, items.front(), record);
         }
     }
 
 private:
+    // False, and reading stops, when an integer item is no integer.
+    template <class Field, class Record>
+    bool Convert(const Field& field, const std::string& item, Record& record) {
+        if (field.flag) {
+            record.*field.flag = item != "0";
+        } else if (const std::optional<std::int32_t> value = ParseDecimal(item)) {
+            record.*field.integer = *value;
+        } else {
+            stopped = true;
+        }
+        return !stopped;
+    }
+
     const AppIniFile& ini;
     bool stopped = false;
 };
 
-// The table's stored fields of `record` as a comma list without blanks:
-// integers in signed decimal, booleans as "1" and "0".
+// A field's item: integers in signed decimal, booleans as "1" and "0".
+template <class Field, class Record> std::string Item(const Field& field, const Record& record) {
+    return field.flag ? (record.*field.flag ? "1" : "0") : std::to_string(record.*field.integer);
+}
+
+// The table's listed fields of `record` as a comma list without blanks.
 template <class Table, class Record> void Write(AppIniFile& ini, const Record& record) {
     std::string text;
     for (const auto& field : Table::fields) {
-        if (!field.stored)
+        if (!InList(field))
             continue;
         if (!text.empty())
             text += ',';
-        text +=
-            field.flag ? (record.*field.flag ? "1" : "0") : std::to_string(record.*field.integer);
+        text += Item(field, record);
     }
     ini.WriteString(section, Table::key, text);
+}
+
+template <class Table, class Record> void WriteOwnKeys(AppIniFile& ini, const Record& record) {
+    for (const auto& field : Table::fields)
+        if (!field.ownKey.empty())
+            ini.WriteString(section, field.ownKey, Item(field, record));
 }
 
 } // namespace
@@ -91,6 +120,7 @@ void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
     reader.Read<AppOptionTable<AppViewOptions>>(working.view);
     reader.Read<AppOptionTable<AppSystemOptions>>(working.system);
     reader.Read<OthersTable>(working);
+    reader.ReadOwnKeys<AppOptionTable<AppSystemOptions>>(working.system);
     working.play = ClampOptions(working.play);
     working.view = ClampOptions(working.view);
 }
@@ -100,4 +130,5 @@ void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
     Write<AppOptionTable<AppViewOptions>>(ini, values.view);
     Write<AppOptionTable<AppSystemOptions>>(ini, values.system);
     Write<OthersTable>(ini, values);
+    WriteOwnKeys<AppOptionTable<AppSystemOptions>>(ini, values.system);
 }

@@ -10,8 +10,9 @@
 
 // Section "Settings" holds four keys, each a comma list (see SplitCommaList):
 // one per option record, named and filled as the record's AppOptionTable says,
-// and "Others" with recordScore, recordPhase, left and top. Integers are
-// written in signed decimal, booleans as "1" and "0".
+// and "Others" with recordScore, recordPhase, left and top; after them, a key
+// for each field the tables give a key of its own (PauseWhenInactive). Integers
+// are written in signed decimal, booleans as "1" and "0".
 struct AppSettingsValues {
     AppPlayOptions play;
     AppViewOptions view;
@@ -22,7 +23,7 @@ struct AppSettingsValues {
     std::int32_t top = 0;
 };
 
-// Reads the four keys into `working`, which the caller has filled with the
+// Reads the keys into `working`, which the caller has filled with the
 // values to keep for whatever is not read (defaults, record 0 in phase 0, the
 // window's present left and top). Per key:
 //  - fewer items than the key has fields: the key is ignored; more: the extra
@@ -31,12 +32,14 @@ struct AppSettingsValues {
 //    in the signed 32-bit range; nothing else (no blanks, no hexadecimal);
 //  - a boolean item is false when it is exactly "0" and true otherwise;
 //  - the first integer item that is not an integer ends all reading: fields
-//    read before it keep their new values, the rest keep those of `working`.
+//    read before it keep their new values, the rest keep those of `working`;
+//  - a key of its own is read last, as a list of one item.
 // ClearRecordNow is set false. Finally the play and view options are bounded
 // to their valid ranges, since the game and the window size rely on them; the
 // record and the window position are left as read.
 void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working);
 
-// Writes the four keys into section "Settings" in the order PlayOptions,
-// ViewOptions, SystemOptions, Others. The caller saves the file.
+// Writes the keys into section "Settings" in the order PlayOptions,
+// ViewOptions, SystemOptions, Others, then the keys of their own. The caller
+// saves the file.
 void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values);

@@ -1,4 +1,4 @@
-// Sound, window stacking and what is restored at start; never compared.
+// Sound, window stacking, pausing and what is restored at start; never compared.
 #pragma once
 
 class AppSystemOptions {
@@ -14,4 +14,6 @@ public:
     bool StayOnTop = false;
     bool RestoreRecord = true;
     bool RestoreWindowPosition = true;
+    // A game in play pauses when the window is minimised or another program becomes active.
+    bool PauseWhenInactive = false;
 };

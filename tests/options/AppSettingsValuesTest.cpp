@@ -1,4 +1,4 @@
-// Reading and writing the settings file's four keys.
+// Reading and writing the settings file's keys.
 #include "AppSettingsValues.h"
 
 #include <gtest/gtest.h>
@@ -149,6 +149,35 @@ TEST(ReadSettingsValues, BooleansAreFalseOnlyForExactlyZero) {
     EXPECT_TRUE(others.system.RestoreWindowPosition);
 }
 
+struct OwnKeyCase {
+    std::string keys;
+    bool pause;
+};
+
+std::ostream& operator<<(std::ostream& out, const OwnKeyCase& c) {
+    return out << '[' << c.keys << ']';
+}
+
+class PauseWhenInactiveKey : public testing::TestWithParam<OwnKeyCase> {};
+
+TEST_P(PauseWhenInactiveKey, IsABooleanOfItsOwnThatTheListsLeaveAlone) {
+    const OwnKeyCase& c = GetParam();
+    const AppSettingsValues read = Read(Settings("SystemOptions=0,1,0,1\n" + c.keys));
+    EXPECT_EQ(read.system.PauseWhenInactive, c.pause);
+    EXPECT_FALSE(read.system.PlaySound);
+    EXPECT_TRUE(read.system.RestoreWindowPosition);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, PauseWhenInactiveKey,
+    testing::Values(OwnKeyCase{"", false}, OwnKeyCase{"PauseWhenInactive=\n", false},
+                    OwnKeyCase{"PauseWhenInactive=0\n", false},
+                    OwnKeyCase{"pausewheninactive=1\n", true},
+                    OwnKeyCase{"PauseWhenInactive=yes\n", true},
+                    OwnKeyCase{"PauseWhenInactive=0,1\n", false},
+                    // A bad integer earlier ends all reading, this key included.
+                    OwnKeyCase{"Others=x,0,0,0\nPauseWhenInactive=1\n", false}));
+
 TEST(ReadSettingsValues, NeverReadsClearRecordNow) {
     AppSettingsValues working = Working();
     working.system.ClearRecordNow = true;
@@ -197,7 +226,8 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "PlayOptions=24,18,6,6,60,160,1\n"
                           "ViewOptions=18,18\n"
                           "SystemOptions=1,0,1,1\n"
-                          "Others=0,0,100,80\n");
+                          "Others=0,0,100,80\n"
+                          "PauseWhenInactive=0\n");
 }
 
 TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
@@ -209,6 +239,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     values.system.RestoreRecord = false;
     values.system.RestoreWindowPosition = false;
     values.system.ClearRecordNow = true;
+    values.system.PauseWhenInactive = true;
     values.recordScore = 2147483647;
     values.recordPhase = 12;
     values.left = -2147483647 - 1;
@@ -219,7 +250,8 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     WriteSettingsValues(ini, values);
     EXPECT_EQ(ini.Text(), "; hand-written\r\n[Settings]\r\nOthers=2147483647,12,-2147483648,-7\r\n"
                           "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
-                          "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\n[Mine]\r\nA=1\r\n");
+                          "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
+                          "[Mine]\r\nA=1\r\n");
 
     AppSettingsValues read = Working();
     ReadSettingsValues(ini, read);
@@ -230,6 +262,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_FALSE(read.system.RestoreRecord);
     EXPECT_FALSE(read.system.RestoreWindowPosition);
     EXPECT_FALSE(read.system.ClearRecordNow);
+    EXPECT_TRUE(read.system.PauseWhenInactive);
     EXPECT_EQ(read.recordScore, values.recordScore);
     EXPECT_EQ(read.recordPhase, values.recordPhase);
     EXPECT_EQ(read.left, values.left);
