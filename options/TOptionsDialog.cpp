@@ -177,6 +177,7 @@ void TOptionsDialog::CreateSystemPage(QWidget* page) {
     AddCheckBox(running, tr("&Play Sound"), QStringLiteral("Page3_CheckBox1"));
     AddCheckBox(running, tr("&Clear Record Now"), QStringLiteral("Page3_CheckBox2"));
     AddCheckBox(running, tr("&Stay on Top"), QStringLiteral("Page3_CheckBox3"));
+    AddCheckBox(running, tr("Pause &When Inactive"), QStringLiteral("Page3_CheckBox6"));
 
     auto* starting = AddGroupBox(page, tr("Starting Time"), QStringLiteral("Page3_GroupBox2"));
     AddCheckBox(starting, tr("&Restore Record"), QStringLiteral("Page3_CheckBox4"));

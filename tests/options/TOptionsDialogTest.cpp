@@ -119,6 +119,7 @@ private slots:
         QCOMPARE(Child<QTabWidget>(dialog, "PageControl1")->currentIndex(), 0);
         QVERIFY(Child<QCheckBox>(dialog, "Page3_CheckBox5")->isChecked());
         QVERIFY(!Child<QCheckBox>(dialog, "Page3_CheckBox2")->isChecked());
+        QVERIFY(!Child<QCheckBox>(dialog, "Page3_CheckBox6")->isChecked());
     }
 
     void okBoundsAndStoresTypedValues_data() {
@@ -165,6 +166,7 @@ private slots:
         Tick(dialog, "Page3_CheckBox1");
         Tick(dialog, "Page3_CheckBox2");
         Tick(dialog, "Page3_CheckBox5");
+        Tick(dialog, "Page3_CheckBox6");
         Click(dialog, "Button1");
         QVERIFY(dialog.GetPlayOptions().UseSweeper);
         const AppSystemOptions system = dialog.GetSystemOptions();
@@ -173,6 +175,7 @@ private slots:
         QVERIFY(system.StayOnTop);
         QVERIFY(!system.RestoreRecord);
         QVERIFY(!system.RestoreWindowPosition);
+        QVERIFY(system.PauseWhenInactive);
     }
 
     void presetFillsAndCancelRestoresWhatWasShown() {
