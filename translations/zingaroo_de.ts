@@ -74,6 +74,14 @@
         <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
         <translation>S p i e l  v o r b e i !</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Weiter mit P</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -297,6 +305,10 @@
     <message>
         <source>All Def.</source>
         <translation>Alle Standard</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>Im &amp;Hintergrund pausieren</translation>
     </message>
 </context>
 </TS>

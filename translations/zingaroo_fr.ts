@@ -74,6 +74,14 @@
         <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
         <translation>F i n  d e  p a r t i e !</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Appuyez sur P pour continuer</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -297,6 +305,10 @@
     <message>
         <source>All Def.</source>
         <translation>Tout par défaut</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>&amp;Mettre en pause en arrière-plan</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,14 @@
         <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
         <translation>P a r t i t a  f i n i t a !</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Premere P per continuare</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -297,6 +305,10 @@
     <message>
         <source>All Def.</source>
         <translation>Tutto predefinito</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>&amp;Metti in pausa in secondo piano</translation>
     </message>
 </context>
 </TS>

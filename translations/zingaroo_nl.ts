@@ -74,6 +74,14 @@
         <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
         <translation>S p e l  v o o r b i j !</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Druk op P om verder te gaan</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -297,6 +305,10 @@
     <message>
         <source>All Def.</source>
         <translation>Alles standaard</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>&amp;Pauzeren op de achtergrond</translation>
     </message>
 </context>
 </TS>

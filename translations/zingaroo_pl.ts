@@ -74,6 +74,14 @@
         <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
         <translation>K o n i e c  g r y !</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Naciśnij P, aby kontynuować</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -297,6 +305,10 @@
     <message>
         <source>All Def.</source>
         <translation>Wszystkie domyślne</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>Wstrzymuj grę w &amp;tle</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,14 @@
         <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
         <translation>F i m  d e  j o g o !</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Pressione P para continuar</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -297,6 +305,10 @@
     <message>
         <source>All Def.</source>
         <translation>Tudo padrão</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>&amp;Pausar em segundo plano</translation>
     </message>
 </context>
 </TS>

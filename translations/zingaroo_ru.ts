@@ -74,6 +74,14 @@
         <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
         <translation>И г р а  о к о н ч е н а !</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Нажмите P, чтобы продолжить</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -297,6 +305,10 @@
     <message>
         <source>All Def.</source>
         <translation>Все по умолчанию</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>Пауза в &amp;фоновом режиме</translation>
     </message>
 </context>
 </TS>
