@@ -116,8 +116,18 @@ TForm1::TForm1(QWidget* parent)
         this, [this] { WMGameStep(); }, [this] { return game_->PlayOptions().Speed; },
         [this] { return game_->State() == stClosing; });
     connect(loop_.get(), &AppStepLoop::PeriodEnded, this, &TForm1::PeriodEnded);
+    // Nothing moves on the title, after game over, before the launch and while paused.
+    loop_->SetRestCheck(
+        [this] { return paused_ || game_->State() != stPlaying || game_->ball.IsStanding(); });
     loop_->PostGameStep();
     game_->SetState(stSetup);
+    Settle();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                // Our own menus, boxes and dialogs keep the application active.
+                if (state != Qt::ApplicationActive)
+                    PauseWhenInactive();
+            });
     clientArea_->setFocus();
 }
 
@@ -150,6 +160,10 @@ void TForm1::BuildMenus() {
     Game_MItem->setObjectName(QStringLiteral("Game_MItem"));
     Game_New_MItem = addItem(Game_MItem, tr("&New"), "Game_New_MItem", QKeySequence(Qt::Key_F2),
                              &TForm1::Game_MItemClick);
+    Game_Pause_MItem = addItem(Game_MItem, tr("&Pause"), "Game_Pause_MItem",
+                               QKeySequence(Qt::Key_P), &TForm1::Game_MItemClick);
+    Game_Pause_MItem->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+    Game_Pause_MItem->setCheckable(true);
     Game_MItem->addSeparator()->setObjectName(QStringLiteral("N1"));
     Game_Status_MItem = addItem(Game_MItem, tr("&Status"), "Game_Status_MItem",
                                 QKeySequence(Qt::Key_F4), &TForm1::Game_MItemClick);
@@ -189,7 +203,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // picture pixel becomes a block of whole device pixels, never a blur.
         QPainter painter(clientArea_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(QPoint(0, 0), renderer_->BackBuffer());
+        painter.drawImage(QPoint(0, 0), renderer_->Picture());
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -210,15 +224,53 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     PopupMenu1->popup(event->globalPos());
 }
 
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        PauseWhenInactive();
+    QMainWindow::changeEvent(event);
+}
+
 void TForm1::FormMouseDown(Qt::MouseButton button) {
+    // While paused only a left click counts: it goes on with the game.
+    if (paused_) {
+        if (button == Qt::LeftButton)
+            SetPaused(false);
+        return;
+    }
     game_->FormMouseDown(GameButton(button));
+    Settle();
 }
 
 void TForm1::FormKeyDown(int qtKey) {
     const int key = GameKey(qtKey);
-    if (key == 0)
+    if (key == 0 || paused_)
         return;
     game_->FormKeyDown(key, PointerInClientArea());
+    Settle();
+}
+
+void TForm1::SetPaused(bool paused) {
+    paused = paused && game_->State() == stPlaying;
+    if (paused != paused_) {
+        paused_ = paused;
+        renderer_->ShowPaused(paused_);
+    }
+    Settle();
+}
+
+void TForm1::PauseWhenInactive() {
+    if (systemOptions_.PauseWhenInactive)
+        SetPaused(true);
+}
+
+void TForm1::Settle() {
+    if (paused_ && game_->State() != stPlaying) {
+        paused_ = false;
+        renderer_->ShowPaused(false);
+    }
+    Game_Pause_MItem->setEnabled(game_->State() == stPlaying);
+    Game_Pause_MItem->setChecked(paused_);
+    loop_->RestOrWake();
 }
 
 std::optional<AppPoint> TForm1::PointerInClientArea() const {
@@ -238,15 +290,22 @@ bool TForm1::event(QEvent* event) {
 
 void TForm1::WMGameStep() {
     game_->Step();
+    // The step may end the game.
+    Game_Pause_MItem->setEnabled(game_->State() == stPlaying);
 }
 
 void TForm1::Game_MItemClick() {
     const QObject* item = sender();
     if (item == Game_New_MItem) {
         game_->SetState(stPlaying);
+        SetPaused(false);
+    } else if (item == Game_Pause_MItem) {
+        SetPaused(!paused_);
     } else if (item == Game_Status_MItem) {
-        const QString text = JoinLines({QString::fromStdString(game_->StateText()),
-                                        QString::fromStdString(game_->ScoreText()),
+        //: The Status box's first line while a game is paused, worded like "State: %1".
+        const QString state =
+            paused_ ? tr("State: Paused") : QString::fromStdString(game_->StateText());
+        const QString text = JoinLines({state, QString::fromStdString(game_->ScoreText()),
                                         QString::fromStdString(game_->RecordText())});
         AppMessageBox::Show(text, tr("Status"), AppMessageBox::mbIconInformation, this);
     } else if (item == Game_Options_MItem) {
@@ -314,6 +373,7 @@ void TForm1::OptionsCommand() {
     ApplySystemOptions(optionsDialog_->GetSystemOptions());
     if (changed)
         game_->SetState(stSetup);
+    Settle();
 }
 
 void TForm1::ApplyPlayOptions(const AppPlayOptions& options) {

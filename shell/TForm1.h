@@ -54,6 +54,7 @@ public:
 
     QMenu* Game_MItem = nullptr;
     QAction* Game_New_MItem = nullptr;
+    QAction* Game_Pause_MItem = nullptr;
     QAction* Game_Status_MItem = nullptr;
     QAction* Game_Options_MItem = nullptr;
     QAction* Game_Exit_MItem = nullptr;
@@ -80,10 +81,18 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildMenus();
     void WMGameStep();
+    // A pause holds a game in play: no step runs and the field is covered. Asking for
+    // one outside play does nothing.
+    void SetPaused(bool paused);
+    void PauseWhenInactive();
+    // After input or a command: a game that is no longer in play ends its pause, the
+    // Pause item follows, and the step loop rests or wakes.
+    void Settle();
     void OptionsCommand();
     void SetStayOnTop(bool onTop);
     void LoadSettings();
@@ -105,4 +114,5 @@ private:
     QWidget* clientArea_ = nullptr;
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;
+    bool paused_ = false;
 };

@@ -199,6 +199,15 @@
         <source>Confirmation</source>
         <translation>Confirmation</translation>
     </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>State: Paused</source>
+        <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
+        <translation>État : En pause</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>

@@ -199,6 +199,15 @@
         <source>Confirmation</source>
         <translation>Potwierdzenie</translation>
     </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauza</translation>
+    </message>
+    <message>
+        <source>State: Paused</source>
+        <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
+        <translation>Stan: Gra wstrzymana</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>

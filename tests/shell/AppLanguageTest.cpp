@@ -36,14 +36,14 @@ private slots:
         shown << QString::fromStdString(form.Game().StateText()) << Constants().platformLine
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
         if (german)
-            QCOMPARE(shown, QStringList({"&Neu", "", "&Status", "&Optionen", "", "&Beenden",
-                                         "&Hilfe", "&Tipps", "", "Ü&ber",
+            QCOMPARE(shown, QStringList({"&Neu", "&Pause", "", "&Status", "&Optionen", "",
+                                         "&Beenden", "&Hilfe", "&Tipps", "", "Ü&ber",
                                          "Der Rekord wird gelöscht.\n\nSicher?", "Abbrechen",
                                          "Zustand: Kein Spiel", "für Linux", "de/index.html"}));
         else
             QCOMPARE(shown,
-                     QStringList({"&New", "", "&Status", "&Options", "", "E&xit", "&Help", "&Tips",
-                                  "", "&About", "Clearing the record.\n\nSure?", "Cancel",
+                     QStringList({"&New", "&Pause", "", "&Status", "&Options", "", "E&xit", "&Help",
+                                  "&Tips", "", "&About", "Clearing the record.\n\nSure?", "Cancel",
                                   "State: Not Playing", "for Linux", "help/index.html"}));
     }
 
