@@ -1,5 +1,7 @@
-// One SDL audio output that plays, from memory, one decoded sound at a time.
+// One SDL audio output, opened on a thread of its own while sound plays and closed in silence.
 #pragma once
+
+#include "AppSoundMixer.h"
 
 #include <SDL.h>
 
@@ -8,15 +10,9 @@
 #include <cstddef>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 class AppAudioDevice {
 public:
-    // The output format every sound is converted to once, when it is decoded:
-    // signed 16-bit samples in the machine's byte order, interleaved stereo.
-    static constexpr int frequency = 44100;
-    static constexpr int channels = 2;
-    static constexpr SDL_AudioFormat format = AUDIO_S16SYS;
     // Frames per callback: about 12 ms, short enough that a new sound starts promptly.
     static constexpr int bufferFrames = 512;
     // An open output wakes the program every buffer even when silent, so it is closed
@@ -36,8 +32,7 @@ public:
     // True while the output is open, from a sound's start until a silence after it.
     bool IsOutputOpen() const;
 
-    // Decodes a wave-file image and converts it to the output format. An image SDL
-    // cannot decode or convert leaves the sound empty: playing it gives silence.
+    // Decodes a wave-file image into sound id (see AppSoundMixer).
     void SetSound(int id, const void* image, std::size_t size);
     // Starts sound id from its beginning, cutting off whatever was playing. A closed output
     // is opened on a thread of its own: the caller never waits for the audio system.
@@ -52,19 +47,15 @@ private:
     SDL_AudioDeviceID Open();
     // The output's own thread: opens and closes it as asked, and sleeps in between.
     void Run();
-    static std::vector<Uint8> Decode(const void* image, std::size_t size);
 
     bool audioStarted = false;
     bool available = false;
     std::size_t silentFramesBeforeClose;
-    std::vector<std::vector<Uint8>> sounds;
 
     // Everything below is shared with the callback and the output's thread.
     mutable std::mutex mutex;
     std::condition_variable changed;
-    // The sound the callback is reading and how far it has got.
-    const std::vector<Uint8>* current = nullptr;
-    std::size_t position = 0;
+    AppSoundMixer mixer;
     std::size_t silentFrames = 0;
     // What the output should be, and what it is.
     bool wantOpen = false;

@@ -17,7 +17,7 @@
 namespace {
 
 const QString shippedFolder = QStringLiteral(ZINGAROO_SHIPPED_SOUND_FOLDER);
-constexpr std::size_t rate = AppAudioDevice::frequency;
+constexpr std::size_t rate = AppSoundMixer::frequency;
 
 // Test sounds already in the output format, so they come out sample for sample: each is
 // one constant level, which tells at every frame which sound is being heard.
@@ -66,8 +66,8 @@ std::function<bool(std::int16_t)> Is(std::int16_t wanted) {
 class AppSoundDiskTest : public testing::Test {
 protected:
     void WriteTestSounds() {
-        const int channels = AppAudioDevice::channels;
-        const int frequency = AppAudioDevice::frequency;
+        const int channels = AppSoundMixer::channels;
+        const int frequency = AppSoundMixer::frequency;
         folder.Write("start.wav", SoundTestFolder::ConstantWave(frequency, channels,
                                                                 int(framesStart), levelStart));
         folder.Write("bounce.wav", SoundTestFolder::ConstantWave(frequency, channels,
@@ -194,7 +194,7 @@ TEST_F(AppSoundDiskTest, DisabledPlayerIsSilentAndPlaysAgainOnceEnabled) {
 // and is heard whole from its start.
 TEST_F(AppSoundDiskTest, SilentOutputClosesAndTheNextSoundOpensItAgain) {
     const QByteArray clear = SoundTestFolder::ConstantWave(
-        AppAudioDevice::frequency, AppAudioDevice::channels, int(framesClear), levelClear);
+        AppSoundMixer::frequency, AppSoundMixer::channels, int(framesClear), levelClear);
     AppAudioDevice device(1, std::chrono::milliseconds(100));
     ASSERT_TRUE(device.IsOutputOpen());
     device.SetSound(0, clear.constData(), std::size_t(clear.size()));
