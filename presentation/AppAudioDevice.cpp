@@ -5,6 +5,8 @@
 
 #include <dlfcn.h>
 
+Q_LOGGING_CATEGORY(soundLog, "zingaroo.sound")
+
 namespace {
 
 void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
@@ -38,6 +40,7 @@ AppAudioDevice::AppAudioDevice(int soundCount, std::chrono::milliseconds silence
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SilenceAlsaMessages();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        qCWarning(soundLog, "no audio output (%s): the game plays without sound", SDL_GetError());
         return;
     }
     audioStarted = true;
@@ -45,6 +48,7 @@ AppAudioDevice::AppAudioDevice(int soundCount, std::chrono::milliseconds silence
     // opened and closed on its own thread.
     device = Open();
     if (device == 0) {
+        qCWarning(soundLog, "no audio output (%s): the game plays without sound", SDL_GetError());
         return;
     }
     available = true;
@@ -57,6 +61,8 @@ AppAudioDevice::~AppAudioDevice() {
     if (outputThread.joinable()) {
         {
             const std::lock_guard<std::mutex> lock(mutex);
+            // Silent before the output closes, as at any other stop.
+            mixer.Stop();
             quit = true;
         }
         changed.notify_one();
@@ -103,10 +109,16 @@ void AppAudioDevice::Run() {
             device = opened;
             if (opened == 0) {
                 // The output went away: this sound is lost, the next one tries again.
+                if (!openFailed) {
+                    qCWarning(soundLog, "the audio output cannot open (%s): silent until it can",
+                              SDL_GetError());
+                }
+                openFailed = true;
                 wantOpen = false;
                 mixer.Stop();
                 continue;
             }
+            openFailed = false;
             lock.unlock();
             SDL_PauseAudioDevice(opened, 0);
             lock.lock();
@@ -128,13 +140,15 @@ void AppAudioDevice::Run() {
     }
 }
 
-void AppAudioDevice::SetSound(int id, const void* image, std::size_t size) {
+bool AppAudioDevice::SetSound(int id, const void* image, std::size_t size) {
     if (!available) {
-        return;
+        return false;
     }
     std::vector<Uint8> samples = AppSoundMixer::Decode(image, size);
+    const bool decoded = !samples.empty();
     const std::lock_guard<std::mutex> lock(mutex);
     mixer.SetSound(id, std::move(samples));
+    return decoded;
 }
 
 void AppAudioDevice::Play(int id) {

@@ -3,6 +3,7 @@
 
 #include "AppSoundMixer.h"
 
+#include <QLoggingCategory>
 #include <SDL.h>
 
 #include <chrono>
@@ -10,6 +11,9 @@
 #include <cstddef>
 #include <mutex>
 #include <thread>
+
+// Where the sound player says why the game is silent: one line per failure.
+Q_DECLARE_LOGGING_CATEGORY(soundLog)
 
 class AppAudioDevice {
 public:
@@ -20,7 +24,7 @@ public:
     static constexpr std::chrono::milliseconds closeWhenSilentFor{2000};
 
     // Starts SDL's audio and opens the default output with room for soundCount sounds.
-    // Failure leaves a device that is not available and plays nothing.
+    // Failure is reported and leaves a device that is not available and plays nothing.
     explicit AppAudioDevice(int soundCount,
                             std::chrono::milliseconds silenceBeforeClose = closeWhenSilentFor);
     ~AppAudioDevice();
@@ -32,10 +36,12 @@ public:
     // True while the output is open, from a sound's start until a silence after it.
     bool IsOutputOpen() const;
 
-    // Decodes a wave-file image into sound id (see AppSoundMixer).
-    void SetSound(int id, const void* image, std::size_t size);
+    // Decodes a wave-file image into sound id (see AppSoundMixer); false when that
+    // gives no sound.
+    bool SetSound(int id, const void* image, std::size_t size);
     // Starts sound id from its beginning, cutting off whatever was playing. A closed output
-    // is opened on a thread of its own: the caller never waits for the audio system.
+    // is opened on a thread of its own: the caller never waits for the audio system. An
+    // output that cannot open is reported once, until it opens again.
     void Play(int id);
     // Silences the output.
     void Stop();
@@ -63,6 +69,7 @@ private:
     // While the output is being closed the callback reads nothing, so a sound asked for
     // meanwhile starts from its beginning on the reopened output.
     bool closing = false;
+    bool openFailed = false;
     bool quit = false;
     std::thread outputThread;
 };
