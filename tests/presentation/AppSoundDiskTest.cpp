@@ -5,6 +5,7 @@
 #include "SoundTestFolder.h"
 
 #include <QFile>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -211,6 +212,46 @@ TEST_F(AppSoundDiskTest, SilentOutputClosesAndTheNextSoundOpensItAgain) {
         ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelClear, 0}));
         EXPECT_EQ(runs[0].frames, framesClear);
     }
+}
+
+QStringList reopenTraces;
+
+void KeepSoundTrace(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    if (QLatin1String(context.category) == QLatin1String("zingaroo.sound")) {
+        reopenTraces.append(message);
+    }
+}
+
+// An output that cannot open again is reported once however many sounds ask for it, and
+// once more only after it has opened in between.
+TEST_F(AppSoundDiskTest, OutputThatCannotReopenIsReportedOncePerFailure) {
+    const QByteArray clear = SoundTestFolder::ConstantWave(
+        AppSoundMixer::frequency, AppSoundMixer::channels, int(framesClear), levelClear);
+    const QByteArray goodFile = qgetenv("SDL_DISKAUDIOFILE");
+    const QtMessageHandler before = qInstallMessageHandler(KeepSoundTrace);
+    AppAudioDevice device(1, std::chrono::milliseconds(50));
+    device.SetSound(0, clear.constData(), std::size_t(clear.size()));
+    const auto waitFor = [&device](bool open) {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (device.IsOutputOpen() != open && std::chrono::steady_clock::now() < giveUp) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return device.IsOutputOpen() == open;
+    };
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(waitFor(false));
+        setenv("SDL_DISKAUDIOFILE", qPrintable(folder.Path() + "none/output.raw"), 1);
+        for (int play = 0; play < 3; ++play) {
+            device.Play(0);
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        setenv("SDL_DISKAUDIOFILE", goodFile.constData(), 1);
+        device.Play(0);
+        ASSERT_TRUE(waitFor(true));
+    }
+    qInstallMessageHandler(before);
+    ASSERT_EQ(reopenTraces.size(), 2) << reopenTraces.join('\n').toStdString();
+    EXPECT_TRUE(reopenTraces[0].contains(QLatin1String("cannot open")));
 }
 
 struct IgnoredRequest {
