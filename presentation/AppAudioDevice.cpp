@@ -39,14 +39,10 @@ AppAudioDevice::AppAudioDevice(int soundCount, std::chrono::milliseconds silence
     // program could no longer be interrupted from the terminal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SilenceAlsaMessages();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        qCWarning(soundLog, "no audio output (%s): the game plays without sound", SDL_GetError());
-        return;
-    }
-    audioStarted = true;
+    audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     // Opened once here to learn whether there is an output at all; from then on it is
     // opened and closed on its own thread.
-    device = Open();
+    device = audioStarted ? Open() : 0;
     if (device == 0) {
         qCWarning(soundLog, "no audio output (%s): the game plays without sound", SDL_GetError());
         return;
