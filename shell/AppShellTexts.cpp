@@ -1,0 +1,49 @@
+// The longer texts of the main window's boxes, in the player's language.
+#include "AppShellTexts.h"
+
+#include "AppGame.h"
+
+#include <QStringList>
+
+namespace {
+
+QString JoinLines(std::initializer_list<QString> lines) {
+    QStringList list(lines);
+    return list.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+QString AppShellTexts::Status(const AppGame& game) {
+    return JoinLines({QString::fromStdString(game.StateText()),
+                      QString::fromStdString(game.ScoreText()),
+                      QString::fromStdString(game.RecordText())});
+}
+
+QString AppShellTexts::HelpQuestion() {
+    return JoinLines({tr("Opening HTML help file."), QString(), tr("Sure?")});
+}
+
+QString AppShellTexts::Tips() {
+    return JoinLines({
+        tr("[Control]"),
+        tr("Mouse: Point the field."),
+        tr("Keyboard: Put a paddle. Move an obstacle."),
+        QString(),
+        tr("[Key Sets]"),
+        //: The letters name keys and stay as they are.
+        tr("Set 1: W, R, S, F"),
+        //: The letters name keys and stay as they are.
+        tr("Set 2: U, O, J, L"),
+        //: The arrow keys.
+        tr("Set 3: Left, Right"),
+        QString(),
+        tr("[Score]"),
+        tr("Point: 1 point for 1 bounce."),
+        tr("Phase: 1 phase for all paddles in the field."),
+    });
+}
+
+QString AppShellTexts::ClearRecordQuestion() {
+    return JoinLines({tr("Clearing the record."), QString(), tr("Sure?")});
+}
