@@ -95,7 +95,7 @@ void TForm1::BuildMenus() {
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, command);
     };
-    auto addMenu = [](QMenu* menu, const char* name) {
+    auto nameMenu = [](QMenu* menu, const char* name) {
         menu->setObjectName(QLatin1String(name));
         return menu;
     };
@@ -103,7 +103,7 @@ void TForm1::BuildMenus() {
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    QMenu* game = addMenu(menuBar()->addMenu(tr("&Game")), "Game_MItem");
+    QMenu* game = nameMenu(menuBar()->addMenu(tr("&Game")), "Game_MItem");
     addItem(game, tr("&New"), "Game_New_MItem", &TForm1::NewCommand, Qt::Key_F2);
     addSeparator(game, "N1");
     addItem(game, tr("&Status"), "Game_Status_MItem", &TForm1::StatusCommand, Qt::Key_F4);
@@ -111,13 +111,13 @@ void TForm1::BuildMenus() {
     addSeparator(game, "N2");
     addItem(game, tr("E&xit"), "Game_Exit_MItem", &TForm1::close);
 
-    QMenu* help = addMenu(menuBar()->addMenu(tr("&Help")), "Help_MItem");
+    QMenu* help = nameMenu(menuBar()->addMenu(tr("&Help")), "Help_MItem");
     addItem(help, tr("&Help"), "Help_Help_MItem", &TForm1::HelpCommand, Qt::Key_F1);
     addItem(help, tr("&Tips"), "Help_Tips_MItem", &TForm1::TipsCommand);
     addSeparator(help, "N3");
     addItem(help, tr("&About"), "Help_About_MItem", &TForm1::AboutCommand);
 
-    PopupMenu1 = addMenu(new QMenu(this), "PopupMenu1");
+    PopupMenu1 = nameMenu(new QMenu(this), "PopupMenu1");
     addItem(PopupMenu1, tr("&New"), "Popup_New_MItem", &TForm1::NewCommand);
     addSeparator(PopupMenu1, "N4");
     addItem(PopupMenu1, tr("&Status"), "Popup_Status_MItem", &TForm1::StatusCommand);
