@@ -23,8 +23,8 @@ private slots:
         QVERIFY2(german || QLocale::system().language() == QLocale::C, "needs LANG=de_DE or C");
         TForm1 form;
         QStringList shown;
-        for (QMenu* menu : {form.Game_MItem, form.Help_MItem})
-            for (const QAction* action : menu->actions())
+        for (const char* name : {"Game_MItem", "Help_MItem"})
+            for (const QAction* action : form.findChild<QMenu*>(QLatin1String(name))->actions())
                 shown << action->text();
         WhenModalShown([&shown](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);

@@ -248,10 +248,10 @@ private slots:
             TForm1 form;
             TOptionsDialog options(&form);
             TAboutDialog about(&form);
-            for (const QWidget* menu :
-                 {static_cast<QWidget*>(form.menuBar()), static_cast<QWidget*>(form.Game_MItem),
-                  static_cast<QWidget*>(form.Help_MItem), static_cast<QWidget*>(form.PopupMenu1)})
-                CheckAccelerators(Captions(menu->actions()), language);
+            CheckAccelerators(Captions(form.menuBar()->actions()), language);
+            for (const char* name : {"Game_MItem", "Help_MItem", "PopupMenu1"})
+                CheckAccelerators(Captions(form.findChild<QMenu*>(QLatin1String(name))->actions()),
+                                  language);
 
             options.show();
             auto* pages = options.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
@@ -268,11 +268,17 @@ private slots:
             about.hide();
 
             CheckBoxFits(
-                form, [&] { form.Game_Status_MItem->trigger(); }, language);
+                form,
+                [&] { form.findChild<QAction*>(QStringLiteral("Game_Status_MItem"))->trigger(); },
+                language);
             CheckBoxFits(
-                form, [&] { form.Help_Tips_MItem->trigger(); }, language);
+                form,
+                [&] { form.findChild<QAction*>(QStringLiteral("Help_Tips_MItem"))->trigger(); },
+                language);
             CheckBoxFits(
-                form, [&] { form.Help_Help_MItem->trigger(); }, language);
+                form,
+                [&] { form.findChild<QAction*>(QStringLiteral("Help_Help_MItem"))->trigger(); },
+                language);
             AppSystemOptions clear = form.SystemOptions();
             clear.ClearRecordNow = true;
             CheckBoxFits(
