@@ -1,0 +1,57 @@
+// The play session: the random source, the game with its picture and sound, its step loop and
+// its pause.
+#pragma once
+
+#include "AppGame.h"
+#include "AppRandom.h"
+#include "AppRenderer.h"
+#include "AppStepLoop.h"
+
+#include <QObject>
+
+#include <memory>
+
+class AppSound;
+
+class AppPlaySession : public QObject {
+    Q_OBJECT
+
+public:
+    // The renderer reaches the window through showRect and sizeClient.
+    AppPlaySession(AppRenderer::ShowRect showRect, AppRenderer::SizeClient sizeClient);
+    ~AppPlaySession() override;
+
+    AppGame& Game() { return *game_; }
+    AppRenderer& Renderer() { return *renderer_; }
+    AppSound& Sound() { return *sound_; }
+    AppStepLoop& StepLoop() { return *loop_; }
+
+    // Starts the step loop and shows the title.
+    void Start();
+    // No step follows from now on.
+    void Close() { game_->SetState(stClosing); }
+
+    // A pause holds a game in play: no step runs and the window shows the pause screen
+    // instead of the field. Asking for one outside play does nothing.
+    bool Paused() const { return paused_; }
+    void SetPaused(bool paused);
+    // After input or a command changed the game: a game no longer in play ends its pause,
+    // and the step loop rests or starts again.
+    void Settle();
+
+signals:
+    // The game's state or the pause may have changed.
+    void Changed();
+
+protected:
+    // Takes the step loop's messages.
+    bool event(QEvent* event) override;
+
+private:
+    AppRandom random_;
+    std::unique_ptr<AppGame> game_;
+    std::unique_ptr<AppRenderer> renderer_;
+    std::unique_ptr<AppSound> sound_;
+    std::unique_ptr<AppStepLoop> loop_;
+    bool paused_ = false;
+};
