@@ -125,9 +125,9 @@ QStringList Languages() {
 // Fails unless the game-over lines, with scores and phases as long as play reaches, lie whole
 // inside the narrowest field: no letter or outline pixel in its outermost columns.
 void CheckGameOverFits(TForm1& form, const QString& language) {
-    form.ApplyPlayOptions(AppPlayOptions(16, 16, 1, 1, 32, 240, true));
-    form.ApplyViewOptions(AppViewOptions(18, 18));
     AppGame& game = form.Game();
+    game.SetPlayOptions(AppPlayOptions(16, 16, 1, 1, 32, 240, true));
+    game.SetViewOptions(AppViewOptions(18, 18));
     game.SetState(stSetup);
     game.SetScore(12345, 123);
     game.SetRecord(99999, 999);
@@ -162,8 +162,8 @@ QStringList ProgramCaptions() {
     TForm1 form;
     TOptionsDialog options(&form);
     QStringList captions = Captions(form.menuBar()->actions());
-    for (const QMenu* menu : {form.Game_MItem, form.Help_MItem, form.PopupMenu1})
-        captions << Captions(menu->actions());
+    for (const char* name : {"Game_MItem", "Help_MItem", "PopupMenu1"})
+        captions << Captions(form.findChild<QMenu*>(QLatin1String(name))->actions());
     for (const QWidget* w : options.findChildren<QWidget*>()) {
         if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
             for (int i = 0; i < tabs->count(); ++i)
