@@ -211,28 +211,28 @@
         <translation>Système</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Largeur (16-32) :</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Largeur (%1-%2) :</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Hauteur (16-32) :</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Hauteur (%1-%2) :</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
-        <translation>Raquettes au &amp;début (1-1024) :</translation>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <translation>Raquettes au &amp;début (%1-%2) :</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
-        <translation>Raquettes en &amp;plus (0-1024) :</translation>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <translation>Raquettes en &amp;plus (%1-%2) :</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
-        <translation>Raquettes au &amp;maximum (1-1024) :</translation>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <translation>Raquettes au &amp;maximum (%1-%2) :</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
-        <translation>&amp;Vitesse (10-1000 ms) :</translation>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <translation>&amp;Vitesse (%1-%2 ms) :</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -245,14 +245,6 @@
     <message>
         <source>Character</source>
         <translation>Cases</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Largeur (18-32) :</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Hauteur (18-32) :</translation>
     </message>
     <message>
         <source>Running Time</source>

@@ -211,28 +211,28 @@
         <translation>Sistema</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Larghezza (16-32):</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Larghezza (%1-%2):</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Altezza (16-32):</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Altezza (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
-        <translation>Racchette &amp;iniziali (1-1024):</translation>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <translation>Racchette &amp;iniziali (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
-        <translation>Racchette in &amp;più (0-1024):</translation>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <translation>Racchette in &amp;più (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
-        <translation>Racchette &amp;massime (1-1024):</translation>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <translation>Racchette &amp;massime (%1-%2):</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
-        <translation>&amp;Velocità (10-1000 ms):</translation>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <translation>&amp;Velocità (%1-%2 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -245,14 +245,6 @@
     <message>
         <source>Character</source>
         <translation>Caselle</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Larghezza (18-32):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Altezza (18-32):</translation>
     </message>
     <message>
         <source>Running Time</source>

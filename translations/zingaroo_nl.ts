@@ -211,28 +211,28 @@
         <translation>Systeem</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Breedte (16-32):</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Breedte (%1-%2):</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Hoogte (16-32):</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Hoogte (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
-        <translation>Batjes bij &amp;start (1-1024):</translation>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <translation>Batjes bij &amp;start (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
-        <translation>Batjes e&amp;rbij (0-1024):</translation>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <translation>Batjes e&amp;rbij (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
-        <translation>Batjes &amp;maximaal (1-1024):</translation>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <translation>Batjes &amp;maximaal (%1-%2):</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
-        <translation>Sn&amp;elheid (10-1000 ms):</translation>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <translation>Sn&amp;elheid (%1-%2 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -245,14 +245,6 @@
     <message>
         <source>Character</source>
         <translation>Vakken</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Breedte (18-32):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Hoogte (18-32):</translation>
     </message>
     <message>
         <source>Running Time</source>

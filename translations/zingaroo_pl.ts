@@ -211,28 +211,28 @@
         <translation>System</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Szerokość (16-32):</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Szerokość (%1-%2):</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Wysokość (16-32):</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Wysokość (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
-        <translation>Paletki &amp;początkowe (1-1024):</translation>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <translation>Paletki &amp;początkowe (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
-        <translation>Paletki &amp;dodatkowe (0-1024):</translation>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <translation>Paletki &amp;dodatkowe (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
-        <translation>Paletki &amp;maksymalnie (1-1024):</translation>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <translation>Paletki &amp;maksymalnie (%1-%2):</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
-        <translation>&amp;Tempo (10-1000 ms):</translation>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <translation>&amp;Tempo (%1-%2 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -245,14 +245,6 @@
     <message>
         <source>Character</source>
         <translation>Pola</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Szerokość (18-32):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Wysokość (18-32):</translation>
     </message>
     <message>
         <source>Running Time</source>

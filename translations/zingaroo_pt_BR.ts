@@ -211,28 +211,28 @@
         <translation>Sistema</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Largura (16-32):</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Largura (%1-%2):</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Altura (16-32):</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Altura (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
-        <translation>Raquetes &amp;iniciais (1-1024):</translation>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <translation>Raquetes &amp;iniciais (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
-        <translation>Raquetes &amp;extras (0-1024):</translation>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <translation>Raquetes &amp;extras (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
-        <translation>Raquetes no &amp;máximo (1-1024):</translation>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <translation>Raquetes no &amp;máximo (%1-%2):</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
-        <translation>&amp;Velocidade (10-1000 ms):</translation>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <translation>&amp;Velocidade (%1-%2 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -245,14 +245,6 @@
     <message>
         <source>Character</source>
         <translation>Casas</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Largura (18-32):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Altura (18-32):</translation>
     </message>
     <message>
         <source>Running Time</source>

@@ -211,28 +211,28 @@
         <translation>Система</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Ширина (16-32):</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Ширина (%1-%2):</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Высота (16-32):</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Высота (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
-        <translation>Ракеток в &amp;начале (1-1024):</translation>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <translation>Ракеток в &amp;начале (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
-        <translation>&amp;Добавка ракеток (0-1024):</translation>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <translation>&amp;Добавка ракеток (%1-%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
-        <translation>&amp;Максимум ракеток (1-1024):</translation>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <translation>&amp;Максимум ракеток (%1-%2):</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
-        <translation>&amp;Скорость (10-1000 мс):</translation>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <translation>&amp;Скорость (%1-%2 мс):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -245,14 +245,6 @@
     <message>
         <source>Character</source>
         <translation>Клетки</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Ширина (18-32):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Высота (18-32):</translation>
     </message>
     <message>
         <source>Running Time</source>
