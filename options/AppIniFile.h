@@ -47,8 +47,6 @@ public:
 
     const std::string& Path() const { return path_; }
     const std::string& Text() const { return text_; }
-    // False when the file existed but could not be read whole.
-    bool ReadWhole() const { return readWhole_; }
 
     std::string ReadString(std::string_view section, std::string_view key) const;
 
