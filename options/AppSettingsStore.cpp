@@ -1,6 +1,8 @@
 // The settings file shared by copies of the game that run at the same time.
 #include "AppSettingsStore.h"
 
+#include "AppDurableFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -39,7 +41,9 @@ private:
 } // namespace
 
 void AppSettingsStore::Load(const std::string& path, AppSettingsValues& working) {
-    ReadSettingsValues(AppIniFile::Load(path), working);
+    std::string text;
+    AppDurableFile(path).Read(text);
+    ReadSettingsValues(AppIniFile::FromText(std::move(text)), working);
     loadedScore_ = working.recordScore;
     loadedPhase_ = working.recordPhase;
 }
@@ -47,7 +51,10 @@ void AppSettingsStore::Load(const std::string& path, AppSettingsValues& working)
 bool AppSettingsStore::Save(const std::string& readPath, const std::string& writePath,
                             AppSettingsValues values) {
     const FileLock lock(writePath + ".lock");
-    AppIniFile ini = AppIniFile::Load(readPath);
+    std::string text;
+    if (AppDurableFile(readPath).Read(text) == AppDurableFile::ReadResult::NotReadWhole)
+        return false;
+    AppIniFile ini = AppIniFile::FromText(std::move(text));
     AppSettingsValues stored;
     ReadSettingsValues(ini, stored);
     const bool changedElsewhere =
@@ -57,7 +64,7 @@ bool AppSettingsStore::Save(const std::string& readPath, const std::string& writ
         values.recordPhase = std::max(values.recordPhase, stored.recordPhase);
     }
     WriteSettingsValues(ini, values);
-    if (!ini.SaveAs(writePath))
+    if (!AppDurableFile(writePath).Replace(ini.Text()))
         return false;
     loadedScore_ = values.recordScore;
     loadedPhase_ = values.recordPhase;

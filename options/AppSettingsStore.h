@@ -29,7 +29,8 @@ public:
     void RecordCleared() { recordCleared_ = true; }
 
     // Writes `values` into the file at `readPath`, as it is now, and saves it
-    // to `writePath` (see AppIniFile::SaveAs). False when nothing was saved.
+    // to `writePath` (see AppDurableFile::Replace). False when nothing was
+    // saved, also when the file at `readPath` could not be read whole.
     bool Save(const std::string& readPath, const std::string& writePath, AppSettingsValues values);
 
     // How long a save waits for another copy's save to end before it goes on

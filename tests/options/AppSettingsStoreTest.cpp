@@ -19,7 +19,7 @@ std::string FileWithRecord(int score, int phase) {
 
 std::pair<int, int> StoredRecord(const std::string& path) {
     AppSettingsValues stored;
-    ReadSettingsValues(AppIniFile::Load(path), stored);
+    ReadSettingsValues(AppIniFile::FromText(ReadWholeFile(path)), stored);
     return {stored.recordScore, stored.recordPhase};
 }
 
