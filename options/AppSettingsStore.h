@@ -13,10 +13,16 @@
 // higher score and the higher phase, each on its own, are kept, so a record
 // set in the other copy is not lost. A record the player cleared in this run
 // is written as it stands; so is the record when nobody else changed it (with
-// Restore Record off, this run's record replaces the stored one).
+// Restore Record off, this run's record replaces the stored one). A file not
+// read whole, a save that fails or goes on without the lock each leave one
+// line with AppSettingsReport.
 class AppSettingsStore {
 public:
-    AppSettingsStore() = default;
+    // How long a save waits for another copy's save to end before it goes on
+    // without the lock (a copy stopped in its save must not hold this one).
+    static constexpr int defaultLockWaitMs = 5000;
+
+    explicit AppSettingsStore(int lockWaitMs = defaultLockWaitMs) : lockWaitMs_(lockWaitMs) {}
     AppSettingsStore(const AppSettingsStore&) = default;
     AppSettingsStore& operator=(const AppSettingsStore&) = default;
     virtual ~AppSettingsStore() = default;
@@ -33,11 +39,8 @@ public:
     // saved, also when the file at `readPath` could not be read whole.
     bool Save(const std::string& readPath, const std::string& writePath, AppSettingsValues values);
 
-    // How long a save waits for another copy's save to end before it goes on
-    // without the lock (a copy stopped in its save must not hold this one).
-    static constexpr int lockWaitMs = 5000;
-
 private:
+    int lockWaitMs_;
     std::int32_t loadedScore_ = 0;
     std::int32_t loadedPhase_ = 0;
     bool recordCleared_ = false;
