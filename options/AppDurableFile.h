@@ -10,7 +10,9 @@
 // object: what it holds is not ours to lose.
 class AppDurableFile {
 public:
-    static constexpr std::size_t MaxFileSize = std::size_t{256} * 1024 * 1024;
+    // A settings or scores file is a few kilobytes; a larger one is someone
+    // else's doing, and reading it whole at every start and save would slow both.
+    static constexpr std::size_t MaxFileSize = std::size_t{4} * 1024 * 1024;
 
     enum class ReadResult { Missing, Read, NotReadWhole };
 

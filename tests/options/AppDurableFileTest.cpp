@@ -14,11 +14,11 @@
 
 namespace {
 
-TEST(AppDurableFile, LargeFileIsReadWholeAndRewrittenKeepingEveryOtherLine) {
+TEST(AppDurableFile, AFileUpToTheLimitIsReadWholeAndRewrittenKeepingEveryOtherLine) {
     TempFolder folder;
     const std::string path = folder.File("settings.ini");
     std::string notes;
-    while (notes.size() < std::size_t{64} * 1024 * 1024)
+    while (notes.size() < AppDurableFile::MaxFileSize - 100)
         notes += "note=kept as it is, line " + std::to_string(notes.size()) + "\n";
     WriteWholeFile(path, "[Settings]\nA=1\n[Notes]\n" + notes + "[Last]\nB=2\n");
     AppDurableFile file(path);
