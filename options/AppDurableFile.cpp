@@ -128,6 +128,21 @@ bool SyncFolder(const std::string& folder) {
 
 } // namespace
 
+bool AppDurableFile::Identity::operator==(const Identity& other) const {
+    return exists == other.exists &&
+           (!exists || (device == other.device && inode == other.inode && size == other.size &&
+                        modified.tv_sec == other.modified.tv_sec &&
+                        modified.tv_nsec == other.modified.tv_nsec));
+}
+
+AppDurableFile::Identity AppDurableFile::IdentityOf(const std::string& path) {
+    Identity identity;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0)
+        identity = {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    return identity;
+}
+
 bool AppDurableFile::Fail(std::string why) {
     failure_ = std::move(why);
     return false;
@@ -137,6 +152,7 @@ AppDurableFile::ReadResult AppDurableFile::Read(std::string& text) {
     text.clear();
     failure_.clear();
     readWhole_ = false;
+    read_.reset();
     struct stat info {};
     if (::stat(path_.c_str(), &info) != 0) {
         const bool noEntry = errno == ENOENT || errno == ENOTDIR;
@@ -147,6 +163,7 @@ AppDurableFile::ReadResult AppDurableFile::Read(std::string& text) {
             return ReadResult::NotReadWhole;
         failure_.clear();
         readWhole_ = true;
+        read_ = Identity();
         return ReadResult::Missing;
     }
     if (!S_ISREG(info.st_mode)) {
@@ -183,17 +200,28 @@ AppDurableFile::ReadResult AppDurableFile::Read(std::string& text) {
     } catch (const std::bad_alloc&) {
         ok = Fail("out of memory");
     }
+    // What was read is identified as the file stands once it is read.
+    ok = ok && (::fstat(fd, &info) == 0 || Fail(LastError()));
     ::close(fd);
     if (!ok) {
         text.clear();
         return ReadResult::NotReadWhole;
     }
     readWhole_ = true;
+    read_ = Identity{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
     return ReadResult::Read;
+}
+
+bool AppDurableFile::Replaceable() {
+    failure_.clear();
+    if (path_.empty())
+        return Fail("no file");
+    return !SaveTarget(path_, failure_).empty();
 }
 
 bool AppDurableFile::Replace(std::string_view text) {
     failure_.clear();
+    changedSinceRead_ = false;
     if (path_.empty())
         return Fail("no file");
     if (!readWhole_)
@@ -214,6 +242,10 @@ bool AppDurableFile::Replace(std::string_view text) {
     ok = ok && ((WriteAll(fd, text) && ::fsync(fd) == 0) || Fail(LastError()));
     const bool closed = ::close(fd) == 0;
     ok = ok && (closed || Fail(LastError()));
+    if (ok && read_ && !(IdentityOf(target) == *read_)) {
+        changedSinceRead_ = true;
+        ok = Fail("changed since it was read");
+    }
     ok = ok && (::rename(temporary.c_str(), target.c_str()) == 0 || Fail(LastError()));
     if (!ok) {
         ::unlink(temporary.c_str());

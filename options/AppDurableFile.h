@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstddef>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 // A file that exists but cannot be read whole (larger than MaxFileSize, an I/O
 // error, not a regular file) reads as empty and is never replaced by this
@@ -39,17 +42,41 @@ public:
     // file as it was. A failure to flush the folder after it also gives false:
     // the new text is in place but may not survive a power cut. The new file
     // takes the old one's permissions. Temporary files of saves that were
-    // killed are removed.
+    // killed are removed. After a Read, the file is replaced only while it is
+    // still the one read (same device, inode, size and modification time, or
+    // still missing), checked just before the rename: otherwise false, and
+    // ChangedSinceRead() tells.
     bool Replace(std::string_view text);
+
+    // True when the last Replace found the file changed since this object read it.
+    bool ChangedSinceRead() const { return changedSinceRead_; }
+
+    // False, with the reason in Failure(), when Replace would be refused
+    // whatever the text: the file is not missing or a regular file, or read-only.
+    bool Replaceable();
 
     // Why the last Read did not read the file whole, or the last Replace
     // failed, in a few words.
     const std::string& Failure() const { return failure_; }
 
 private:
+    // What identifies the text a file holds without reading it again.
+    struct Identity {
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        timespec modified = {};
+
+        bool operator==(const Identity& other) const;
+    };
+
+    static Identity IdentityOf(const std::string& path);
     bool Fail(std::string why);
 
     std::string path_;
     bool readWhole_ = true;
+    std::optional<Identity> read_;
+    bool changedSinceRead_ = false;
     std::string failure_;
 };
