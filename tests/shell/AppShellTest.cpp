@@ -86,40 +86,36 @@ private slots:
         QTest::addColumn<QString>("setup");
         QTest::addColumn<int>("trouble");
         QTest::addColumn<QString>("rules");
+        QTest::addColumn<bool>("lockMade");
         QTest::addColumn<QStringList>("lines"); // %1 is the folder
         const QString readOnly =
             QStringLiteral("echo [Settings] >settings.ini; chmod 444 settings.ini");
         const QString tooLarge =
             QStringLiteral("truncate -s %1 settings.ini").arg(AppDurableFile::MaxFileSize + 1);
-        const QString larger =
-            QStringLiteral("larger than %1 bytes").arg(AppDurableFile::MaxFileSize);
+        const QString notWhole =
+            QStringLiteral("not read whole: larger than %1 bytes").arg(AppDurableFile::MaxFileSize);
         QTest::newRow("saved") << "settings.ini"
-                               << "true" << int(NoTrouble) << "" << QStringList();
-        QTest::newRow("read-only")
-            << "settings.ini" << readOnly << int(NoTrouble) << ""
-            << QStringList{"Settings not saved to %1/settings.ini: read-only"};
+                               << "true" << int(NoTrouble) << "" << true << QStringList();
+        QTest::newRow("read-only") << "settings.ini" << readOnly << int(NoTrouble) << "" << false
+                                   << QStringList{"Not saved to %1/settings.ini: read-only"};
         QTest::newRow("silenced") << "settings.ini" << readOnly << int(NoTrouble)
-                                  << "zingaroo.settings.warning=false" << QStringList();
+                                  << "zingaroo.settings.warning=false" << false << QStringList();
         QTest::newRow("no folder")
             << "missing/settings.ini"
-            << "true" << int(NoTrouble) << ""
-            << QStringList{
-                   "Settings not saved to %1/missing/settings.ini: No such file or directory"};
-        QTest::newRow("disk full")
-            << "settings.ini"
-            << "true" << int(FileSizeLimit) << ""
-            << QStringList{"Settings not saved to %1/settings.ini: File too large"};
+            << "true" << int(NoTrouble) << "" << false
+            << QStringList{"Not saved to %1/missing/settings.ini: No such file or directory"};
+        QTest::newRow("disk full") << "settings.ini"
+                                   << "true" << int(FileSizeLimit) << "" << true
+                                   << QStringList{"Not saved to %1/settings.ini: File too large"};
         QTest::newRow("too large")
-            << "settings.ini" << tooLarge << int(NoTrouble) << ""
-            << QStringList{
-                   "Settings file %1/settings.ini left as it is, not read whole: " + larger,
-                   "Settings not saved to %1/settings.ini: %1/settings.ini not read whole: " +
-                       larger};
+            << "settings.ini" << tooLarge << int(NoTrouble) << "" << true
+            << QStringList{"Settings file %1/settings.ini left as it is, " + notWhole,
+                           "Not saved to %1/settings.ini: " + notWhole};
         QTest::newRow("lock held")
             << "settings.ini"
-            << "true" << int(LockHeldElsewhere) << ""
-            << QStringList{"Settings saved to %1/settings.ini without the lock "
-                           "%1/settings.ini.lock: another copy held it for 50 ms"};
+            << "true" << int(LockHeldElsewhere) << "" << true
+            << QStringList{"Saved %1/settings.ini without the lock %1/settings.ini.lock "
+                           "(another copy held it for 50 ms)"};
     }
 
     void settingsFailuresLeaveOneLineEach() {
@@ -127,6 +123,7 @@ private slots:
         QFETCH(QString, setup);
         QFETCH(int, trouble);
         QFETCH(QString, rules);
+        QFETCH(bool, lockMade);
         QFETCH(QStringList, lines);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
@@ -134,7 +131,10 @@ private slots:
             "cd '" + folder.path().toStdString() + "' && " + setup.toStdString();
         QCOMPARE(std::system(command.c_str()), 0);
         const std::string path = QFile::encodeName(folder.filePath(file)).toStdString();
-        const int lock = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        const std::string lockPath = path + ".lock";
+        const int lock = trouble == LockHeldElsewhere
+                             ? ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)
+                             : -1;
         if (trouble == LockHeldElsewhere)
             QCOMPARE(::flock(lock, LOCK_EX), 0);
         rlimit oldLimit{};
@@ -159,6 +159,7 @@ private slots:
         for (QString& line : lines)
             line = line.arg(folder.path());
         QCOMPARE(settingsLines, lines);
+        QCOMPARE(::access(lockPath.c_str(), F_OK) == 0, lockMade);
     }
 
     void anEscapingErrorIsShownAndEndsTheProgramWithAFailure() {
