@@ -74,6 +74,18 @@ template <class Record> void ReadFields(const QObject& dialog, Record& record) {
     }
 }
 
+// The caption with the valid range of the field the named edit shows put in for %1 and %2.
+QString WithRange(QString caption, const QString& editName) {
+    const auto fill = [&](const auto& fields) {
+        for (const auto& field : fields)
+            if (field.integer && QString::fromUtf8(field.control) == editName)
+                caption = caption.arg(field.low).arg(field.high);
+    };
+    fill(AppOptionTable<AppPlayOptions>::fields);
+    fill(AppOptionTable<AppViewOptions>::fields);
+    return caption;
+}
+
 int NeededWidth(const QWidget* widget) {
     // An edit holds a number of a few digits; its own size hint asks for far more.
     if (qobject_cast<const QLineEdit*>(widget))
@@ -131,7 +143,7 @@ void TOptionsDialog::AddRow(QGroupBox* box, QLabel* label, QWidget* control, int
 void TOptionsDialog::AddEditRow(QGroupBox* box, const QString& caption, const QString& editName) {
     auto* edit = new QLineEdit(box);
     edit->setObjectName(editName);
-    auto* label = new QLabel(caption, box);
+    auto* label = new QLabel(WithRange(caption, editName), box);
     label->setBuddy(edit);
     AddRow(box, label, edit, editWidth);
 }
@@ -144,17 +156,17 @@ void TOptionsDialog::AddCheckBox(QGroupBox* box, const QString& caption, const Q
 
 void TOptionsDialog::CreatePlayPage(QWidget* page) {
     auto* box = AddGroupBox(page, tr("Play"), QStringLiteral("Page1_GroupBox1"));
-    AddEditRow(box, tr("&Width (16-32):"), QStringLiteral("Page1_Edit1"));
-    AddEditRow(box, tr("&Height (16-32):"), QStringLiteral("Page1_Edit2"));
+    AddEditRow(box, tr("&Width (%1-%2):"), QStringLiteral("Page1_Edit1"));
+    AddEditRow(box, tr("&Height (%1-%2):"), QStringLiteral("Page1_Edit2"));
     //: Paddles dealt in the first phase. The range is written with a hyphen in English; an en
     //: dash is fine.
-    AddEditRow(box, tr("Paddle-&First (1-1024):"), QStringLiteral("Page1_Edit3"));
+    AddEditRow(box, tr("Paddle-&First (%1-%2):"), QStringLiteral("Page1_Edit3"));
     //: Paddles added to each new phase's layout.
-    AddEditRow(box, tr("Paddle-&Plus (0-1024):"), QStringLiteral("Page1_Edit4"));
+    AddEditRow(box, tr("Paddle-&Plus (%1-%2):"), QStringLiteral("Page1_Edit4"));
     //: The largest number of paddles a phase deals.
-    AddEditRow(box, tr("Paddle-&Max (1-1024):"), QStringLiteral("Page1_Edit5"));
+    AddEditRow(box, tr("Paddle-&Max (%1-%2):"), QStringLiteral("Page1_Edit5"));
     //: Milliseconds per step of the ball: a smaller number plays faster.
-    AddEditRow(box, tr("Sp&eed (10-1000 ms.):"), QStringLiteral("Page1_Edit6"));
+    AddEditRow(box, tr("Sp&eed (%1-%2 ms.):"), QStringLiteral("Page1_Edit6"));
 
     // The sweeper's check box stands in the column of the edits, with no label beside it.
     //: A standing option: each new phase adds a sweeper to the field.
@@ -178,8 +190,8 @@ void TOptionsDialog::CreatePlayPage(QWidget* page) {
 void TOptionsDialog::CreateViewPage(QWidget* page) {
     //: The size of one cell of the field, in pixels.
     auto* box = AddGroupBox(page, tr("Character"), QStringLiteral("Page2_GroupBox1"));
-    AddEditRow(box, tr("&Width (18-32):"), QStringLiteral("Page2_Edit1"));
-    AddEditRow(box, tr("&Height (18-32):"), QStringLiteral("Page2_Edit2"));
+    AddEditRow(box, tr("&Width (%1-%2):"), QStringLiteral("Page2_Edit1"));
+    AddEditRow(box, tr("&Height (%1-%2):"), QStringLiteral("Page2_Edit2"));
 }
 
 void TOptionsDialog::CreateSystemPage(QWidget* page) {

@@ -248,32 +248,32 @@
         <translation>Système</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Largeur (16–32)&#xa0;:</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Largeur (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Hauteur (16–32)&#xa0;:</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Hauteur (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
+        <source>Paddle-&amp;First (%1-%2):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Raquettes au &amp;début (1–1024)&#xa0;:</translation>
+        <translation>Raquettes au &amp;début (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>Raquettes en &amp;plus (0–1024)&#xa0;:</translation>
+        <translation>Raquettes en &amp;plus (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
+        <source>Paddle-&amp;Max (%1-%2):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>Raquettes au &amp;maximum (1–1024)&#xa0;:</translation>
+        <translation>Raquettes au &amp;maximum (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>&amp;Vitesse (10–1000 ms)&#xa0;:</translation>
+        <translation>&amp;Vitesse (%1–%2 ms)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -289,14 +289,6 @@
         <source>Character</source>
         <extracomment>The size of one cell of the field, in pixels.</extracomment>
         <translation>Cases</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Largeur (18–32)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Hauteur (18–32)&#xa0;:</translation>
     </message>
     <message>
         <source>Running Time</source>

@@ -115,19 +115,15 @@ void CheckBoxFits(TForm1& form, const std::function<void()>& open, const QString
 
 // English first, then every translation compiled into the program.
 QStringList Languages() {
-    QStringList languages = {QString()};
-    for (const QString& file :
-         QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("zingaroo_*.qm")}))
-        languages << file.mid(9, file.size() - 12);
-    return languages;
+    return QStringList{QString()} + QStringLiteral(ZINGAROO_LANGUAGES).split(QLatin1Char(' '));
 }
 
 // Fails unless the game-over lines, with scores and phases as long as play reaches, lie whole
 // inside the narrowest field: no letter or outline pixel in its outermost columns.
 void CheckGameOverFits(TForm1& form, const QString& language) {
-    form.ApplyPlayOptions(AppPlayOptions(16, 16, 1, 1, 32, 240, true));
-    form.ApplyViewOptions(AppViewOptions(18, 18));
     AppGame& game = form.Game();
+    game.SetPlayOptions(AppPlayOptions(16, 16, 1, 1, 32, 240, true));
+    game.SetViewOptions(AppViewOptions(18, 18));
     game.SetState(stSetup);
     game.SetScore(12345, 123);
     game.SetRecord(99999, 999);
@@ -162,8 +158,8 @@ QStringList ProgramCaptions() {
     TForm1 form;
     TOptionsDialog options(&form);
     QStringList captions = Captions(form.menuBar()->actions());
-    for (const QMenu* menu : {form.Game_MItem, form.Help_MItem, form.PopupMenu1})
-        captions << Captions(menu->actions());
+    for (const char* name : {"Game_MItem", "Help_MItem", "PopupMenu1"})
+        captions << Captions(form.findChild<QMenu*>(QLatin1String(name))->actions());
     for (const QWidget* w : options.findChildren<QWidget*>()) {
         if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
             for (int i = 0; i < tabs->count(); ++i)
