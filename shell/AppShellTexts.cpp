@@ -15,12 +15,9 @@ QString JoinLines(std::initializer_list<QString> lines) {
 } // namespace
 
 QString AppShellTexts::Status(const AppGame& game, bool paused) {
-    return JoinLines({paused ?
-                             //: The Status box's first line while a game is paused, worded like
-                             //: "State: %1".
-                          tr("State: Paused")
-                             : QString::fromStdString(game.StateText()),
-                      QString::fromStdString(game.ScoreText()),
+    //: The Status box's first line while a game is paused, worded like "State: %1".
+    const QString state = paused ? tr("State: Paused") : QString::fromStdString(game.StateText());
+    return JoinLines({state, QString::fromStdString(game.ScoreText()),
                       QString::fromStdString(game.RecordText())});
 }
 
