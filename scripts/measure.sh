@@ -143,8 +143,9 @@ figures=(
     "input latency, event posted to handler, median|input latency|ms|<= 1"
     "peak memory (max RSS)|peak memory|MiB|"
 )
+# Nothing when that side has no such figure (an older program has no pause).
 value() {
-    grep -h "^$2" "$work/$1.txt" | head -1 | awk -F': ' '{print $NF}'
+    { grep -h "^$2" "$work/$1.txt" || true; } | head -1 | awk -F': ' '{print $NF}'
 }
 header="| Figure |"
 rule="|---|"
@@ -159,7 +160,7 @@ for figure in "${figures[@]}"; do
     row="| $name |"
     for side in "${sides[@]}"; do
         v=$(value "$side" "$label")
-        row+=" ${v:-n/a} $unit |"
+        row+=" ${v:-n/a}${v:+ $unit} |"
     done
     echo "$row $target |"
 done
