@@ -1,17 +1,7 @@
-// An INI text file held in memory, read and edited by section and key.
+// The text of an INI file, read and edited by section and key.
 #include "AppIniFile.h"
 
-#include <cerrno>
-#include <charconv>
-#include <climits>
-#include <csignal>
-#include <cstdlib>
-#include <dirent.h>
-#include <fcntl.h>
-#include <new>
-#include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstddef>
 
 namespace {
 
@@ -172,156 +162,7 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
     return key.find('=') == std::string_view::npos && key.front() != '[';
 }
 
-enum class ReadResult { Missing, Read, NotReadWhole };
-
-// Reads a regular file whole. Nothing else is even opened: opening a device
-// can have effects of its own.
-ReadResult ReadRegularFile(const std::string& path, std::size_t limit, std::string& text) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        const bool noEntry = errno == ENOENT || errno == ENOTDIR;
-        // A link that leads nowhere is something, not a missing file.
-        struct stat link {};
-        return noEntry && ::lstat(path.c_str(), &link) != 0 ? ReadResult::Missing
-                                                            : ReadResult::NotReadWhole;
-    }
-    if (!S_ISREG(info.st_mode) || static_cast<unsigned long long>(info.st_size) > limit)
-        return ReadResult::NotReadWhole;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return ReadResult::NotReadWhole;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    try {
-        text.reserve(ok ? static_cast<std::size_t>(info.st_size) : 0);
-        std::string buffer(std::size_t{1} << 20, '\0');
-        while (ok) {
-            const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0) {
-                ok = got == 0;
-                break;
-            }
-            // The file may grow while it is read; more than the limit is not read.
-            ok = text.size() + static_cast<std::size_t>(got) <= limit;
-            if (ok)
-                text.append(buffer.data(), static_cast<std::size_t>(got));
-        }
-    } catch (const std::bad_alloc&) {
-        ok = false;
-    }
-    ::close(fd);
-    if (!ok) {
-        text.clear();
-        return ReadResult::NotReadWhole;
-    }
-    return ReadResult::Read;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t put = ::write(fd, data.data(), data.size());
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return false;
-        data.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The file a save replaces: the path itself, or for a symbolic link the file
-// it points to (not the link). Nothing when the target is anything but a
-// missing or a regular file we may write: a link to nothing or to a device
-// turned into a regular file, or a read-only file replaced behind its
-// owner's back, would lose what it was.
-std::optional<std::string> SaveTarget(const std::string& path) {
-    std::string target = path;
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved) == nullptr)
-            return std::nullopt;
-        target = resolved;
-    }
-    if (::stat(target.c_str(), &info) != 0)
-        return errno == ENOENT ? std::optional(target) : std::nullopt;
-    const bool writable = (info.st_mode & 0222) != 0 && ::access(target.c_str(), W_OK) == 0;
-    if (!S_ISREG(info.st_mode) || !writable)
-        return std::nullopt;
-    return target;
-}
-
-std::string TemporaryPrefix(const std::string& target) {
-    return target + ".tmp";
-}
-
-// Removes the temporary files that saves killed before their rename left
-// beside `target`. Each name carries its writer's process number; a file of a
-// process still running is its save in progress and stays.
-void RemoveStaleTemporaries(const std::string& target) {
-    const std::string prefix = TemporaryPrefix(target.substr(target.rfind('/') + 1));
-    DIR* folder = ::opendir(FolderOf(target).c_str());
-    if (folder == nullptr)
-        return;
-    while (const dirent* entry = ::readdir(folder)) {
-        const std::string_view name = entry->d_name;
-        if (name.substr(0, prefix.size()) != prefix)
-            continue;
-        const std::string_view rest = name.substr(prefix.size());
-        pid_t writer = 0;
-        const auto [stop, error] = std::from_chars(rest.data(), rest.data() + rest.size(), writer);
-        if (error != std::errc() || stop == rest.data() + rest.size() || *stop != '-' ||
-            writer <= 0 || writer == ::getpid())
-            continue;
-        struct stat info {};
-        if (::kill(writer, 0) != 0 && errno == ESRCH &&
-            ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode))
-            ::unlinkat(::dirfd(folder), entry->d_name, 0);
-    }
-    ::closedir(folder);
-}
-
-// Creates a new, empty file beside `target` that no one else is using.
-int CreateTemporary(const std::string& target, std::string& name) {
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name =
-            TemporaryPrefix(target) + std::to_string(::getpid()) + "-" + std::to_string(++counter);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-// Makes a finished rename durable. File systems that cannot flush folders say
-// so with EINVAL; the rename itself is then as safe as they make it.
-bool SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
-    ::close(fd);
-    return ok;
-}
-
 } // namespace
-
-AppIniFile AppIniFile::Load(const std::string& path) {
-    AppIniFile file;
-    file.path_ = path;
-    file.readWhole_ = ReadRegularFile(path, MaxFileSize, file.text_) != ReadResult::NotReadWhole;
-    return file;
-}
 
 AppIniFile AppIniFile::FromText(std::string text) {
     AppIniFile file;
@@ -380,31 +221,4 @@ bool AppIniFile::WriteString(std::string_view section, std::string_view key,
         text_.append("[").append(section).append("]").append(eol).append(keyLine).append(eol);
     }
     return true;
-}
-
-bool AppIniFile::SaveAs(const std::string& path) const {
-    if (path.empty() || !readWhole_)
-        return false;
-    const std::optional<std::string> found = SaveTarget(path);
-    if (!found)
-        return false;
-    const std::string& target = *found;
-    RemoveStaleTemporaries(target);
-    std::string temporary;
-    const int fd = CreateTemporary(target, temporary);
-    if (fd < 0)
-        return false;
-
-    struct stat old {};
-    bool ok = true;
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    ok = ok && WriteAll(fd, text_) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return SyncFolder(FolderOf(target));
 }

@@ -1,7 +1,6 @@
-// An INI text file held in memory, read and edited by section and key.
+// The text of an INI file, read and edited by section and key.
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,15 +21,11 @@
 //    for are trimmed of blanks first. Only the first section of a name counts,
 //    and in it the first line of a key.
 //  - Reading gives the value with one pair of enclosing double or single
-//    quotes removed, since a hand-edited value may be quoted; a missing file,
+//    quotes removed, since a hand-edited value may be quoted; a missing
 //    section or key gives an empty value.
-//  - A file that exists but cannot be read whole (larger than MaxFileSize, an
-//    I/O error, not a regular file) reads as empty and is never saved over:
-//    what it holds is not ours to lose.
+// AppDurableFile reads the text from disk and writes it back.
 class AppIniFile {
 public:
-    static constexpr std::size_t MaxFileSize = std::size_t{256} * 1024 * 1024;
-
     AppIniFile() = default;
     AppIniFile(const AppIniFile&) = default;
     AppIniFile& operator=(const AppIniFile&) = default;
@@ -38,17 +33,10 @@ public:
     AppIniFile& operator=(AppIniFile&&) = default;
     virtual ~AppIniFile() = default;
 
-    // The text of the file at `path`, which Save later writes back to. A
-    // missing file gives empty text; so does one that cannot be read whole,
-    // which also makes every save refuse.
-    static AppIniFile Load(const std::string& path);
-    // The given text with no file behind it.
+    // Text to read and edit, such as the whole of a file.
     static AppIniFile FromText(std::string text);
 
-    const std::string& Path() const { return path_; }
     const std::string& Text() const { return text_; }
-    // False when the file existed but could not be read whole.
-    bool ReadWhole() const { return readWhole_; }
 
     std::string ReadString(std::string_view section, std::string_view key) const;
 
@@ -62,23 +50,6 @@ public:
     // with '[' (it would not read back as that key).
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
 
-    // Writes the whole text to Path(), or to `path`, atomically: a new file in
-    // the same folder is written, flushed to disk and renamed over the target,
-    // and the folder is flushed. A symbolic link is followed to the regular
-    // file it leads to. Refused, with false and nothing touched, when the
-    // loaded file was not read whole, or the target is anything but a missing
-    // or regular file (a link to nothing, a device, a FIFO, a folder), or it is
-    // read-only (no write permission bit, or not
-    // writable by us). Any failure before the rename gives false, removes the
-    // new file and leaves the old file as it was. A failure to flush the
-    // folder after it also gives false: the new text is in place but may not
-    // survive a power cut. The new file takes the old one's permissions.
-    // Temporary files of saves that were killed are removed.
-    bool Save() const { return SaveAs(path_); }
-    bool SaveAs(const std::string& path) const;
-
 private:
-    std::string path_;
     std::string text_;
-    bool readWhole_ = true;
 };

@@ -1,53 +1,25 @@
 // The settings file shared by copies of the game that run at the same time.
 #include "AppSettingsStore.h"
 
+#include "AppDurableFile.h"
+#include "AppSettingsReport.h"
+
 #include <algorithm>
-#include <cerrno>
-#include <chrono>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <thread>
-#include <unistd.h>
-
-namespace {
-
-// An exclusive advisory lock on a lock file, held while the object lives.
-// Without a lock file (a folder that cannot be written) the save goes on
-// unlocked: it would fail there anyway or has no one to race with.
-class FileLock {
-public:
-    explicit FileLock(const std::string& path)
-        : fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0644)) {
-        constexpr int sliceMs = 10;
-        for (int waited = 0; fd >= 0 && waited < AppSettingsStore::lockWaitMs; waited += sliceMs) {
-            if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR))
-                return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(sliceMs));
-        }
-    }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-    virtual ~FileLock() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-
-private:
-    int fd;
-};
-
-} // namespace
 
 void AppSettingsStore::Load(const std::string& path, AppSettingsValues& working) {
-    ReadSettingsValues(AppIniFile::Load(path), working);
+    std::string text;
+    AppDurableFile file(path);
+    if (file.Read(text) == AppDurableFile::ReadResult::NotReadWhole)
+        AppSettingsReport::Say("Settings file " + path +
+                               " left as it is, not read whole: " + file.Failure());
+    ReadSettingsValues(AppIniFile::FromText(std::move(text)), working);
     loadedScore_ = working.recordScore;
     loadedPhase_ = working.recordPhase;
 }
 
-bool AppSettingsStore::Save(const std::string& readPath, const std::string& writePath,
-                            AppSettingsValues values) {
-    const FileLock lock(writePath + ".lock");
-    AppIniFile ini = AppIniFile::Load(readPath);
+std::string AppSettingsStore::MergedText(const std::string& current,
+                                         AppSettingsValues& values) const {
+    AppIniFile ini = AppIniFile::FromText(current);
     AppSettingsValues stored;
     ReadSettingsValues(ini, stored);
     const bool changedElsewhere =
@@ -57,10 +29,20 @@ bool AppSettingsStore::Save(const std::string& readPath, const std::string& writ
         values.recordPhase = std::max(values.recordPhase, stored.recordPhase);
     }
     WriteSettingsValues(ini, values);
-    if (!ini.SaveAs(writePath))
+    return ini.Text();
+}
+
+bool AppSettingsStore::Save(const std::string& readPath, const std::string& writePath,
+                            const AppSettingsValues& values) {
+    AppSettingsValues saved;
+    const auto merge = [&](const std::string& current) {
+        saved = values;
+        return MergedText(current, saved);
+    };
+    if (!AppSharedFile(writePath, AppSettingsReport::Say, lockWaitMs_).Save(merge, readPath))
         return false;
-    loadedScore_ = values.recordScore;
-    loadedPhase_ = values.recordPhase;
+    loadedScore_ = saved.recordScore;
+    loadedPhase_ = saved.recordPhase;
     recordCleared_ = false;
     return true;
 }

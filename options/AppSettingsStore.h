@@ -2,21 +2,25 @@
 #pragma once
 
 #include "AppSettingsValues.h"
+#include "AppSharedFile.h"
 
 #include <cstdint>
 #include <string>
 
 // Two copies of the game each read the file at start and write it at exit. A
-// save is one critical section between copies (an advisory lock on the file
-// "<settings file>.lock" beside the file written): it reads the file again,
-// and when another copy changed the stored record since this copy read it, the
-// higher score and the higher phase, each on its own, are kept, so a record
-// set in the other copy is not lost. A record the player cleared in this run
-// is written as it stands; so is the record when nobody else changed it (with
-// Restore Record off, this run's record replaces the stored one).
+// save (see AppSharedFile) reads the file again, and when another copy changed
+// the stored record since this copy read it, the higher score and the higher
+// phase, each on its own, are kept, so a record set in the other copy is not
+// lost. A record the player cleared in this run is written as it stands; so is
+// the record when nobody else changed it (with Restore Record off, this run's
+// record replaces the stored one). A file not read whole, and a save that
+// fails, went on without the lock or merged again, each leave one line with
+// AppSettingsReport.
 class AppSettingsStore {
 public:
-    AppSettingsStore() = default;
+    // How long a save waits for another copy's save to end.
+    explicit AppSettingsStore(int lockWaitMs = AppSharedFile::defaultLockWaitMs)
+        : lockWaitMs_(lockWaitMs) {}
     AppSettingsStore(const AppSettingsStore&) = default;
     AppSettingsStore& operator=(const AppSettingsStore&) = default;
     virtual ~AppSettingsStore() = default;
@@ -28,15 +32,18 @@ public:
     // The player cleared the record in this run.
     void RecordCleared() { recordCleared_ = true; }
 
-    // Writes `values` into the file at `readPath`, as it is now, and saves it
-    // to `writePath` (see AppIniFile::SaveAs). False when nothing was saved.
-    bool Save(const std::string& readPath, const std::string& writePath, AppSettingsValues values);
+    // Writes `values` into the file at `writePath` as it is now (into the one
+    // at `readPath` while that one does not exist yet) and saves it there.
+    // False when nothing was saved.
+    bool Save(const std::string& readPath, const std::string& writePath,
+              const AppSettingsValues& values);
 
-    // How long a save waits for another copy's save to end before it goes on
-    // without the lock (a copy stopped in its save must not hold this one).
-    static constexpr int lockWaitMs = 5000;
+    // The text to save over `current`: `values` written into it, with the
+    // record merged into `values` as described above.
+    std::string MergedText(const std::string& current, AppSettingsValues& values) const;
 
 private:
+    int lockWaitMs_;
     std::int32_t loadedScore_ = 0;
     std::int32_t loadedPhase_ = 0;
     bool recordCleared_ = false;

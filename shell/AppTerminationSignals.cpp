@@ -36,15 +36,21 @@ AppTerminationSignals::AppTerminationSignals(QObject* parent) : QObject(parent) 
     action.sa_handler = OnSignal;
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < std::size(handled); ++i)
-        ::sigaction(handled[i], &action, &previous_[i]);
+    for (const int number : handled)
+        ::sigaction(number, &action, nullptr);
 }
 
 AppTerminationSignals::~AppTerminationSignals() {
     if (readEnd_ < 0)
         return;
-    for (std::size_t i = 0; i < std::size(handled); ++i)
-        ::sigaction(handled[i], &previous_[i], nullptr);
+    // The run's work is saved by now: what remains of the exit must not be cut
+    // short by more requests to end, so they are ignored rather than left to
+    // the default action, which would kill the process.
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    for (const int number : handled)
+        ::sigaction(number, &ignore, nullptr);
     notifier_.reset();
     ::close(writeEnd);
     writeEnd = -1;

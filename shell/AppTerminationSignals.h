@@ -14,7 +14,9 @@ class QSocketNotifier;
 // changed. While an object of this class lives, their handler only writes the
 // signal's number into a pipe; the event loop reads it and closes every window
 // as the player would: open boxes first (as cancelled), then the main window,
-// whose end saves the settings. Only one object may live at a time.
+// whose end saves the settings. Once the object is gone (the settings are
+// saved), these signals are ignored until the process ends. Only one object
+// may live at a time.
 class AppTerminationSignals : public QObject {
     Q_OBJECT
 
@@ -33,5 +35,4 @@ private:
 
     int readEnd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
-    struct sigaction previous_[std::size(handled)] = {};
 };

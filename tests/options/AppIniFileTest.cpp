@@ -1,16 +1,9 @@
-// Reading, editing and saving INI text: lenient reading, every other line kept on writing.
+// Reading and editing INI text: lenient reading, every other line kept on writing.
 #include "AppIniFile.h"
-
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <tuple>
-#include <unistd.h>
 
 namespace {
 
@@ -132,136 +125,6 @@ TEST(AppIniFile, RefusesNamesAndValuesThatWouldNotReadBack) {
         EXPECT_FALSE(ini.WriteString(section, key, value)) << section << '/' << key;
     }
     EXPECT_EQ(ini.Text(), "[S]\nA=1\n");
-}
-
-TEST(AppIniFile, LargeFileIsReadWholeAndRewrittenKeepingEveryOtherLine) {
-    TempFolder folder;
-    const std::string path = folder.File("settings.ini");
-    std::string notes;
-    while (notes.size() < std::size_t{64} * 1024 * 1024)
-        notes += "note=kept as it is, line " + std::to_string(notes.size()) + "\n";
-    WriteWholeFile(path, "[Settings]\nA=1\n[Notes]\n" + notes + "[Last]\nB=2\n");
-    AppIniFile ini = AppIniFile::Load(path);
-    EXPECT_EQ(ini.ReadString("Last", "B"), "2");
-    ASSERT_TRUE(ini.WriteString("Settings", "A", "2"));
-    ASSERT_TRUE(ini.Save());
-    EXPECT_TRUE(ReadWholeFile(path) == "[Settings]\nA=2\n[Notes]\n" + notes + "[Last]\nB=2\n");
-}
-
-// What lies at a path and in its folder, well enough to see that nothing changed.
-std::string Describe(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status target = fs::status(path, error);
-    std::string text =
-        std::to_string(int(fs::symlink_status(path, error).type())) + " " +
-        std::to_string(int(target.type())) + " " + std::to_string(int(target.permissions())) + " " +
-        std::to_string(std::distance(fs::directory_iterator(fs::path(path).parent_path()), {}));
-    if (target.type() == fs::file_type::regular)
-        text.append(" ").append(std::to_string(fs::file_size(path)));
-    return fs::is_regular_file(path) && fs::file_size(path) < 4096 ? text + ReadWholeFile(path)
-                                                                   : text;
-}
-
-TEST(AppIniFile, FilesNotReadWholeOrNotOursToReplaceAreLeftAsTheyAre) {
-    const std::string tooLarge = std::to_string(AppIniFile::MaxFileSize + 1);
-    const std::pair<const char*, std::string> cases[] = {
-        {"too large",
-         "printf '[Settings]\\nA=1\\n' >settings.ini; truncate -s " + tooLarge + " settings.ini"},
-        {"read-only", "printf '[Settings]\\nA=1\\n' >settings.ini; chmod 444 settings.ini"},
-        {"a folder", "mkdir settings.ini"},
-        {"a link to a FIFO", "mkfifo fifo && ln -s fifo settings.ini"},
-        {"a link to a folder", "mkdir sub && ln -s sub settings.ini"},
-        {"a link to nothing", "ln -s missing settings.ini"},
-        // Only the superuser can make a device node.
-        {"a link to a device", "mknod null c 1 3 2>/dev/null && ln -s null settings.ini"},
-    };
-    for (const auto& [what, make] : cases) {
-        TempFolder folder;
-        const std::string path = folder.File("settings.ini");
-        if (std::system(("cd " + folder.Path() + " && " + make).c_str()) != 0)
-            continue;
-        const std::string before = Describe(path);
-        AppIniFile ini = AppIniFile::Load(path);
-        EXPECT_EQ(ini.ReadString("Settings", "A"), what == std::string("read-only") ? "1" : "")
-            << what;
-        ASSERT_TRUE(ini.WriteString("Settings", "A", "2"));
-        EXPECT_FALSE(ini.Save()) << what;
-        EXPECT_EQ(Describe(path), before) << what;
-    }
-}
-
-TEST(AppIniFile, SavingRemovesTheTemporaryFilesOfKilledSaves) {
-    TempFolder folder;
-    const pid_t gone = ::fork();
-    if (gone == 0)
-        ::_exit(0);
-    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
-    const std::string stale = folder.File("settings.ini.tmp" + std::to_string(gone) + "-1");
-    // Process 1 always runs: its file is a save in progress.
-    const std::string running = folder.File("settings.ini.tmp1-1");
-    const std::string other = folder.File("other.ini.tmp" + std::to_string(gone) + "-1");
-    for (const std::string& file : {stale, running, other})
-        WriteWholeFile(file, "[Settings]\n");
-    ASSERT_TRUE(AppIniFile::FromText("[S]\nA=1\n").SaveAs(folder.File("settings.ini")));
-    EXPECT_FALSE(std::filesystem::exists(stale));
-    EXPECT_TRUE(std::filesystem::exists(running));
-    EXPECT_TRUE(std::filesystem::exists(other));
-}
-
-TEST(AppIniFile, SavesAndLoadsTheSameBytes) {
-    TempFolder folder;
-    const std::string path = folder.File("settings.ini");
-    WriteWholeFile(path, "; kept\r\n[Settings]\r\nA=1\r\n");
-    ::chmod(path.c_str(), 0640);
-    AppIniFile ini = AppIniFile::Load(path);
-    ASSERT_TRUE(ini.WriteString("settings", "a", "2"));
-    ASSERT_TRUE(ini.Save());
-    EXPECT_EQ(ReadWholeFile(path), "; kept\r\n[Settings]\r\nA=2\r\n");
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
-}
-
-TEST(AppIniFile, SavingThroughASymbolicLinkReplacesTheFileItPointsTo) {
-    TempFolder folder;
-    WriteWholeFile(folder.File("real.ini"), "[S]\nA=1\n");
-    ASSERT_EQ(::symlink(folder.File("real.ini").c_str(), folder.File("link.ini").c_str()), 0);
-    AppIniFile ini = AppIniFile::Load(folder.File("link.ini"));
-    ASSERT_TRUE(ini.WriteString("S", "A", "2"));
-    ASSERT_TRUE(ini.Save());
-    EXPECT_EQ(ReadWholeFile(folder.File("real.ini")), "[S]\nA=2\n");
-    struct stat info {};
-    ASSERT_EQ(::lstat(folder.File("link.ini").c_str(), &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
-}
-
-TEST(AppIniFile, FailedSaveReportsFalseAndLeavesNothingBehind) {
-    TempFolder folder;
-    WriteWholeFile(folder.File("plain"), "not a folder");
-    AppIniFile ini = AppIniFile::FromText("[S]\nA=1\n");
-    EXPECT_FALSE(ini.SaveAs(folder.File("plain") + "/settings.ini"));
-    EXPECT_FALSE(ini.SaveAs(folder.File("missing/settings.ini")));
-    EXPECT_FALSE(ini.Save()) << "text made in memory has no file to go to";
-    EXPECT_EQ(ReadWholeFile(folder.File("plain")), "not a folder");
-}
-
-TEST(AppIniFile, FailedRenameKeepsTheOldTargetWholeAndRemovesTheNewFile) {
-    TempFolder folder;
-    // A non-empty folder in the target's place makes the final rename fail
-    // after the new text has been written out.
-    const std::string target = folder.File("settings.ini");
-    ASSERT_EQ(::mkdir(target.c_str(), 0755), 0);
-    WriteWholeFile(target + "/inside", "old");
-    AppIniFile ini = AppIniFile::FromText("[S]\nA=1\n");
-    EXPECT_FALSE(ini.SaveAs(target));
-    EXPECT_EQ(ReadWholeFile(target + "/inside"), "old");
-    int entries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-        (void)entry;
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1) << "the new file was not removed";
 }
 
 } // namespace

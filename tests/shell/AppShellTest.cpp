@@ -1,15 +1,26 @@
-// The program's frame: where its data is found, and an error escaping an event handler.
+// The program's frame: where its data is found, the traces failures leave, and an error
+// escaping an event handler.
 #include "AppApplication.h"
 #include "AppConstants.h"
+#include "AppDurableFile.h"
+#include "AppSettingsStore.h"
 #include "ModalWatcher.h"
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <stdexcept>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +33,16 @@ public:
         return QObject::event(event);
     }
 };
+
+QStringList settingsLines;
+
+void KeepSettingsLines(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    if (QLatin1String(context.category) == QLatin1String("zingaroo.settings"))
+        settingsLines << message;
+}
+
+// What else goes wrong while the settings are loaded and saved.
+enum Trouble { NoTrouble, LockHeldElsewhere, FileSizeLimit };
 
 } // namespace
 
@@ -58,6 +79,87 @@ private slots:
         QVERIFY(c.soundFolder.endsWith(QStringLiteral("/sound/")));
         QVERIFY(c.helpFile.endsWith(QStringLiteral("/help/index.html")));
         QCOMPARE(c.platformLine, QStringLiteral("for Linux"));
+    }
+
+    void settingsFailuresLeaveOneLineEach_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("trouble");
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<bool>("lockMade");
+        QTest::addColumn<QStringList>("lines"); // %1 is the folder
+        const QString readOnly =
+            QStringLiteral("echo [Settings] >settings.ini; chmod 444 settings.ini");
+        const QString tooLarge =
+            QStringLiteral("truncate -s %1 settings.ini").arg(AppDurableFile::MaxFileSize + 1);
+        const QString notWhole =
+            QStringLiteral("not read whole: larger than %1 bytes").arg(AppDurableFile::MaxFileSize);
+        QTest::newRow("saved") << "settings.ini"
+                               << "true" << int(NoTrouble) << "" << true << QStringList();
+        QTest::newRow("read-only") << "settings.ini" << readOnly << int(NoTrouble) << "" << false
+                                   << QStringList{"Not saved to %1/settings.ini: read-only"};
+        QTest::newRow("silenced") << "settings.ini" << readOnly << int(NoTrouble)
+                                  << "zingaroo.settings.warning=false" << false << QStringList();
+        QTest::newRow("no folder")
+            << "missing/settings.ini"
+            << "true" << int(NoTrouble) << "" << false
+            << QStringList{"Not saved to %1/missing/settings.ini: No such file or directory"};
+        QTest::newRow("disk full") << "settings.ini"
+                                   << "true" << int(FileSizeLimit) << "" << true
+                                   << QStringList{"Not saved to %1/settings.ini: File too large"};
+        QTest::newRow("too large")
+            << "settings.ini" << tooLarge << int(NoTrouble) << "" << true
+            << QStringList{"Settings file %1/settings.ini left as it is, " + notWhole,
+                           "Not saved to %1/settings.ini: " + notWhole};
+        QTest::newRow("lock held")
+            << "settings.ini"
+            << "true" << int(LockHeldElsewhere) << "" << true
+            << QStringList{"Saved %1/settings.ini without the lock %1/settings.ini.lock "
+                           "(another copy held it for 50 ms)"};
+    }
+
+    void settingsFailuresLeaveOneLineEach() {
+        QFETCH(QString, file);
+        QFETCH(QString, setup);
+        QFETCH(int, trouble);
+        QFETCH(QString, rules);
+        QFETCH(bool, lockMade);
+        QFETCH(QStringList, lines);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const std::string command =
+            "cd '" + folder.path().toStdString() + "' && " + setup.toStdString();
+        QCOMPARE(std::system(command.c_str()), 0);
+        const std::string path = QFile::encodeName(folder.filePath(file)).toStdString();
+        const std::string lockPath = path + ".lock";
+        const int lock = trouble == LockHeldElsewhere
+                             ? ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)
+                             : -1;
+        if (trouble == LockHeldElsewhere)
+            QCOMPARE(::flock(lock, LOCK_EX), 0);
+        rlimit oldLimit{};
+        ::getrlimit(RLIMIT_FSIZE, &oldLimit);
+        const rlimit tinyLimit{8, oldLimit.rlim_max};
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        settingsLines.clear();
+        QLoggingCategory::setFilterRules(rules);
+        const QtMessageHandler oldHandler = qInstallMessageHandler(KeepSettingsLines);
+        AppSettingsStore store(50);
+        AppSettingsValues working;
+        store.Load(path, working);
+        if (trouble == FileSizeLimit)
+            ::setrlimit(RLIMIT_FSIZE, &tinyLimit);
+        store.Save(path, path, working);
+        ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+        std::signal(SIGXFSZ, oldSignal);
+        qInstallMessageHandler(oldHandler);
+        QLoggingCategory::setFilterRules(QString());
+        if (lock >= 0)
+            ::close(lock);
+        for (QString& line : lines)
+            line = line.arg(folder.path());
+        QCOMPARE(settingsLines, lines);
+        QCOMPARE(::access(lockPath.c_str(), F_OK) == 0, lockMade);
     }
 
     void anEscapingErrorIsShownAndEndsTheProgramWithAFailure() {

@@ -1,4 +1,6 @@
 // A save killed at any moment leaves either the old or the new file, whole.
+#include "AppDurableFile.h"
+
 #include "AppIniFile.h"
 
 #include "TempFolder.h"
@@ -27,15 +29,18 @@ std::string PaddedSettings(const std::string& value) {
 // Loads, flips the one value and saves, as a run of the game would at exit.
 [[noreturn]] void SaveForever(const std::string& path) {
     for (;;) {
-        AppIniFile ini = AppIniFile::Load(path);
+        AppDurableFile file(path);
+        std::string text;
+        file.Read(text);
+        AppIniFile ini = AppIniFile::FromText(std::move(text));
         const bool isFirst = ini.ReadString("Settings", "PlayOptions") == firstValue;
         ini.WriteString("Settings", "PlayOptions", isFirst ? secondValue : firstValue);
-        if (!ini.Save())
+        if (!file.Replace(ini.Text()))
             ::_exit(2);
     }
 }
 
-TEST(AppIniFileCrash, KilledSavesNeverLeaveATornOrMissingFile) {
+TEST(AppDurableFileCrash, KilledSavesNeverLeaveATornOrMissingFile) {
     TempFolder folder;
     const std::string path = folder.File("settings.ini");
     const std::string first = PaddedSettings(firstValue);
