@@ -18,10 +18,6 @@ AppScoreBook AppScoreFile::Load() const {
     return AppScoreBook::FromText(text);
 }
 
-bool AppScoreFile::Append(const AppScoreGame& game, AppScoreBook& book) const {
-    return Rewrite([&game](AppScoreBook& games) { games.Add(game); }, book);
-}
-
 bool AppScoreFile::Rewrite(const Change& change, AppScoreBook& book) const {
     book = Load();
     if (!book.Writable()) {

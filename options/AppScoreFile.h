@@ -33,12 +33,11 @@ public:
     // The games in the file; none when it cannot be read whole.
     AppScoreBook Load() const;
 
-    // Adds a finished game, creating the file and its folder when missing.
-    // `book` is left holding what the file holds now; false when nothing was
-    // written, and `book` then holds what could be read.
-    bool Append(const AppScoreGame& game, AppScoreBook& book) const;
-
-    // Applies `change` to what the file holds now, as Append does.
+    // Applies `change` (add a finished game, clear a table, rename) to what
+    // the file holds now, creating the file and its folder when missing.
+    // `change` may run more than once, each time on what the file holds then.
+    // `book` is left holding what the file holds afterwards; false when
+    // nothing was written, and `book` then holds what could be read.
     bool Rewrite(const Change& change, AppScoreBook& book) const;
 
 private:

@@ -33,6 +33,10 @@ std::string Lines(const std::vector<AppScoreGame>& games) {
     return text;
 }
 
+bool Append(const AppScoreFile& file, const AppScoreGame& game, AppScoreBook& book) {
+    return file.Rewrite([&game](AppScoreBook& games) { games.Add(game); }, book);
+}
+
 // Ten old games of 100 points, then `younger` games of 1 point.
 std::string BoundFile(int younger) {
     std::vector<AppScoreGame> games;
@@ -51,7 +55,7 @@ bool AppendFromTwoCopies(const AppScoreFile& file) {
         if (copy == 0) {
             AppScoreBook book;
             for (int i = 0; i < 50; ++i)
-                if (!file.Append(Game(name, 1 + i, 1, start + i), book))
+                if (!Append(file, Game(name, 1 + i, 1, start + i), book))
                     ::_exit(1);
             ::_exit(0);
         }
@@ -105,7 +109,7 @@ TEST_P(ScoreFile, KeepsEveryGameAndRanksItsTables) {
 
 const auto appendNothing = [](const AppScoreFile&, AppScoreBook&) { return true; };
 const auto appendOne = [](const AppScoreFile& file, AppScoreBook& book) {
-    return file.Append(Game("new", 7, 2, 8000), book);
+    return Append(file, Game("new", 7, 2, 8000), book);
 };
 const auto renameFirst = [](const AppScoreFile& file, AppScoreBook& book) {
     return file.Rewrite([](AppScoreBook& b) { b.Rename(Game("Ann", 5, 1, 100), "Anna"); }, book);
