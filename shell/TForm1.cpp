@@ -153,6 +153,8 @@ void TForm1::BuildMenus() {
     Game_MItem->addSeparator()->setObjectName(QStringLiteral("N1"));
     Game_Status_MItem = addItem(Game_MItem, tr("&Status"), "Game_Status_MItem",
                                 QKeySequence(Qt::Key_F4), &TForm1::Game_MItemClick);
+    Game_Scores_MItem = addItem(Game_MItem, tr("S&cores"), "Game_Scores_MItem",
+                                QKeySequence(Qt::Key_F6), &TForm1::Game_MItemClick);
     Game_Options_MItem = addItem(Game_MItem, tr("&Options"), "Game_Options_MItem",
                                  QKeySequence(Qt::Key_F5), &TForm1::Game_MItemClick);
     Game_MItem->addSeparator()->setObjectName(QStringLiteral("N2"));
@@ -211,14 +213,19 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button) {
+    const AppState state = game_->State();
+    const bool standing = game_->ball.IsStanding();
     game_->FormMouseDown(GameButton(button));
+    scoreKeeper_.Observe(*game_, state, standing);
 }
 
 void TForm1::FormKeyDown(int qtKey) {
     const int key = GameKey(qtKey);
     if (key == 0)
         return;
+    const AppState state = game_->State();
     game_->FormKeyDown(key, PointerInClientArea());
+    scoreKeeper_.Observe(*game_, state, false);
 }
 
 std::optional<AppPoint> TForm1::PointerInClientArea() const {
@@ -237,7 +244,9 @@ bool TForm1::event(QEvent* event) {
 }
 
 void TForm1::WMGameStep() {
+    const AppState state = game_->State();
     game_->Step();
+    scoreKeeper_.Observe(*game_, state, false);
 }
 
 void TForm1::Game_MItemClick() {
@@ -249,6 +258,8 @@ void TForm1::Game_MItemClick() {
                                         QString::fromStdString(game_->ScoreText()),
                                         QString::fromStdString(game_->RecordText())});
         AppMessageBox::Show(text, tr("Status"), AppMessageBox::mbIconInformation, this);
+    } else if (item == Game_Scores_MItem) {
+        scoreKeeper_.ShowScores(game_->PlayOptions());
     } else if (item == Game_Options_MItem) {
         OptionsCommand();
     } else if (item == Game_Exit_MItem) {

@@ -3,6 +3,7 @@
 
 #include "AppGame.h"
 #include "AppRandom.h"
+#include "AppScoreKeeper.h"
 #include "AppSettingsStore.h"
 #include "AppStepLoop.h"
 #include "AppSystemOptions.h"
@@ -55,6 +56,7 @@ public:
     QMenu* Game_MItem = nullptr;
     QAction* Game_New_MItem = nullptr;
     QAction* Game_Status_MItem = nullptr;
+    QAction* Game_Scores_MItem = nullptr;
     QAction* Game_Options_MItem = nullptr;
     QAction* Game_Exit_MItem = nullptr;
     QMenu* Help_MItem = nullptr;
@@ -102,6 +104,7 @@ private:
     AppSettingsStore settingsStore_;
     std::unique_ptr<AppStepLoop> loop_;
     PointerSource pointer_;
+    AppScoreKeeper scoreKeeper_{this};
     QWidget* clientArea_ = nullptr;
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;

@@ -284,12 +284,13 @@ void TScoresDialog::NameChanged(QTableWidgetItem* item) {
     }
     const AppScoreGame before = *newGame_;
     newGame_->name = name;
-    Rewrite([&](AppScoreBook& book) { book.Rename(before, name); });
+    file_.Rewrite([&](AppScoreBook& book) { book.Rename(before, name); }, book_);
 }
 
 void TScoresDialog::done(int result) {
-    if (auto* editor = qobject_cast<QLineEdit*>(NameEditor()))
-        TopTenList->item(newRow_, colName)->setText(editor->text());
+    // Enter reaches the dialog before the list has taken what was typed.
+    if (QWidget* editor = NameEditor())
+        emit TopTenList->itemDelegate()->commitData(editor);
     QDialog::done(result);
 }
 
@@ -301,10 +302,6 @@ void TScoresDialog::ClearClick() {
                             this) != AppMessageBox::idOk)
         return;
     const AppPlayOptions rules = ShownRules();
-    Rewrite([&](AppScoreBook& book) { book.Clear(rules); });
-}
-
-void TScoresDialog::Rewrite(const AppScoreFile::Change& change) {
-    file_.Rewrite(change, book_);
+    file_.Rewrite([&](AppScoreBook& book) { book.Clear(rules); }, book_);
     ShowTable();
 }

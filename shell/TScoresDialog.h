@@ -55,8 +55,6 @@ private:
     // The editor open on the new entry's name, if any.
     QWidget* NameEditor() const;
     void NameChanged(QTableWidgetItem* item);
-    // Applies a change to the file and shows what the file then holds.
-    void Rewrite(const AppScoreFile::Change& change);
 
     AppScoreFile file_;
     AppScoreBook book_;

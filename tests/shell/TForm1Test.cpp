@@ -251,7 +251,7 @@ private slots:
         QCOMPARE(form->Game_Status_MItem->shortcut(), QKeySequence(Qt::Key_F4));
         QCOMPARE(form->Game_Options_MItem->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(form->Help_Help_MItem->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(form->Game_MItem->actions().size(), 6);
+        QCOMPARE(form->Game_MItem->actions().size(), 7);
         QCOMPARE(form->Help_MItem->actions().size(), 4);
         QCOMPARE(form->PopupMenu1->actions().size(), 4);
         QVERIFY(form->Game_MItem->actions().at(1)->isSeparator());
