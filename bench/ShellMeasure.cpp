@@ -206,7 +206,8 @@ int main(int argc, char** argv) {
     // The start sound ends and its output closes.
     RunEventLoop(3000);
     std::vector<Clock::time_point> periodEnds;
-    QObject::connect(form.get(), &TForm1::PeriodEnded, [&] { periodEnds.push_back(Clock::now()); });
+    QObject::connect(&form->StepLoop(), &AppStepLoop::PeriodEnded,
+                     [&] { periodEnds.push_back(Clock::now()); });
     const Rest play = RunFor(seconds);
     std::printf("wake-ups per second in play, no sound playing, all threads: %.1f\n", play.wakeUps);
     std::printf("  by thread:%s\n", play.byThread.c_str());

@@ -19,7 +19,7 @@ set(ZINGAROO_TEST_ENV
     "LANG=C.UTF-8" "LANGUAGE=" "LC_ALL=" "LC_MESSAGES=")
 
 # zingaroo_add_gtest(<target> SOURCES ... LIBS ...): a GoogleTest executable whose
-# cases are listed one by one in ctest.
+# cases are listed one by one in ctest, each under the executable's name.
 function(zingaroo_add_gtest target)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${target} ${ARG_SOURCES})
@@ -29,7 +29,7 @@ function(zingaroo_add_gtest target)
     # it then also applies while the cases are being listed.
     set_target_properties(${target} PROPERTIES
         CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${ZINGAROO_TEST_ENV}")
-    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${target} TEST_PREFIX ${target}. DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # zingaroo_add_qttest(<target> SOURCES ... LIBS ...): a Qt Test executable run

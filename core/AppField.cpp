@@ -41,7 +41,6 @@ void AppField::Release() {
 }
 
 void AppField::Resize(int width, int height, int layers) {
-    Release();
     Allocate(width, height, layers);
 }
 

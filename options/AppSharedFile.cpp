@@ -16,7 +16,7 @@ namespace {
 // An exclusive advisory lock on a lock file, held while the object lives.
 class FileLock {
 public:
-    FileLock(const std::string& path, int waitMs) : fd(Open(path)) {
+    FileLock(const std::string& path, int waitMs) : path(path), fd(Open(path)) {
         if (fd < 0) {
             problem = std::strerror(errno);
             return;
@@ -40,6 +40,7 @@ public:
             ::close(fd);
     }
 
+    const std::string& Path() const { return path; }
     // Why the lock is not held; empty when it is.
     const std::string& Problem() const { return problem; }
 
@@ -60,12 +61,27 @@ private:
         return readOnly;
     }
 
+    std::string path;
     int fd;
     std::string problem;
 };
 
 std::string Times(int count) {
     return count == 1 ? "once" : std::to_string(count) + " times";
+}
+
+// What went unusually in a save that succeeded at its `attempt`th read.
+std::string Notes(const FileLock& lock, int attempt) {
+    std::string notes;
+    if (!lock.Problem().empty())
+        notes = " without the lock " + lock.Path() + " (" + lock.Problem() + ")";
+    if (attempt == AppSharedFile::attempts)
+        notes += " after merging again " + Times(attempt - 1) +
+                 ": another copy kept changing it, so the last merge was saved unchecked";
+    else if (attempt > 1)
+        notes +=
+            " after merging again " + Times(attempt - 1) + ": another copy changed it meanwhile";
+    return notes;
 }
 
 } // namespace
@@ -84,8 +100,7 @@ bool AppSharedFile::Save(const Merge& merge, const std::string& missingFrom) con
         Say("Not saved to " + path_ + ": " + file.Failure());
         return false;
     }
-    const std::string lockPath = path_ + ".lock";
-    const FileLock lock(lockPath, lockWaitMs_);
+    const FileLock lock(path_ + ".lock", lockWaitMs_);
     for (int attempt = 1;; ++attempt) {
         std::string text;
         const AppDurableFile::ReadResult read = file.Read(text);
@@ -103,16 +118,7 @@ bool AppSharedFile::Save(const Merge& merge, const std::string& missingFrom) con
         // The last attempt replaces the file unchecked: a fresh object has read nothing.
         AppDurableFile target = attempt < attempts ? file : AppDurableFile(path_);
         if (target.Replace(merge(text))) {
-            std::string notes;
-            if (!lock.Problem().empty())
-                notes = " without the lock " + lockPath + " (" + lock.Problem() + ")";
-            if (attempt == attempts)
-                notes += " after merging again " + Times(attempt - 1) +
-                         ": another copy kept changing it, so the last merge was saved unchecked";
-            else if (attempt > 1)
-                notes += " after merging again " + Times(attempt - 1) +
-                         ": another copy changed it meanwhile";
-            if (!notes.empty())
+            if (const std::string notes = Notes(lock, attempt); !notes.empty())
                 Say("Saved " + path_ + notes);
             return true;
         }

@@ -1,22 +1,13 @@
-// One SDL audio output that plays, from memory, one decoded sound at a time.
+// One SDL audio output, opened on a thread of its own while sound plays and closed in silence.
 #include "AppAudioDevice.h"
 
-#include <algorithm>
-#include <climits>
 #include <cstring>
-#include <memory>
 
 #include <dlfcn.h>
 
+Q_LOGGING_CATEGORY(soundLog, "zingaroo.sound")
+
 namespace {
-
-// Decoding may need a working buffer several times the decoded size (resampling and
-// widening happen in place); a sound that would need more than this is not kept.
-constexpr std::size_t maxWorkBytes = 32u * 1024u * 1024u;
-
-struct WaveFree {
-    void operator()(Uint8* wave) const { SDL_FreeWAV(wave); }
-};
 
 void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
 
@@ -41,21 +32,19 @@ void SilenceAlsaMessages() {
 } // namespace
 
 AppAudioDevice::AppAudioDevice(int soundCount, std::chrono::milliseconds silenceBeforeClose)
-    : silentFramesBeforeClose(static_cast<std::size_t>(silenceBeforeClose.count()) * frequency /
-                              1000),
-      sounds(static_cast<std::size_t>(soundCount)) {
+    : silentFramesBeforeClose(static_cast<std::size_t>(silenceBeforeClose.count()) *
+                              AppSoundMixer::frequency / 1000),
+      mixer(soundCount) {
     // By default SDL installs its own SIGINT and SIGTERM handlers, after which the
     // program could no longer be interrupted from the terminal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SilenceAlsaMessages();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return;
-    }
-    audioStarted = true;
+    audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     // Opened once here to learn whether there is an output at all; from then on it is
     // opened and closed on its own thread.
-    device = Open();
+    device = audioStarted ? Open() : 0;
     if (device == 0) {
+        qCWarning(soundLog, "no audio output (%s): the game plays without sound", SDL_GetError());
         return;
     }
     available = true;
@@ -68,6 +57,8 @@ AppAudioDevice::~AppAudioDevice() {
     if (outputThread.joinable()) {
         {
             const std::lock_guard<std::mutex> lock(mutex);
+            // Silent before the output closes, as at any other stop.
+            mixer.Stop();
             quit = true;
         }
         changed.notify_one();
@@ -87,9 +78,9 @@ bool AppAudioDevice::IsOutputOpen() const {
 
 SDL_AudioDeviceID AppAudioDevice::Open() {
     SDL_AudioSpec wanted{};
-    wanted.freq = frequency;
-    wanted.format = format;
-    wanted.channels = channels;
+    wanted.freq = AppSoundMixer::frequency;
+    wanted.format = AppSoundMixer::format;
+    wanted.channels = AppSoundMixer::channels;
     wanted.samples = bufferFrames;
     wanted.callback = &AppAudioDevice::Callback;
     wanted.userdata = this;
@@ -114,10 +105,16 @@ void AppAudioDevice::Run() {
             device = opened;
             if (opened == 0) {
                 // The output went away: this sound is lost, the next one tries again.
+                if (!openFailed) {
+                    qCWarning(soundLog, "the audio output cannot open (%s): silent until it can",
+                              SDL_GetError());
+                }
+                openFailed = true;
                 wantOpen = false;
-                current = nullptr;
+                mixer.Stop();
                 continue;
             }
+            openFailed = false;
             lock.unlock();
             SDL_PauseAudioDevice(opened, 0);
             lock.lock();
@@ -139,33 +136,26 @@ void AppAudioDevice::Run() {
     }
 }
 
-void AppAudioDevice::SetSound(int id, const void* image, std::size_t size) {
-    if (id < 0 || static_cast<std::size_t>(id) >= sounds.size() || !available) {
-        return;
+bool AppAudioDevice::SetSound(int id, const void* image, std::size_t size) {
+    if (!available) {
+        return false;
     }
-    std::vector<Uint8> decoded = Decode(image, size);
+    std::vector<Uint8> samples = AppSoundMixer::Decode(image, size);
+    const bool decoded = !samples.empty();
     const std::lock_guard<std::mutex> lock(mutex);
-    if (current == &sounds[static_cast<std::size_t>(id)]) {
-        current = nullptr;
-        position = 0;
-    }
-    sounds[static_cast<std::size_t>(id)] = std::move(decoded);
+    mixer.SetSound(id, std::move(samples));
+    return decoded;
 }
 
 void AppAudioDevice::Play(int id) {
-    if (id < 0 || static_cast<std::size_t>(id) >= sounds.size() || !available) {
+    if (!available) {
         return;
     }
-    const std::vector<Uint8>& sound = sounds[static_cast<std::size_t>(id)];
     bool openNow = false;
     {
         const std::lock_guard<std::mutex> lock(mutex);
-        // A sound that could not be decoded still cuts off the one before: the output
-        // falls silent rather than going on with an older sound.
-        current = sound.empty() ? nullptr : &sound;
-        position = 0;
         silentFrames = 0;
-        openNow = current != nullptr && !wantOpen;
+        openNow = mixer.Start(id) && !wantOpen;
         if (openNow) {
             wantOpen = true;
         }
@@ -177,8 +167,7 @@ void AppAudioDevice::Play(int id) {
 
 void AppAudioDevice::Stop() {
     const std::lock_guard<std::mutex> lock(mutex);
-    current = nullptr;
-    position = 0;
+    mixer.Stop();
     silentFrames = 0;
 }
 
@@ -191,19 +180,13 @@ void AppAudioDevice::Fill(Uint8* stream, std::size_t len) {
     {
         const std::lock_guard<std::mutex> lock(mutex);
         std::size_t copied = 0;
-        if (current != nullptr && !closing) {
-            copied = std::min(len, current->size() - position);
-            std::memcpy(stream, current->data() + position, copied);
-            position += copied;
-            if (position >= current->size()) {
-                current = nullptr;
-                position = 0;
-            }
+        if (closing) {
+            std::memset(stream, 0, len);
+        } else {
+            copied = mixer.Fill(stream, len);
         }
-        // Signed 16-bit silence is all zero bytes.
-        std::memset(stream + copied, 0, len - copied);
-        if (current == nullptr && wantOpen) {
-            silentFrames += (len - copied) / (channels * sizeof(Sint16));
+        if (!mixer.IsPlaying() && wantOpen) {
+            silentFrames += (len - copied) / AppSoundMixer::frameBytes;
             closeNow = silentFrames >= silentFramesBeforeClose;
             if (closeNow) {
                 wantOpen = false;
@@ -213,52 +196,4 @@ void AppAudioDevice::Fill(Uint8* stream, std::size_t len) {
     if (closeNow) {
         changed.notify_one();
     }
-}
-
-std::vector<Uint8> AppAudioDevice::Decode(const void* image, std::size_t size) {
-    if (image == nullptr || size == 0 || size > static_cast<std::size_t>(INT_MAX)) {
-        return {};
-    }
-    SDL_RWops* stream = SDL_RWFromConstMem(image, static_cast<int>(size));
-    if (stream == nullptr) {
-        return {};
-    }
-    SDL_AudioSpec waveFormat{};
-    Uint8* wave = nullptr;
-    Uint32 waveBytes = 0;
-    // Closes the stream whether or not decoding succeeds.
-    if (SDL_LoadWAV_RW(stream, 1, &waveFormat, &wave, &waveBytes) == nullptr) {
-        return {};
-    }
-    const std::unique_ptr<Uint8, WaveFree> waveOwner(wave);
-
-    SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels,
-                          static_cast<int>(waveFormat.freq), format, channels, frequency) < 0) {
-        return {};
-    }
-    // Conversion works on whole frames only.
-    const std::size_t frameBytes = SDL_AUDIO_BITSIZE(waveFormat.format) / 8u * waveFormat.channels;
-    if (frameBytes == 0) {
-        return {};
-    }
-    const std::size_t inputBytes = waveBytes - waveBytes % frameBytes;
-    const std::size_t workBytes = inputBytes * static_cast<std::size_t>(cvt.len_mult);
-    if (inputBytes == 0 || workBytes > maxWorkBytes) {
-        return {};
-    }
-    std::vector<Uint8> samples(workBytes);
-    std::memcpy(samples.data(), wave, inputBytes);
-    if (cvt.needed != 0) {
-        cvt.buf = samples.data();
-        cvt.len = static_cast<int>(inputBytes);
-        if (SDL_ConvertAudio(&cvt) != 0) {
-            return {};
-        }
-        samples.resize(static_cast<std::size_t>(cvt.len_cvt));
-    } else {
-        samples.resize(inputBytes);
-    }
-    samples.shrink_to_fit();
-    return samples;
 }

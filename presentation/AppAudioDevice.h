@@ -1,6 +1,9 @@
-// One SDL audio output that plays, from memory, one decoded sound at a time.
+// One SDL audio output, opened on a thread of its own while sound plays and closed in silence.
 #pragma once
 
+#include "AppSoundMixer.h"
+
+#include <QLoggingCategory>
 #include <SDL.h>
 
 #include <chrono>
@@ -8,15 +11,12 @@
 #include <cstddef>
 #include <mutex>
 #include <thread>
-#include <vector>
+
+// Where the sound player says why the game is silent: one line per failure.
+Q_DECLARE_LOGGING_CATEGORY(soundLog)
 
 class AppAudioDevice {
 public:
-    // The output format every sound is converted to once, when it is decoded:
-    // signed 16-bit samples in the machine's byte order, interleaved stereo.
-    static constexpr int frequency = 44100;
-    static constexpr int channels = 2;
-    static constexpr SDL_AudioFormat format = AUDIO_S16SYS;
     // Frames per callback: about 12 ms, short enough that a new sound starts promptly.
     static constexpr int bufferFrames = 512;
     // An open output wakes the program every buffer even when silent, so it is closed
@@ -24,7 +24,7 @@ public:
     static constexpr std::chrono::milliseconds closeWhenSilentFor{2000};
 
     // Starts SDL's audio and opens the default output with room for soundCount sounds.
-    // Failure leaves a device that is not available and plays nothing.
+    // Failure is reported and leaves a device that is not available and plays nothing.
     explicit AppAudioDevice(int soundCount,
                             std::chrono::milliseconds silenceBeforeClose = closeWhenSilentFor);
     ~AppAudioDevice();
@@ -36,11 +36,12 @@ public:
     // True while the output is open, from a sound's start until a silence after it.
     bool IsOutputOpen() const;
 
-    // Decodes a wave-file image and converts it to the output format. An image SDL
-    // cannot decode or convert leaves the sound empty: playing it gives silence.
-    void SetSound(int id, const void* image, std::size_t size);
+    // Decodes a wave-file image into sound id (see AppSoundMixer); false when that
+    // gives no sound.
+    bool SetSound(int id, const void* image, std::size_t size);
     // Starts sound id from its beginning, cutting off whatever was playing. A closed output
-    // is opened on a thread of its own: the caller never waits for the audio system.
+    // is opened on a thread of its own: the caller never waits for the audio system. An
+    // output that cannot open is reported once, until it opens again.
     void Play(int id);
     // Silences the output.
     void Stop();
@@ -52,19 +53,15 @@ private:
     SDL_AudioDeviceID Open();
     // The output's own thread: opens and closes it as asked, and sleeps in between.
     void Run();
-    static std::vector<Uint8> Decode(const void* image, std::size_t size);
 
     bool audioStarted = false;
     bool available = false;
     std::size_t silentFramesBeforeClose;
-    std::vector<std::vector<Uint8>> sounds;
 
     // Everything below is shared with the callback and the output's thread.
     mutable std::mutex mutex;
     std::condition_variable changed;
-    // The sound the callback is reading and how far it has got.
-    const std::vector<Uint8>* current = nullptr;
-    std::size_t position = 0;
+    AppSoundMixer mixer;
     std::size_t silentFrames = 0;
     // What the output should be, and what it is.
     bool wantOpen = false;
@@ -72,6 +69,7 @@ private:
     // While the output is being closed the callback reads nothing, so a sound asked for
     // meanwhile starts from its beginning on the reopened output.
     bool closing = false;
+    bool openFailed = false;
     bool quit = false;
     std::thread outputThread;
 };

@@ -1,10 +1,12 @@
-// The game's three sounds: read whole into memory once, then played without waiting.
+// The game's three sounds: read and decoded once, then played from memory without waiting.
 #include "AppSound.h"
 
 #include "AppAudioDevice.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <array>
 
 namespace {
 
@@ -13,24 +15,29 @@ const std::array<const char*, appSoundCount> soundFiles = {"start.wav", "bounce.
 } // namespace
 
 AppSound::AppSound(const QString& soundFolder) {
-    if (!LoadImages(soundFolder)) {
-        return;
+    std::array<QByteArray, appSoundCount> images;
+    for (std::size_t id = 0; id < images.size(); ++id) {
+        const QString path = soundFolder + QLatin1String(soundFiles[id]);
+        const QString problem = ReadImage(path, images[id]);
+        if (!problem.isEmpty()) {
+            // All or nothing: a partial set would play some sounds and not others.
+            qCWarning(soundLog, "cannot read %s (%s): the game plays without sound",
+                      qUtf8Printable(path), qUtf8Printable(problem));
+            return;
+        }
     }
     device = std::make_unique<AppAudioDevice>(appSoundCount);
-    for (int id = 0; id < appSoundCount; ++id) {
-        const QByteArray& image = images[static_cast<std::size_t>(id)];
-        device->SetSound(id, image.constData(), static_cast<std::size_t>(image.size()));
+    for (std::size_t id = 0; id < images.size() && device->IsAvailable(); ++id) {
+        const QByteArray& image = images[id];
+        if (!device->SetSound(int(id), image.constData(), std::size_t(image.size()))) {
+            qCWarning(soundLog, "%s%s is not a wave sound: it stays silent",
+                      qUtf8Printable(soundFolder), soundFiles[id]);
+        }
     }
 }
 
-AppSound::~AppSound() {
-    // The output must be silent and closed before the sounds it reads are released.
-    Stop();
-    device.reset();
-    for (QByteArray& image : images) {
-        image = QByteArray();
-    }
-}
+// The device stops the playing sound and closes the output before it releases the sounds.
+AppSound::~AppSound() = default;
 
 void AppSound::Play(AppSoundId id) {
     if (!enabled || id < 0 || id >= appSoundCount || !device) {
@@ -49,47 +56,25 @@ void AppSound::SetEnabled(bool flag) {
     enabled = flag;
 }
 
-bool AppSound::IsLoaded() const {
-    for (const QByteArray& image : images) {
-        if (image.isNull()) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool AppSound::LoadImages(const QString& soundFolder) {
-    for (std::size_t id = 0; id < images.size(); ++id) {
-        images[id] = ReadImage(soundFolder + QString::fromLatin1(soundFiles[id]));
-        if (images[id].isNull()) {
-            // All or nothing: a partial set would play some sounds and not others.
-            for (QByteArray& image : images) {
-                image = QByteArray();
-            }
-            return false;
-        }
-    }
-    return true;
-}
-
-QByteArray AppSound::ReadImage(const QString& path) {
+QString AppSound::ReadImage(const QString& path, QByteArray& image) {
     // Only plain files: opening a pipe would wait for a writer, a device may never end.
-    if (!QFileInfo(path).isFile()) {
-        return {};
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        return info.exists() ? QStringLiteral("not a plain file") : QStringLiteral("missing");
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+        return file.errorString();
     }
     // An empty file holds no sound, and the size is bounded before anything is
     // allocated so a huge or endless file cannot exhaust memory.
     const qint64 size = file.size();
     if (size <= 0 || size > maxImageBytes) {
-        return {};
+        return QStringLiteral("%1 bytes, not 1 to %2").arg(size).arg(maxImageBytes);
     }
-    QByteArray image(size, Qt::Uninitialized);
+    image = QByteArray(size, Qt::Uninitialized);
     if (file.read(image.data(), size) != size) {
-        return {};
+        return file.errorString();
     }
-    return image;
+    return {};
 }

@@ -1,4 +1,4 @@
-// The game's three sounds: read whole into memory once, then played without waiting.
+// The game's three sounds: read and decoded once, then played from memory without waiting.
 #pragma once
 
 #include "AppGameSound.h"
@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <array>
 #include <memory>
 
 class AppAudioDevice;
@@ -18,7 +17,8 @@ public:
     static constexpr qint64 maxImageBytes = 4 * 1024 * 1024;
 
     // Reads "start.wav", "bounce.wav" and "clear.wav" from soundFolder (a path ending
-    // in '/'). Either all three are kept or, on any failure, none; nothing is reported.
+    // in '/'). Either all three are kept or, on any failure, none; a file that cannot be
+    // read or decoded is reported in the sound log.
     explicit AppSound(const QString& soundFolder);
     ~AppSound() override;
     AppSound(const AppSound&) = delete;
@@ -32,16 +32,12 @@ public:
     // Switches playing on or off; a sound already playing goes on to its end.
     void SetEnabled(bool flag);
     bool IsEnabled() const { return enabled; }
-    // True when all three wave files are in memory.
-    bool IsLoaded() const;
 
 private:
-    bool LoadImages(const QString& soundFolder);
-    static QByteArray ReadImage(const QString& path);
+    // Reads a wave file whole into image; gives why it could not, or nothing.
+    static QString ReadImage(const QString& path, QByteArray& image);
 
-    // The complete contents of each wave file, byte for byte; null when not loaded.
-    std::array<QByteArray, appSoundCount> images;
     bool enabled = true;
-    // Present only when the images are loaded; plays their decoded samples.
+    // Present only when all three files were read; plays their decoded samples.
     std::unique_ptr<AppAudioDevice> device;
 };

@@ -23,7 +23,7 @@ pass() {
 }
 
 if [ "${ZINGAROO_E2E_INNER:-}" != 1 ]; then
-    for tool in xvfb-run xdotool import convert; do
+    for tool in xvfb-run xdotool import convert compare; do
         command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 1; }
     done
     # --help and --version answer without a display.
@@ -43,7 +43,14 @@ out=$build/e2e${program:+-installed}
 rm -rf "$out"
 mkdir -p "$out"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+pid=
+# A failure or a timeout ends the game too, not only the check.
+cleanup() {
+    [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' TERM INT HUP
 
 mkdir -p "$work/game" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
@@ -65,6 +72,21 @@ pixel() {
         sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 shot() { import -window root "$out/$1.png"; }
+# Runs the command until it succeeds, for at most $1 seconds.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+shows() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+# How many pixels of one colour start the screen line "WIDTHxHEIGHT+X+Y"; empty if all do.
+first_run() {
+    import -window root -crop "$1" -depth 8 txt:- 2>/dev/null |
+        awk 'NR == 2 {c = $2} NR > 2 && $2 != c && !n {n = NR - 2} END {if (n) print n}'
+}
 
 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
     XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
@@ -73,12 +95,14 @@ pid=$!
 
 wid=$(xdotool search --sync --onlyvisible --name '^Zingaroo$' | head -n 1)
 [ -n "$wid" ] || fail "no window"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-shot title
-
 # The client area is the block of the title colour under the menu bar.
 title_rgb="64,0,255"
+title_shown() {
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    shows $((X + WIDTH - 1)) $((Y + HEIGHT - 1)) "$title_rgb"
+}
+wait_for 5 title_shown || fail "no title screen"
+shot title
 top=$Y
 while [ "$(pixel $((X + 2)) "$top")" != "$title_rgb" ]; do
     top=$((top + 1))
@@ -87,26 +111,35 @@ done
 client_w=$WIDTH
 client_h=$((Y + HEIGHT - top))
 [ "$(pixel $((X + client_w - 1)) $((Y + HEIGHT - 1)))" = "$title_rgb" ] || fail "title does not fill the client area"
-[ "${client_w}x${client_h}" = "432x324" ] || fail "client area ${client_w}x${client_h}, expected 432x324"
-pass "title screen in a 432x324 client area"
+pass "title screen in a ${client_w}x${client_h} client area"
 
-# Start, launch, then drop a slash paddle on cell (2, 2) with W.
-xdotool mousemove $((X + 200)) $((top + 200)) click 1
-sleep 0.3
+# Start. The field's squares alternate in colour, and no tile covers its top row or left
+# column, so the first square's run along them gives the cell size.
+xdotool mousemove $((X + client_w / 2)) $((top + client_h / 2)) click 1
+field_shown() { cell_w=$(first_run "${client_w}x1+${X}+${top}") && [ -n "$cell_w" ]; }
+wait_for 5 field_shown || fail "no field after the start click"
+cell_h=$(first_run "1x${client_h}+${X}+${top}")
+
+# Launch, then drop a slash paddle on cell (2, 2) with W.
 xdotool click 1
-cx=$((X + 2 * 18))
-cy=$((top + 2 * 18))
-xdotool mousemove $((cx + 9)) $((cy + 9))
+cx=$((X + 2 * cell_w))
+cy=$((top + 2 * cell_h))
+xdotool mousemove $((cx + cell_w / 2)) $((cy + cell_h / 2))
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
 xdotool key w
-sleep 0.3
+# The cell shows the slash tile (the sheet's third) on its square, centred as the game
+# centres tiles in larger cells.
+tile=18
+convert -size "${cell_w}x${cell_h}" "xc:rgb($title_rgb)" \
+    \( "$(dirname "$0")/../data/sprites/sprites.png" -crop "${tile}x${tile}+$((2 * tile))+0" \) \
+    -geometry "+$(((cell_w - tile) / 2))+$(((cell_h - tile) / 2))" -composite "$work/slash.png"
+slash_shown() {
+    import -window root -crop "${cell_w}x${cell_h}+${cx}+${cy}" +repage "$work/cell.png"
+    [ "$(compare -metric AE "$work/slash.png" "$work/cell.png" null: 2>&1)" = 0 ]
+}
+wait_for 5 slash_shown || fail "no slash paddle at cell (2, 2)"
 shot paddle
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/playing.png"
-# The slash bone has white at (11, 2) and (4, 10) of its tile; the backslash
-# bone there is background, and the slash leaves (4, 2) as background.
-[ "$(pixel $((cx + 11)) $((cy + 2)))" = "255,255,255" ] || fail "no slash paddle at cell (2, 2)"
-[ "$(pixel $((cx + 4)) $((cy + 10)))" = "255,255,255" ] || fail "no slash paddle at cell (2, 2)"
-[ "$(pixel $((cx + 4)) $((cy + 2)))" != "255,255,255" ] || fail "a backslash paddle at cell (2, 2)"
 pass "W put a slash paddle under the pointer"
 
 # F4 opens the Status box; Enter closes it.
@@ -115,42 +148,36 @@ status=$(xdotool search --sync --onlyvisible --name '^Status$' | head -n 1)
 [ -n "$status" ] || fail "no Status box"
 shot status
 xdotool key Return
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Status$' >/dev/null || break
-    sleep 0.1
-done
-! xdotool search --onlyvisible --name '^Status$' >/dev/null || fail "Status box did not close"
+wait_for 5 eval "! xdotool search --onlyvisible --name '^Status$' >/dev/null" ||
+    fail "Status box did not close"
 pass "F4 opened and Enter closed the Status box"
 
 # A right click opens the context menu over the field; Escape closes it.
-mx=$((X + 300))
-my=$((top + 250))
+mx=$((X + client_w * 2 / 3))
+my=$((top + client_h * 3 / 4))
 before=$(pixel $((mx + 20)) $((my + 8)))
+menu_open() {
+    opened=$(pixel $((mx + 20)) $((my + 8)))
+    [ "$opened" != 64,0,255 ] && [ "$opened" != 128,128,255 ]
+}
 xdotool mousemove $mx $my click 3
-sleep 0.5
+wait_for 5 menu_open || fail "no context menu at the pointer ($opened)"
 shot menu
-opened=$(pixel $((mx + 20)) $((my + 8)))
-case "$opened" in
-64,0,255 | 128,128,255) fail "no context menu at the pointer ($opened)" ;;
-esac
 xdotool key Escape
-sleep 0.4
-after=$(pixel $((mx + 20)) $((my + 8)))
-[ "$after" != "$opened" ] || fail "context menu did not close"
+wait_for 5 eval '! shows $((mx + 20)) $((my + 8)) "$opened"' || fail "context menu did not close"
 pass "right click opened the context menu ($before -> $opened), Escape closed it"
 
 # Game > Exit through the menu's access keys.
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
 xdotool key alt+g
-sleep 0.3
+# The open menu is a second window of the program.
+wait_for 5 eval '[ "$(xdotool search --onlyvisible --pid $pid | wc -l)" -gt 1 ]' ||
+    fail "no Game menu"
 xdotool key x
 code=0
-for _ in $(seq 100); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 $pid 2>/dev/null && fail "the program did not end after Exit"
+wait_for 10 eval '! kill -0 $pid 2>/dev/null' || fail "the program did not end after Exit"
 wait $pid || code=$?
+pid=
 [ $code -eq 0 ] || fail "exit code $code"
 pass "Exit ended the program with exit code 0"
 
@@ -160,6 +187,13 @@ for key in PlayOptions ViewOptions SystemOptions Others; do
 done
 cp "$settings" "$out/settings.ini"
 pass "settings.ini written with all four keys"
+# The client area held the field the settings describe, cell by cell.
+IFS=, read -r columns rows _ < <(sed -n 's/^PlayOptions=//p' "$settings")
+IFS=, read -r cw ch < <(sed -n 's/^ViewOptions=//p' "$settings")
+shown="${client_w}x${client_h} of ${cell_w}x${cell_h} cells"
+[ "$shown" = "$((columns * cw))x$((rows * ch)) of ${cw}x${ch} cells" ] ||
+    fail "a client area $shown for a ${columns}x${rows} field of ${cw}x${ch} cells"
+pass "the client area held the settings' ${columns}x${rows} field of ${cw}x${ch} cells"
 if [ -n "$program" ]; then
     changed=$(find "$(dirname "$program")/.." -newer "$work/started" | head -n 5)
     [ -z "$changed" ] || fail "written under the installation: $changed"

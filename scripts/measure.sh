@@ -16,9 +16,18 @@ seconds=${1:-10}
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 if [ "${ZINGAROO_MEASURE_INNER:-}" != 1 ]; then
+    # What the measured programs say on standard error, shown when a step fails.
+    log=$build/measure.log
+    : >"$log"
+    scratch=
+    finish() {
+        [ $? -eq 0 ] || { echo "== $log" && tail -n 40 "$log"; } >&2
+        [ -z "$scratch" ] || rm -rf "$scratch"
+    }
+    trap finish EXIT
     echo "== Benchmarks (medians of 5)"
     SDL_AUDIODRIVER=dummy "$build/bench/zingaroo_bench" --benchmark_repetitions=5 \
-        --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '_median' || true
+        --benchmark_report_aggregates_only=true 2>>"$log" | grep -E '_median'
 
     echo "== Installed size"
     stage=$(mktemp -d)
@@ -32,7 +41,6 @@ if [ "${ZINGAROO_MEASURE_INNER:-}" != 1 ]; then
         # The older program, measured by this tree's measuring program so both sides are
         # measured alike.
         scratch=$(mktemp -d)
-        trap 'rm -rf "$scratch"' EXIT
         echo "== Building $before_rev for comparison"
         mkdir "$scratch/src"
         git -C "$root" archive "$before_rev" | tar -x -C "$scratch/src"
@@ -48,7 +56,7 @@ if [ "${ZINGAROO_MEASURE_INNER:-}" != 1 ]; then
     # costs seconds.
     ZINGAROO_MEASURE_INNER=1 ZINGAROO_MEASURE_BEFORE=$before_build \
         dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash "$0" "$build" "$seconds" 2>/dev/null
+        bash "$0" "$build" "$seconds" 2>>"$log"
     exit 0
 fi
 
@@ -77,7 +85,7 @@ install_beside_sounds() {
 # of all its threads and the share of one core it uses. Works for any build of the program.
 sample_program() {
     install_beside_sounds "game-$1" "$2/shell/zingaroo" "$2"
-    "$work/game-$1/zingaroo" >/dev/null 2>&1 &
+    "$work/game-$1/zingaroo" >/dev/null &
     local pid=$!
     sleep 3
     local first second start end

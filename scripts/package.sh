@@ -26,7 +26,8 @@ mkdir -p "$src"
 if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     # The files as they are now, committed or not; ignored build output stays out.
     git -C "$root" ls-files -z --cached --others --exclude-standard |
-        tar -C "$root" --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -C "$src" -xf -
+        tar -C "$root" --null -T - --ignore-failed-read -cf - 2>"$work/copy.log" |
+        tar -C "$src" -xf - || { cat "$work/copy.log" >&2; exit 1; }
 else
     tar -C "$root" --exclude='./build*' --exclude=./dist --exclude=./out -cf - . | tar -C "$src" -xf -
 fi

@@ -4,8 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh test
 # Every source file keeps the repository's formatting.
-find core options presentation shell tests bench -name '*.cpp' -o -name '*.h' |
-    xargs clang-format --dry-run --Werror
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZINGAROO_WERROR=ON
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure

@@ -4,7 +4,7 @@
 #include <array>
 
 QIcon AppIcon() {
-    static constexpr std::array sizes{16, 32, 48, 64, 128, 256};
+    static constexpr std::array sizes{ZINGAROO_ICON_SIZES};
     QIcon icon;
     for (int size : sizes)
         icon.addFile(QStringLiteral(":/icons/zingaroo-%1.png").arg(size), QSize(size, size));

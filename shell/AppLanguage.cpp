@@ -71,10 +71,6 @@ QString AppLanguage::Install(const QStringList& languages) {
     return installed;
 }
 
-QString AppLanguage::Installed() {
-    return installed;
-}
-
 QString AppLanguage::HelpFile(const QString& dataFolder) {
     if (!installed.isEmpty()) {
         for (const QString& language : {installed, installed.section(QLatin1Char('_'), 0, 0)}) {

@@ -19,7 +19,6 @@ public:
     // call installed is removed first. Returns the language installed ("de", "pt_BR"), or
     // an empty name for English.
     static QString Install(const QStringList& languages);
-    static QString Installed();
 
     // help/<language>/index.html in the data folder (ending in '/') for the installed
     // language, tried by its full name and then by its language part; else help/index.html.

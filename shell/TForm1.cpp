@@ -1,37 +1,24 @@
-// The main window: owns the game, its picture and sound, paces the step loop and takes input.
+// The main window: its menus and boxes, the player's input, and the picture painted into it.
 #include "TForm1.h"
 
 #include "AppConstants.h"
 #include "AppIcon.h"
-#include "AppLanguage.h"
 #include "AppMessageBox.h"
 #include "AppRenderer.h"
-#include "AppSettingsLocation.h"
-#include "AppSettingsStore.h"
+#include "AppShellTexts.h"
 #include "AppSound.h"
-#include "AppWindowStacking.h"
 #include "TAboutDialog.h"
 #include "TOptionsDialog.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QFile>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QUrl>
-#include <QWindow>
-
-#include <cstdlib>
-#include <ctime>
-#include <limits>
-#include <utility>
 
 namespace {
 
@@ -60,25 +47,12 @@ AppMouseButton GameButton(Qt::MouseButton button) {
     }
 }
 
-// The main window whose settings are not saved yet. When the display goes
-// away, Qt's X11 connection ends the process with exit(), which destroys no
-// window: an exit handler saves the settings then. It only reads the game's
-// values and writes the file, and the step loop is never mid-step when the
-// connection is checked.
-TForm1* unsavedForm = nullptr;
-
-QString JoinLines(std::initializer_list<QString> lines) {
-    QStringList list(lines);
-    return list.join(QStringLiteral("\r\n"));
-}
-
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
-    const AppConstants& constants = Constants();
     clientArea_ = new QWidget(this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
     clientArea_->setFocusPolicy(Qt::StrongFocus);
@@ -87,48 +61,27 @@ TForm1::TForm1(QWidget* parent)
     setCentralWidget(clientArea_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
-
-    // The ball, the counters and the play and view records come with the game.
-    game_ = std::make_unique<AppGame>(random_);
-    game_->SetTexts(AppLanguage::GameTexts());
-    random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
-    setWindowTitle(constants.productName);
+    setWindowTitle(Constants().productName);
     setWindowIcon(AppIcon());
-    renderer_ = std::make_unique<AppRenderer>(
-        *game_, random_, constants.productName,
-        [this](const QRect& rect) { clientArea_->update(rect); },
-        [this](const QSize& size) {
-            clientArea_->setFixedSize(size);
-            adjustSize();
-        });
-    game_->SetPicture(*renderer_);
-    game_->CreateField();
-    sound_ = std::make_unique<AppSound>(constants.soundFolder);
-    game_->SetSound(*sound_);
-    LoadSettings();
-    static const bool saveAtExit = std::atexit([] {
-                                       if (unsavedForm != nullptr)
-                                           std::exchange(unsavedForm, nullptr)->SaveSettings();
-                                   }) == 0;
-    if (saveAtExit)
-        unsavedForm = this;
-    loop_ = std::make_unique<AppStepLoop>(
-        this, [this] { WMGameStep(); }, [this] { return game_->PlayOptions().Speed; },
-        [this] { return game_->State() == stClosing; });
-    connect(loop_.get(), &AppStepLoop::PeriodEnded, this, &TForm1::PeriodEnded);
-    loop_->PostGameStep();
-    game_->SetState(stSetup);
+
+    session_ =
+        std::make_unique<AppPlaySession>([this](const QRect& rect) { clientArea_->update(rect); },
+                                         [this](const QSize& size) {
+                                             clientArea_->setFixedSize(size);
+                                             adjustSize();
+                                         });
+    settings_ = std::make_unique<AppSettingsKeeper>(*this, Game(), Sound(),
+                                                    [this] { return ConfirmClearRecord(); });
+    settings_->Load();
+    connect(session_.get(), &AppPlaySession::StepEnded, this,
+            [this](AppState before) { scoreKeeper_.Observe(Game(), before, false); });
+    session_->Start();
     clientArea_->setFocus();
 }
 
 TForm1::~TForm1() {
-    game_->SetState(stClosing);
-    if (unsavedForm == this)
-        unsavedForm = nullptr;
-    SaveSettings();
-    sound_.reset();
-    game_->DestroyField();
-    renderer_.reset();
+    session_->Close();
+    settings_->Save();
 }
 
 void TForm1::SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog) {
@@ -137,49 +90,43 @@ void TForm1::SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog
 }
 
 void TForm1::BuildMenus() {
-    auto addItem = [this](QMenu* menu, const QString& caption, const char* name,
-                          QKeySequence shortcut, void (TForm1::*handler)()) {
+    auto addItem = [this](QMenu* menu, const QString& caption, const char* name, auto command,
+                          QKeySequence shortcut = {}) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+        connect(action, &QAction::triggered, this, command);
+    };
+    auto nameMenu = [](QMenu* menu, const char* name) {
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    Game_MItem = menuBar()->addMenu(tr("&Game"));
-    Game_MItem->setObjectName(QStringLiteral("Game_MItem"));
-    Game_New_MItem = addItem(Game_MItem, tr("&New"), "Game_New_MItem", QKeySequence(Qt::Key_F2),
-                             &TForm1::Game_MItemClick);
-    Game_MItem->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Game_Status_MItem = addItem(Game_MItem, tr("&Status"), "Game_Status_MItem",
-                                QKeySequence(Qt::Key_F4), &TForm1::Game_MItemClick);
-    Game_Scores_MItem = addItem(Game_MItem, tr("S&cores"), "Game_Scores_MItem",
-                                QKeySequence(Qt::Key_F6), &TForm1::Game_MItemClick);
-    Game_Options_MItem = addItem(Game_MItem, tr("&Options"), "Game_Options_MItem",
-                                 QKeySequence(Qt::Key_F5), &TForm1::Game_MItemClick);
-    Game_MItem->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Game_Exit_MItem = addItem(Game_MItem, tr("E&xit"), "Game_Exit_MItem", QKeySequence(),
-                              &TForm1::Game_MItemClick);
+    QMenu* game = nameMenu(menuBar()->addMenu(tr("&Game")), "Game_MItem");
+    addItem(game, tr("&New"), "Game_New_MItem", &TForm1::NewCommand, Qt::Key_F2);
+    addSeparator(game, "N1");
+    addItem(game, tr("&Status"), "Game_Status_MItem", &TForm1::StatusCommand, Qt::Key_F4);
+    addItem(game, tr("S&cores"), "Game_Scores_MItem", &TForm1::ScoresCommand, Qt::Key_F6);
+    addItem(game, tr("&Options"), "Game_Options_MItem", &TForm1::OptionsCommand, Qt::Key_F5);
+    addSeparator(game, "N2");
+    addItem(game, tr("E&xit"), "Game_Exit_MItem", &TForm1::close);
 
-    Help_MItem = menuBar()->addMenu(tr("&Help"));
-    Help_MItem->setObjectName(QStringLiteral("Help_MItem"));
-    Help_Help_MItem = addItem(Help_MItem, tr("&Help"), "Help_Help_MItem", QKeySequence(Qt::Key_F1),
-                              &TForm1::Help_MItemClick);
-    Help_Tips_MItem = addItem(Help_MItem, tr("&Tips"), "Help_Tips_MItem", QKeySequence(),
-                              &TForm1::Help_MItemClick);
-    Help_MItem->addSeparator()->setObjectName(QStringLiteral("N3"));
-    Help_About_MItem = addItem(Help_MItem, tr("&About"), "Help_About_MItem", QKeySequence(),
-                               &TForm1::Help_MItemClick);
+    QMenu* help = nameMenu(menuBar()->addMenu(tr("&Help")), "Help_MItem");
+    //: The command that opens the help page; may differ from the menu's name.
+    addItem(help, tr("&Help", "command"), "Help_Help_MItem", &TForm1::HelpCommand, Qt::Key_F1);
+    addItem(help, tr("&Tips"), "Help_Tips_MItem", &TForm1::TipsCommand);
+    addSeparator(help, "N3");
+    //: Opens the About dialog; desktops usually name the program here ("About Zingaroo").
+    addItem(help, tr("&About"), "Help_About_MItem", &TForm1::AboutCommand);
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Popup_New_MItem = addItem(PopupMenu1, tr("&New"), "Popup_New_MItem", QKeySequence(),
-                              &TForm1::Popup_MItemClick);
-    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N4"));
-    Popup_Status_MItem = addItem(PopupMenu1, tr("&Status"), "Popup_Status_MItem", QKeySequence(),
-                                 &TForm1::Popup_MItemClick);
-    Popup_Options_MItem = addItem(PopupMenu1, tr("&Options"), "Popup_Options_MItem", QKeySequence(),
-                                  &TForm1::Popup_MItemClick);
+    PopupMenu1 = nameMenu(new QMenu(this), "PopupMenu1");
+    addItem(PopupMenu1, tr("&New"), "Popup_New_MItem", &TForm1::NewCommand);
+    addSeparator(PopupMenu1, "N4");
+    addItem(PopupMenu1, tr("&Status"), "Popup_Status_MItem", &TForm1::StatusCommand);
+    addItem(PopupMenu1, tr("&Options"), "Popup_Options_MItem", &TForm1::OptionsCommand);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -191,7 +138,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // picture pixel becomes a block of whole device pixels, never a blur.
         QPainter painter(clientArea_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(QPoint(0, 0), renderer_->BackBuffer());
+        painter.drawImage(QPoint(0, 0), Renderer().BackBuffer());
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -213,19 +160,19 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button) {
-    const AppState state = game_->State();
-    const bool standing = game_->ball.IsStanding();
-    game_->FormMouseDown(GameButton(button));
-    scoreKeeper_.Observe(*game_, state, standing);
+    const AppState state = Game().State();
+    const bool standing = Game().ball.IsStanding();
+    Game().FormMouseDown(GameButton(button));
+    scoreKeeper_.Observe(Game(), state, standing);
 }
 
 void TForm1::FormKeyDown(int qtKey) {
     const int key = GameKey(qtKey);
     if (key == 0)
         return;
-    const AppState state = game_->State();
-    game_->FormKeyDown(key, PointerInClientArea());
-    scoreKeeper_.Observe(*game_, state, false);
+    const AppState state = Game().State();
+    Game().FormKeyDown(key, PointerInClientArea());
+    scoreKeeper_.Observe(Game(), state, false);
 }
 
 std::optional<AppPoint> TForm1::PointerInClientArea() const {
@@ -236,180 +183,56 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
     return AppPoint{client.x(), client.y()};
 }
 
-bool TForm1::event(QEvent* event) {
-    if (event->type() != AppStepLoop::WM_GAMESTEP)
-        return QMainWindow::event(event);
-    loop_->Receive();
-    return true;
+void TForm1::NewCommand() {
+    Game().SetState(stPlaying);
 }
 
-void TForm1::WMGameStep() {
-    const AppState state = game_->State();
-    game_->Step();
-    scoreKeeper_.Observe(*game_, state, false);
+void TForm1::StatusCommand() {
+    //: The title of the box the Status command shows: the same word as the menu item.
+    AppMessageBox::Show(AppShellTexts::Status(Game()), tr("Status"),
+                        AppMessageBox::mbIconInformation, this);
 }
 
-void TForm1::Game_MItemClick() {
-    const QObject* item = sender();
-    if (item == Game_New_MItem) {
-        game_->SetState(stPlaying);
-    } else if (item == Game_Status_MItem) {
-        const QString text = JoinLines({QString::fromStdString(game_->StateText()),
-                                        QString::fromStdString(game_->ScoreText()),
-                                        QString::fromStdString(game_->RecordText())});
-        AppMessageBox::Show(text, tr("Status"), AppMessageBox::mbIconInformation, this);
-    } else if (item == Game_Scores_MItem) {
-        scoreKeeper_.ShowScores(game_->PlayOptions());
-    } else if (item == Game_Options_MItem) {
-        OptionsCommand();
-    } else if (item == Game_Exit_MItem) {
-        close();
-    }
-}
-
-void TForm1::Help_MItemClick() {
-    const QObject* item = sender();
-    if (item == Help_Help_MItem) {
-        const QString text = JoinLines({tr("Opening HTML help file."), QString(), tr("Sure?")});
-        if (AppMessageBox::Show(text, tr("Help"),
-                                AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
-                                this) == AppMessageBox::idOk)
-            QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
-    } else if (item == Help_Tips_MItem) {
-        const QString text = JoinLines({
-            tr("[Control]"),
-            tr("Mouse: Point the field."),
-            tr("Keyboard: Put a paddle. Move an obstacle."),
-            QString(),
-            tr("[Key Sets]"),
-            //: The letters name keys and stay as they are.
-            tr("Set 1: W, R, S, F"),
-            //: The letters name keys and stay as they are.
-            tr("Set 2: U, O, J, L"),
-            //: The arrow keys.
-            tr("Set 3: Left, Right"),
-            QString(),
-            tr("[Score]"),
-            tr("Point: 1 point for 1 bounce."),
-            tr("Phase: 1 phase for all paddles in the field."),
-        });
-        AppMessageBox::Show(text, tr("Tips"), AppMessageBox::mbIconInformation, this);
-    } else if (item == Help_About_MItem) {
-        if (aboutDialog_)
-            aboutDialog_->exec();
-    }
-}
-
-void TForm1::Popup_MItemClick() {
-    const QObject* item = sender();
-    if (item == Popup_New_MItem)
-        Game_New_MItem->trigger();
-    else if (item == Popup_Status_MItem)
-        Game_Status_MItem->trigger();
-    else if (item == Popup_Options_MItem)
-        Game_Options_MItem->trigger();
+void TForm1::ScoresCommand() {
+    scoreKeeper_.ShowScores(Game().PlayOptions());
 }
 
 void TForm1::OptionsCommand() {
     if (!optionsDialog_)
         return;
-    optionsDialog_->SetPlayOptions(game_->PlayOptions());
-    optionsDialog_->SetViewOptions(game_->ViewOptions());
-    optionsDialog_->SetSystemOptions(systemOptions_);
+    AppGame& game = Game();
+    optionsDialog_->SetPlayOptions(game.PlayOptions());
+    optionsDialog_->SetViewOptions(game.ViewOptions());
+    optionsDialog_->SetSystemOptions(SystemOptions());
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
-    const bool changed = optionsDialog_->GetPlayOptions() != game_->PlayOptions() ||
-                         optionsDialog_->GetViewOptions() != game_->ViewOptions();
-    ApplyPlayOptions(optionsDialog_->GetPlayOptions());
-    ApplyViewOptions(optionsDialog_->GetViewOptions());
+    const bool changed = optionsDialog_->GetPlayOptions() != game.PlayOptions() ||
+                         optionsDialog_->GetViewOptions() != game.ViewOptions();
+    game.SetPlayOptions(optionsDialog_->GetPlayOptions());
+    game.SetViewOptions(optionsDialog_->GetViewOptions());
     ApplySystemOptions(optionsDialog_->GetSystemOptions());
     if (changed)
-        game_->SetState(stSetup);
+        game.SetState(stSetup);
 }
 
-void TForm1::ApplyPlayOptions(const AppPlayOptions& options) {
-    game_->SetPlayOptions(options);
+void TForm1::HelpCommand() {
+    if (AppMessageBox::Show(AppShellTexts::HelpQuestion(), tr("Help"),
+                            AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
+                            this) == AppMessageBox::idOk)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
 }
 
-void TForm1::ApplyViewOptions(const AppViewOptions& options) {
-    game_->SetViewOptions(options);
+void TForm1::TipsCommand() {
+    AppMessageBox::Show(AppShellTexts::Tips(), tr("Tips"), AppMessageBox::mbIconInformation, this);
 }
 
-void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
-    systemOptions_ = options;
-    sound_->SetEnabled(options.PlaySound);
-    if (systemOptions_.ClearRecordNow) {
-        const QString text = JoinLines({tr("Clearing the record."), QString(), tr("Sure?")});
-        if (AppMessageBox::Show(text, tr("Confirmation"),
-                                AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel,
-                                this) == AppMessageBox::idOk) {
-            game_->SetRecord(0, 0);
-            settingsStore_.RecordCleared();
-        }
-        systemOptions_.ClearRecordNow = false;
-    }
-    SetStayOnTop(systemOptions_.StayOnTop);
+void TForm1::AboutCommand() {
+    if (aboutDialog_)
+        aboutDialog_->exec();
 }
 
-void TForm1::SetStayOnTop(bool onTop) {
-    // Set on every call, so that a stacking something else changed is put
-    // back. The flag goes to the existing native window: changing the
-    // widget's window flags would hide the window and make a new one.
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    overrideWindowFlags(flags);
-    if (QWindow* window = windowHandle()) {
-        window->setFlags(flags);
-        AppWindowStacking::SetAbove(window, onTop);
-    }
-}
-
-namespace {
-std::string LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-} // namespace
-
-void TForm1::LoadSettings() {
-    // Without a stored position the window manager places the window, so the
-    // working position is one no file gives.
-    constexpr std::int32_t noPosition = std::numeric_limits<std::int32_t>::min();
-    AppSettingsValues working;
-    working.left = noPosition;
-    working.top = noPosition;
-    const QString path = AppSettingsLocation::ReadPath(Constants().exeFolder);
-    settingsStore_.Load(LocalPath(path), working);
-    ApplyPlayOptions(working.play);
-    ApplyViewOptions(working.view);
-    ApplySystemOptions(working.system);
-    if (systemOptions_.RestoreRecord)
-        game_->SetRecord(working.recordScore, working.recordPhase);
-    if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
-        working.top != noPosition)
-        RestorePosition(QPoint(working.left, working.top));
-}
-
-void TForm1::RestorePosition(const QPoint& topLeft) {
-    // A position from another screen layout could put the window out of
-    // reach; it is used only when the title bar's start is on a present screen.
-    if (QGuiApplication::screenAt(topLeft + QPoint(titleBarProbe, titleBarProbe)) == nullptr)
-        return;
-    move(topLeft);
-}
-
-void TForm1::SaveSettings() {
-    AppSettingsValues values;
-    values.play = game_->PlayOptions();
-    values.view = game_->ViewOptions();
-    values.system = systemOptions_;
-    values.recordScore = game_->RecordScore();
-    values.recordPhase = game_->RecordPhase();
-    values.left = pos().x();
-    values.top = pos().y();
-    // Starting from the file that was read keeps every other line of it, also
-    // when the settings move from beside the program to the config folder.
-    // A failed write leaves the previous file whole and is not reported.
-    const QString& exeFolder = Constants().exeFolder;
-    settingsStore_.Save(LocalPath(AppSettingsLocation::ReadPath(exeFolder)),
-                        LocalPath(AppSettingsLocation::WritePath(exeFolder)), values);
+bool TForm1::ConfirmClearRecord() {
+    return AppMessageBox::Show(AppShellTexts::ClearRecordQuestion(), tr("Confirmation"),
+                               AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel,
+                               this) == AppMessageBox::idOk;
 }

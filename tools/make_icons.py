@@ -3,17 +3,17 @@
 
 The head is the game's own ball sprite, scaled up by whole pixels (nearest
 neighbour) so it stays as crisp as it looks on the field. Writes
-data/icons/zingaroo-<size>.png for every size below, using only the standard
+data/icons/zingaroo-<size>.png for every size given, using only the standard
 library (a small PNG writer on zlib and struct).
 
-Run from anywhere: python3 tools/make_icons.py
+Run by the build: cmake --build build --target update_icons, which passes the
+sizes listed in CMakeLists.txt (python3 tools/make_icons.py SIZE...).
 """
 
 import struct
+import sys
 import zlib
 from pathlib import Path
-
-SIZES = (16, 32, 48, 64, 128, 256)
 
 # The ball sprite, columns 2 to 15 and rows 5 to 13 of its 18 x 18 tile.
 BALL_ROWS = (
@@ -117,7 +117,7 @@ def png_bytes(pixels):
 def main():
     out_dir = Path(__file__).resolve().parent.parent / "data" / "icons"
     out_dir.mkdir(parents=True, exist_ok=True)
-    for size in SIZES:
+    for size in map(int, sys.argv[1:]):
         path = out_dir / f"zingaroo-{size}.png"
         path.write_bytes(png_bytes(draw_icon(size)))
         print(path)

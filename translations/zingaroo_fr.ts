@@ -4,50 +4,49 @@
 <context>
     <name>AppConstants</name>
     <message>
-        <source>for %1</source>
-        <extracomment>Names the system the program runs on, as in &quot;for Linux&quot;.</extracomment>
-        <translation>pour %1</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
         <source>Copyright (C) 2026 The Zingaroo developers</source>
-        <translation>Copyright (C) 2026 Les développeurs de Zingaroo</translation>
+        <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
+        <translation>Copyright (C) 2026 les développeurs de Zingaroo</translation>
     </message>
 </context>
 <context>
     <name>AppGame</name>
     <message>
         <source>State: %1</source>
-        <translation>État : %1</translation>
+        <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
+        <translation>État&#xa0;: %1</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation>En jeu</translation>
+        <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
+        <translation>Partie en cours</translation>
     </message>
     <message>
         <source>Not Playing</source>
-        <translation>Hors jeu</translation>
+        <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
+        <translation>Aucune partie en cours</translation>
     </message>
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
-        <translation>Score : %1 pt  phase %2</translation>
+        <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
+        <translation>Points&#xa0;: %1  Phase&#xa0;: %2</translation>
     </message>
     <message>
         <source>Record: %1 pt.  %2 ph.</source>
-        <translation>Record : %1 pt  phase %2</translation>
+        <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
+        <translation>Record&#xa0;: %1  Phase&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>AppPlayPresets</name>
     <message>
         <source>(None)</source>
+        <extracomment>Shown when the play options match no preset; agrees in gender and number with the word for preset (&quot;Arrange:&quot;).</extracomment>
         <translation>(Aucun)</translation>
     </message>
     <message>
         <source>Default</source>
+        <extracomment>The preset of the usual play options; agrees with the word for preset.</extracomment>
         <translation>Par défaut</translation>
     </message>
     <message>
@@ -79,11 +78,17 @@
     <name>TAboutDialog</name>
     <message>
         <source>About</source>
-        <translation>À propos</translation>
+        <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
+        <translation>À propos de Zingaroo</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 for %2 Version %3. %4</source>
+        <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
+        <translation>%1 pour %2, version %3. %4</translation>
     </message>
 </context>
 <context>
@@ -118,19 +123,23 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
+        <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
+        <translation>À &amp;propos de Zingaroo</translation>
     </message>
     <message>
         <source>Status</source>
+        <extracomment>The title of the box the Status command shows: the same word as the menu item.</extracomment>
         <translation>État</translation>
     </message>
     <message>
         <source>Opening HTML help file.</source>
-        <translation>Ouverture du fichier d&apos;aide HTML.</translation>
+        <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
+        <translation>Le fichier d’aide HTML va être ouvert.</translation>
     </message>
     <message>
         <source>Sure?</source>
-        <translation>Continuer ?</translation>
+        <extracomment>Asks whether to go on with the action named in the line above.</extracomment>
+        <translation>Continuer&#x202f;?</translation>
     </message>
     <message>
         <source>Help</source>
@@ -142,11 +151,13 @@
     </message>
     <message>
         <source>Mouse: Point the field.</source>
-        <translation>Souris : pointer une case.</translation>
+        <extracomment>Point the mouse at a cell of the field.</extracomment>
+        <translation>Souris&#xa0;: pointer une case.</translation>
     </message>
     <message>
         <source>Keyboard: Put a paddle. Move an obstacle.</source>
-        <translation>Clavier : poser une raquette, pousser un obstacle.</translation>
+        <extracomment>Instructions, in the same mood as the line above: a key puts a paddle in the pointed cell or shoves the obstacle there.</extracomment>
+        <translation>Clavier&#xa0;: poser une raquette, pousser un obstacle.</translation>
     </message>
     <message>
         <source>[Key Sets]</source>
@@ -155,17 +166,17 @@
     <message>
         <source>Set 1: W, R, S, F</source>
         <extracomment>The letters name keys and stay as they are.</extracomment>
-        <translation>Série 1 : W, R, S, F</translation>
+        <translation>Jeu 1&#xa0;: W, R, S, F</translation>
     </message>
     <message>
         <source>Set 2: U, O, J, L</source>
         <extracomment>The letters name keys and stay as they are.</extracomment>
-        <translation>Série 2 : U, O, J, L</translation>
+        <translation>Jeu 2&#xa0;: U, O, J, L</translation>
     </message>
     <message>
         <source>Set 3: Left, Right</source>
         <extracomment>The arrow keys.</extracomment>
-        <translation>Série 3 : Gauche, Droite</translation>
+        <translation>Jeu 3&#xa0;: Gauche, Droite</translation>
     </message>
     <message>
         <source>[Score]</source>
@@ -173,11 +184,12 @@
     </message>
     <message>
         <source>Point: 1 point for 1 bounce.</source>
-        <translation>Point : 1 point par rebond.</translation>
+        <translation>Point&#xa0;: 1 point par rebond.</translation>
     </message>
     <message>
         <source>Phase: 1 phase for all paddles in the field.</source>
-        <translation>Phase : 1 phase pour toutes les raquettes du terrain.</translation>
+        <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
+        <translation>Phase&#xa0;: 1 phase pour toutes les raquettes du terrain.</translation>
     </message>
     <message>
         <source>Tips</source>
@@ -185,11 +197,18 @@
     </message>
     <message>
         <source>Clearing the record.</source>
-        <translation>Effacement du record.</translation>
+        <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
+        <translation>Le record va être effacé.</translation>
     </message>
     <message>
         <source>Confirmation</source>
         <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>command</comment>
+        <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
@@ -200,6 +219,7 @@
     </message>
     <message>
         <source>Play</source>
+        <extracomment>The page of play options (field, paddles, speed), not the verb.</extracomment>
         <translation>Jeu</translation>
     </message>
     <message>
@@ -211,51 +231,51 @@
         <translation>Système</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Largeur (16-32) :</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Largeur (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Hauteur (16-32) :</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Hauteur (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
-        <translation>Raquettes au &amp;début (1-1024) :</translation>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
+        <translation>Raquettes au &amp;début (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
-        <translation>Raquettes en &amp;plus (0-1024) :</translation>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
+        <translation>Raquettes en &amp;plus (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
-        <translation>Raquettes au &amp;maximum (1-1024) :</translation>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <extracomment>The largest number of paddles a phase deals.</extracomment>
+        <translation>Raquettes au &amp;maximum (%1–%2)&#xa0;:</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
-        <translation>&amp;Vitesse (10-1000 ms) :</translation>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
+        <translation>&amp;Vitesse (%1–%2 ms)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
+        <extracomment>A standing option: each new phase adds a sweeper to the field.</extracomment>
         <translation>&amp;Utiliser le balai</translation>
     </message>
     <message>
         <source>&amp;Arrange:</source>
-        <translation>&amp;Configuration :</translation>
+        <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
+        <translation>P&amp;réréglage&#xa0;:</translation>
     </message>
     <message>
         <source>Character</source>
+        <extracomment>The size of one cell of the field, in pixels.</extracomment>
         <translation>Cases</translation>
     </message>
     <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Largeur (18-32) :</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Hauteur (18-32) :</translation>
-    </message>
-    <message>
         <source>Running Time</source>
+        <extracomment>Options that act while the program runs.</extracomment>
         <translation>En cours de partie</translation>
     </message>
     <message>
@@ -264,22 +284,27 @@
     </message>
     <message>
         <source>&amp;Clear Record Now</source>
+        <extracomment>Clears the record once, after a confirmation, when the dialog closes with OK.</extracomment>
         <translation>&amp;Effacer le record maintenant</translation>
     </message>
     <message>
         <source>&amp;Stay on Top</source>
+        <extracomment>Keeps the window above the other windows (the desktop&apos;s usual term).</extracomment>
         <translation>Toujours au &amp;premier plan</translation>
     </message>
     <message>
         <source>Starting Time</source>
+        <extracomment>Options that act at every start of the program.</extracomment>
         <translation>Au démarrage</translation>
     </message>
     <message>
         <source>&amp;Restore Record</source>
+        <extracomment>A standing option, acting at every start: bring back the saved record.</extracomment>
         <translation>&amp;Restaurer le record</translation>
     </message>
     <message>
         <source>R&amp;estore Window Position</source>
+        <extracomment>A standing option, acting at every start: put the window back where it was.</extracomment>
         <translation>Restaurer la position de la &amp;fenêtre</translation>
     </message>
     <message>
@@ -292,10 +317,12 @@
     </message>
     <message>
         <source>Default</source>
+        <extracomment>Sets the fields of the page shown to their default values.</extracomment>
         <translation>Par défaut</translation>
     </message>
     <message>
         <source>All Def.</source>
+        <extracomment>Sets the fields of every page to their default values.</extracomment>
         <translation>Tout par défaut</translation>
     </message>
 </context>

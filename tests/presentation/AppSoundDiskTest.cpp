@@ -5,6 +5,7 @@
 #include "SoundTestFolder.h"
 
 #include <QFile>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,7 +18,7 @@
 namespace {
 
 const QString shippedFolder = QStringLiteral(ZINGAROO_SHIPPED_SOUND_FOLDER);
-constexpr std::size_t rate = AppAudioDevice::frequency;
+constexpr std::size_t rate = AppSoundMixer::frequency;
 
 // Test sounds already in the output format, so they come out sample for sample: each is
 // one constant level, which tells at every frame which sound is being heard.
@@ -66,8 +67,8 @@ std::function<bool(std::int16_t)> Is(std::int16_t wanted) {
 class AppSoundDiskTest : public testing::Test {
 protected:
     void WriteTestSounds() {
-        const int channels = AppAudioDevice::channels;
-        const int frequency = AppAudioDevice::frequency;
+        const int channels = AppSoundMixer::channels;
+        const int frequency = AppSoundMixer::frequency;
         folder.Write("start.wav", SoundTestFolder::ConstantWave(frequency, channels,
                                                                 int(framesStart), levelStart));
         folder.Write("bounce.wav", SoundTestFolder::ConstantWave(frequency, channels,
@@ -76,10 +77,7 @@ protected:
                                                                 int(framesClear), levelClear));
     }
 
-    void Start(const QString& soundFolder) {
-        sound = std::make_unique<AppSound>(soundFolder);
-        ASSERT_TRUE(sound->IsLoaded());
-    }
+    void Start(const QString& soundFolder) { sound = std::make_unique<AppSound>(soundFolder); }
 
     // Lets `frames` more frames reach the output.
     void Let(std::size_t frames) {
@@ -194,7 +192,7 @@ TEST_F(AppSoundDiskTest, DisabledPlayerIsSilentAndPlaysAgainOnceEnabled) {
 // and is heard whole from its start.
 TEST_F(AppSoundDiskTest, SilentOutputClosesAndTheNextSoundOpensItAgain) {
     const QByteArray clear = SoundTestFolder::ConstantWave(
-        AppAudioDevice::frequency, AppAudioDevice::channels, int(framesClear), levelClear);
+        AppSoundMixer::frequency, AppSoundMixer::channels, int(framesClear), levelClear);
     AppAudioDevice device(1, std::chrono::milliseconds(100));
     ASSERT_TRUE(device.IsOutputOpen());
     device.SetSound(0, clear.constData(), std::size_t(clear.size()));
@@ -214,6 +212,46 @@ TEST_F(AppSoundDiskTest, SilentOutputClosesAndTheNextSoundOpensItAgain) {
         ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelClear, 0}));
         EXPECT_EQ(runs[0].frames, framesClear);
     }
+}
+
+QStringList reopenTraces;
+
+void KeepSoundTrace(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    if (QLatin1String(context.category) == QLatin1String("zingaroo.sound")) {
+        reopenTraces.append(message);
+    }
+}
+
+// An output that cannot open again is reported once however many sounds ask for it, and
+// once more only after it has opened in between.
+TEST_F(AppSoundDiskTest, OutputThatCannotReopenIsReportedOncePerFailure) {
+    const QByteArray clear = SoundTestFolder::ConstantWave(
+        AppSoundMixer::frequency, AppSoundMixer::channels, int(framesClear), levelClear);
+    const QByteArray goodFile = qgetenv("SDL_DISKAUDIOFILE");
+    const QtMessageHandler before = qInstallMessageHandler(KeepSoundTrace);
+    AppAudioDevice device(1, std::chrono::milliseconds(50));
+    device.SetSound(0, clear.constData(), std::size_t(clear.size()));
+    const auto waitFor = [&device](bool open) {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (device.IsOutputOpen() != open && std::chrono::steady_clock::now() < giveUp) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return device.IsOutputOpen() == open;
+    };
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(waitFor(false));
+        setenv("SDL_DISKAUDIOFILE", qPrintable(folder.Path() + "none/output.raw"), 1);
+        for (int play = 0; play < 3; ++play) {
+            device.Play(0);
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        setenv("SDL_DISKAUDIOFILE", goodFile.constData(), 1);
+        device.Play(0);
+        ASSERT_TRUE(waitFor(true));
+    }
+    qInstallMessageHandler(before);
+    ASSERT_EQ(reopenTraces.size(), 2) << reopenTraces.join('\n').toStdString();
+    EXPECT_TRUE(reopenTraces[0].contains(QLatin1String("cannot open")));
 }
 
 struct IgnoredRequest {

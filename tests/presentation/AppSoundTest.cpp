@@ -1,9 +1,11 @@
-// Loading the wave files and the player's life with SDL's silent dummy driver.
+// Loading the wave files, its failure traces and the player's life with SDL's dummy driver.
 #include "AppSound.h"
 #include "SoundTestFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
+#include <QStringList>
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -16,12 +18,21 @@ namespace {
 
 const QString shippedFolder = QStringLiteral(ZINGAROO_SHIPPED_SOUND_FOLDER);
 
-// A folder holding three playable sounds, then changed by one case of the table.
+// A folder holding three playable sounds, then changed by one case of the table, and the
+// one line the player then writes to the sound log, or none.
 struct LoadCase {
     const char* name;
     std::function<void(const SoundTestFolder&)> change;
-    bool loaded;
+    const char* trace;
 };
+
+QStringList traces;
+
+void KeepSoundTrace(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    if (QLatin1String(context.category) == QLatin1String("zingaroo.sound")) {
+        traces.append(message);
+    }
+}
 
 void PrintTo(const LoadCase& loadCase, std::ostream* out) {
     *out << loadCase.name;
@@ -47,83 +58,108 @@ protected:
 
 class AppSoundLoadTest : public AppSoundTest, public testing::WithParamInterface<LoadCase> {};
 
-TEST_P(AppSoundLoadTest, KeepsAllThreeSoundsOrNone) {
+// However often the sounds are played, each failure is reported once, in one line.
+TEST_P(AppSoundLoadTest, ReportsEachFailureOnceInTheSoundLog) {
     SoundTestFolder folder;
     WriteGoodSounds(folder);
     GetParam().change(folder);
 
+    traces.clear();
+    const QtMessageHandler before = qInstallMessageHandler(KeepSoundTrace);
     testing::internal::CaptureStderr();
     {
         AppSound sound(folder.Path());
-        EXPECT_EQ(sound.IsLoaded(), GetParam().loaded);
         EXPECT_TRUE(sound.IsEnabled());
-        for (AppSoundId id : {soundStart, soundBounce, soundClear}) {
-            sound.Play(id);
+        for (int round = 0; round < 2; ++round) {
+            for (AppSoundId id : {soundStart, soundBounce, soundClear}) {
+                sound.Play(id);
+            }
         }
         sound.Stop();
     }
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "the player reports nothing";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "nothing but the sound log";
+    qInstallMessageHandler(before);
+    if (GetParam().trace == nullptr) {
+        EXPECT_EQ(traces, QStringList());
+    } else {
+        ASSERT_EQ(traces.size(), 1) << traces.join('\n').toStdString();
+        EXPECT_TRUE(traces[0].contains(QLatin1String(GetParam().trace))) << traces[0].toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, AppSoundLoadTest,
     testing::Values(
-        LoadCase{"AllPresent", [](const SoundTestFolder&) {}, true},
+        LoadCase{"AllPresent", [](const SoundTestFolder&) {}, nullptr},
         LoadCase{"FolderMissing",
-                 [](const SoundTestFolder& f) { QDir(f.Path()).removeRecursively(); }, false},
+                 [](const SoundTestFolder& f) { QDir(f.Path()).removeRecursively(); },
+                 "start.wav (missing)"},
         LoadCase{"FirstFileMissing",
-                 [](const SoundTestFolder& f) { QFile::remove(f.Path() + "start.wav"); }, false},
+                 [](const SoundTestFolder& f) { QFile::remove(f.Path() + "start.wav"); },
+                 "start.wav (missing)"},
         LoadCase{"LastFileMissing",
-                 [](const SoundTestFolder& f) { QFile::remove(f.Path() + "clear.wav"); }, false},
-        LoadCase{"EmptyFile", [](const SoundTestFolder& f) { f.Write("bounce.wav", {}); }, false},
+                 [](const SoundTestFolder& f) { QFile::remove(f.Path() + "clear.wav"); },
+                 "clear.wav (missing)"},
+        LoadCase{"EmptyFile", [](const SoundTestFolder& f) { f.Write("bounce.wav", {}); },
+                 "bounce.wav (0 bytes"},
         LoadCase{"FolderInPlaceOfFile",
                  [](const SoundTestFolder& f) {
                      QFile::remove(f.Path() + "bounce.wav");
                      QDir(f.Path()).mkdir("bounce.wav");
                  },
-                 false},
+                 "bounce.wav (not a plain file)"},
         LoadCase{"FileOverSizeLimit",
                  [](const SoundTestFolder& f) {
                      f.Write("clear.wav", PaddedWave(AppSound::maxImageBytes + 1));
                  },
-                 false},
+                 "clear.wav (4194305 bytes"},
         LoadCase{"FileAtSizeLimit",
                  [](const SoundTestFolder& f) {
                      f.Write("clear.wav", PaddedWave(AppSound::maxImageBytes));
                  },
-                 true},
+                 nullptr},
         // Read whole but not decodable: kept, and silent when played.
         LoadCase{"TruncatedHeader",
                  [](const SoundTestFolder& f) {
                      f.Write("start.wav", SoundTestFolder::TruncatedWave());
                  },
-                 true},
+                 "start.wav is not a wave sound"},
         LoadCase{"RandomBytes",
                  [](const SoundTestFolder& f) {
                      f.Write("bounce.wav", SoundTestFolder::RandomBytes(3000));
                  },
-                 true},
+                 "bounce.wav is not a wave sound"},
         LoadCase{"UnknownFormat",
                  [](const SoundTestFolder& f) {
                      f.Write("clear.wav", SoundTestFolder::UnknownFormatWave());
                  },
-                 true}),
+                 "clear.wav is not a wave sound"},
+        LoadCase{"NoAudioSystem",
+                 [](const SoundTestFolder&) { setenv("SDL_AUDIODRIVER", "no-such-driver", 1); },
+                 "no audio output"},
+        // The disk driver cannot open its file in a folder that does not exist.
+        LoadCase{"OutputCannotOpen",
+                 [](const SoundTestFolder& f) {
+                     setenv("SDL_AUDIODRIVER", "disk", 1);
+                     setenv("SDL_DISKAUDIOFILE", qPrintable(f.Path() + "none/out.raw"), 1);
+                 },
+                 "no audio output"}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
-// Whatever drivers the machine offers, or none: starting the sound prints nothing.
+// Whatever drivers the machine offers, or none: starting the sound prints nothing once the
+// sound log is silenced.
 TEST(AppSoundSystemTest, StaysQuietOnTheMachinesOwnAudio) {
     unsetenv("SDL_AUDIODRIVER");
+    QLoggingCategory::setFilterRules(QStringLiteral("zingaroo.sound=false"));
     testing::internal::CaptureStderr();
-    {
-        AppSound sound(shippedFolder);
-        EXPECT_TRUE(sound.IsLoaded());
-    }
+    { AppSound sound(shippedFolder); }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    QLoggingCategory::setFilterRules({});
 }
 
 TEST_F(AppSoundTest, LeavesTheInterruptAndTerminateSignalsToTheProgram) {
     AppSound sound(shippedFolder);
-    ASSERT_TRUE(sound.IsLoaded());
+    ASSERT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     sound.Play(soundStart);
     for (int signal : {SIGINT, SIGTERM}) {
         struct sigaction action {};
@@ -134,7 +170,6 @@ TEST_F(AppSoundTest, LeavesTheInterruptAndTerminateSignalsToTheProgram) {
 
 TEST_F(AppSoundTest, StartsAudioOnlyWhileItLives) {
     auto sound = std::make_unique<AppSound>(shippedFolder);
-    ASSERT_TRUE(sound->IsLoaded());
     EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     sound->Play(soundBounce);
     sound.reset();

@@ -1,7 +1,7 @@
 // Reads what SDL's disk audio driver has written: the sound player's output as raw samples.
 #include "DiskAudioOutput.h"
 
-#include "AppAudioDevice.h"
+#include "AppSoundMixer.h"
 
 #include <QFile>
 
@@ -15,7 +15,7 @@ namespace {
 // Only a guard against hanging on a broken driver: the waits normally end within a second.
 constexpr auto giveUpAfter = std::chrono::seconds(20);
 constexpr auto pollEvery = std::chrono::milliseconds(5);
-constexpr std::size_t frameBytes = AppAudioDevice::channels * sizeof(std::int16_t);
+constexpr std::size_t frameBytes = AppSoundMixer::frameBytes;
 
 } // namespace
 

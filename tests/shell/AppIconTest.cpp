@@ -15,7 +15,7 @@ private slots:
 
 void AppIconTest::resourceLoadsAtEachSize_data() {
     QTest::addColumn<int>("size");
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {ZINGAROO_ICON_SIZES})
         QTest::addRow("%d", size) << size;
 }
 

@@ -4,6 +4,7 @@
 #include "AppApplication.h"
 #include "AppConstants.h"
 #include "ModalWatcher.h"
+#include "TAboutDialog.h"
 #include "TForm1.h"
 
 #include <QLocale>
@@ -22,8 +23,8 @@ private slots:
         QVERIFY2(german || QLocale::system().language() == QLocale::C, "needs LANG=de_DE or C");
         TForm1 form;
         QStringList shown;
-        for (QMenu* menu : {form.Game_MItem, form.Help_MItem})
-            for (const QAction* action : menu->actions())
+        for (const char* name : {"Game_MItem", "Help_MItem"})
+            for (const QAction* action : form.findChild<QMenu*>(QLatin1String(name))->actions())
                 shown << action->text();
         WhenModalShown([&shown](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -33,18 +34,25 @@ private slots:
         AppSystemOptions clear = form.SystemOptions();
         clear.ClearRecordNow = true;
         form.ApplySystemOptions(clear);
-        shown << QString::fromStdString(form.Game().StateText()) << Constants().platformLine
+        shown << QString::fromStdString(form.Game().StateText())
+              << TAboutDialog::AboutText(Constants())
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
+        const QString version = QLatin1String(AppVersion());
         if (german)
             QCOMPARE(shown, QStringList({"&Neu", "", "&Status", "&Optionen", "", "&Beenden",
-                                         "&Hilfe", "&Tipps", "", "Ü&ber",
+                                         "&Hilfe", "&Tipps", "", "Ü&ber Zingaroo",
                                          "Der Rekord wird gelöscht.\n\nSicher?", "Abbrechen",
-                                         "Zustand: Kein Spiel", "für Linux", "de/index.html"}));
+                                         "Status: Kein Spiel",
+                                         "Zingaroo für Linux, Version " + version +
+                                             ". Copyright (C) 2026 die Zingaroo-Entwickler",
+                                         "de/index.html"}));
         else
-            QCOMPARE(shown,
-                     QStringList({"&New", "", "&Status", "&Options", "", "E&xit", "&Help", "&Tips",
-                                  "", "&About", "Clearing the record.\n\nSure?", "Cancel",
-                                  "State: Not Playing", "for Linux", "help/index.html"}));
+            QCOMPARE(shown, QStringList({"&New", "", "&Status", "&Options", "", "E&xit", "&Help",
+                                         "&Tips", "", "&About", "Clearing the record.\n\nSure?",
+                                         "Cancel", "State: Not Playing",
+                                         "Zingaroo for Linux Version " + version +
+                                             ". Copyright (C) 2026 The Zingaroo developers",
+                                         "help/index.html"}));
     }
 
     void englishFirstOrNoTranslationLeavesTheProgramEnglish() {

@@ -6,6 +6,7 @@
 #include "TForm1.h"
 #include "TOptionsDialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -61,7 +62,7 @@ private:
             edit(shown);
             shown->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         });
-        form->Game_Options_MItem->trigger();
+        form->findChild<QAction*>(QStringLiteral("Game_Options_MItem"))->trigger();
     }
 
     static void setEdit(TOptionsDialog* shown, const char* name, const QString& text) {

@@ -37,6 +37,8 @@ private:
     std::chrono::nanoseconds fakeNow{};
 
     AppGame& game() { return form->Game(); }
+    QAction* item(const char* name) { return form->findChild<QAction*>(QLatin1String(name)); }
+    QMenu* menu(const char* name) { return form->findChild<QMenu*>(QLatin1String(name)); }
 
     // From here on the loop's clock moves only when passTime() moves it; a step
     // already queued runs first.
@@ -205,14 +207,14 @@ private slots:
 
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         answerBox(&text, QMessageBox::Ok);
-        form->Game_Status_MItem->trigger();
+        item("Game_Status_MItem")->trigger();
         QCOMPARE(text, QStringLiteral("State: Playing\nScore: 0 pt.  1 ph.\nRecord: 0 pt.  0 ph."));
 
         game().SetScore(12, 3);
         game().SetRecord(40, 5);
         game().SetState(stGameOver);
         answerBox(&text, QMessageBox::Ok);
-        form->Popup_Status_MItem->trigger();
+        item("Popup_Status_MItem")->trigger();
         QCOMPARE(text,
                  QStringLiteral("State: Not Playing\nScore: 12 pt.  3 ph.\nRecord: 40 pt.  5 ph."));
     }
@@ -227,7 +229,7 @@ private slots:
         QVERIFY(recorder.opened.isEmpty());
 
         answerBox(&text, QMessageBox::Ok);
-        form->Help_Help_MItem->trigger();
+        item("Help_Help_MItem")->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.opened.size(), 1);
         QCOMPARE(recorder.opened.first().toLocalFile(), Constants().helpFile);
@@ -236,7 +238,7 @@ private slots:
     void tipsShowTheTwelveLines() {
         QString text;
         answerBox(&text, QMessageBox::Ok);
-        form->Help_Tips_MItem->trigger();
+        item("Help_Tips_MItem")->trigger();
         const QStringList lines = text.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines.at(0), QStringLiteral("[Control]"));
@@ -245,25 +247,30 @@ private slots:
     }
 
     void menusCarryTheirCaptionsAndShortcuts() {
-        QCOMPARE(form->Game_MItem->title(), QStringLiteral("&Game"));
-        QCOMPARE(form->Game_Exit_MItem->text(), QStringLiteral("E&xit"));
-        QCOMPARE(form->Game_New_MItem->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(form->Game_Status_MItem->shortcut(), QKeySequence(Qt::Key_F4));
-        QCOMPARE(form->Game_Options_MItem->shortcut(), QKeySequence(Qt::Key_F5));
-        QCOMPARE(form->Help_Help_MItem->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(form->Game_MItem->actions().size(), 7);
-        QCOMPARE(form->Help_MItem->actions().size(), 4);
-        QCOMPARE(form->PopupMenu1->actions().size(), 4);
-        QVERIFY(form->Game_MItem->actions().at(1)->isSeparator());
-        QVERIFY(form->PopupMenu1->actions().at(1)->isSeparator());
-        QVERIFY(form->Popup_New_MItem->shortcut().isEmpty());
+        QCOMPARE(menu("Game_MItem")->title(), QStringLiteral("&Game"));
+        QCOMPARE(item("Game_Exit_MItem")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(item("Game_New_MItem")->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(item("Game_Status_MItem")->shortcut(), QKeySequence(Qt::Key_F4));
+        QCOMPARE(item("Game_Options_MItem")->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(item("Help_Help_MItem")->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(menu("Game_MItem")->actions().size(), 7);
+        QCOMPARE(menu("Help_MItem")->actions().size(), 4);
+        QCOMPARE(menu("PopupMenu1")->actions().size(), 4);
+        QVERIFY(menu("Game_MItem")->actions().at(1)->isSeparator());
+        QVERIFY(menu("PopupMenu1")->actions().at(1)->isSeparator());
+        QVERIFY(item("Popup_New_MItem")->shortcut().isEmpty());
+    }
+
+    void thePopupsNewStartsAGame() {
+        item("Popup_New_MItem")->trigger();
+        QCOMPARE(game().State(), stPlaying);
     }
 
     void rightClickOpensTheContextMenu() {
         QTest::mouseClick(form->windowHandle(), Qt::RightButton, {},
                           form->ClientArea()->mapTo(form.get(), QPoint(30, 30)));
-        QTRY_VERIFY(form->PopupMenu1->isVisible());
-        form->PopupMenu1->close();
+        QTRY_VERIFY(menu("PopupMenu1")->isVisible());
+        menu("PopupMenu1")->close();
     }
 
     void theBallMovesAtThePaceOfTheLoop() {
@@ -308,7 +315,7 @@ private slots:
             atClose = game().ball.x;
             qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
         });
-        form->Game_Status_MItem->trigger();
+        item("Game_Status_MItem")->trigger();
         QCOMPARE(atClose, atOpen);
         QTRY_COMPARE(game().ball.x, atOpen + 1);
     }
@@ -316,20 +323,20 @@ private slots:
     void anOpenMenuHoldsTheGameStill() {
         startMovingGame();
         useFakeClock();
-        form->Game_MItem->popup(form->mapToGlobal(QPoint(10, 10)));
-        QTRY_VERIFY(form->Game_MItem->isVisible());
+        menu("Game_MItem")->popup(form->mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(menu("Game_MItem")->isVisible());
         const int atOpen = game().ball.x;
         passTime(1000);
         QTest::qWait(20);
         QCOMPARE(game().ball.x, atOpen);
-        form->Game_MItem->close();
+        menu("Game_MItem")->close();
         QTRY_COMPARE(game().ball.x, atOpen + 1);
     }
 
     void exitDuringAWaitEndsTheLoopAndTheWindowGoesOnce() {
         startMovingGame();
         QSignalSpy destroyed(form.get(), &QObject::destroyed);
-        QTimer::singleShot(100, form.get(), [this] { form->Game_Exit_MItem->trigger(); });
+        QTimer::singleShot(100, form.get(), [this] { item("Game_Exit_MItem")->trigger(); });
         const int code = QApplication::exec();
         QCOMPARE(code, 0);
         QVERIFY(!form->isVisible());
@@ -344,7 +351,7 @@ private slots:
             boxWasOpen = true;
             std::raise(SIGTERM);
         });
-        QTimer::singleShot(0, form.get(), [this] { form->Game_Status_MItem->trigger(); });
+        QTimer::singleShot(0, form.get(), [this] { item("Game_Status_MItem")->trigger(); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(boxWasOpen);
         QVERIFY(QApplication::activeModalWidget() == nullptr);

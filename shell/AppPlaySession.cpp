@@ -1,0 +1,50 @@
+// The play session: the random source, the game with its picture and sound, and its step loop.
+#include "AppPlaySession.h"
+
+#include "AppConstants.h"
+#include "AppLanguage.h"
+#include "AppSound.h"
+
+#include <cstdint>
+#include <ctime>
+
+AppPlaySession::AppPlaySession(AppRenderer::ShowRect showRect, AppRenderer::SizeClient sizeClient) {
+    const AppConstants& constants = Constants();
+    // The ball, the counters and the play and view records come with the game.
+    game_ = std::make_unique<AppGame>(random_);
+    game_->SetTexts(AppLanguage::GameTexts());
+    random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
+    renderer_ = std::make_unique<AppRenderer>(*game_, random_, constants.productName,
+                                              std::move(showRect), std::move(sizeClient));
+    game_->SetPicture(*renderer_);
+    game_->CreateField();
+    sound_ = std::make_unique<AppSound>(constants.soundFolder);
+    game_->SetSound(*sound_);
+}
+
+AppPlaySession::~AppPlaySession() {
+    sound_.reset();
+    game_->DestroyField();
+    renderer_.reset();
+}
+
+void AppPlaySession::Start() {
+    loop_ = std::make_unique<AppStepLoop>(
+        this,
+        [this] {
+            const AppState before = game_->State();
+            game_->Step();
+            emit StepEnded(before);
+        },
+        [this] { return game_->PlayOptions().Speed; },
+        [this] { return game_->State() == stClosing; });
+    loop_->PostGameStep();
+    game_->SetState(stSetup);
+}
+
+bool AppPlaySession::event(QEvent* event) {
+    if (event->type() != AppStepLoop::WM_GAMESTEP)
+        return QObject::event(event);
+    loop_->Receive();
+    return true;
+}

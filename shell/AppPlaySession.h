@@ -1,0 +1,47 @@
+// The play session: the random source, the game with its picture and sound, and its step loop.
+#pragma once
+
+#include "AppGame.h"
+#include "AppRandom.h"
+#include "AppRenderer.h"
+#include "AppStepLoop.h"
+
+#include <QObject>
+
+#include <memory>
+
+class AppSound;
+
+class AppPlaySession : public QObject {
+    Q_OBJECT
+
+public:
+    // The renderer reaches the window through showRect and sizeClient.
+    AppPlaySession(AppRenderer::ShowRect showRect, AppRenderer::SizeClient sizeClient);
+    ~AppPlaySession() override;
+
+    AppGame& Game() { return *game_; }
+    AppRenderer& Renderer() { return *renderer_; }
+    AppSound& Sound() { return *sound_; }
+    AppStepLoop& StepLoop() { return *loop_; }
+
+    // Starts the step loop and shows the title.
+    void Start();
+    // No step follows from now on.
+    void Close() { game_->SetState(stClosing); }
+
+signals:
+    // After each step, with the state the game was in before it.
+    void StepEnded(AppState stateBefore);
+
+protected:
+    // Takes the step loop's messages.
+    bool event(QEvent* event) override;
+
+private:
+    AppRandom random_;
+    std::unique_ptr<AppGame> game_;
+    std::unique_ptr<AppRenderer> renderer_;
+    std::unique_ptr<AppSound> sound_;
+    std::unique_ptr<AppStepLoop> loop_;
+};

@@ -1,0 +1,65 @@
+// The longer texts of the main window's boxes, in the player's language.
+#include "AppShellTexts.h"
+
+#include "AppGame.h"
+
+#include <QStringList>
+
+namespace {
+
+QString JoinLines(std::initializer_list<QString> lines) {
+    QStringList list(lines);
+    return list.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+QString AppShellTexts::Status(const AppGame& game) {
+    return JoinLines({QString::fromStdString(game.StateText()),
+                      QString::fromStdString(game.ScoreText()),
+                      QString::fromStdString(game.RecordText())});
+}
+
+QString AppShellTexts::HelpQuestion() {
+    return JoinLines({
+        //: Shown before the help page opens, above "Sure?": OK opens it, Cancel does not.
+        tr("Opening HTML help file."),
+        QString(),
+        //: Asks whether to go on with the action named in the line above.
+        tr("Sure?"),
+    });
+}
+
+QString AppShellTexts::Tips() {
+    return JoinLines({
+        tr("[Control]"),
+        //: Point the mouse at a cell of the field.
+        tr("Mouse: Point the field."),
+        //: Instructions, in the same mood as the line above: a key puts a paddle in the
+        //: pointed cell or shoves the obstacle there.
+        tr("Keyboard: Put a paddle. Move an obstacle."),
+        QString(),
+        tr("[Key Sets]"),
+        //: The letters name keys and stay as they are.
+        tr("Set 1: W, R, S, F"),
+        //: The letters name keys and stay as they are.
+        tr("Set 2: U, O, J, L"),
+        //: The arrow keys.
+        tr("Set 3: Left, Right"),
+        QString(),
+        tr("[Score]"),
+        tr("Point: 1 point for 1 bounce."),
+        //: A phase is won by clearing every fresh paddle from the field.
+        tr("Phase: 1 phase for all paddles in the field."),
+    });
+}
+
+QString AppShellTexts::ClearRecordQuestion() {
+    return JoinLines({
+        //: Shown before the record is cleared, above "Sure?": OK clears it, Cancel keeps it.
+        tr("Clearing the record."),
+        QString(),
+        //: Asks whether to go on with the action named in the line above.
+        tr("Sure?"),
+    });
+}
