@@ -210,6 +210,10 @@
         <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>Besten&amp;liste</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -324,6 +328,110 @@
         <source>All Def.</source>
         <extracomment>Sets the fields of every page to their default values.</extracomment>
         <translation>Alle Standard</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabelle:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>Top &amp;10</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Leeren...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Tabelle und Verlauf leeren</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Gespielte Spiele:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Gespielte Zeit:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Punkte im Schnitt:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Beste Punktzahl:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Beste Phase:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Punkte der letzten 100 Spiele:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Eigene: %1×%2, Schläger %3/%4/%5, Tempo %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>mit Fegern</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>ohne Feger</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Die Tabelle %1 und ihr Verlauf werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Sicher?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
     </message>
 </context>
 </TS>

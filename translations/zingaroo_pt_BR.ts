@@ -210,6 +210,10 @@
         <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
         <translation>&amp;Ajuda</translation>
     </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Pontuações</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -324,6 +328,110 @@
         <source>All Def.</source>
         <extracomment>Sets the fields of every page to their default values.</extracomment>
         <translation>Tudo padrão</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Pontuações</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabela:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>Os &amp;dez melhores</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Histórico</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Limpar...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Limpar a tabela e seu histórico</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Jogos disputados:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Tempo de jogo:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Pontuação média:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Melhor pontuação:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Melhor fase:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Pontos dos últimos 100 jogos:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Personalizada: %1×%2, raquetes %3/%4/%5, velocidade %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>com vassouras</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>sem vassouras</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>A tabela %1 e seu histórico serão apagados.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Tem certeza?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmação</translation>
     </message>
 </context>
 </TS>

@@ -210,6 +210,10 @@
         <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
         <translation>&amp;Справка</translation>
     </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Результаты</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -324,6 +328,110 @@
         <source>All Def.</source>
         <extracomment>Sets the fields of every page to their default values.</extracomment>
         <translation>Все по умолчанию</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Таблица:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>&amp;Лучшая десятка</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;История</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Очистить...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Очистить таблицу и её историю</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Фаза</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Сыграно игр:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Время игры:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Средний счёт:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Лучший счёт:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Лучшая фаза:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Очки последних 100 игр:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Своя: %1×%2, ракетки %3/%4/%5, скорость %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>с мётлами</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>без мётел</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Таблица %1 и её история будут очищены.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Продолжить?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Подтверждение</translation>
     </message>
 </context>
 </TS>

@@ -39,20 +39,21 @@ private slots:
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
         const QString version = QLatin1String(AppVersion());
         if (german)
-            QCOMPARE(shown, QStringList({"&Neu", "", "&Status", "&Optionen", "", "&Beenden",
-                                         "&Hilfe", "&Tipps", "", "Ü&ber Zingaroo",
+            QCOMPARE(shown, QStringList({"&Neu", "", "&Status", "Besten&liste", "&Optionen", "",
+                                         "&Beenden", "&Hilfe", "&Tipps", "", "Ü&ber Zingaroo",
                                          "Der Rekord wird gelöscht.\n\nSicher?", "Abbrechen",
                                          "Status: Kein Spiel",
                                          "Zingaroo für Linux, Version " + version +
                                              ". Copyright (C) 2026 die Zingaroo-Entwickler",
                                          "de/index.html"}));
         else
-            QCOMPARE(shown, QStringList({"&New", "", "&Status", "&Options", "", "E&xit", "&Help",
-                                         "&Tips", "", "&About", "Clearing the record.\n\nSure?",
-                                         "Cancel", "State: Not Playing",
-                                         "Zingaroo for Linux Version " + version +
-                                             ". Copyright (C) 2026 The Zingaroo developers",
-                                         "help/index.html"}));
+            QCOMPARE(shown,
+                     QStringList({"&New", "", "&Status", "S&cores", "&Options", "", "E&xit",
+                                  "&Help", "&Tips", "", "&About", "Clearing the record.\n\nSure?",
+                                  "Cancel", "State: Not Playing",
+                                  "Zingaroo for Linux Version " + version +
+                                      ". Copyright (C) 2026 The Zingaroo developers",
+                                  "help/index.html"}));
     }
 
     void englishFirstOrNoTranslationLeavesTheProgramEnglish() {

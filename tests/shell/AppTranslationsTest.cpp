@@ -8,6 +8,7 @@
 #include "TAboutDialog.h"
 #include "TForm1.h"
 #include "TOptionsDialog.h"
+#include "TScoresDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -111,6 +112,28 @@ void CheckBoxFits(TForm1& form, const std::function<void()>& open, const QString
     });
     open();
     QVERIFY(seen);
+}
+
+// The Scores dialog on a custom table, whose name is the longest, with a long player's name.
+void CheckScoresDialogFits(TForm1& form, const QString& language) {
+    AppScoreGame game;
+    game.rules = AppPlayOptions(32, 32, 1024, 1024, 1024, 1000, false);
+    game.score = 99999;
+    game.phase = 999;
+    game.lengthSeconds = 99 * 3600;
+    game.name = std::string(40, 'W');
+    AppScoreBook book;
+    book.Add(game);
+    TScoresDialog scores(AppScoreFile(std::string()), book, game.rules, &form);
+    scores.show();
+    auto* pages = scores.findChild<QTabWidget*>(QStringLiteral("PageControl"));
+    QStringList captions = Captions(scores.findChildren<QAbstractButton*>());
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        CheckWindowFits(&scores, language);
+        captions << pages->tabText(i);
+    }
+    CheckAccelerators(captions << Captions(scores.findChildren<QLabel*>()), language);
 }
 
 // English first, then every translation compiled into the program.
@@ -262,6 +285,7 @@ private slots:
             about.show();
             CheckWindowFits(&about, language);
             about.hide();
+            CheckScoresDialogFits(form, language);
 
             CheckBoxFits(
                 form,
