@@ -20,10 +20,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Names longer than this are cut when typed; the file keeps what it is given.
 constexpr int maxNameLength = 40;
+// The name's column shows this many characters at least.
+constexpr int nameColumnChars = 18;
 
 // Hours, minutes and seconds as a clock shows them: 0:42, 12:05, 1:02:03.
 QString Duration(std::int64_t seconds) {
@@ -37,6 +41,14 @@ QString Duration(std::int64_t seconds) {
             .arg(hours)
             .arg(twoDigits(minutes), twoDigits(seconds % 60));
     return QStringLiteral("%1:%2").arg(minutes).arg(twoDigits(seconds % 60));
+}
+
+// A caption as a screen reader names its control: no access key, no colon.
+QString Spoken(QString caption) {
+    caption.remove(QLatin1Char('&'));
+    if (caption.endsWith(QLatin1Char(':')))
+        caption.chop(1);
+    return caption.trimmed();
 }
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
@@ -62,8 +74,8 @@ void TScoresDialog::CreateControls() {
 
     TableBox = new QComboBox(this);
     TableBox->setObjectName(QStringLiteral("TableBox"));
-    TableBox->setAccessibleName(tr("Table"));
     auto* tableLabel = new QLabel(tr("&Table:"), this);
+    TableBox->setAccessibleName(Spoken(tableLabel->text()));
     tableLabel->setBuddy(TableBox);
     connect(TableBox, &QComboBox::currentIndexChanged, this, &TScoresDialog::ShowTable);
 
@@ -71,6 +83,7 @@ void TScoresDialog::CreateControls() {
     PageControl->setObjectName(QStringLiteral("PageControl"));
     PageControl->setAccessibleName(tr("Pages"));
     PageControl->addTab(CreateTopTenPage(), tr("Top Te&n"));
+    TopTenList->setAccessibleName(Spoken(PageControl->tabText(pageTopTen)));
     PageControl->addTab(CreateHistoryPage(), tr("&History"));
 
     ClearButton = new QPushButton(tr("&Clear..."), this);
@@ -81,7 +94,6 @@ void TScoresDialog::CreateControls() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* closeButton = buttons->button(QDialogButtonBox::Close);
     closeButton->setObjectName(QStringLiteral("CloseButton"));
-    closeButton->setAccessibleName(tr("Close"));
     closeButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -104,7 +116,6 @@ QWidget* TScoresDialog::CreateTopTenPage() {
     page->setObjectName(QStringLiteral("TopTenPage"));
     TopTenList = new QTableWidget(int(AppScoreBook::tableSize), columnCount, page);
     TopTenList->setObjectName(QStringLiteral("TopTenList"));
-    TopTenList->setAccessibleName(tr("Top ten"));
     TopTenList->setHorizontalHeaderLabels(
         {tr("Rank"), tr("Name"), tr("Score"), tr("Phase"), tr("Length"), tr("Date")});
     TopTenList->verticalHeader()->hide();
@@ -113,8 +124,9 @@ QWidget* TScoresDialog::CreateTopTenPage() {
     TopTenList->setEditTriggers(QAbstractItemView::DoubleClicked |
                                 QAbstractItemView::EditKeyPressed);
     TopTenList->setTabKeyNavigation(false);
-    TopTenList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    TopTenList->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView* header = TopTenList->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(colName, QHeaderView::Stretch);
     TopTenList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TopTenList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(TopTenList, &QTableWidget::itemChanged, this, &TScoresDialog::NameChanged);
@@ -130,7 +142,7 @@ QWidget* TScoresDialog::CreateHistoryPage() {
     const auto addValue = [page, form](const QString& caption, const QString& name) {
         auto* value = new QLabel(page);
         value->setObjectName(name);
-        value->setAccessibleName(QString(caption).remove(QLatin1Char(':')));
+        value->setAccessibleName(Spoken(caption));
         value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
         form->addRow(caption, value);
         return value;
@@ -141,10 +153,11 @@ QWidget* TScoresDialog::CreateHistoryPage() {
     BestScoreValue = addValue(tr("Best score:"), QStringLiteral("BestScoreValue"));
     BestPhaseValue = addValue(tr("Best phase:"), QStringLiteral("BestPhaseValue"));
     Chart = new TScoreChart(page);
-    Chart->setAccessibleName(tr("Scores of the last 100 games"));
+    auto* chartLabel = new QLabel(tr("Scores of the last 100 games:"), page);
+    Chart->setAccessibleName(Spoken(chartLabel->text()));
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(tr("Scores of the last 100 games:"), page));
+    layout->addWidget(chartLabel);
     layout->addWidget(Chart, 1);
     return page;
 }
@@ -213,12 +226,18 @@ void TScoresDialog::FillTopTen() {
                 ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
         }
     }
-    // Wide and high enough for every column and all ten rows, whatever the font.
-    TopTenList->resizeColumnsToContents();
+    // Wide and high enough for every column and all ten rows, whatever the font;
+    // the name's column takes the room left, and has room for a full name.
+    const QAbstractItemView* view = TopTenList;
     const QHeaderView* header = TopTenList->horizontalHeader();
-    int width = 2 * TopTenList->frameWidth();
+    const auto columnWidth = [&](int column) {
+        return std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+    };
+    int width = 2 * TopTenList->frameWidth() +
+                std::max(columnWidth(colName), fontMetrics().averageCharWidth() * nameColumnChars);
     for (int column = 0; column < columnCount; ++column)
-        width += header->sectionSize(column);
+        if (column != colName)
+            width += columnWidth(column);
     TopTenList->setMinimumSize(width, 2 * TopTenList->frameWidth() + header->height() +
                                           TopTenList->verticalHeader()->length());
 }
