@@ -135,7 +135,8 @@ private slots:
         QFont large = interfaceFont;
         large.setPointSize(16);
         QApplication::setFont(large);
-        for (const QString language : {"", "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru"}) {
+        for (const QString language :
+             {"", "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru", "uk"}) {
             QCOMPARE(AppLanguage::Install({language}), language);
             TForm1 form;
             TOptionsDialog options(&form);
