@@ -136,7 +136,7 @@ private slots:
         large.setPointSize(16);
         QApplication::setFont(large);
         for (const QString language :
-             {"", "cs", "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru", "sv", "uk"}) {
+             {"", "cs", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "sv", "uk"}) {
             QCOMPARE(AppLanguage::Install({language}), language);
             TForm1 form;
             TOptionsDialog options(&form);
