@@ -13,10 +13,17 @@ const std::array<AppPlayOptions, appPlayPresetCount> presets = {
     AppPlayOptions(24, 18, 60, 0, 60, 160, true),  AppPlayOptions(24, 18, 1, 1, 432, 100, false),
 };
 
+// The names of the presets of play options listed beside "Arrange:" in the options dialog.
 constexpr std::array<const char*, appPlayPresetCount> names = {
-    AppTranslatable("AppPlayPresets", "(None)"),   AppTranslatable("AppPlayPresets", "Default"),
-    AppTranslatable("AppPlayPresets", "Original"), AppTranslatable("AppPlayPresets", "Practice"),
-    AppTranslatable("AppPlayPresets", "Puzzling"), AppTranslatable("AppPlayPresets", "Steps"),
+    //: Shown when the play options match no preset; agrees in gender and number with the
+    //: word for preset ("Arrange:").
+    AppTranslatable("AppPlayPresets", "(None)"),
+    //: The preset of the usual play options; agrees with the word for preset.
+    AppTranslatable("AppPlayPresets", "Default"),
+    AppTranslatable("AppPlayPresets", "Original"),
+    AppTranslatable("AppPlayPresets", "Practice"),
+    AppTranslatable("AppPlayPresets", "Puzzling"),
+    AppTranslatable("AppPlayPresets", "Steps"),
 };
 
 } // namespace

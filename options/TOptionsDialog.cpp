@@ -107,6 +107,7 @@ void TOptionsDialog::CreateControls() {
         PageControl1->addTab(page, caption);
         return page;
     };
+    //: The page of play options (field, paddles, speed), not the verb.
     CreatePlayPage(addPage(QStringLiteral("TabSheet1"), tr("Play")));
     CreateViewPage(addPage(QStringLiteral("TabSheet2"), tr("View")));
     CreateSystemPage(addPage(QStringLiteral("TabSheet3"), tr("System")));
@@ -145,12 +146,18 @@ void TOptionsDialog::CreatePlayPage(QWidget* page) {
     auto* box = AddGroupBox(page, tr("Play"), QStringLiteral("Page1_GroupBox1"));
     AddEditRow(box, tr("&Width (16-32):"), QStringLiteral("Page1_Edit1"));
     AddEditRow(box, tr("&Height (16-32):"), QStringLiteral("Page1_Edit2"));
+    //: Paddles dealt in the first phase. The range is written with a hyphen in English; an en
+    //: dash is fine.
     AddEditRow(box, tr("Paddle-&First (1-1024):"), QStringLiteral("Page1_Edit3"));
+    //: Paddles added to each new phase's layout.
     AddEditRow(box, tr("Paddle-&Plus (0-1024):"), QStringLiteral("Page1_Edit4"));
+    //: The largest number of paddles a phase deals.
     AddEditRow(box, tr("Paddle-&Max (1-1024):"), QStringLiteral("Page1_Edit5"));
+    //: Milliseconds per step of the ball: a smaller number plays faster.
     AddEditRow(box, tr("Sp&eed (10-1000 ms.):"), QStringLiteral("Page1_Edit6"));
 
     // The sweeper's check box stands in the column of the edits, with no label beside it.
+    //: A standing option: each new phase adds a sweeper to the field.
     Page1_CheckBox1 = new QCheckBox(tr("&Use Sweeper"), box);
     Page1_CheckBox1->setObjectName(QStringLiteral("Page1_CheckBox1"));
     AddRow(box, nullptr, Page1_CheckBox1, sweeperWidth, true);
@@ -159,6 +166,8 @@ void TOptionsDialog::CreatePlayPage(QWidget* page) {
     Page1_ComboBox1 = new QComboBox(box);
     Page1_ComboBox1->setObjectName(QStringLiteral("Page1_ComboBox1"));
     Page1_ComboBox1->setEditable(false);
+    //: Labels the list of presets of play options (Default, Original, ...): picking one fills
+    //: in the fields above.
     auto* label = new QLabel(tr("&Arrange:"), box);
     label->setBuddy(Page1_ComboBox1);
     AddRow(box, label, Page1_ComboBox1, comboWidth);
@@ -167,19 +176,26 @@ void TOptionsDialog::CreatePlayPage(QWidget* page) {
 }
 
 void TOptionsDialog::CreateViewPage(QWidget* page) {
+    //: The size of one cell of the field, in pixels.
     auto* box = AddGroupBox(page, tr("Character"), QStringLiteral("Page2_GroupBox1"));
     AddEditRow(box, tr("&Width (18-32):"), QStringLiteral("Page2_Edit1"));
     AddEditRow(box, tr("&Height (18-32):"), QStringLiteral("Page2_Edit2"));
 }
 
 void TOptionsDialog::CreateSystemPage(QWidget* page) {
+    //: Options that act while the program runs.
     auto* running = AddGroupBox(page, tr("Running Time"), QStringLiteral("Page3_GroupBox1"));
     AddCheckBox(running, tr("&Play Sound"), QStringLiteral("Page3_CheckBox1"));
+    //: Clears the record once, after a confirmation, when the dialog closes with OK.
     AddCheckBox(running, tr("&Clear Record Now"), QStringLiteral("Page3_CheckBox2"));
+    //: Keeps the window above the other windows (the desktop's usual term).
     AddCheckBox(running, tr("&Stay on Top"), QStringLiteral("Page3_CheckBox3"));
 
+    //: Options that act at every start of the program.
     auto* starting = AddGroupBox(page, tr("Starting Time"), QStringLiteral("Page3_GroupBox2"));
+    //: A standing option, acting at every start: bring back the saved record.
     AddCheckBox(starting, tr("&Restore Record"), QStringLiteral("Page3_CheckBox4"));
+    //: A standing option, acting at every start: put the window back where it was.
     AddCheckBox(starting, tr("R&estore Window Position"), QStringLiteral("Page3_CheckBox5"));
 }
 
@@ -191,7 +207,9 @@ void TOptionsDialog::CreateButtons() {
     };
     Button1 = addButton(tr("OK"), QStringLiteral("Button1"));
     Button2 = addButton(tr("Cancel"), QStringLiteral("Button2"));
+    //: Sets the fields of the page shown to their default values.
     Button3 = addButton(tr("Default"), QStringLiteral("Button3"));
+    //: Sets the fields of every page to their default values.
     Button4 = addButton(tr("All Def."), QStringLiteral("Button4"));
 
     Button1->setDefault(true);

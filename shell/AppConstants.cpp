@@ -50,10 +50,9 @@ namespace {
 AppConstants MakeConstants() {
     AppConstants c;
     c.productName = QStringLiteral("Zingaroo");
-    //: Names the system the program runs on, as in "for Linux".
-    c.platformLine = QCoreApplication::translate("AppConstants", "for %1").arg(SystemName());
-    c.versionLine =
-        QCoreApplication::translate("AppConstants", "Version %1").arg(QLatin1String(AppVersion()));
+    c.systemName = SystemName();
+    c.versionNumber = QLatin1String(AppVersion());
+    //: The last sentence of the About text, after the program's name, system and version.
     c.copyrightLine =
         QCoreApplication::translate("AppConstants", "Copyright (C) 2026 The Zingaroo developers");
     c.exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');

@@ -5,8 +5,8 @@
 
 struct AppConstants {
     QString productName;
-    QString platformLine;
-    QString versionLine;
+    QString systemName;    // the system the program runs on, as in "for Linux"
+    QString versionNumber; // as in "Version 1.0.0"
     QString copyrightLine;
     QString exeFolder;   // ends in '/'
     QString soundFolder; // ends in '/'

@@ -27,6 +27,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
 
 TAboutDialog::TAboutDialog(const QIcon& appIcon, const QString& aboutText, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    //: The dialog's title, naming the program as the desktop's About boxes do.
     setWindowTitle(tr("About"));
     QFont dialogFont = font();
     dialogFont.setPixelSize(fontPixels);
@@ -63,8 +64,11 @@ TAboutDialog::TAboutDialog(const QIcon& appIcon, const QString& aboutText, QWidg
 }
 
 QString TAboutDialog::AboutText(const AppConstants& constants) {
-    return constants.productName + QLatin1Char(' ') + constants.platformLine + QLatin1Char(' ') +
-           constants.versionLine + QStringLiteral(". ") + constants.copyrightLine;
+    //: The whole About text: %1 is the program's name, %2 the system it runs on, %3 the version
+    //: number and %4 the copyright line.
+    return tr("%1 for %2 Version %3. %4")
+        .arg(constants.productName, constants.systemName, constants.versionNumber,
+             constants.copyrightLine);
 }
 
 // Sizes the label to its wrapped text and arranges frame, icon, label, button and the

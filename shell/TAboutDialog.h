@@ -19,8 +19,8 @@ public:
     // Shows the given icon (at 32 x 32) and text; the layout fits the text's wrapped height.
     TAboutDialog(const QIcon& appIcon, const QString& aboutText, QWidget* parent = nullptr);
 
-    // Product name, platform line and version line separated by blanks, then ". " and
-    // the copyright line.
+    // Product name, system, version number and copyright line in one sentence pattern that a
+    // language can reorder: "Zingaroo for Linux Version 1.0.0. Copyright ..." in English.
     static QString AboutText(const AppConstants& constants);
 
 protected:

@@ -161,11 +161,13 @@ void TForm1::BuildMenus() {
 
     Help_MItem = menuBar()->addMenu(tr("&Help"));
     Help_MItem->setObjectName(QStringLiteral("Help_MItem"));
-    Help_Help_MItem = addItem(Help_MItem, tr("&Help"), "Help_Help_MItem", QKeySequence(Qt::Key_F1),
-                              &TForm1::Help_MItemClick);
+    //: The command that opens the help page; may differ from the menu's name.
+    Help_Help_MItem = addItem(Help_MItem, tr("&Help", "command"), "Help_Help_MItem",
+                              QKeySequence(Qt::Key_F1), &TForm1::Help_MItemClick);
     Help_Tips_MItem = addItem(Help_MItem, tr("&Tips"), "Help_Tips_MItem", QKeySequence(),
                               &TForm1::Help_MItemClick);
     Help_MItem->addSeparator()->setObjectName(QStringLiteral("N3"));
+    //: Opens the About dialog; desktops usually name the program here ("About Zingaroo").
     Help_About_MItem = addItem(Help_MItem, tr("&About"), "Help_About_MItem", QKeySequence(),
                                &TForm1::Help_MItemClick);
 
@@ -248,6 +250,7 @@ void TForm1::Game_MItemClick() {
         const QString text = JoinLines({QString::fromStdString(game_->StateText()),
                                         QString::fromStdString(game_->ScoreText()),
                                         QString::fromStdString(game_->RecordText())});
+        //: The title of the box the Status command shows: the same word as the menu item.
         AppMessageBox::Show(text, tr("Status"), AppMessageBox::mbIconInformation, this);
     } else if (item == Game_Options_MItem) {
         OptionsCommand();
@@ -259,7 +262,13 @@ void TForm1::Game_MItemClick() {
 void TForm1::Help_MItemClick() {
     const QObject* item = sender();
     if (item == Help_Help_MItem) {
-        const QString text = JoinLines({tr("Opening HTML help file."), QString(), tr("Sure?")});
+        const QString text = JoinLines({
+            //: Shown before the help page opens, above "Sure?": OK opens it, Cancel does not.
+            tr("Opening HTML help file."),
+            QString(),
+            //: Asks whether to go on with the action named in the line above.
+            tr("Sure?"),
+        });
         if (AppMessageBox::Show(text, tr("Help"),
                                 AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
                                 this) == AppMessageBox::idOk)
@@ -267,7 +276,10 @@ void TForm1::Help_MItemClick() {
     } else if (item == Help_Tips_MItem) {
         const QString text = JoinLines({
             tr("[Control]"),
+            //: Point the mouse at a cell of the field.
             tr("Mouse: Point the field."),
+            //: Instructions, in the same mood as the line above: a key puts a paddle in the
+            //: pointed cell or shoves the obstacle there.
             tr("Keyboard: Put a paddle. Move an obstacle."),
             QString(),
             tr("[Key Sets]"),
@@ -280,6 +292,7 @@ void TForm1::Help_MItemClick() {
             QString(),
             tr("[Score]"),
             tr("Point: 1 point for 1 bounce."),
+            //: A phase is won by clearing every fresh paddle from the field.
             tr("Phase: 1 phase for all paddles in the field."),
         });
         AppMessageBox::Show(text, tr("Tips"), AppMessageBox::mbIconInformation, this);
@@ -328,7 +341,13 @@ void TForm1::ApplySystemOptions(const AppSystemOptions& options) {
     systemOptions_ = options;
     sound_->SetEnabled(options.PlaySound);
     if (systemOptions_.ClearRecordNow) {
-        const QString text = JoinLines({tr("Clearing the record."), QString(), tr("Sure?")});
+        const QString text = JoinLines({
+            //: Shown before the record is cleared, above "Sure?": OK clears it, Cancel keeps it.
+            tr("Clearing the record."),
+            QString(),
+            //: Asks whether to go on with the action named in the line above.
+            tr("Sure?"),
+        });
         if (AppMessageBox::Show(text, tr("Confirmation"),
                                 AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel,
                                 this) == AppMessageBox::idOk) {

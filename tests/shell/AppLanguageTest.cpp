@@ -4,6 +4,7 @@
 #include "AppApplication.h"
 #include "AppConstants.h"
 #include "ModalWatcher.h"
+#include "TAboutDialog.h"
 #include "TForm1.h"
 
 #include <QLocale>
@@ -33,18 +34,25 @@ private slots:
         AppSystemOptions clear = form.SystemOptions();
         clear.ClearRecordNow = true;
         form.ApplySystemOptions(clear);
-        shown << QString::fromStdString(form.Game().StateText()) << Constants().platformLine
+        shown << QString::fromStdString(form.Game().StateText())
+              << TAboutDialog::AboutText(Constants())
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
+        const QString version = QLatin1String(AppVersion());
         if (german)
-            QCOMPARE(shown, QStringList({"&Neu", "", "&Status", "&Optionen", "", "&Beenden",
-                                         "&Hilfe", "&Tipps", "", "Ü&ber",
-                                         "Der Rekord wird gelöscht.\n\nSicher?", "Abbrechen",
-                                         "Zustand: Kein Spiel", "für Linux", "de/index.html"}));
-        else
             QCOMPARE(shown,
-                     QStringList({"&New", "", "&Status", "&Options", "", "E&xit", "&Help", "&Tips",
-                                  "", "&About", "Clearing the record.\n\nSure?", "Cancel",
-                                  "State: Not Playing", "for Linux", "help/index.html"}));
+                     QStringList({"&Neu", "", "&Status", "&Optionen", "", "&Beenden", "&Hilfe",
+                                  "&Tipps", "", "Ü&ber", "Der Rekord wird gelöscht.\n\nSicher?",
+                                  "Abbrechen", "Zustand: Kein Spiel",
+                                  "Zingaroo für Linux Version " + version +
+                                      ". Copyright (C) 2026 die Zingaroo-Entwickler",
+                                  "de/index.html"}));
+        else
+            QCOMPARE(shown, QStringList({"&New", "", "&Status", "&Options", "", "E&xit", "&Help",
+                                         "&Tips", "", "&About", "Clearing the record.\n\nSure?",
+                                         "Cancel", "State: Not Playing",
+                                         "Zingaroo for Linux Version " + version +
+                                             ". Copyright (C) 2026 The Zingaroo developers",
+                                         "help/index.html"}));
     }
 
     void englishFirstOrNoTranslationLeavesTheProgramEnglish() {

@@ -57,7 +57,7 @@ private slots:
         QVERIFY(c.exeFolder.endsWith(QLatin1Char('/')));
         QVERIFY(c.soundFolder.endsWith(QStringLiteral("/sound/")));
         QVERIFY(c.helpFile.endsWith(QStringLiteral("/help/index.html")));
-        QCOMPARE(c.platformLine, QStringLiteral("for Linux"));
+        QCOMPARE(c.systemName, QStringLiteral("Linux"));
     }
 
     void anEscapingErrorIsShownAndEndsTheProgramWithAFailure() {

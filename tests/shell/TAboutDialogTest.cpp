@@ -42,8 +42,8 @@ private slots:
 void TAboutDialogTest::textJoinsTheProductLines() {
     AppConstants constants;
     constants.productName = QStringLiteral("Zingaroo");
-    constants.platformLine = QStringLiteral("for Linux");
-    constants.versionLine = QStringLiteral("Version 1.0.0");
+    constants.systemName = QStringLiteral("Linux");
+    constants.versionNumber = QStringLiteral("1.0.0");
     constants.copyrightLine = QStringLiteral("Copyright (C) 2026 Someone");
     QCOMPARE(TAboutDialog::AboutText(constants),
              QStringLiteral("Zingaroo for Linux Version 1.0.0. Copyright (C) 2026 Someone"));
