@@ -20,7 +20,7 @@ done
 expect share/doc/zingaroo/index.html
 expect share/doc/zingaroo/help.css
 expect share/man/man6/zingaroo.6
-languages="cs de es fr it ja nl pl pt_BR ru sv uk"
+languages="cs de es fr it ja nl pl pt_BR ru sv uk zh_CN"
 for lang in $languages; do
     expect share/zingaroo/help/$lang/index.html
 done

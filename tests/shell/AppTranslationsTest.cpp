@@ -135,8 +135,8 @@ private slots:
         QFont large = interfaceFont;
         large.setPointSize(16);
         QApplication::setFont(large);
-        for (const QString language :
-             {"", "cs", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "sv", "uk"}) {
+        for (const QString language : {"", "cs", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR",
+                                       "ru", "sv", "uk", "zh_CN"}) {
             QCOMPARE(AppLanguage::Install({language}), language);
             TForm1 form;
             TOptionsDialog options(&form);

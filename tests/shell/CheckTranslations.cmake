@@ -3,8 +3,8 @@
 # Run with -DLUPDATE=... -DSOURCE_DIR=... -DWORK_DIR=... "-DOPTIONS=..." -P.
 file(GLOB files ${SOURCE_DIR}/translations/zingaroo_*.ts)
 list(LENGTH files count)
-if(NOT count EQUAL 12)
-    message(FATAL_ERROR "expected 12 translations, found ${count}")
+if(NOT count EQUAL 13)
+    message(FATAL_ERROR "expected 13 translations, found ${count}")
 endif()
 foreach(ts ${files})
     get_filename_component(name ${ts} NAME)
