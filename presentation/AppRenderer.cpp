@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <array>
 #include <mutex>
 #include <utility>
 
@@ -46,6 +47,15 @@ void RegisterSubstitutes() {
 
 QSize TextSize(const QFontMetrics& metrics, const QString& text) {
     return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
+}
+
+// The font at its own size when the text, drawn on the device with a pixel of outline on
+// either side, fits the width; otherwise at the largest smaller size that fits, so that a long
+// translation or a large score is drawn whole rather than cut off at the field's edges.
+QFont FittingFont(QFont font, const QString& text, int width, const QPaintDevice* device) {
+    while (font.pixelSize() > 1 && QFontMetrics(font, device).horizontalAdvance(text) + 2 > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
 }
 
 } // namespace
@@ -141,7 +151,7 @@ void AppRenderer::DrawText(QPainter& painter, int x, int y, const QString& text)
 void AppRenderer::PaintTitle(bool showNow) {
     if (!backBuffer_.isNull()) {
         QPainter painter(&backBuffer_);
-        painter.setFont(titleFont_);
+        painter.setFont(FittingFont(titleFont_, titleText_, fieldRect_.width(), &backBuffer_));
         const QSize size = TextSize(painter.fontMetrics(), titleText_);
         const int x = (fieldRect_.width() - size.width()) / 2;
         const int y = (fieldRect_.height() - size.height()) / 2;
@@ -157,19 +167,22 @@ void AppRenderer::PaintTitle(bool showNow) {
 void AppRenderer::PaintGameOver(bool showNow) {
     if (!backBuffer_.isNull()) {
         //: Spaced out letter by letter, with two spaces between the words.
-        const QString lines[] = {QCoreApplication::translate("AppRenderer", "G a m e  O v e r !"),
-                                 QString::fromStdString(game_.ScoreText()),
-                                 QString::fromStdString(game_.RecordText())};
-        QPainter painter(&backBuffer_);
-        painter.setFont(gameOverFont_);
-        const QFontMetrics metrics = painter.fontMetrics();
+        const std::array<QString, 3> lines = {
+            QCoreApplication::translate("AppRenderer", "G a m e  O v e r !"),
+            QString::fromStdString(game_.ScoreText()), QString::fromStdString(game_.RecordText())};
+        std::array<QFont, std::tuple_size_v<decltype(lines)>> fonts;
         int blockHeight = 0;
-        for (const QString& line : lines)
-            blockHeight += TextSize(metrics, line).height();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            fonts[i] = FittingFont(gameOverFont_, lines[i], fieldRect_.width(), &backBuffer_);
+            blockHeight += TextSize(QFontMetrics(fonts[i], &backBuffer_), lines[i]).height();
+        }
 
+        QPainter painter(&backBuffer_);
         int y = (fieldRect_.height() - blockHeight) / 2;
-        for (const QString& line : lines) {
-            const QSize size = TextSize(metrics, line);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const QString& line = lines[i];
+            painter.setFont(fonts[i]);
+            const QSize size = TextSize(painter.fontMetrics(), line);
             const int x = (fieldRect_.width() - size.width()) / 2;
             // Four navy copies around the white one give every letter an outline.
             for (int pass = 0; pass < 5; ++pass) {

@@ -14,7 +14,7 @@
     <message>
         <source>State: %1</source>
         <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
-        <translation>Zustand: %1</translation>
+        <translation>Status: %1</translation>
     </message>
     <message>
         <source>Playing</source>
@@ -29,12 +29,12 @@
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
         <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
-        <translation>Spielstand: %1 Pkt.  %2 Ph.</translation>
+        <translation>Punkte: %1  Phase: %2</translation>
     </message>
     <message>
         <source>Record: %1 pt.  %2 ph.</source>
         <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
-        <translation>Rekord: %1 Pkt.  %2 Ph.</translation>
+        <translation>Rekord: %1  Phase: %2</translation>
     </message>
 </context>
 <context>
@@ -88,7 +88,7 @@
     <message>
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
-        <translation>%1 für %2 Version %3. %4</translation>
+        <translation>%1 für %2, Version %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
     <message>
         <source>&amp;About</source>
         <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
-        <translation>Ü&amp;ber</translation>
+        <translation>Ü&amp;ber Zingaroo</translation>
     </message>
     <message>
         <source>Status</source>
@@ -152,7 +152,7 @@
     <message>
         <source>Mouse: Point the field.</source>
         <extracomment>Point the mouse at a cell of the field.</extracomment>
-        <translation>Maus: Auf ein Feld zeigen.</translation>
+        <translation>Maus: Auf eine Zelle zeigen.</translation>
     </message>
     <message>
         <source>Keyboard: Put a paddle. Move an obstacle.</source>
@@ -232,31 +232,31 @@
     </message>
     <message>
         <source>&amp;Width (16-32):</source>
-        <translation>&amp;Breite (16-32):</translation>
+        <translation>&amp;Breite (16–32):</translation>
     </message>
     <message>
         <source>&amp;Height (16-32):</source>
-        <translation>&amp;Höhe (16-32):</translation>
+        <translation>&amp;Höhe (16–32):</translation>
     </message>
     <message>
         <source>Paddle-&amp;First (1-1024):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Schläger am &amp;Start (1-1024):</translation>
+        <translation>Schläger am &amp;Start (1–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Plus (0-1024):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>Schläger &amp;plus (0-1024):</translation>
+        <translation>Schläger-&amp;Zuwachs (0–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Max (1-1024):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>Schläger &amp;maximal (1-1024):</translation>
+        <translation>Schläger &amp;maximal (1–1024):</translation>
     </message>
     <message>
         <source>Sp&amp;eed (10-1000 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>&amp;Tempo (10-1000 ms):</translation>
+        <translation>&amp;Tempo (10–1000 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -266,20 +266,20 @@
     <message>
         <source>&amp;Arrange:</source>
         <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
-        <translation>&amp;Vorgabe:</translation>
+        <translation>&amp;Vorlage:</translation>
     </message>
     <message>
         <source>Character</source>
         <extracomment>The size of one cell of the field, in pixels.</extracomment>
-        <translation>Kacheln</translation>
+        <translation>Zellen</translation>
     </message>
     <message>
         <source>&amp;Width (18-32):</source>
-        <translation>&amp;Breite (18-32):</translation>
+        <translation>&amp;Breite (18–32):</translation>
     </message>
     <message>
         <source>&amp;Height (18-32):</source>
-        <translation>&amp;Höhe (18-32):</translation>
+        <translation>&amp;Höhe (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Copyright (C) 2026 The Zingaroo developers</source>
         <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
-        <translation>Copyright (C) 2026 Los desarrolladores de Zingaroo</translation>
+        <translation>Copyright (C) 2026 los desarrolladores de Zingaroo</translation>
     </message>
 </context>
 <context>
@@ -19,22 +19,22 @@
     <message>
         <source>Playing</source>
         <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
-        <translation>Jugando</translation>
+        <translation>Partida en curso</translation>
     </message>
     <message>
         <source>Not Playing</source>
         <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
-        <translation>Sin jugar</translation>
+        <translation>Sin partida</translation>
     </message>
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
         <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
-        <translation>Puntuación: %1 pt.  fase %2</translation>
+        <translation>Puntos: %1  Fase: %2</translation>
     </message>
     <message>
         <source>Record: %1 pt.  %2 ph.</source>
         <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
-        <translation>Récord: %1 pt.  fase %2</translation>
+        <translation>Récord: %1  Fase: %2</translation>
     </message>
 </context>
 <context>
@@ -79,7 +79,7 @@
     <message>
         <source>About</source>
         <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
-        <translation>Acerca de</translation>
+        <translation>Acerca de Zingaroo</translation>
     </message>
     <message>
         <source>OK</source>
@@ -88,7 +88,7 @@
     <message>
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
-        <translation>%1 para %2 Versión %3. %4</translation>
+        <translation>%1 para %2, versión %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
     <message>
         <source>&amp;About</source>
         <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
-        <translation>Acerca &amp;de</translation>
+        <translation>Acerca &amp;de Zingaroo</translation>
     </message>
     <message>
         <source>Status</source>
@@ -134,7 +134,7 @@
     <message>
         <source>Opening HTML help file.</source>
         <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
-        <translation>Abriendo el archivo de ayuda HTML.</translation>
+        <translation>Se abrirá el archivo de ayuda HTML.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -198,7 +198,7 @@
     <message>
         <source>Clearing the record.</source>
         <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
-        <translation>Borrando el récord.</translation>
+        <translation>Se borrará el récord.</translation>
     </message>
     <message>
         <source>Confirmation</source>
@@ -232,31 +232,31 @@
     </message>
     <message>
         <source>&amp;Width (16-32):</source>
-        <translation>&amp;Ancho (16-32):</translation>
+        <translation>&amp;Ancho (16–32):</translation>
     </message>
     <message>
         <source>&amp;Height (16-32):</source>
-        <translation>A&amp;lto (16-32):</translation>
+        <translation>A&amp;lto (16–32):</translation>
     </message>
     <message>
         <source>Paddle-&amp;First (1-1024):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Paletas &amp;iniciales (1-1024):</translation>
+        <translation>Paletas &amp;iniciales (1–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Plus (0-1024):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>Paletas &amp;extra (0-1024):</translation>
+        <translation>Paletas &amp;extra (0–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Max (1-1024):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>Paletas &amp;máximas (1-1024):</translation>
+        <translation>&amp;Máximo de paletas (1–1024):</translation>
     </message>
     <message>
         <source>Sp&amp;eed (10-1000 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>&amp;Velocidad (10-1000 ms):</translation>
+        <translation>&amp;Velocidad (10–1000 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -266,7 +266,7 @@
     <message>
         <source>&amp;Arrange:</source>
         <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
-        <translation>&amp;Configuración:</translation>
+        <translation>&amp;Preajuste:</translation>
     </message>
     <message>
         <source>Character</source>
@@ -275,11 +275,11 @@
     </message>
     <message>
         <source>&amp;Width (18-32):</source>
-        <translation>&amp;Ancho (18-32):</translation>
+        <translation>&amp;Ancho (18–32):</translation>
     </message>
     <message>
         <source>&amp;Height (18-32):</source>
-        <translation>A&amp;lto (18-32):</translation>
+        <translation>A&amp;lto (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Copyright (C) 2026 The Zingaroo developers</source>
         <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
-        <translation>Copyright (C) 2026 Les développeurs de Zingaroo</translation>
+        <translation>Copyright (C) 2026 les développeurs de Zingaroo</translation>
     </message>
 </context>
 <context>
@@ -14,27 +14,27 @@
     <message>
         <source>State: %1</source>
         <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
-        <translation>État : %1</translation>
+        <translation>État&#xa0;: %1</translation>
     </message>
     <message>
         <source>Playing</source>
         <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
-        <translation>En jeu</translation>
+        <translation>Partie en cours</translation>
     </message>
     <message>
         <source>Not Playing</source>
         <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
-        <translation>Hors jeu</translation>
+        <translation>Aucune partie en cours</translation>
     </message>
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
         <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
-        <translation>Score : %1 pt  phase %2</translation>
+        <translation>Points&#xa0;: %1  Phase&#xa0;: %2</translation>
     </message>
     <message>
         <source>Record: %1 pt.  %2 ph.</source>
         <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
-        <translation>Record : %1 pt  phase %2</translation>
+        <translation>Record&#xa0;: %1  Phase&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -79,7 +79,7 @@
     <message>
         <source>About</source>
         <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
-        <translation>À propos</translation>
+        <translation>À propos de Zingaroo</translation>
     </message>
     <message>
         <source>OK</source>
@@ -88,7 +88,7 @@
     <message>
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
-        <translation>%1 pour %2 Version %3. %4</translation>
+        <translation>%1 pour %2, version %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
     <message>
         <source>&amp;About</source>
         <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
-        <translation>À &amp;propos</translation>
+        <translation>À &amp;propos de Zingaroo</translation>
     </message>
     <message>
         <source>Status</source>
@@ -134,12 +134,12 @@
     <message>
         <source>Opening HTML help file.</source>
         <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
-        <translation>Ouverture du fichier d&apos;aide HTML.</translation>
+        <translation>Le fichier d’aide HTML va être ouvert.</translation>
     </message>
     <message>
         <source>Sure?</source>
         <extracomment>Asks whether to go on with the action named in the line above.</extracomment>
-        <translation>Continuer ?</translation>
+        <translation>Continuer&#x202f;?</translation>
     </message>
     <message>
         <source>Help</source>
@@ -152,12 +152,12 @@
     <message>
         <source>Mouse: Point the field.</source>
         <extracomment>Point the mouse at a cell of the field.</extracomment>
-        <translation>Souris : pointer une case.</translation>
+        <translation>Souris&#xa0;: pointer une case.</translation>
     </message>
     <message>
         <source>Keyboard: Put a paddle. Move an obstacle.</source>
         <extracomment>Instructions, in the same mood as the line above: a key puts a paddle in the pointed cell or shoves the obstacle there.</extracomment>
-        <translation>Clavier : poser une raquette, pousser un obstacle.</translation>
+        <translation>Clavier&#xa0;: poser une raquette, pousser un obstacle.</translation>
     </message>
     <message>
         <source>[Key Sets]</source>
@@ -166,17 +166,17 @@
     <message>
         <source>Set 1: W, R, S, F</source>
         <extracomment>The letters name keys and stay as they are.</extracomment>
-        <translation>Série 1 : W, R, S, F</translation>
+        <translation>Jeu 1&#xa0;: W, R, S, F</translation>
     </message>
     <message>
         <source>Set 2: U, O, J, L</source>
         <extracomment>The letters name keys and stay as they are.</extracomment>
-        <translation>Série 2 : U, O, J, L</translation>
+        <translation>Jeu 2&#xa0;: U, O, J, L</translation>
     </message>
     <message>
         <source>Set 3: Left, Right</source>
         <extracomment>The arrow keys.</extracomment>
-        <translation>Série 3 : Gauche, Droite</translation>
+        <translation>Jeu 3&#xa0;: Gauche, Droite</translation>
     </message>
     <message>
         <source>[Score]</source>
@@ -184,12 +184,12 @@
     </message>
     <message>
         <source>Point: 1 point for 1 bounce.</source>
-        <translation>Point : 1 point par rebond.</translation>
+        <translation>Point&#xa0;: 1 point par rebond.</translation>
     </message>
     <message>
         <source>Phase: 1 phase for all paddles in the field.</source>
         <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
-        <translation>Phase : 1 phase pour toutes les raquettes du terrain.</translation>
+        <translation>Phase&#xa0;: 1 phase pour toutes les raquettes du terrain.</translation>
     </message>
     <message>
         <source>Tips</source>
@@ -198,7 +198,7 @@
     <message>
         <source>Clearing the record.</source>
         <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
-        <translation>Effacement du record.</translation>
+        <translation>Le record va être effacé.</translation>
     </message>
     <message>
         <source>Confirmation</source>
@@ -232,31 +232,31 @@
     </message>
     <message>
         <source>&amp;Width (16-32):</source>
-        <translation>&amp;Largeur (16-32) :</translation>
+        <translation>&amp;Largeur (16–32)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Height (16-32):</source>
-        <translation>&amp;Hauteur (16-32) :</translation>
+        <translation>&amp;Hauteur (16–32)&#xa0;:</translation>
     </message>
     <message>
         <source>Paddle-&amp;First (1-1024):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Raquettes au &amp;début (1-1024) :</translation>
+        <translation>Raquettes au &amp;début (1–1024)&#xa0;:</translation>
     </message>
     <message>
         <source>Paddle-&amp;Plus (0-1024):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>Raquettes en &amp;plus (0-1024) :</translation>
+        <translation>Raquettes en &amp;plus (0–1024)&#xa0;:</translation>
     </message>
     <message>
         <source>Paddle-&amp;Max (1-1024):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>Raquettes au &amp;maximum (1-1024) :</translation>
+        <translation>Raquettes au &amp;maximum (1–1024)&#xa0;:</translation>
     </message>
     <message>
         <source>Sp&amp;eed (10-1000 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>&amp;Vitesse (10-1000 ms) :</translation>
+        <translation>&amp;Vitesse (10–1000 ms)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -266,7 +266,7 @@
     <message>
         <source>&amp;Arrange:</source>
         <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
-        <translation>&amp;Configuration :</translation>
+        <translation>P&amp;réréglage&#xa0;:</translation>
     </message>
     <message>
         <source>Character</source>
@@ -275,11 +275,11 @@
     </message>
     <message>
         <source>&amp;Width (18-32):</source>
-        <translation>&amp;Largeur (18-32) :</translation>
+        <translation>&amp;Largeur (18–32)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Height (18-32):</source>
-        <translation>&amp;Hauteur (18-32) :</translation>
+        <translation>&amp;Hauteur (18–32)&#xa0;:</translation>
     </message>
     <message>
         <source>Running Time</source>

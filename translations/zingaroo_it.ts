@@ -6,7 +6,7 @@
     <message>
         <source>Copyright (C) 2026 The Zingaroo developers</source>
         <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
-        <translation>Copyright (C) 2026 Gli sviluppatori di Zingaroo</translation>
+        <translation>Copyright (C) 2026 gli sviluppatori di Zingaroo</translation>
     </message>
 </context>
 <context>
@@ -19,22 +19,22 @@
     <message>
         <source>Playing</source>
         <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
-        <translation>In gioco</translation>
+        <translation>Partita in corso</translation>
     </message>
     <message>
         <source>Not Playing</source>
         <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
-        <translation>Non in gioco</translation>
+        <translation>Nessuna partita in corso</translation>
     </message>
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
         <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
-        <translation>Punteggio: %1 pt.  fase %2</translation>
+        <translation>Punti: %1  Fase: %2</translation>
     </message>
     <message>
         <source>Record: %1 pt.  %2 ph.</source>
         <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
-        <translation>Record: %1 pt.  fase %2</translation>
+        <translation>Record: %1  Fase: %2</translation>
     </message>
 </context>
 <context>
@@ -42,12 +42,12 @@
     <message>
         <source>(None)</source>
         <extracomment>Shown when the play options match no preset; agrees in gender and number with the word for preset (&quot;Arrange:&quot;).</extracomment>
-        <translation>(Nessuno)</translation>
+        <translation>(Nessuna)</translation>
     </message>
     <message>
         <source>Default</source>
         <extracomment>The preset of the usual play options; agrees with the word for preset.</extracomment>
-        <translation>Predefinito</translation>
+        <translation>Predefinita</translation>
     </message>
     <message>
         <source>Original</source>
@@ -79,7 +79,7 @@
     <message>
         <source>About</source>
         <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
-        <translation>Informazioni</translation>
+        <translation>Informazioni su Zingaroo</translation>
     </message>
     <message>
         <source>OK</source>
@@ -88,7 +88,7 @@
     <message>
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
-        <translation>%1 per %2 Versione %3. %4</translation>
+        <translation>%1 per %2, versione %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
     <message>
         <source>&amp;About</source>
         <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
-        <translation>&amp;Informazioni</translation>
+        <translation>&amp;Informazioni su Zingaroo</translation>
     </message>
     <message>
         <source>Status</source>
@@ -134,7 +134,7 @@
     <message>
         <source>Opening HTML help file.</source>
         <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
-        <translation>Apertura del file di guida HTML.</translation>
+        <translation>Verrà aperto il file di guida HTML.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -161,22 +161,22 @@
     </message>
     <message>
         <source>[Key Sets]</source>
-        <translation>[Set di tasti]</translation>
+        <translation>[Gruppi di tasti]</translation>
     </message>
     <message>
         <source>Set 1: W, R, S, F</source>
         <extracomment>The letters name keys and stay as they are.</extracomment>
-        <translation>Set 1: W, R, S, F</translation>
+        <translation>Gruppo 1: W, R, S, F</translation>
     </message>
     <message>
         <source>Set 2: U, O, J, L</source>
         <extracomment>The letters name keys and stay as they are.</extracomment>
-        <translation>Set 2: U, O, J, L</translation>
+        <translation>Gruppo 2: U, O, J, L</translation>
     </message>
     <message>
         <source>Set 3: Left, Right</source>
         <extracomment>The arrow keys.</extracomment>
-        <translation>Set 3: Sinistra, Destra</translation>
+        <translation>Gruppo 3: Sinistra, Destra</translation>
     </message>
     <message>
         <source>[Score]</source>
@@ -198,7 +198,7 @@
     <message>
         <source>Clearing the record.</source>
         <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
-        <translation>Cancellazione del record.</translation>
+        <translation>Il record verrà cancellato.</translation>
     </message>
     <message>
         <source>Confirmation</source>
@@ -208,7 +208,7 @@
         <source>&amp;Help</source>
         <comment>command</comment>
         <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
-        <translation>&amp;Aiuto</translation>
+        <translation>&amp;Guida</translation>
     </message>
 </context>
 <context>
@@ -232,31 +232,31 @@
     </message>
     <message>
         <source>&amp;Width (16-32):</source>
-        <translation>&amp;Larghezza (16-32):</translation>
+        <translation>&amp;Larghezza (16–32):</translation>
     </message>
     <message>
         <source>&amp;Height (16-32):</source>
-        <translation>&amp;Altezza (16-32):</translation>
+        <translation>&amp;Altezza (16–32):</translation>
     </message>
     <message>
         <source>Paddle-&amp;First (1-1024):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Racchette &amp;iniziali (1-1024):</translation>
+        <translation>Racchette &amp;iniziali (1–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Plus (0-1024):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>Racchette in &amp;più (0-1024):</translation>
+        <translation>Racchette in &amp;più (0–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Max (1-1024):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>Racchette &amp;massime (1-1024):</translation>
+        <translation>&amp;Massimo racchette (1–1024):</translation>
     </message>
     <message>
         <source>Sp&amp;eed (10-1000 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>&amp;Velocità (10-1000 ms):</translation>
+        <translation>&amp;Velocità (10–1000 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -266,7 +266,7 @@
     <message>
         <source>&amp;Arrange:</source>
         <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
-        <translation>&amp;Configurazione:</translation>
+        <translation>Preimposta&amp;zione:</translation>
     </message>
     <message>
         <source>Character</source>
@@ -275,11 +275,11 @@
     </message>
     <message>
         <source>&amp;Width (18-32):</source>
-        <translation>&amp;Larghezza (18-32):</translation>
+        <translation>&amp;Larghezza (18–32):</translation>
     </message>
     <message>
         <source>&amp;Height (18-32):</source>
-        <translation>&amp;Altezza (18-32):</translation>
+        <translation>&amp;Altezza (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Copyright (C) 2026 The Zingaroo developers</source>
         <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
-        <translation>Copyright (C) 2026 De ontwikkelaars van Zingaroo</translation>
+        <translation>Copyright (C) 2026 de ontwikkelaars van Zingaroo</translation>
     </message>
 </context>
 <context>
@@ -14,27 +14,27 @@
     <message>
         <source>State: %1</source>
         <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
-        <translation>Toestand: %1</translation>
+        <translation>Status: %1</translation>
     </message>
     <message>
         <source>Playing</source>
         <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
-        <translation>Aan het spelen</translation>
+        <translation>Spel bezig</translation>
     </message>
     <message>
         <source>Not Playing</source>
         <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
-        <translation>Niet aan het spelen</translation>
+        <translation>Geen spel bezig</translation>
     </message>
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
         <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
-        <translation>Score: %1 pt.  fase %2</translation>
+        <translation>Punten: %1  Fase: %2</translation>
     </message>
     <message>
         <source>Record: %1 pt.  %2 ph.</source>
         <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
-        <translation>Record: %1 pt.  fase %2</translation>
+        <translation>Record: %1  Fase: %2</translation>
     </message>
 </context>
 <context>
@@ -79,7 +79,7 @@
     <message>
         <source>About</source>
         <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
-        <translation>Over</translation>
+        <translation>Over Zingaroo</translation>
     </message>
     <message>
         <source>OK</source>
@@ -88,7 +88,7 @@
     <message>
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
-        <translation>%1 voor %2 Versie %3. %4</translation>
+        <translation>%1 voor %2, versie %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
     <message>
         <source>&amp;About</source>
         <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
-        <translation>&amp;Over</translation>
+        <translation>&amp;Over Zingaroo</translation>
     </message>
     <message>
         <source>Status</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>[Key Sets]</source>
-        <translation>[Toetssets]</translation>
+        <translation>[Toetsensets]</translation>
     </message>
     <message>
         <source>Set 1: W, R, S, F</source>
@@ -232,31 +232,31 @@
     </message>
     <message>
         <source>&amp;Width (16-32):</source>
-        <translation>&amp;Breedte (16-32):</translation>
+        <translation>&amp;Breedte (16–32):</translation>
     </message>
     <message>
         <source>&amp;Height (16-32):</source>
-        <translation>&amp;Hoogte (16-32):</translation>
+        <translation>&amp;Hoogte (16–32):</translation>
     </message>
     <message>
         <source>Paddle-&amp;First (1-1024):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Batjes bij &amp;start (1-1024):</translation>
+        <translation>Batjes bij &amp;start (1–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Plus (0-1024):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>Batjes e&amp;rbij (0-1024):</translation>
+        <translation>Batjes e&amp;rbij (0–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Max (1-1024):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>Batjes &amp;maximaal (1-1024):</translation>
+        <translation>Batjes &amp;maximaal (1–1024):</translation>
     </message>
     <message>
         <source>Sp&amp;eed (10-1000 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>Sn&amp;elheid (10-1000 ms):</translation>
+        <translation>Sn&amp;elheid (10–1000 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -266,7 +266,7 @@
     <message>
         <source>&amp;Arrange:</source>
         <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
-        <translation>&amp;Indeling:</translation>
+        <translation>V&amp;oorinstelling:</translation>
     </message>
     <message>
         <source>Character</source>
@@ -275,11 +275,11 @@
     </message>
     <message>
         <source>&amp;Width (18-32):</source>
-        <translation>&amp;Breedte (18-32):</translation>
+        <translation>&amp;Breedte (18–32):</translation>
     </message>
     <message>
         <source>&amp;Height (18-32):</source>
-        <translation>&amp;Hoogte (18-32):</translation>
+        <translation>&amp;Hoogte (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>

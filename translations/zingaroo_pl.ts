@@ -6,7 +6,7 @@
     <message>
         <source>Copyright (C) 2026 The Zingaroo developers</source>
         <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
-        <translation>Copyright (C) 2026 Twórcy Zingaroo</translation>
+        <translation>Copyright (C) 2026 twórcy Zingaroo</translation>
     </message>
 </context>
 <context>
@@ -29,12 +29,12 @@
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
         <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
-        <translation>Wynik: %1 pkt.  faza %2</translation>
+        <translation>Wynik: %1 pkt  faza %2</translation>
     </message>
     <message>
         <source>Record: %1 pt.  %2 ph.</source>
         <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
-        <translation>Rekord: %1 pkt.  faza %2</translation>
+        <translation>Rekord: %1 pkt  faza %2</translation>
     </message>
 </context>
 <context>
@@ -88,7 +88,7 @@
     <message>
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
-        <translation>%1 dla systemu %2 Wersja %3. %4</translation>
+        <translation>%1 dla systemu %2, wersja %3. %4</translation>
     </message>
 </context>
 <context>
@@ -134,7 +134,7 @@
     <message>
         <source>Opening HTML help file.</source>
         <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
-        <translation>Otwieranie pliku pomocy HTML.</translation>
+        <translation>Zostanie otwarty plik pomocy HTML.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -189,7 +189,7 @@
     <message>
         <source>Phase: 1 phase for all paddles in the field.</source>
         <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
-        <translation>Faza: 1 faza za wszystkie paletki na polu.</translation>
+        <translation>Faza: 1 faza za wszystkie paletki na planszy.</translation>
     </message>
     <message>
         <source>Tips</source>
@@ -198,7 +198,7 @@
     <message>
         <source>Clearing the record.</source>
         <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
-        <translation>Czyszczenie rekordu.</translation>
+        <translation>Rekord zostanie wyczyszczony.</translation>
     </message>
     <message>
         <source>Confirmation</source>
@@ -232,41 +232,41 @@
     </message>
     <message>
         <source>&amp;Width (16-32):</source>
-        <translation>&amp;Szerokość (16-32):</translation>
+        <translation>&amp;Szerokość (16–32):</translation>
     </message>
     <message>
         <source>&amp;Height (16-32):</source>
-        <translation>&amp;Wysokość (16-32):</translation>
+        <translation>&amp;Wysokość (16–32):</translation>
     </message>
     <message>
         <source>Paddle-&amp;First (1-1024):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Paletki &amp;początkowe (1-1024):</translation>
+        <translation>Paletki &amp;początkowe (1–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Plus (0-1024):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>Paletki &amp;dodatkowe (0-1024):</translation>
+        <translation>Paletki &amp;dodatkowe (0–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Max (1-1024):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>Paletki &amp;maksymalnie (1-1024):</translation>
+        <translation>&amp;Maksimum paletek (1–1024):</translation>
     </message>
     <message>
         <source>Sp&amp;eed (10-1000 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>&amp;Tempo (10-1000 ms):</translation>
+        <translation>&amp;Tempo (10–1000 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
         <extracomment>A standing option: each new phase adds a sweeper to the field.</extracomment>
-        <translation>&amp;Użyj zamiatacza</translation>
+        <translation>&amp;Używaj zamiataczy</translation>
     </message>
     <message>
         <source>&amp;Arrange:</source>
         <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
-        <translation>&amp;Gotowe ustawienia:</translation>
+        <translation>&amp;Zestaw:</translation>
     </message>
     <message>
         <source>Character</source>
@@ -275,11 +275,11 @@
     </message>
     <message>
         <source>&amp;Width (18-32):</source>
-        <translation>&amp;Szerokość (18-32):</translation>
+        <translation>&amp;Szerokość (18–32):</translation>
     </message>
     <message>
         <source>&amp;Height (18-32):</source>
-        <translation>&amp;Wysokość (18-32):</translation>
+        <translation>&amp;Wysokość (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>
@@ -298,7 +298,7 @@
     <message>
         <source>&amp;Stay on Top</source>
         <extracomment>Keeps the window above the other windows (the desktop&apos;s usual term).</extracomment>
-        <translation>Zawsze na &amp;górze</translation>
+        <translation>&amp;Zawsze na wierzchu</translation>
     </message>
     <message>
         <source>Starting Time</source>
@@ -308,12 +308,12 @@
     <message>
         <source>&amp;Restore Record</source>
         <extracomment>A standing option, acting at every start: bring back the saved record.</extracomment>
-        <translation>&amp;Przywróć rekord</translation>
+        <translation>&amp;Przywracaj rekord</translation>
     </message>
     <message>
         <source>R&amp;estore Window Position</source>
         <extracomment>A standing option, acting at every start: put the window back where it was.</extracomment>
-        <translation>Przywróć pozycję o&amp;kna</translation>
+        <translation>Przywracaj położenie o&amp;kna</translation>
     </message>
     <message>
         <source>OK</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Copyright (C) 2026 The Zingaroo developers</source>
         <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
-        <translation>Copyright (C) 2026 Os desenvolvedores do Zingaroo</translation>
+        <translation>Copyright (C) 2026 os desenvolvedores do Zingaroo</translation>
     </message>
 </context>
 <context>
@@ -14,27 +14,27 @@
     <message>
         <source>State: %1</source>
         <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
-        <translation>Estado: %1</translation>
+        <translation>Status: %1</translation>
     </message>
     <message>
         <source>Playing</source>
         <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
-        <translation>Jogando</translation>
+        <translation>Jogo em andamento</translation>
     </message>
     <message>
         <source>Not Playing</source>
         <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
-        <translation>Sem jogo</translation>
+        <translation>Nenhum jogo em andamento</translation>
     </message>
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
         <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
-        <translation>Pontuação: %1 pt.  fase %2</translation>
+        <translation>Pontos: %1  Fase: %2</translation>
     </message>
     <message>
         <source>Record: %1 pt.  %2 ph.</source>
         <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
-        <translation>Recorde: %1 pt.  fase %2</translation>
+        <translation>Recorde: %1  Fase: %2</translation>
     </message>
 </context>
 <context>
@@ -42,7 +42,7 @@
     <message>
         <source>(None)</source>
         <extracomment>Shown when the play options match no preset; agrees in gender and number with the word for preset (&quot;Arrange:&quot;).</extracomment>
-        <translation>(Nenhum)</translation>
+        <translation>(Nenhuma)</translation>
     </message>
     <message>
         <source>Default</source>
@@ -79,7 +79,7 @@
     <message>
         <source>About</source>
         <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
-        <translation>Sobre</translation>
+        <translation>Sobre o Zingaroo</translation>
     </message>
     <message>
         <source>OK</source>
@@ -88,7 +88,7 @@
     <message>
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
-        <translation>%1 para %2 Versão %3. %4</translation>
+        <translation>%1 para %2, versão %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
     <message>
         <source>&amp;About</source>
         <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
-        <translation>&amp;Sobre</translation>
+        <translation>&amp;Sobre o Zingaroo</translation>
     </message>
     <message>
         <source>Status</source>
@@ -134,7 +134,7 @@
     <message>
         <source>Opening HTML help file.</source>
         <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
-        <translation>Abrindo o arquivo de ajuda HTML.</translation>
+        <translation>O arquivo de ajuda HTML será aberto.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -198,7 +198,7 @@
     <message>
         <source>Clearing the record.</source>
         <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
-        <translation>Apagando o recorde.</translation>
+        <translation>O recorde será apagado.</translation>
     </message>
     <message>
         <source>Confirmation</source>
@@ -232,31 +232,31 @@
     </message>
     <message>
         <source>&amp;Width (16-32):</source>
-        <translation>&amp;Largura (16-32):</translation>
+        <translation>&amp;Largura (16–32):</translation>
     </message>
     <message>
         <source>&amp;Height (16-32):</source>
-        <translation>&amp;Altura (16-32):</translation>
+        <translation>&amp;Altura (16–32):</translation>
     </message>
     <message>
         <source>Paddle-&amp;First (1-1024):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Raquetes &amp;iniciais (1-1024):</translation>
+        <translation>Raquetes &amp;iniciais (1–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Plus (0-1024):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>Raquetes &amp;extras (0-1024):</translation>
+        <translation>Raquetes &amp;extras (0–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Max (1-1024):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>Raquetes no &amp;máximo (1-1024):</translation>
+        <translation>&amp;Máximo de raquetes (1–1024):</translation>
     </message>
     <message>
         <source>Sp&amp;eed (10-1000 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>&amp;Velocidade (10-1000 ms):</translation>
+        <translation>&amp;Velocidade (10–1000 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -266,7 +266,7 @@
     <message>
         <source>&amp;Arrange:</source>
         <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
-        <translation>&amp;Configuração:</translation>
+        <translation>&amp;Predefinição:</translation>
     </message>
     <message>
         <source>Character</source>
@@ -275,11 +275,11 @@
     </message>
     <message>
         <source>&amp;Width (18-32):</source>
-        <translation>&amp;Largura (18-32):</translation>
+        <translation>&amp;Largura (18–32):</translation>
     </message>
     <message>
         <source>&amp;Height (18-32):</source>
-        <translation>&amp;Altura (18-32):</translation>
+        <translation>&amp;Altura (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>

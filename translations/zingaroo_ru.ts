@@ -6,7 +6,7 @@
     <message>
         <source>Copyright (C) 2026 The Zingaroo developers</source>
         <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
-        <translation>Copyright (C) 2026 Разработчики Zingaroo</translation>
+        <translation>Copyright (C) 2026 разработчики Zingaroo</translation>
     </message>
 </context>
 <context>
@@ -83,12 +83,12 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>ОК</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
-        <translation>%1 для %2 Версия %3. %4</translation>
+        <translation>%1 для %2, версия %3. %4</translation>
     </message>
 </context>
 <context>
@@ -134,7 +134,7 @@
     <message>
         <source>Opening HTML help file.</source>
         <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
-        <translation>Открывается файл справки HTML.</translation>
+        <translation>Будет открыт файл справки в формате HTML.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -157,7 +157,7 @@
     <message>
         <source>Keyboard: Put a paddle. Move an obstacle.</source>
         <extracomment>Instructions, in the same mood as the line above: a key puts a paddle in the pointed cell or shoves the obstacle there.</extracomment>
-        <translation>Клавиатура: поставить ракетку. Сдвинуть препятствие.</translation>
+        <translation>Клавиатура: поставьте ракетку, сдвиньте препятствие.</translation>
     </message>
     <message>
         <source>[Key Sets]</source>
@@ -176,7 +176,7 @@
     <message>
         <source>Set 3: Left, Right</source>
         <extracomment>The arrow keys.</extracomment>
-        <translation>Набор 3: Влево, Вправо</translation>
+        <translation>Набор 3: стрелки ← и →</translation>
     </message>
     <message>
         <source>[Score]</source>
@@ -232,31 +232,31 @@
     </message>
     <message>
         <source>&amp;Width (16-32):</source>
-        <translation>&amp;Ширина (16-32):</translation>
+        <translation>&amp;Ширина (16–32):</translation>
     </message>
     <message>
         <source>&amp;Height (16-32):</source>
-        <translation>&amp;Высота (16-32):</translation>
+        <translation>&amp;Высота (16–32):</translation>
     </message>
     <message>
         <source>Paddle-&amp;First (1-1024):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Ракеток в &amp;начале (1-1024):</translation>
+        <translation>Ракеток в &amp;начале (1–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Plus (0-1024):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>&amp;Добавка ракеток (0-1024):</translation>
+        <translation>&amp;Прирост ракеток (0–1024):</translation>
     </message>
     <message>
         <source>Paddle-&amp;Max (1-1024):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>&amp;Максимум ракеток (1-1024):</translation>
+        <translation>&amp;Максимум ракеток (1–1024):</translation>
     </message>
     <message>
         <source>Sp&amp;eed (10-1000 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>&amp;Скорость (10-1000 мс):</translation>
+        <translation>&amp;Скорость (10–1000 мс):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -275,11 +275,11 @@
     </message>
     <message>
         <source>&amp;Width (18-32):</source>
-        <translation>&amp;Ширина (18-32):</translation>
+        <translation>&amp;Ширина (18–32):</translation>
     </message>
     <message>
         <source>&amp;Height (18-32):</source>
-        <translation>&amp;Высота (18-32):</translation>
+        <translation>&amp;Высота (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>ОК</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -396,6 +396,40 @@ private slots:
         QVERIFY(std::abs(lines[0].top + lines[2].bottom + 1 - fieldHeight) <= 10);
     }
 
+    void aLineWiderThanTheFieldIsDrawnSmallerAndTheOthersKeepTheirSize() {
+        // The narrowest field, once with the English texts and once with a far wider score line.
+        Rig designed(16, 16);
+        Rig squeezed(16, 16);
+        AppGameTexts texts;
+        texts.scoreLine = "Points scored in this game: %1, phases cleared: %2";
+        squeezed.game.SetTexts(texts);
+        QList<InkBox> lines[2];
+        for (int i = 0; i < 2; ++i) {
+            Rig& rig = i == 0 ? designed : squeezed;
+            rig.Field().ClearAll();
+            rig.renderer.PaintCells(false);
+            rig.game.SetScore(12345, 123);
+            rig.game.SetState(stGameOver);
+            for (const auto& band : WhiteBands(rig.Buffer()))
+                lines[i].append(WhiteInk(rig.Buffer(), band.first, band.second + 1));
+            QCOMPARE(lines[i].size(), 3);
+        }
+        const int width = squeezed.renderer.FieldRect().width();
+        QCOMPARE(width, 288);
+        // Whole inside the field with room for its outline, and not shrunk further than needed.
+        const InkBox& wide = lines[1][1];
+        QVERIFY2(wide.left >= 1 && wide.right <= width - 2,
+                 qPrintable(QStringLiteral("ink %1..%2").arg(wide.left).arg(wide.right)));
+        QVERIFY(wide.right - wide.left > width * 3 / 4);
+        QVERIFY(wide.bottom - wide.top < lines[0][1].bottom - lines[0][1].top);
+        for (const int line : {0, 2}) {
+            QCOMPARE(lines[1][line].right - lines[1][line].left,
+                     lines[0][line].right - lines[0][line].left);
+            QCOMPARE(lines[1][line].bottom - lines[1][line].top,
+                     lines[0][line].bottom - lines[0][line].top);
+        }
+    }
+
     void overlayStaysInTheBufferForLaterRepaints() {
         Rig rig;
         rig.game.SetState(stPlaying);

@@ -39,13 +39,13 @@ private slots:
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
         const QString version = QLatin1String(AppVersion());
         if (german)
-            QCOMPARE(shown,
-                     QStringList({"&Neu", "", "&Status", "&Optionen", "", "&Beenden", "&Hilfe",
-                                  "&Tipps", "", "Ü&ber", "Der Rekord wird gelöscht.\n\nSicher?",
-                                  "Abbrechen", "Zustand: Kein Spiel",
-                                  "Zingaroo für Linux Version " + version +
-                                      ". Copyright (C) 2026 die Zingaroo-Entwickler",
-                                  "de/index.html"}));
+            QCOMPARE(shown, QStringList({"&Neu", "", "&Status", "&Optionen", "", "&Beenden",
+                                         "&Hilfe", "&Tipps", "", "Ü&ber Zingaroo",
+                                         "Der Rekord wird gelöscht.\n\nSicher?", "Abbrechen",
+                                         "Status: Kein Spiel",
+                                         "Zingaroo für Linux, Version " + version +
+                                             ". Copyright (C) 2026 die Zingaroo-Entwickler",
+                                         "de/index.html"}));
         else
             QCOMPARE(shown, QStringList({"&New", "", "&Status", "&Options", "", "E&xit", "&Help",
                                          "&Tips", "", "&About", "Clearing the record.\n\nSure?",

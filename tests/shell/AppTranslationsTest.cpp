@@ -1,6 +1,9 @@
-// Every shipped language in the windows: accelerators apart within each menu and page, and
-// every text whole in its widget with a large interface font.
+// Every shipped language in the windows: accelerators apart within each menu and page, every
+// text whole in its widget with a large interface font and on the narrowest field, and the help
+// page quoting the program's own captions.
+#include "AppGame.h"
 #include "AppLanguage.h"
+#include "AppRenderer.h"
 #include "ModalWatcher.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
@@ -8,6 +11,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +24,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -107,6 +113,108 @@ void CheckBoxFits(TForm1& form, const std::function<void()>& open, const QString
     QVERIFY(seen);
 }
 
+// English first, then every translation compiled into the program.
+QStringList Languages() {
+    QStringList languages = {QString()};
+    for (const QString& file :
+         QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("zingaroo_*.qm")}))
+        languages << file.mid(9, file.size() - 12);
+    return languages;
+}
+
+// Fails unless the game-over lines, with scores and phases as long as play reaches, lie whole
+// inside the narrowest field: no letter or outline pixel in its outermost columns.
+void CheckGameOverFits(TForm1& form, const QString& language) {
+    form.ApplyPlayOptions(AppPlayOptions(16, 16, 1, 1, 32, 240, true));
+    form.ApplyViewOptions(AppViewOptions(18, 18));
+    AppGame& game = form.Game();
+    game.SetState(stSetup);
+    game.SetScore(12345, 123);
+    game.SetRecord(99999, 999);
+    game.SetState(stGameOver);
+    const QImage& picture = form.Renderer().BackBuffer();
+    QCOMPARE(picture.width(), 288);
+    for (const int x : {0, picture.width() - 1})
+        for (int y = 0; y < picture.height(); ++y) {
+            const QRgb pixel = picture.pixel(x, y) & 0xFFFFFF;
+            QVERIFY2(pixel != (AppRenderer::textColor & 0xFFFFFF) &&
+                         pixel != (AppRenderer::outlineColor & 0xFFFFFF),
+                     qPrintable(language + ": a game-over line is cut off at row " +
+                                QString::number(y)));
+        }
+}
+
+// No-break spaces as plain ones: the help page and the program may space a colon either way.
+QString PlainSpaces(QString text) {
+    return text.replace(QChar(0x00A0), QLatin1Char(' ')).replace(QChar(0x202F), QLatin1Char(' '));
+}
+
+// Captions without their accelerator, range and colon, as running text quotes them.
+QString Bare(QString caption) {
+    caption.remove(QRegularExpression(QStringLiteral("\\(&\\w\\)|&(?=[^&])")));
+    caption = PlainSpaces(caption);
+    caption.remove(QRegularExpression(QStringLiteral("(?<=\\S)\\s*\\([^()]*\\)\\s*:?$|\\s*:$")));
+    return caption.simplified();
+}
+
+// Every caption the program shows in the installed language, in the order the windows are built.
+QStringList ProgramCaptions() {
+    TForm1 form;
+    TOptionsDialog options(&form);
+    QStringList captions = Captions(form.menuBar()->actions());
+    for (const QMenu* menu : {form.Game_MItem, form.Help_MItem, form.PopupMenu1})
+        captions << Captions(menu->actions());
+    for (const QWidget* w : options.findChildren<QWidget*>()) {
+        if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                captions << tabs->tabText(i);
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
+            captions << box->title();
+        } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            captions << label->text();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            captions << button->text();
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+            for (int i = 0; i < combo->count(); ++i)
+                captions << combo->itemText(i);
+        }
+    }
+    for (QString& caption : captions)
+        caption = Bare(caption);
+    return captions;
+}
+
+// What a help page quotes: the text of every table cell and emphasis, menu paths split at
+// the arrow, and the lines of its first example.
+struct HelpQuotes {
+    QList<QStringList> cells;
+    QStringList example;
+};
+
+HelpQuotes ReadHelpPage(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString page = QString::fromUtf8(file.readAll());
+    const auto plain = [](const QString& html) {
+        return QTextDocumentFragment::fromHtml(html).toPlainText();
+    };
+    HelpQuotes quotes;
+    static const QRegularExpression cell(QStringLiteral("<(td|em)\\b[^>]*>(.*?)</\\1>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& match : cell.globalMatch(page)) {
+        QStringList parts = plain(match.captured(2)).split(QChar(0x2192));
+        for (QString& part : parts)
+            part = Bare(part);
+        quotes.cells << parts;
+    }
+    static const QRegularExpression example(QStringLiteral("<pre>(.*?)</pre>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    const QString lines = QStringLiteral("<pre>%1</pre>").arg(example.match(page).captured(1));
+    quotes.example = PlainSpaces(plain(lines)).split(QLatin1Char('\n'));
+    return quotes;
+}
+
 } // namespace
 
 class AppTranslationsTest : public QObject {
@@ -135,8 +243,7 @@ private slots:
         QFont large = interfaceFont;
         large.setPointSize(16);
         QApplication::setFont(large);
-        for (const QString language : {"", "cs", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR",
-                                       "ru", "sv", "uk", "zh_CN"}) {
+        for (const QString& language : Languages()) {
             QCOMPARE(AppLanguage::Install({language}), language);
             TForm1 form;
             TOptionsDialog options(&form);
@@ -170,9 +277,50 @@ private slots:
             clear.ClearRecordNow = true;
             CheckBoxFits(
                 form, [&] { form.ApplySystemOptions(clear); }, language);
+            CheckGameOverFits(form, language);
         }
         AppLanguage::Install({});
         QApplication::setFont(interfaceFont);
+    }
+
+    void theHelpPagesQuoteTheProgramsOwnCaptions() {
+        const QString folder = QStringLiteral(ZINGAROO_HELP_FOLDER "/");
+        AppLanguage::Install({});
+        const QStringList english = ProgramCaptions();
+        const HelpQuotes englishPage = ReadHelpPage(folder + QStringLiteral("index.html"));
+        QVERIFY(englishPage.cells.size() > 100);
+        for (const QString& language : Languages()) {
+            QCOMPARE(AppLanguage::Install({language}), language);
+            const QStringList translated = ProgramCaptions();
+            QCOMPARE(translated.size(), english.size());
+            QMultiHash<QString, QString> own;
+            for (qsizetype i = 0; i < english.size(); ++i)
+                own.insert(english[i], translated[i]);
+
+            const QString path = folder + (language.isEmpty() ? QString() : language + '/');
+            const HelpQuotes page = ReadHelpPage(path + QStringLiteral("index.html"));
+            QCOMPARE(page.cells.size(), englishPage.cells.size());
+            for (qsizetype i = 0; i < page.cells.size(); ++i)
+                for (qsizetype j = 0; j < englishPage.cells[i].size(); ++j) {
+                    const QString& word = englishPage.cells[i][j];
+                    const QStringList words = own.values(word);
+                    const QString quoted = page.cells[i].value(j);
+                    QVERIFY2(word.isEmpty() || words.isEmpty() || words.contains(quoted),
+                             qPrintable(language + ": the help page says \"" + quoted +
+                                        "\" where the program says \"" +
+                                        words.join(QStringLiteral("\" or \"")) + '"'));
+                }
+
+            const AppGameTexts texts = AppLanguage::GameTexts();
+            const auto line = [](const std::string& pattern,
+                                 std::initializer_list<std::string> args) {
+                return PlainSpaces(QString::fromStdString(AppGameTexts::Fill(pattern, args)));
+            };
+            QCOMPARE(page.example, QStringList({line(texts.stateLine, {texts.notPlaying}),
+                                                line(texts.scoreLine, {"12", "3"}),
+                                                line(texts.recordLine, {"40", "5"})}));
+        }
+        AppLanguage::Install({});
     }
 };
 
