@@ -134,7 +134,7 @@
     <message>
         <source>Opening HTML help file.</source>
         <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
-        <translation>HTML ヘルプファイルを開きます。</translation>
+        <translation>HTML ヘルプを開きます。</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -152,12 +152,12 @@
     <message>
         <source>Mouse: Point the field.</source>
         <extracomment>Point the mouse at a cell of the field.</extracomment>
-        <translation>マウス：マスを指します。</translation>
+        <translation>マウス：マスを指す。</translation>
     </message>
     <message>
         <source>Keyboard: Put a paddle. Move an obstacle.</source>
         <extracomment>Instructions, in the same mood as the line above: a key puts a paddle in the pointed cell or shoves the obstacle there.</extracomment>
-        <translation>キーボード：パドルを置き、障害物を動かします。</translation>
+        <translation>キーボード：パドルを置く。障害物を動かす。</translation>
     </message>
     <message>
         <source>[Key Sets]</source>
@@ -184,12 +184,12 @@
     </message>
     <message>
         <source>Point: 1 point for 1 bounce.</source>
-        <translation>得点：1 回跳ね返るごとに 1 点。</translation>
+        <translation>得点：1 回跳ね返ると 1 点。</translation>
     </message>
     <message>
         <source>Phase: 1 phase for all paddles in the field.</source>
         <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
-        <translation>フェーズ：フィールドのパドルをすべて使うと 1 フェーズ。</translation>
+        <translation>フェーズ：パドルを全部使うと 1 フェーズ。</translation>
     </message>
     <message>
         <source>Tips</source>
