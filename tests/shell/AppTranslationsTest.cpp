@@ -128,13 +128,21 @@ template <class T> QStringList Captions(const QList<T*>& items) {
 }
 
 // Opens the box the action brings up, checks it while it is open, and closes it.
-void CheckBoxFits(TForm1& form, const std::function<void()>& open, const QString& language) {
+void CheckBoxFits(TForm1& form, const TOptionsDialog& options, const std::function<void()>& open,
+                  const QString& language) {
     bool seen = false;
     WhenModalShown([&](QWidget* modal) {
         seen = true;
         QCOMPARE(modal->parentWidget(), &form);
         CheckWindowFits(modal, language);
         auto* box = qobject_cast<QMessageBox*>(modal);
+        // The box's buttons read like the options dialog's, also where Qt has no translation.
+        const auto dialogs = [&options](const char* name) {
+            return options.findChild<QPushButton*>(QLatin1String(name))->text();
+        };
+        QCOMPARE(box->button(QMessageBox::Ok)->text(), dialogs("Button1"));
+        if (box->button(QMessageBox::Cancel))
+            QCOMPARE(box->button(QMessageBox::Cancel)->text(), dialogs("Button2"));
         (box->escapeButton() ? box->escapeButton() : box->buttons().first())->click();
     });
     open();
@@ -299,15 +307,15 @@ private slots:
             about.hide();
 
             CheckBoxFits(
-                form, [&] { form.Game_Status_MItem->trigger(); }, language);
+                form, options, [&] { form.Game_Status_MItem->trigger(); }, language);
             CheckBoxFits(
-                form, [&] { form.Help_Tips_MItem->trigger(); }, language);
+                form, options, [&] { form.Help_Tips_MItem->trigger(); }, language);
             CheckBoxFits(
-                form, [&] { form.Help_Help_MItem->trigger(); }, language);
+                form, options, [&] { form.Help_Help_MItem->trigger(); }, language);
             AppSystemOptions clear = form.SystemOptions();
             clear.ClearRecordNow = true;
             CheckBoxFits(
-                form, [&] { form.ApplySystemOptions(clear); }, language);
+                form, options, [&] { form.ApplySystemOptions(clear); }, language);
             CheckGameOverFits(form, language);
         }
         AppLanguage::Install({});
