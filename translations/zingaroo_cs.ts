@@ -242,32 +242,32 @@
         <translation>Systém</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>Šíř&amp;ka (16–32):</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>Šíř&amp;ka (%1–%2):</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Výška (16–32):</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Výška (%1–%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
+        <source>Paddle-&amp;First (%1-%2):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Pálky na &amp;začátku (1–1024):</translation>
+        <translation>Pálky na &amp;začátku (%1–%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>&amp;Přírůstek pálek (0–1024):</translation>
+        <translation>&amp;Přírůstek pálek (%1–%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
+        <source>Paddle-&amp;Max (%1-%2):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>&amp;Maximum pálek (1–1024):</translation>
+        <translation>&amp;Maximum pálek (%1–%2):</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>&amp;Rychlost (10–1000 ms):</translation>
+        <translation>&amp;Rychlost (%1–%2 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -283,14 +283,6 @@
         <source>Character</source>
         <extracomment>The size of one cell of the field, in pixels.</extracomment>
         <translation>Velikost políčka</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>Šíř&amp;ka (18–32):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Výška (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>

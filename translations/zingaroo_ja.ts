@@ -242,32 +242,32 @@
         <translation>システム</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>幅(&amp;W) (16～32):</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>幅(&amp;W) (%1～%2):</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>高さ(&amp;H) (16～32):</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>高さ(&amp;H) (%1～%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
+        <source>Paddle-&amp;First (%1-%2):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>最初のパドル数(&amp;F) (1～1024):</translation>
+        <translation>最初のパドル数(&amp;F) (%1～%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>パドルの増加数(&amp;P) (0～1024):</translation>
+        <translation>パドルの増加数(&amp;P) (%1～%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
+        <source>Paddle-&amp;Max (%1-%2):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>パドルの上限(&amp;M) (1～1024):</translation>
+        <translation>パドルの上限(&amp;M) (%1～%2):</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>速度(&amp;E) (10～1000 ミリ秒):</translation>
+        <translation>速度(&amp;E) (%1～%2 ミリ秒):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -283,14 +283,6 @@
         <source>Character</source>
         <extracomment>The size of one cell of the field, in pixels.</extracomment>
         <translation>マスの大きさ</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>幅(&amp;W) (18～32):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>高さ(&amp;H) (18～32):</translation>
     </message>
     <message>
         <source>Running Time</source>

@@ -242,32 +242,32 @@
         <translation>System</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Bredd (16–32):</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Bredd (%1–%2):</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Höjd (16–32):</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Höjd (%1–%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
+        <source>Paddle-&amp;First (%1-%2):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>&amp;Startantal racketar (1–1024):</translation>
+        <translation>&amp;Startantal racketar (%1–%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>&amp;Rackettillägg (0–1024):</translation>
+        <translation>&amp;Rackettillägg (%1–%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
+        <source>Paddle-&amp;Max (%1-%2):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>&amp;Max antal racketar (1–1024):</translation>
+        <translation>&amp;Max antal racketar (%1–%2):</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>Has&amp;tighet (10–1000 ms):</translation>
+        <translation>Has&amp;tighet (%1–%2 ms):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -283,14 +283,6 @@
         <source>Character</source>
         <extracomment>The size of one cell of the field, in pixels.</extracomment>
         <translation>Rutstorlek</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Bredd (18–32):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Höjd (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>

@@ -242,32 +242,32 @@
         <translation>Система</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>&amp;Ширина (16–32):</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Ширина (%1–%2):</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>&amp;Висота (16–32):</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Висота (%1–%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
+        <source>Paddle-&amp;First (%1-%2):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>Ракеток на &amp;початку (1–1024):</translation>
+        <translation>Ракеток на &amp;початку (%1–%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>При&amp;ріст ракеток (0–1024):</translation>
+        <translation>При&amp;ріст ракеток (%1–%2):</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
+        <source>Paddle-&amp;Max (%1-%2):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>Ма&amp;ксимум ракеток (1–1024):</translation>
+        <translation>Ма&amp;ксимум ракеток (%1–%2):</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>Шви&amp;дкість (10–1000 мс):</translation>
+        <translation>Шви&amp;дкість (%1–%2 мс):</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -283,14 +283,6 @@
         <source>Character</source>
         <extracomment>The size of one cell of the field, in pixels.</extracomment>
         <translation>Розмір клітинки</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>&amp;Ширина (18–32):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>&amp;Висота (18–32):</translation>
     </message>
     <message>
         <source>Running Time</source>

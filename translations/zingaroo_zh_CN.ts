@@ -242,32 +242,32 @@
         <translation>系统</translation>
     </message>
     <message>
-        <source>&amp;Width (16-32):</source>
-        <translation>宽度(&amp;W)（16～32）：</translation>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>宽度(&amp;W)（%1～%2）：</translation>
     </message>
     <message>
-        <source>&amp;Height (16-32):</source>
-        <translation>高度(&amp;H)（16～32）：</translation>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>高度(&amp;H)（%1～%2）：</translation>
     </message>
     <message>
-        <source>Paddle-&amp;First (1-1024):</source>
+        <source>Paddle-&amp;First (%1-%2):</source>
         <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
-        <translation>初始挡板数(&amp;F)（1～1024）：</translation>
+        <translation>初始挡板数(&amp;F)（%1～%2）：</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Plus (0-1024):</source>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
         <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
-        <translation>挡板增加数(&amp;P)（0～1024）：</translation>
+        <translation>挡板增加数(&amp;P)（%1～%2）：</translation>
     </message>
     <message>
-        <source>Paddle-&amp;Max (1-1024):</source>
+        <source>Paddle-&amp;Max (%1-%2):</source>
         <extracomment>The largest number of paddles a phase deals.</extracomment>
-        <translation>挡板上限(&amp;M)（1～1024）：</translation>
+        <translation>挡板上限(&amp;M)（%1～%2）：</translation>
     </message>
     <message>
-        <source>Sp&amp;eed (10-1000 ms.):</source>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
         <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
-        <translation>速度(&amp;E)（10～1000 毫秒）：</translation>
+        <translation>速度(&amp;E)（%1～%2 毫秒）：</translation>
     </message>
     <message>
         <source>&amp;Use Sweeper</source>
@@ -283,14 +283,6 @@
         <source>Character</source>
         <extracomment>The size of one cell of the field, in pixels.</extracomment>
         <translation>方格大小</translation>
-    </message>
-    <message>
-        <source>&amp;Width (18-32):</source>
-        <translation>宽度(&amp;W)（18～32）：</translation>
-    </message>
-    <message>
-        <source>&amp;Height (18-32):</source>
-        <translation>高度(&amp;H)（18～32）：</translation>
     </message>
     <message>
         <source>Running Time</source>
