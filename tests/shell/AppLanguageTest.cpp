@@ -58,8 +58,13 @@ private slots:
 
     void englishFirstOrNoTranslationLeavesTheProgramEnglish() {
         QCOMPARE(AppLanguage::Install({"en-GB", "de"}), QString());
-        QCOMPARE(AppLanguage::Install({"ja", "de-AT"}), QStringLiteral("de"));
+        QCOMPARE(AppLanguage::Install({"ko", "de-AT"}), QStringLiteral("de"));
         QCOMPARE(AppLanguage::Install({"pt-BR", "pt"}), QStringLiteral("pt_BR"));
+        // Simplified Chinese is found from the script-tagged name a desktop gives first;
+        // Traditional Chinese is not served Simplified.
+        QCOMPARE(AppLanguage::Install({"zh-Hans-CN", "zh-CN", "zh-Hans", "zh"}),
+                 QStringLiteral("zh_CN"));
+        QCOMPARE(AppLanguage::Install({"zh-Hant-TW", "zh-TW", "zh-Hant", "zh"}), QString());
         QCOMPARE(AppLanguage::Install({"C"}), QString());
     }
 };
