@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -43,10 +44,13 @@ QString Duration(std::int64_t seconds) {
     return QStringLiteral("%1:%2").arg(minutes).arg(twoDigits(seconds % 60));
 }
 
-// A caption as a screen reader names its control: no access key, no colon.
+// A caption as a screen reader names its control: no access key, whether marked in the
+// text or added in brackets as some languages do, and no colon.
 QString Spoken(QString caption) {
-    caption.remove(QLatin1Char('&'));
-    if (caption.endsWith(QLatin1Char(':')))
+    static const QRegularExpression accessKey(QStringLiteral("\\(&\\w\\)|&(?=[^&])"));
+    caption.remove(accessKey);
+    caption = caption.trimmed();
+    if (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QChar(0xFF1A)))
         caption.chop(1);
     return caption.trimmed();
 }
