@@ -221,6 +221,10 @@
         <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
         <translation>&amp;Nápověda</translation>
     </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Výsledky</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -335,6 +339,110 @@
         <source>All Def.</source>
         <extracomment>Sets the fields of every page to their default values.</extracomment>
         <translation>Vše výchozí</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabulka:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Stránky</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>&amp;Nejlepších deset</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historie</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Vymazat...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Vymazat tabulku a její historii</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Pořadí</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Jméno</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fáze</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Délka</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Odehrané hry:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Odehraný čas:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Průměrné skóre:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Nejlepší skóre:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Nejlepší fáze:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Body posledních 100 her:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Vlastní: %1×%2, pálky %3/%4/%5, rychlost %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>se smetáky</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>bez smetáků</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Tabulka %1 a její historie budou vymazány.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Pokračovat?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Potvrzení</translation>
     </message>
 </context>
 </TS>

@@ -221,6 +221,10 @@
         <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>スコア(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -335,6 +339,110 @@
         <source>All Def.</source>
         <extracomment>Sets the fields of every page to their default values.</extracomment>
         <translation>すべて既定値</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>スコア表(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>トップ 10(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>履歴(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>消去(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>スコア表と履歴を消去</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>順位</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>フェーズ</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>プレイ回数:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>プレイ時間:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>平均スコア:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>最高スコア:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>最高フェーズ:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>直近 100 ゲームのスコア:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>カスタム: %1×%2、パドル %3/%4/%5、速度 %6、%7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>ほうきあり</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>ほうきなし</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>スコア表「%1」とその履歴を消去します。</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>確認</translation>
     </message>
 </context>
 </TS>

@@ -221,6 +221,10 @@
         <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
         <translation>&amp;Hjälp</translation>
     </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Poänglista</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -335,6 +339,110 @@
         <source>All Def.</source>
         <extracomment>Sets the fields of every page to their default values.</extracomment>
         <translation>Alla standard</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Poänglista</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabell:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sidor</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>Bästa ti&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historik</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>Rens&amp;a...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Rensa tabellen och dess historik</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Poäng</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fas</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Längd</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Spelade spel:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Speltid:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Medelpoäng:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Bästa poäng:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Bästa fas:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Poäng i de senaste 100 spelen:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Egen: %1×%2, racketar %3/%4/%5, hastighet %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>med kvastar</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>utan kvastar</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Tabellen %1 och dess historik kommer att rensas.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bekräftelse</translation>
     </message>
 </context>
 </TS>

@@ -221,6 +221,10 @@
         <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
         <translation>&amp;Довідка</translation>
     </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Результати</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -335,6 +339,110 @@
         <source>All Def.</source>
         <extracomment>Sets the fields of every page to their default values.</extracomment>
         <translation>Усе типово</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Результати</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Таблиця:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Сторінки</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>&amp;Найкраща десятка</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Історія</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Очистити...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Очистити таблицю та її історію</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Місце</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Рахунок</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Фаза</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Тривалість</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Зіграно ігор:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Час гри:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Середній рахунок:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Найкращий рахунок:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Найкраща фаза:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Рахунок останніх 100 ігор:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Власна: %1×%2, ракетки %3/%4/%5, швидкість %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>з мітлами</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>без мітел</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Таблицю %1 та її історію буде очищено.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Продовжити?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Підтвердження</translation>
     </message>
 </context>
 </TS>

@@ -221,6 +221,10 @@
         <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
         <translation>帮助(&amp;H)</translation>
     </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>成绩(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -335,6 +339,110 @@
         <source>All Def.</source>
         <extracomment>Sets the fields of every page to their default values.</extracomment>
         <translation>全部默认</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>成绩</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>成绩表(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>前十名(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>历史(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>清除(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>清除成绩表及其历史</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>名次</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>阶段</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>已玩局数：</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>游戏时间：</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>平均得分：</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>最高得分：</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>最高阶段：</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>最近 100 局的得分：</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>自定义：%1×%2，挡板 %3/%4/%5，速度 %6，%7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>有扫帚</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>无扫帚</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>将清除成绩表“%1”及其历史。</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>是否继续？</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>确认</translation>
     </message>
 </context>
 </TS>
