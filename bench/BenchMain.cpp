@@ -1,12 +1,13 @@
-// Runs the benchmarks inside an offscreen application object, which fonts and painting need.
-#include <QGuiApplication>
+// Runs the benchmarks inside an offscreen application object, which fonts, painting and
+// dialogs need.
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

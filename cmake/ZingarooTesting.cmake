@@ -3,17 +3,19 @@ find_package(GTest REQUIRED)
 find_package(Qt6 REQUIRED COMPONENTS Test)
 include(GoogleTest)
 
-# Qt needs a private runtime folder; tests also get their own config folder so
-# they never read or write the player's settings, and speak the program's own English
+# Qt needs a private runtime folder; tests also get their own config and data folders so
+# they never read or write the player's settings and scores, and speak the program's own English
 # whatever the desktop's language.
 set(ZINGAROO_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
-file(MAKE_DIRECTORY ${ZINGAROO_TEST_RUNTIME_DIR} ${CMAKE_BINARY_DIR}/test-config)
+file(MAKE_DIRECTORY ${ZINGAROO_TEST_RUNTIME_DIR} ${CMAKE_BINARY_DIR}/test-config
+    ${CMAKE_BINARY_DIR}/test-data)
 file(CHMOD ${ZINGAROO_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 set(ZINGAROO_TEST_ENV
     "QT_QPA_PLATFORM=offscreen"
     "SDL_AUDIODRIVER=dummy"
     "XDG_RUNTIME_DIR=${ZINGAROO_TEST_RUNTIME_DIR}"
     "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config"
+    "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data"
     "LANG=C.UTF-8" "LANGUAGE=" "LC_ALL=" "LC_MESSAGES=")
 
 # zingaroo_add_gtest(<target> SOURCES ... LIBS ...): a GoogleTest executable whose

@@ -19,6 +19,7 @@ test_packages=(
     clang-format
     xvfb xauth xdotool imagemagick
     appstream desktop-file-utils
+    fonts-noto-cjk
 )
 package_packages=(dpkg-dev debhelper fakeroot lintian)
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the built game for real in a virtual X server: title, start, a paddle under the
 # pointer, the Status box, the context menu, Exit; then checks the exit code, the settings
-# file and the sound that reached the (disk) audio driver. Stops itself within a minute.
+# file and the sound that reached the (disk) audio driver. A second run plays a fast game to
+# its end and finds it in the scores file. Stops itself within 80 seconds.
 #
 # Usage: scripts/e2e.sh BUILD_DIR [PROGRAM]   (screenshots go to BUILD_DIR/e2e/)
 # With PROGRAM, an installed or unpacked program is played where it lies instead: its
@@ -36,7 +37,7 @@ if [ "${ZINGAROO_E2E_INNER:-}" != 1 ]; then
     ! "$exe" --version >/dev/full 2>/dev/null || fail "--version into a full disk ended with 0"
     pass "--help and --version answered without a display, a failed write with a failure"
     export ZINGAROO_E2E_INNER=1 ZINGAROO_E2E_PASSED=$passed
-    exec timeout -k 5 60 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" ${program:+"$program"}
+    exec timeout -k 5 80 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" ${program:+"$program"}
 fi
 
 out=$build/e2e${program:+-installed}
@@ -52,7 +53,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' TERM INT HUP
 
-mkdir -p "$work/game" "$work/config" "$work/runtime"
+mkdir -p "$work/game" "$work/config" "$work/data" "$work/runtime"
 chmod 700 "$work/runtime"
 if [ -n "$program" ]; then
     exe=$program
@@ -89,8 +90,8 @@ first_run() {
 }
 
 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
-    XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-    "$exe" >"$out/program.log" 2>&1 &
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
+    "$exe" >>"$out/program.log" 2>&1 &
 pid=$!
 
 wid=$(xdotool search --sync --onlyvisible --name '^Zingaroo$' | head -n 1)
@@ -204,4 +205,48 @@ fi
 peak=$(od -An -v -t d2 -w2 "$work/audio.raw" | awk '{v=$1<0?-$1:$1; if (v>m) m=v} END {print m+0}')
 [ "$peak" -gt 1000 ] || fail "only silence reached the audio driver (peak $peak)"
 pass "the start sound reached the audio driver (peak sample $peak)"
+# A fast game with many paddles, played to its end by dropping paddles all over the field:
+# the finished game is in the scores file as soon as it ends.
+menu_h=$((top - Y))
+sed -i 's/^PlayOptions=.*/PlayOptions=24,18,60,0,60,10,1/' "$settings"
+QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
+    "$exe" >>"$out/program.log" 2>&1 &
+pid=$!
+wid=$(xdotool search --sync --onlyvisible --name '^Zingaroo$' | head -n 1)
+[ -n "$wid" ] || fail "no window in the second run"
+wait_for 5 title_shown || fail "no title screen in the second run"
+top=$((Y + menu_h))
+xdotool mousemove $((X + client_w / 2)) $((top + client_h / 2)) click 1
+wait_for 5 field_shown || fail "no field in the second run"
+xdotool click 1
+scores=$work/data/zingaroo/scores
+ended() { [ "$(grep -c ' 24,18,60,0,60,10,1 ' "$scores" 2>/dev/null)" = 1 ]; }
+deadline=$((SECONDS + 20))
+until ended; do
+    [ $SECONDS -lt $deadline ] || fail "the game did not end within 20 s"
+    xdotool mousemove $((X + RANDOM % client_w)) $((top + RANDOM % client_h)) key w
+done
+shot game-over
+cp "$scores" "$out/scores"
+[ "$(head -n 1 "$scores")" = "zingaroo scores 1" ] || fail "the scores file has no version line"
+grep -Eq '^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}Z 24,18,60,0,60,10,1 [0-9]+ [1-9][0-9]* [0-9]+ ' \
+    "$scores" || fail "the game's line is not as written: $(tail -n 1 "$scores")"
+pass "the finished game is in the scores file: $(tail -n 1 "$scores")"
+# A game with points makes the empty table: the Scores dialog shows it. Enter keeps the
+# name, Escape closes the dialog.
+if ! grep -q ' 24,18,60,0,60,10,1 0 ' "$scores"; then
+    dialog=$(xdotool search --sync --onlyvisible --name '^Scores$' | head -n 1)
+    [ -n "$dialog" ] || fail "no Scores dialog after a game with points"
+    shot scores
+    xdotool key Return
+    xdotool key Escape
+    wait_for 5 eval "! xdotool search --onlyvisible --name '^Scores$' >/dev/null" ||
+        fail "the Scores dialog did not close"
+    pass "the Scores dialog opened on the new entry and closed"
+fi
+kill -TERM "$pid"
+wait_for 10 eval '! kill -0 $pid 2>/dev/null' || fail "the second run did not end"
+pid=
+
 echo "e2e: $passed passed, 0 failed"

@@ -65,7 +65,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/runtime"
 chmod 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 
 # Scheduler runs and nanoseconds on a processor, summed over a process's threads.

@@ -42,9 +42,14 @@ int AppMessageBox::Show(const QString& text, const QString& caption, int flags, 
     box.setText(DisplayText(text));
     box.setIcon(IconFor(flags));
 
+    // The buttons carry the program's own captions: Qt does not ship its own in every language
+    // the program speaks (none in Swedish), and they then read like the dialogs' buttons.
     QPushButton* ok = box.addButton(QMessageBox::Ok);
+    ok->setText(QCoreApplication::translate("AppMessageBox", "OK"));
     QPushButton* cancel =
         (flags & 0xF) == mbOkCancel ? box.addButton(QMessageBox::Cancel) : nullptr;
+    if (cancel)
+        cancel->setText(QCoreApplication::translate("AppMessageBox", "Cancel"));
     // Escape and the close box give Cancel where there is one, OK in an OK-only box.
     box.setEscapeButton(cancel ? cancel : ok);
     box.setDefaultButton(ok);

@@ -33,8 +33,10 @@ void AppPlaySession::Start() {
     loop_ = std::make_unique<AppStepLoop>(
         this,
         [this] {
+            const AppState before = game_->State();
             game_->Step();
-            if (game_->State() != stPlaying)
+            emit StepEnded(before);
+            if (game_->State() != before)
                 emit Changed();
         },
         [this] { return game_->PlayOptions().Speed; },

@@ -42,6 +42,8 @@ public:
 signals:
     // The game's state or the pause may have changed.
     void Changed();
+    // After each step, with the state the game was in before it.
+    void StepEnded(AppState stateBefore);
 
 protected:
     // Takes the step loop's messages.

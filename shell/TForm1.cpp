@@ -75,6 +75,8 @@ TForm1::TForm1(QWidget* parent)
     settings_ = std::make_unique<AppSettingsKeeper>(*this, Game(), Sound(),
                                                     [this] { return ConfirmClearRecord(); });
     settings_->Load();
+    connect(session_.get(), &AppPlaySession::StepEnded, this,
+            [this](AppState before) { scoreKeeper_.Observe(Game(), before, false); });
     session_->Start();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -120,6 +122,7 @@ void TForm1::BuildMenus() {
     Game_Pause_MItem->setCheckable(true);
     addSeparator(game, "N1");
     addItem(game, tr("&Status"), "Game_Status_MItem", &TForm1::StatusCommand, Qt::Key_F4);
+    addItem(game, tr("S&cores"), "Game_Scores_MItem", &TForm1::ScoresCommand, Qt::Key_F6);
     addItem(game, tr("&Options"), "Game_Options_MItem", &TForm1::OptionsCommand, Qt::Key_F5);
     addSeparator(game, "N2");
     addItem(game, tr("E&xit"), "Game_Exit_MItem", &TForm1::close);
@@ -182,7 +185,10 @@ void TForm1::FormMouseDown(Qt::MouseButton button) {
             session_->SetPaused(false);
         return;
     }
+    const AppState state = Game().State();
+    const bool standing = Game().ball.IsStanding();
     Game().FormMouseDown(GameButton(button));
+    scoreKeeper_.Observe(Game(), state, standing);
     session_->Settle();
 }
 
@@ -190,7 +196,9 @@ void TForm1::FormKeyDown(int qtKey) {
     const int key = GameKey(qtKey);
     if (key == 0 || session_->Paused())
         return;
+    const AppState state = Game().State();
     Game().FormKeyDown(key, PointerInClientArea());
+    scoreKeeper_.Observe(Game(), state, false);
     session_->Settle();
 }
 
@@ -225,6 +233,10 @@ void TForm1::StatusCommand() {
     //: The title of the box the Status command shows: the same word as the menu item.
     AppMessageBox::Show(AppShellTexts::Status(Game(), session_->Paused()), tr("Status"),
                         AppMessageBox::mbIconInformation, this);
+}
+
+void TForm1::ScoresCommand() {
+    scoreKeeper_.ShowScores(Game().PlayOptions());
 }
 
 void TForm1::OptionsCommand() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppPlaySession.h"
+#include "AppScoreKeeper.h"
 #include "AppSettingsKeeper.h"
 
 #include <QMainWindow>
@@ -54,6 +55,7 @@ private:
     void NewCommand();
     void PauseCommand();
     void StatusCommand();
+    void ScoresCommand();
     void OptionsCommand();
     void HelpCommand();
     void TipsCommand();
@@ -71,6 +73,7 @@ private:
     QAction* Game_Pause_MItem = nullptr;
     std::unique_ptr<AppPlaySession> session_;
     std::unique_ptr<AppSettingsKeeper> settings_;
+    AppScoreKeeper scoreKeeper_{this};
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;
 };

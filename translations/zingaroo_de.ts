@@ -38,6 +38,17 @@
     </message>
 </context>
 <context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>AppPlayPresets</name>
     <message>
         <source>(None)</source>
@@ -219,6 +230,10 @@
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
+        <source>S&amp;cores</source>
+        <translation>Besten&amp;liste</translation>
+    </message>
+    <message>
         <source>State: Paused</source>
         <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
         <translation>Status: Spiel pausiert</translation>
@@ -345,6 +360,110 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>Im &amp;Hintergrund pausieren</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabelle:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>Top &amp;10</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Leeren...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Tabelle und Verlauf leeren</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Gespielte Spiele:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Gespielte Zeit:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Punkte im Schnitt:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Beste Punktzahl:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Beste Phase:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Punkte der letzten 100 Spiele:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Eigene: %1×%2, Schläger %3/%4/%5, Tempo %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>mit Fegern</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>ohne Feger</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Die Tabelle %1 und ihr Verlauf werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Sicher?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
     </message>
 </context>
 </TS>

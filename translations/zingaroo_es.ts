@@ -38,6 +38,17 @@
     </message>
 </context>
 <context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>AppPlayPresets</name>
     <message>
         <source>(None)</source>
@@ -219,13 +230,17 @@
         <translation>&amp;Ayuda</translation>
     </message>
     <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Puntuaciones</translation>
+    </message>
+    <message>
         <source>State: Paused</source>
         <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
         <translation>Estado: Partida en pausa</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation>&amp;Pausa</translation>
+        <translation>P&amp;ausa</translation>
     </message>
 </context>
 <context>
@@ -345,6 +360,110 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>&amp;Pausar en segundo plano</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabla:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>Los &amp;diez mejores</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historial</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Vaciar...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Vaciar la tabla y su historial</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Partidas jugadas:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Tiempo jugado:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Puntuación media:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Mejor puntuación:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Mejor fase:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Puntos de las últimas 100 partidas:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Personalizada: %1×%2, paletas %3/%4/%5, velocidad %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>con barredoras</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>sin barredoras</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Se vaciarán la tabla %1 y su historial.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>¿Seguro?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmación</translation>
     </message>
 </context>
 </TS>

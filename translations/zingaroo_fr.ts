@@ -38,6 +38,17 @@
     </message>
 </context>
 <context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>AppPlayPresets</name>
     <message>
         <source>(None)</source>
@@ -219,6 +230,10 @@
         <translation>&amp;Aide</translation>
     </message>
     <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Scores</translation>
+    </message>
+    <message>
         <source>State: Paused</source>
         <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
         <translation>État&#xa0;: Partie en pause</translation>
@@ -345,6 +360,110 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>&amp;Mettre en pause en arrière-plan</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tableau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>&amp;Dix meilleurs</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historique</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Vider...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Vider le tableau et son historique</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Parties jouées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Temps de jeu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Score moyen&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Meilleur score&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Meilleure phase&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Points des 100 dernières parties&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Personnalisé&#xa0;: %1×%2, raquettes %3/%4/%5, vitesse %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>avec balais</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>sans balai</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Le tableau %1 et son historique vont être effacés.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
     </message>
 </context>
 </TS>

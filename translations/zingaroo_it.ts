@@ -38,6 +38,17 @@
     </message>
 </context>
 <context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>AppPlayPresets</name>
     <message>
         <source>(None)</source>
@@ -219,13 +230,17 @@
         <translation>&amp;Guida</translation>
     </message>
     <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Punteggi</translation>
+    </message>
+    <message>
         <source>State: Paused</source>
         <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
         <translation>Stato: Partita in pausa</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation>&amp;Pausa</translation>
+        <translation>P&amp;ausa</translation>
     </message>
 </context>
 <context>
@@ -345,6 +360,110 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>&amp;Metti in pausa in secondo piano</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Punteggi</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabella:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>I &amp;dieci migliori</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Cronologia</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Svuota...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Svuota la tabella e la sua cronologia</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Partite giocate:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Tempo di gioco:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Punteggio medio:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Miglior punteggio:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Fase migliore:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Punti delle ultime 100 partite:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Personalizzata: %1×%2, racchette %3/%4/%5, velocità %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>con scope</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>senza scope</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>La tabella %1 e la sua cronologia verranno cancellate.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Continuare?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Conferma</translation>
     </message>
 </context>
 </TS>

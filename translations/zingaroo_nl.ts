@@ -38,6 +38,17 @@
     </message>
 </context>
 <context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>AppPlayPresets</name>
     <message>
         <source>(None)</source>
@@ -219,6 +230,10 @@
         <translation>&amp;Help</translation>
     </message>
     <message>
+        <source>S&amp;cores</source>
+        <translation>Sco&amp;res</translation>
+    </message>
+    <message>
         <source>State: Paused</source>
         <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
         <translation>Status: Spel gepauzeerd</translation>
@@ -345,6 +360,110 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>&amp;Pauzeren op de achtergrond</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabel:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>&amp;Beste tien</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Geschiedenis</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Wissen...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>De tabel en de geschiedenis wissen</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duur</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Gespeelde spellen:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Speeltijd:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Gemiddelde score:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Beste score:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Beste fase:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Punten van de laatste 100 spellen:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Eigen: %1×%2, batjes %3/%4/%5, snelheid %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>met vegers</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>zonder vegers</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>De tabel %1 en de geschiedenis worden gewist.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Zeker weten?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bevestiging</translation>
     </message>
 </context>
 </TS>

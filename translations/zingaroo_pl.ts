@@ -38,6 +38,17 @@
     </message>
 </context>
 <context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>AppPlayPresets</name>
     <message>
         <source>(None)</source>
@@ -219,6 +230,10 @@
         <translation>&amp;Pomoc</translation>
     </message>
     <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Wyniki</translation>
+    </message>
+    <message>
         <source>State: Paused</source>
         <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
         <translation>Stan: Gra wstrzymana</translation>
@@ -345,6 +360,110 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>Wstrzymuj grę w &amp;tle</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabela:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>&amp;Najlepsza dziesiątka</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historia</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Wyczyść...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Wyczyść tabelę i jej historię</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkty</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Faza</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Rozegrane gry:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Czas gry:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Średni wynik:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Najlepszy wynik:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Najlepsza faza:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Punkty z ostatnich 100 gier:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Własne: %1×%2, paletki %3/%4/%5, tempo %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>z zamiataczami</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>bez zamiataczy</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Tabela %1 i jej historia zostaną wyczyszczone.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Na pewno?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Potwierdzenie</translation>
     </message>
 </context>
 </TS>

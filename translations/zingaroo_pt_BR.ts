@@ -38,6 +38,17 @@
     </message>
 </context>
 <context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>AppPlayPresets</name>
     <message>
         <source>(None)</source>
@@ -219,13 +230,17 @@
         <translation>&amp;Ajuda</translation>
     </message>
     <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Pontuações</translation>
+    </message>
+    <message>
         <source>State: Paused</source>
         <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
         <translation>Status: Jogo em pausa</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation>&amp;Pausa</translation>
+        <translation>P&amp;ausa</translation>
     </message>
 </context>
 <context>
@@ -345,6 +360,110 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>&amp;Pausar em segundo plano</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Pontuações</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabela:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>Os &amp;dez melhores</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Histórico</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Limpar...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Limpar a tabela e seu histórico</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Jogos disputados:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Tempo de jogo:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Pontuação média:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Melhor pontuação:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Melhor fase:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Pontos dos últimos 100 jogos:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Personalizada: %1×%2, raquetes %3/%4/%5, velocidade %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>com vassouras</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>sem vassouras</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>A tabela %1 e seu histórico serão apagados.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Tem certeza?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmação</translation>
     </message>
 </context>
 </TS>

@@ -38,6 +38,17 @@
     </message>
 </context>
 <context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>AppPlayPresets</name>
     <message>
         <source>(None)</source>
@@ -219,6 +230,10 @@
         <translation>&amp;Справка</translation>
     </message>
     <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Результаты</translation>
+    </message>
+    <message>
         <source>State: Paused</source>
         <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
         <translation>Состояние: Пауза</translation>
@@ -345,6 +360,110 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>Пауза в &amp;фоновом режиме</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Таблица:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>&amp;Лучшая десятка</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;История</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Очистить...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Очистить таблицу и её историю</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Фаза</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Сыграно игр:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Время игры:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Средний счёт:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Лучший счёт:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Лучшая фаза:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Очки последних 100 игр:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Своя: %1×%2, ракетки %3/%4/%5, скорость %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>с мётлами</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>без мётел</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Таблица %1 и её история будут очищены.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Продолжить?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Подтверждение</translation>
     </message>
 </context>
 </TS>

@@ -275,7 +275,10 @@ TEST_P(AppSoundIgnoredTest, LeavesThePlayingSoundAlone) {
     GetParam().make(*sound);
     Let(rate / 4);
 
-    const std::vector<LevelRun> runs = RunsOf(Finish());
+    std::vector<LevelRun> runs = RunsOf(Finish());
+    // The output thread may feed one more buffer, of silence, while the player closes it.
+    if (runs.size() == 2 && runs[1].level == 0)
+        runs.pop_back();
     ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelStart}));
     EXPECT_GE(runs[0].frames, rate / 4);
     EXPECT_LT(runs[0].frames, framesStart);

@@ -39,18 +39,18 @@ private slots:
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
         const QString version = QLatin1String(AppVersion());
         if (german)
-            QCOMPARE(shown, QStringList({"&Neu", "&Pause", "", "&Status", "&Optionen", "",
-                                         "&Beenden", "&Hilfe", "&Tipps", "", "Ü&ber Zingaroo",
-                                         "Der Rekord wird gelöscht.\n\nSicher?", "Abbrechen",
-                                         "Status: Kein Spiel",
+            QCOMPARE(shown, QStringList({"&Neu", "&Pause", "", "&Status", "Besten&liste",
+                                         "&Optionen", "", "&Beenden", "&Hilfe", "&Tipps", "",
+                                         "Ü&ber Zingaroo", "Der Rekord wird gelöscht.\n\nSicher?",
+                                         "Abbrechen", "Status: Kein Spiel",
                                          "Zingaroo für Linux, Version " + version +
                                              ". Copyright (C) 2026 die Zingaroo-Entwickler",
                                          "de/index.html"}));
         else
             QCOMPARE(shown,
-                     QStringList({"&New", "&Pause", "", "&Status", "&Options", "", "E&xit", "&Help",
-                                  "&Tips", "", "&About", "Clearing the record.\n\nSure?", "Cancel",
-                                  "State: Not Playing",
+                     QStringList({"&New", "&Pause", "", "&Status", "S&cores", "&Options", "",
+                                  "E&xit", "&Help", "&Tips", "", "&About",
+                                  "Clearing the record.\n\nSure?", "Cancel", "State: Not Playing",
                                   "Zingaroo for Linux Version " + version +
                                       ". Copyright (C) 2026 The Zingaroo developers",
                                   "help/index.html"}));
@@ -58,8 +58,13 @@ private slots:
 
     void englishFirstOrNoTranslationLeavesTheProgramEnglish() {
         QCOMPARE(AppLanguage::Install({"en-GB", "de"}), QString());
-        QCOMPARE(AppLanguage::Install({"ja", "de-AT"}), QStringLiteral("de"));
+        QCOMPARE(AppLanguage::Install({"ko", "de-AT"}), QStringLiteral("de"));
         QCOMPARE(AppLanguage::Install({"pt-BR", "pt"}), QStringLiteral("pt_BR"));
+        // Simplified Chinese is found from the script-tagged name a desktop gives first;
+        // Traditional Chinese is not served Simplified.
+        QCOMPARE(AppLanguage::Install({"zh-Hans-CN", "zh-CN", "zh-Hans", "zh"}),
+                 QStringLiteral("zh_CN"));
+        QCOMPARE(AppLanguage::Install({"zh-Hant-TW", "zh-TW", "zh-Hant", "zh"}), QString());
         QCOMPARE(AppLanguage::Install({"C"}), QString());
     }
 };

@@ -8,6 +8,7 @@
 #include "TAboutDialog.h"
 #include "TForm1.h"
 #include "TOptionsDialog.h"
+#include "TScoresDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,23 +25,51 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBoundaryFinder>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 
 namespace {
 
-// Fails unless the text shows whole in the room: every line, or for wrapped text every word
-// and the wrapped block.
+// The pieces a wrapped text cannot be broken within: words, or in Chinese and Japanese the
+// runs between the places their rules let a line break.
+QStringList Unbreakable(const QString& text) {
+    QStringList pieces;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (qsizetype start = 0; breaks.toNextBoundary() != -1; start = breaks.position())
+        pieces << text.mid(start, breaks.position() - start).trimmed();
+    return pieces;
+}
+
+// The height of the text wrapped in the room, laid out as the label lays it out: a label whose
+// text can be selected as a text document, any other with its font's metrics. The two differ
+// where a line takes glyphs from a fallback font, as Chinese and Japanese do.
+int WrappedHeight(const QLabel* label, const QString& text, int room) {
+    if (!(label->textInteractionFlags() & Qt::TextSelectableByMouse))
+        return label->fontMetrics()
+            .boundingRect(QRect(0, 0, room, 1 << 20), Qt::TextWordWrap, text)
+            .height();
+    QTextDocument document;
+    document.setDefaultFont(label->font());
+    document.setDocumentMargin(0);
+    document.setPlainText(text);
+    document.setTextWidth(room);
+    return qCeil(document.size().height());
+}
+
+// Fails unless the text shows whole in the room: every line, or for wrapped text every
+// unbreakable piece and the wrapped block.
 void CheckText(const QWidget* widget, QString text, int room, const QString& language) {
     text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
     const QFontMetrics metrics = widget->fontMetrics();
     const auto* label = qobject_cast<const QLabel*>(widget);
     const bool wraps = label && label->wordWrap();
-    const QStringList parts = text.split(QRegularExpression(wraps ? "\\s+" : "\n"));
+    const QStringList parts = wraps ? Unbreakable(text) : text.split(QLatin1Char('\n'));
     for (const QString& part : parts)
         QVERIFY2(metrics.horizontalAdvance(part) <= room,
                  qPrintable(language + ": \"" + part + "\" is cut off"));
-    const QRect block = metrics.boundingRect(QRect(0, 0, room, 1 << 20), Qt::TextWordWrap, text);
-    QVERIFY2((wraps ? block.height() : metrics.height() * parts.size()) <= widget->height(),
+    QVERIFY2((wraps ? WrappedHeight(label, text, room) : metrics.height() * parts.size()) <=
+                 widget->height(),
              qPrintable(language + ": \"" + text + "\" is cut off below"));
 }
 
@@ -100,17 +129,47 @@ template <class T> QStringList Captions(const QList<T*>& items) {
 }
 
 // Opens the box the action brings up, checks it while it is open, and closes it.
-void CheckBoxFits(TForm1& form, const std::function<void()>& open, const QString& language) {
+void CheckBoxFits(TForm1& form, const TOptionsDialog& options, const std::function<void()>& open,
+                  const QString& language) {
     bool seen = false;
     WhenModalShown([&](QWidget* modal) {
         seen = true;
         QCOMPARE(modal->parentWidget(), &form);
         CheckWindowFits(modal, language);
         auto* box = qobject_cast<QMessageBox*>(modal);
+        // The box's buttons read like the options dialog's, also where Qt has no translation.
+        const auto dialogs = [&options](const char* name) {
+            return options.findChild<QPushButton*>(QLatin1String(name))->text();
+        };
+        QCOMPARE(box->button(QMessageBox::Ok)->text(), dialogs("Button1"));
+        if (box->button(QMessageBox::Cancel))
+            QCOMPARE(box->button(QMessageBox::Cancel)->text(), dialogs("Button2"));
         (box->escapeButton() ? box->escapeButton() : box->buttons().first())->click();
     });
     open();
     QVERIFY(seen);
+}
+
+// The Scores dialog on a custom table, whose name is the longest, with a long player's name.
+void CheckScoresDialogFits(TForm1& form, const QString& language) {
+    AppScoreGame game;
+    game.rules = AppPlayOptions(32, 32, 1024, 1024, 1024, 1000, false);
+    game.score = 99999;
+    game.phase = 999;
+    game.lengthSeconds = 99 * 3600;
+    game.name = std::string(40, 'W');
+    AppScoreBook book;
+    book.Add(game);
+    TScoresDialog scores(AppScoreFile(std::string()), book, game.rules, &form);
+    scores.show();
+    auto* pages = scores.findChild<QTabWidget*>(QStringLiteral("PageControl"));
+    QStringList captions = Captions(scores.findChildren<QAbstractButton*>());
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        CheckWindowFits(&scores, language);
+        captions << pages->tabText(i);
+    }
+    CheckAccelerators(captions << Captions(scores.findChildren<QLabel*>()), language);
 }
 
 // English first, then every translation compiled into the program.
@@ -149,7 +208,10 @@ QString PlainSpaces(QString text) {
 QString Bare(QString caption) {
     caption.remove(QRegularExpression(QStringLiteral("\\(&\\w\\)|&(?=[^&])")));
     caption = PlainSpaces(caption);
-    caption.remove(QRegularExpression(QStringLiteral("(?<=\\S)\\s*\\([^()]*\\)\\s*:?$|\\s*:$")));
+    // Chinese and Japanese write the range's brackets and the colon full width.
+    caption.remove(QRegularExpression(QStringLiteral(
+        "(?<=\\S)\\s*[(\\x{FF08}][^()\\x{FF08}\\x{FF09}]*[)\\x{FF09}]\\s*[:\\x{FF1A}]?$|"
+        "\\s*[:\\x{FF1A}]$")));
     return caption.simplified();
 }
 
@@ -262,23 +324,24 @@ private slots:
             about.show();
             CheckWindowFits(&about, language);
             about.hide();
+            CheckScoresDialogFits(form, language);
 
             CheckBoxFits(
-                form,
+                form, options,
                 [&] { form.findChild<QAction*>(QStringLiteral("Game_Status_MItem"))->trigger(); },
                 language);
             CheckBoxFits(
-                form,
+                form, options,
                 [&] { form.findChild<QAction*>(QStringLiteral("Help_Tips_MItem"))->trigger(); },
                 language);
             CheckBoxFits(
-                form,
+                form, options,
                 [&] { form.findChild<QAction*>(QStringLiteral("Help_Help_MItem"))->trigger(); },
                 language);
             AppSystemOptions clear = form.SystemOptions();
             clear.ClearRecordNow = true;
             CheckBoxFits(
-                form, [&] { form.ApplySystemOptions(clear); }, language);
+                form, options, [&] { form.ApplySystemOptions(clear); }, language);
             CheckGameOverFits(form, language);
         }
         AppLanguage::Install({});

@@ -1,0 +1,51 @@
+// One finished game as the scores file keeps it, and the one reader and writer of its line.
+#pragma once
+
+#include "AppPlayOptions.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A line of the scores file holds one game, its fields parted by single spaces:
+//
+//   2026-12-09T03:25:58Z 24,18,6,6,60,160,1 40 3 125 Alice Smith
+//
+// the end of the game in UTC, the seven play values as the settings file
+// writes them (UseSweeper as 1 or 0), the score, the phase, the length from
+// launch to game over in whole seconds, and the player's name, which runs to
+// the end of the line and may hold blanks. The first line of the file names
+// the format and its version.
+class AppScoreGame {
+public:
+    AppScoreGame() = default;
+    AppScoreGame(const AppScoreGame&) = default;
+    AppScoreGame& operator=(const AppScoreGame&) = default;
+    virtual ~AppScoreGame() = default;
+
+    friend bool operator==(const AppScoreGame&, const AppScoreGame&) = default;
+
+    static constexpr int formatVersion = 1;
+    // The version line, without its line feed.
+    static std::string VersionLine();
+    // The version a line names, or nothing when it is no version line.
+    static std::optional<int> ParseVersionLine(std::string_view line);
+
+    // The game of a line (without its line feed), or nothing when the line is
+    // damaged: a field missing or out of its range, a time that is no time.
+    static std::optional<AppScoreGame> Parse(std::string_view line);
+    // The line of this game, without its line feed.
+    std::string Format() const;
+
+    // A name as it can be kept on one line: control characters become blanks,
+    // blanks around it go.
+    static std::string CleanName(std::string_view name);
+
+    std::int64_t endTime = 0; // seconds since 1970-01-01 UTC
+    AppPlayOptions rules;
+    std::int32_t score = 0;
+    std::int32_t phase = 1;
+    std::int32_t lengthSeconds = 0;
+    std::string name;
+};

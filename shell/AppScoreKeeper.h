@@ -1,0 +1,42 @@
+// Enters every finished game in the player's scores and shows the Scores dialog.
+#pragma once
+
+#include "AppGame.h"
+#include "AppScoreGame.h"
+
+#include <QElapsedTimer>
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+class AppScoreKeeper {
+public:
+    // The dialogs open over `window`, which outlives the keeper.
+    explicit AppScoreKeeper(QWidget* window) : window_(window) {}
+    AppScoreKeeper(const AppScoreKeeper&) = delete;
+    AppScoreKeeper& operator=(const AppScoreKeeper&) = delete;
+    virtual ~AppScoreKeeper() = default;
+
+    // Call around every input or step that may launch the ball or end the
+    // game, with the state and ball before it: a launch starts the game's
+    // clock; a game that ended is written to the scores file at once, and
+    // when it makes its table the Scores dialog opens on it as soon as the
+    // event loop is free. A game left by New, Options or Exit never ends here.
+    void Observe(const AppGame& game, AppState stateBefore, bool standingBefore);
+
+    // The Scores dialog on the table of `rules`, or with a new entry's name
+    // open for editing.
+    void ShowScores(const AppPlayOptions& rules, const std::optional<AppScoreGame>& entered = {});
+
+    // The name the account gives: the full name from the password database
+    // (up to the first comma), else the login name.
+    static std::string AccountName();
+
+private:
+    void GameEnded(const AppGame& game);
+
+    QWidget* window_;
+    QElapsedTimer sinceLaunch_;
+};

@@ -1,0 +1,330 @@
+// The Scores dialog: a table's top ten and its history, a new entry's name, and Clear.
+#include "TScoresDialog.h"
+
+#include "AppMessageBox.h"
+#include "AppPlayPresets.h"
+#include "TScoreChart.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Names longer than this are cut when typed; the file keeps what it is given.
+constexpr int maxNameLength = 40;
+// The name's column shows this many characters at least.
+constexpr int nameColumnChars = 18;
+
+// Hours, minutes and seconds as a clock shows them: 0:42, 12:05, 1:02:03.
+QString Duration(std::int64_t seconds) {
+    const auto twoDigits = [](std::int64_t value) {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    };
+    const std::int64_t hours = seconds / 3600;
+    const std::int64_t minutes = seconds / 60 % 60;
+    if (hours > 0)
+        return QStringLiteral("%1:%2:%3")
+            .arg(hours)
+            .arg(twoDigits(minutes), twoDigits(seconds % 60));
+    return QStringLiteral("%1:%2").arg(minutes).arg(twoDigits(seconds % 60));
+}
+
+// A caption as a screen reader names its control: no access key, whether marked in the
+// text or added in brackets as some languages do, and no colon.
+QString Spoken(QString caption) {
+    static const QRegularExpression accessKey(QStringLiteral("\\(&\\w\\)|&(?=[^&])"));
+    caption.remove(accessKey);
+    caption = caption.trimmed();
+    if (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QChar(0xFF1A)))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
+
+TScoresDialog::TScoresDialog(const AppScoreFile& file, AppScoreBook book,
+                             const AppPlayOptions& current, QWidget* parent)
+    : QDialog(parent), file_(file), book_(std::move(book)) {
+    CreateControls();
+    ListTables(current);
+    ShowTable();
+}
+
+void TScoresDialog::CreateControls() {
+    setObjectName(QStringLiteral("ScoresDialog"));
+    setWindowTitle(tr("Scores"));
+
+    TableBox = new QComboBox(this);
+    TableBox->setObjectName(QStringLiteral("TableBox"));
+    auto* tableLabel = new QLabel(tr("&Table:"), this);
+    TableBox->setAccessibleName(Spoken(tableLabel->text()));
+    tableLabel->setBuddy(TableBox);
+    connect(TableBox, &QComboBox::currentIndexChanged, this, &TScoresDialog::ShowTable);
+
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->setAccessibleName(tr("Pages"));
+    PageControl->addTab(CreateTopTenPage(), tr("Top Te&n"));
+    TopTenList->setAccessibleName(Spoken(PageControl->tabText(pageTopTen)));
+    PageControl->addTab(CreateHistoryPage(), tr("&History"));
+
+    ClearButton = new QPushButton(tr("&Clear..."), this);
+    ClearButton->setObjectName(QStringLiteral("ClearButton"));
+    ClearButton->setAccessibleName(tr("Clear the table and its history"));
+    ClearButton->setAutoDefault(false);
+    connect(ClearButton, &QPushButton::clicked, this, &TScoresDialog::ClearClick);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* closeButton = buttons->button(QDialogButtonBox::Close);
+    closeButton->setObjectName(QStringLiteral("CloseButton"));
+    closeButton->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* tableRow = new QHBoxLayout;
+    tableRow->addWidget(tableLabel);
+    tableRow->addWidget(TableBox, 1);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(ClearButton);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(tableRow);
+    layout->addWidget(PageControl, 1);
+    layout->addLayout(buttonRow);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+}
+
+QWidget* TScoresDialog::CreateTopTenPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TopTenPage"));
+    TopTenList = new QTableWidget(int(AppScoreBook::tableSize), columnCount, page);
+    TopTenList->setObjectName(QStringLiteral("TopTenList"));
+    TopTenList->setHorizontalHeaderLabels(
+        {tr("Rank"), tr("Name"), tr("Score"), tr("Phase"), tr("Length"), tr("Date")});
+    TopTenList->verticalHeader()->hide();
+    TopTenList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TopTenList->setSelectionMode(QAbstractItemView::SingleSelection);
+    TopTenList->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                QAbstractItemView::EditKeyPressed);
+    TopTenList->setTabKeyNavigation(false);
+    QHeaderView* header = TopTenList->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(colName, QHeaderView::Stretch);
+    TopTenList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TopTenList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(TopTenList, &QTableWidget::itemChanged, this, &TScoresDialog::NameChanged);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(TopTenList);
+    return page;
+}
+
+QWidget* TScoresDialog::CreateHistoryPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("HistoryPage"));
+    auto* form = new QFormLayout;
+    const auto addValue = [page, form](const QString& caption, const QString& name) {
+        auto* value = new QLabel(page);
+        value->setObjectName(name);
+        value->setAccessibleName(Spoken(caption));
+        value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        form->addRow(caption, value);
+        return value;
+    };
+    GamesValue = addValue(tr("Games played:"), QStringLiteral("GamesValue"));
+    TimeValue = addValue(tr("Time played:"), QStringLiteral("TimeValue"));
+    AverageValue = addValue(tr("Average score:"), QStringLiteral("AverageValue"));
+    BestScoreValue = addValue(tr("Best score:"), QStringLiteral("BestScoreValue"));
+    BestPhaseValue = addValue(tr("Best phase:"), QStringLiteral("BestPhaseValue"));
+    Chart = new TScoreChart(page);
+    auto* chartLabel = new QLabel(tr("Scores of the last 100 games:"), page);
+    Chart->setAccessibleName(Spoken(chartLabel->text()));
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(form);
+    layout->addWidget(chartLabel);
+    layout->addWidget(Chart, 1);
+    return page;
+}
+
+QString TScoresDialog::TableName(const AppPlayOptions& rules) {
+    if (const int preset = FindPreset(rules); preset != 0)
+        return QCoreApplication::translate("AppPlayPresets", AppPlayPresetNames(preset).data());
+    //: A table of scores for options that match no preset: field width and height, the
+    //: paddles of the first phase, added per phase and at most, the speed, and the sweepers.
+    return tr("Custom: %1×%2, paddles %3/%4/%5, speed %6, %7")
+        .arg(rules.Width)
+        .arg(rules.Height)
+        .arg(rules.PaddleFirst)
+        .arg(rules.PaddlePlus)
+        .arg(rules.PaddleMax)
+        .arg(rules.Speed)
+        .arg(rules.UseSweeper ? tr("sweepers") : tr("no sweepers"));
+}
+
+void TScoresDialog::ListTables(const AppPlayOptions& current) {
+    // The presets always, then every other set of rules that has games, and
+    // the current one.
+    for (int i = 1; i < appPlayPresetCount; ++i)
+        tables_.push_back(AppPlayPresets(i));
+    std::vector<AppPlayOptions> others = book_.Tables();
+    others.push_back(current);
+    for (const AppPlayOptions& rules : others)
+        if (std::find(tables_.begin(), tables_.end(), rules) == tables_.end())
+            tables_.push_back(rules);
+    const QSignalBlocker blocker(TableBox);
+    for (const AppPlayOptions& rules : tables_)
+        TableBox->addItem(TableName(rules));
+    TableBox->setCurrentIndex(
+        int(std::find(tables_.begin(), tables_.end(), current) - tables_.begin()));
+}
+
+const AppPlayOptions& TScoresDialog::ShownRules() const {
+    return tables_.at(std::size_t(TableBox->currentIndex()));
+}
+
+void TScoresDialog::ShowTable() {
+    FillTopTen();
+    FillHistory();
+}
+
+void TScoresDialog::FillTopTen() {
+    const QSignalBlocker blocker(TopTenList);
+    TopTenList->clearContents();
+    const std::vector<AppScoreGame> games = book_.TopTen(ShownRules());
+    const QLocale locale;
+    newRow_ = -1;
+    for (int row = 0; row < int(games.size()); ++row) {
+        const AppScoreGame& game = games[std::size_t(row)];
+        const QDateTime end = QDateTime::fromSecsSinceEpoch(game.endTime).toLocalTime();
+        const Qt::Alignment right = Qt::AlignRight;
+        TopTenList->setItem(row, colRank, Cell(locale.toString(row + 1), right));
+        TopTenList->setItem(row, colName, Cell(QString::fromStdString(game.name), Qt::AlignLeft));
+        TopTenList->setItem(row, colScore, Cell(locale.toString(game.score), right));
+        TopTenList->setItem(row, colPhase, Cell(locale.toString(game.phase), right));
+        TopTenList->setItem(row, colLength, Cell(Duration(game.lengthSeconds), right));
+        TopTenList->setItem(row, colDate,
+                            Cell(locale.toString(end, QLocale::ShortFormat), Qt::AlignLeft));
+        if (newGame_ && game == *newGame_) {
+            newRow_ = row;
+            TopTenList->item(row, colName)
+                ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+        }
+    }
+    // Wide and high enough for every column and all ten rows, whatever the font;
+    // the name's column takes the room left, and has room for a full name.
+    const QAbstractItemView* view = TopTenList;
+    const QHeaderView* header = TopTenList->horizontalHeader();
+    const auto columnWidth = [&](int column) {
+        return std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+    };
+    int width = 2 * TopTenList->frameWidth() +
+                std::max(columnWidth(colName), fontMetrics().averageCharWidth() * nameColumnChars);
+    for (int column = 0; column < columnCount; ++column)
+        if (column != colName)
+            width += columnWidth(column);
+    TopTenList->setMinimumSize(width, 2 * TopTenList->frameWidth() + header->height() +
+                                          TopTenList->verticalHeader()->length());
+}
+
+void TScoresDialog::FillHistory() {
+    const AppScoreHistory history = book_.History(ShownRules());
+    const QLocale locale;
+    GamesValue->setText(locale.toString(qulonglong(history.games)));
+    TimeValue->setText(Duration(history.totalSeconds));
+    AverageValue->setText(locale.toString(history.averageScore, 'f', 1));
+    BestScoreValue->setText(locale.toString(history.bestScore));
+    BestPhaseValue->setText(locale.toString(history.bestPhase));
+    Chart->SetScores(history.recentScores, history.tenthScore);
+}
+
+void TScoresDialog::EditName(const AppScoreGame& game) {
+    newGame_ = game;
+    const auto table = std::find(tables_.begin(), tables_.end(), game.rules);
+    if (table == tables_.end())
+        return;
+    PageControl->setCurrentIndex(pageTopTen);
+    const QSignalBlocker blocker(TableBox);
+    TableBox->setCurrentIndex(int(table - tables_.begin()));
+    ShowTable();
+    if (isVisible())
+        OpenNameEditor();
+}
+
+void TScoresDialog::OpenNameEditor() {
+    if (newRow_ < 0)
+        return;
+    TopTenList->setFocus();
+    TopTenList->selectRow(newRow_);
+    TopTenList->setCurrentCell(newRow_, colName);
+    TopTenList->editItem(TopTenList->item(newRow_, colName));
+    if (auto* editor = qobject_cast<QLineEdit*>(NameEditor())) {
+        editor->setMaxLength(maxNameLength);
+        editor->selectAll();
+    }
+}
+
+QWidget* TScoresDialog::NameEditor() const {
+    return newRow_ < 0 ? nullptr
+                       : TopTenList->indexWidget(TopTenList->model()->index(newRow_, colName));
+}
+
+void TScoresDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!NameEditor())
+        OpenNameEditor();
+}
+
+void TScoresDialog::NameChanged(QTableWidgetItem* item) {
+    if (!newGame_ || item->row() != newRow_ || item->column() != colName)
+        return;
+    const std::string name =
+        AppScoreGame::CleanName(item->text().left(maxNameLength).toStdString());
+    // An emptied name keeps the one the game has.
+    if (name.empty() || name == newGame_->name) {
+        const QSignalBlocker blocker(TopTenList);
+        item->setText(QString::fromStdString(newGame_->name));
+        return;
+    }
+    const AppScoreGame before = *newGame_;
+    newGame_->name = name;
+    file_.Rewrite([&](AppScoreBook& book) { book.Rename(before, name); }, book_);
+}
+
+void TScoresDialog::done(int result) {
+    // Enter reaches the dialog before the list has taken what was typed.
+    if (QWidget* editor = NameEditor())
+        emit TopTenList->itemDelegate()->commitData(editor);
+    QDialog::done(result);
+}
+
+void TScoresDialog::ClearClick() {
+    const QString text = tr("Clearing the table %1 and its history.").arg(TableName(ShownRules())) +
+                         QStringLiteral("\r\n\r\n") + tr("Sure?");
+    if (AppMessageBox::Show(text, tr("Confirmation"),
+                            AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
+                            this) != AppMessageBox::idOk)
+        return;
+    const AppPlayOptions rules = ShownRules();
+    file_.Rewrite([&](AppScoreBook& book) { book.Clear(rules); }, book_);
+    ShowTable();
+}

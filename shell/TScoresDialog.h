@@ -1,0 +1,76 @@
+// The Scores dialog: a table's top ten and its history, a new entry's name, and Clear.
+#pragma once
+
+#include "AppScoreFile.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QTableWidgetItem;
+class TScoreChart;
+
+class TScoresDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Page { pageTopTen = 0, pageHistory = 1 };
+    enum Column { colRank, colName, colScore, colPhase, colLength, colDate, columnCount };
+
+    // Shows the tables of `book`, opening on the one of `current`; Clear and a
+    // new name are written to `file`.
+    TScoresDialog(const AppScoreFile& file, AppScoreBook book, const AppPlayOptions& current,
+                  QWidget* parent);
+
+    // Shows the table of a game just entered with its row selected and its
+    // name open for editing: Enter keeps what was typed, Escape the name it has.
+    void EditName(const AppScoreGame& game);
+
+    // The name of a set of rules' table in the player's language.
+    static QString TableName(const AppPlayOptions& rules);
+
+    // Closing while the name is being edited keeps what was typed.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    QWidget* CreateTopTenPage();
+    QWidget* CreateHistoryPage();
+    void ListTables(const AppPlayOptions& current);
+    const AppPlayOptions& ShownRules() const;
+    void ShowTable();
+    void FillTopTen();
+    void FillHistory();
+    void ClearClick();
+    void OpenNameEditor();
+    // The editor open on the new entry's name, if any.
+    QWidget* NameEditor() const;
+    void NameChanged(QTableWidgetItem* item);
+
+    AppScoreFile file_;
+    AppScoreBook book_;
+    std::vector<AppPlayOptions> tables_;
+    // The game whose name may be edited, and its row while its table is shown.
+    std::optional<AppScoreGame> newGame_;
+    int newRow_ = -1;
+
+    QComboBox* TableBox = nullptr;
+    QTabWidget* PageControl = nullptr;
+    QTableWidget* TopTenList = nullptr;
+    QLabel* GamesValue = nullptr;
+    QLabel* TimeValue = nullptr;
+    QLabel* AverageValue = nullptr;
+    QLabel* BestScoreValue = nullptr;
+    QLabel* BestPhaseValue = nullptr;
+    TScoreChart* Chart = nullptr;
+    QPushButton* ClearButton = nullptr;
+};

@@ -1,0 +1,219 @@
+// The scores file: ranking, tables, kept lines, two writers, the bound and files left alone.
+#include "AppScoreFile.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const AppPlayOptions practice(16, 16, 1, 1, 32, 240, true);
+
+AppScoreGame Game(const std::string& name, int score, int phase, std::int64_t endTime,
+                  const AppPlayOptions& rules = AppPlayOptions()) {
+    AppScoreGame game;
+    game.name = name;
+    game.score = score;
+    game.phase = phase;
+    game.endTime = endTime;
+    game.lengthSeconds = 61;
+    game.rules = rules;
+    return game;
+}
+
+std::string Lines(const std::vector<AppScoreGame>& games) {
+    std::string text = AppScoreGame::VersionLine() + "\n";
+    for (const AppScoreGame& game : games)
+        text += game.Format() + "\n";
+    return text;
+}
+
+bool Append(const AppScoreFile& file, const AppScoreGame& game, AppScoreBook& book) {
+    return file.Rewrite([&game](AppScoreBook& games) { games.Add(game); }, book);
+}
+
+// Ten old games of 100 points, then `younger` games of 1 point.
+std::string BoundFile(int younger) {
+    std::vector<AppScoreGame> games;
+    for (int i = 0; i < 10; ++i)
+        games.push_back(Game("old" + std::to_string(i), 100, 2, 1000 + i));
+    for (int i = 0; i < younger; ++i)
+        games.push_back(Game("young" + std::to_string(i), 1, 1, 5000 + i));
+    return Lines(games);
+}
+
+// Two copies each append their games at the same moment; the first one's end earlier.
+bool AppendFromTwoCopies(const AppScoreFile& file) {
+    std::vector<pid_t> copies;
+    for (const auto& [name, start] : {std::pair("first", 9000), std::pair("second", 20000)}) {
+        const pid_t copy = ::fork();
+        if (copy == 0) {
+            AppScoreBook book;
+            for (int i = 0; i < 50; ++i)
+                if (!Append(file, Game(name, 1 + i, 1, start + i), book))
+                    ::_exit(1);
+            ::_exit(0);
+        }
+        copies.push_back(copy);
+    }
+    bool allWritten = true;
+    for (pid_t copy : copies) {
+        int status = 1;
+        allWritten = ::waitpid(copy, &status, 0) == copy && status == 0 && allWritten;
+    }
+    return allWritten;
+}
+
+struct ScoreFileCase {
+    const char* behaviour;
+    std::function<void(const std::string& path)> prepare;
+    std::function<bool(const AppScoreFile&, AppScoreBook&)> act;
+    bool written;
+    AppPlayOptions table;
+    // The table's entries as "name score phase", best first.
+    std::vector<std::string> topTen;
+    std::size_t games;
+    // Text the file must still hold afterwards, if any.
+    std::string kept;
+};
+
+void PrintTo(const ScoreFileCase& c, std::ostream* out) {
+    *out << c.behaviour;
+}
+
+class ScoreFile : public testing::TestWithParam<ScoreFileCase> {};
+
+TEST_P(ScoreFile, KeepsEveryGameAndRanksItsTables) {
+    const ScoreFileCase& c = GetParam();
+    TempFolder folder;
+    const AppScoreFile file(folder.File("scores"));
+    c.prepare(file.Path());
+    AppScoreBook book;
+    EXPECT_EQ(c.act(file, book), c.written);
+    const AppScoreBook stored = file.Load();
+    std::vector<std::string> topTen;
+    for (const AppScoreGame& game : stored.TopTen(c.table))
+        topTen.push_back(game.name + " " + std::to_string(game.score) + " " +
+                         std::to_string(game.phase));
+    EXPECT_EQ(topTen, c.topTen);
+    EXPECT_EQ(stored.GameCount(), c.games);
+    if (!c.kept.empty()) {
+        EXPECT_NE(ReadWholeFile(file.Path()).find(c.kept), std::string::npos);
+    }
+}
+
+const auto appendNothing = [](const AppScoreFile&, AppScoreBook&) { return true; };
+const auto appendOne = [](const AppScoreFile& file, AppScoreBook& book) {
+    return Append(file, Game("new", 7, 2, 8000), book);
+};
+const auto renameFirst = [](const AppScoreFile& file, AppScoreBook& book) {
+    return file.Rewrite([](AppScoreBook& b) { b.Rename(Game("Ann", 5, 1, 100), "Anna"); }, book);
+};
+const auto fileWith = [](std::string text) {
+    return [text](const std::string& path) { WriteWholeFile(path, text); };
+};
+const auto shell = [](std::string command) {
+    return [command](const std::string& path) {
+        const std::string folder = path.substr(0, path.rfind('/'));
+        ASSERT_EQ(std::system(("cd '" + folder + "' && " + command).c_str()), 0);
+    };
+};
+const std::string damaged = "2026-13-01T00:00:00Z 24,18,6,6,60,160,1 3 1 10 Bad date\n"
+                            "this line is no game\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScoreFile,
+    testing::Values(
+        ScoreFileCase{"ranked by score, then phase, then the earlier game; 0 points stay out",
+                      fileWith(Lines({Game("five", 5, 3, 100), Game("zero", 0, 1, 101),
+                                      Game("late", 9, 3, 300), Game("early", 9, 3, 200),
+                                      Game("phase2", 9, 2, 50)})),
+                      appendNothing,
+                      true,
+                      AppPlayOptions(),
+                      {"early 9 3", "late 9 3", "phase2 9 2", "five 5 3"},
+                      5,
+                      ""},
+        ScoreFileCase{"each set of rules has a table of its own",
+                      fileWith(Lines({Game("a", 4, 1, 100), Game("p", 40, 4, 101, practice),
+                                      Game("b", 3, 1, 102)})),
+                      appendOne,
+                      true,
+                      practice,
+                      {"p 40 4"},
+                      4,
+                      "new"},
+        ScoreFileCase{"a new file starts with its version line",
+                      fileWith(""),
+                      appendOne,
+                      true,
+                      AppPlayOptions(),
+                      {"new 7 2"},
+                      1,
+                      AppScoreGame::VersionLine() + "\n1970-01-01T02:13:20Z"},
+        ScoreFileCase{"damaged lines are skipped and kept through appends and rewrites",
+                      fileWith(Lines({Game("Ann", 5, 1, 100)}) + damaged),
+                      renameFirst,
+                      true,
+                      AppPlayOptions(),
+                      {"Anna 5 1"},
+                      1,
+                      damaged},
+        ScoreFileCase{"an unended last line stays one damaged line",
+                      fileWith(Lines({Game("Ann", 5, 1, 100)}) + "2026-12-09T03:2"),
+                      appendOne,
+                      true,
+                      AppPlayOptions(),
+                      {"new 7 2", "Ann 5 1"},
+                      2,
+                      "2026-12-09T03:2\n"},
+        ScoreFileCase{
+            "two copies appending at once lose none of each other's games",
+            fileWith(""),
+            [](const AppScoreFile& file, AppScoreBook&) { return AppendFromTwoCopies(file); },
+            true,
+            AppPlayOptions(),
+            {"first 50 1", "second 50 1", "first 49 1", "second 49 1", "first 48 1", "second 48 1",
+             "first 47 1", "second 47 1", "first 46 1", "second 46 1"},
+            100,
+            ""},
+        ScoreFileCase{"past the bound a rewrite drops the oldest games outside the top ten",
+                      fileWith(BoundFile(10'005)),
+                      renameFirst,
+                      true,
+                      AppPlayOptions(),
+                      {"old0 100 2", "old1 100 2", "old2 100 2", "old3 100 2", "old4 100 2",
+                       "old5 100 2", "old6 100 2", "old7 100 2", "old8 100 2", "old9 100 2"},
+                      10'000,
+                      "61 young15\n"},
+        ScoreFileCase{"a read-only file is left as it is",
+                      shell("printf 'zingaroo scores 1\\n' >scores; chmod 444 scores"),
+                      appendOne,
+                      false,
+                      AppPlayOptions(),
+                      {},
+                      0,
+                      "zingaroo scores 1\n"},
+        ScoreFileCase{"a link to a FIFO is left as it is",
+                      shell("mkfifo fifo && ln -s fifo scores"),
+                      appendOne,
+                      false,
+                      AppPlayOptions(),
+                      {},
+                      0,
+                      ""},
+        ScoreFileCase{"a file of a later version is shown and left as it is",
+                      fileWith("zingaroo scores 2\n" + Game("Ann", 5, 1, 100).Format() + "\n"),
+                      renameFirst,
+                      false,
+                      AppPlayOptions(),
+                      {"Ann 5 1"},
+                      1,
+                      "zingaroo scores 2\n"}));
+
+} // namespace

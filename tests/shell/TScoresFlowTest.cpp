@@ -1,0 +1,202 @@
+// The Scores dialog from the main window: finished games entered, names, Clear, abandoned games.
+#include "TForm1.h"
+
+#include "AppCell.h"
+#include "AppPlayerScores.h"
+#include "AppScoreKeeper.h"
+#include "ModalWatcher.h"
+#include "TScoresDialog.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+
+class TScoresFlowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> data;
+    std::unique_ptr<TForm1> form;
+    QPoint pointer;
+
+    AppGame& game() { return form->Game(); }
+    AppScoreBook stored() const { return AppPlayerScores::File().Load(); }
+
+    // Games in the file before the window starts: `count` of `score` points by Ann.
+    void storeGames(int count, int score, const AppPlayOptions& rules = AppPlayOptions()) {
+        QDir().mkpath(QFileInfo(AppPlayerScores::Path()).path());
+        std::ofstream out(AppPlayerScores::File().Path(), std::ios::app);
+        for (int i = 0; i < count; ++i) {
+            AppScoreGame game;
+            game.endTime = 1'700'000'000 + i;
+            game.rules = rules;
+            game.score = score;
+            game.name = "Ann";
+            out << (i == 0 ? AppScoreGame::VersionLine() + "\n" : "") << game.Format() << "\n";
+        }
+    }
+
+    void start() {
+        form = std::make_unique<TForm1>();
+        form->SetPointerSource([this] { return std::optional<QPoint>(pointer); });
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        // The loop stands still: only the test's input moves the game.
+        form->StepLoop().SetClock([] { return std::chrono::nanoseconds(0); });
+    }
+
+    // A launched game ends with the given counters: an obstacle is shoved onto the ball.
+    void endGame(int score, int phase) {
+        if (game().State() == stTitle)
+            QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        else
+            form->findChild<QAction*>(QStringLiteral("Game_New_MItem"))->trigger();
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QVERIFY(!game().ball.IsStanding());
+        game().SetScore(score, phase);
+        const int x = game().ball.x < 5 ? game().ball.x + 1 : game().ball.x - 1;
+        game().Field().SetCell(x, game().ball.y, layerGround, cellObstacle);
+        const AppViewOptions& view = game().ViewOptions();
+        pointer = form->ClientArea()->mapToGlobal(
+            QPoint(x * view.CharWidth + 2, game().ball.y * view.CharHeight + 2));
+        QTest::keyClick(form->ClientArea(), x > game().ball.x ? Qt::Key_S : Qt::Key_F);
+        QCOMPARE(game().State(), stGameOver);
+    }
+
+    // Runs `action` on the Scores dialog once it is open, then closes it.
+    static void onScoresDialog(bool* done, std::function<void(TScoresDialog*)> action) {
+        WhenModalShown([done, action](QWidget* modal) {
+            auto* dialog = qobject_cast<TScoresDialog*>(modal);
+            QVERIFY(dialog);
+            action(dialog);
+            dialog->reject();
+            *done = true;
+        });
+    }
+
+    // The entries the dialog's list shows.
+    static int entries(TScoresDialog* dialog) {
+        auto* list = dialog->findChild<QTableWidget*>(QStringLiteral("TopTenList"));
+        int rows = 0;
+        while (rows < list->rowCount() && list->item(rows, TScoresDialog::colName))
+            ++rows;
+        return rows;
+    }
+
+private slots:
+    void init() {
+        data = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", data->path().toLocal8Bit());
+    }
+
+    void cleanup() { form.reset(); }
+
+    void theScoresItemFollowsStatusWithF6() {
+        start();
+        const QList<QAction*> items =
+            form->findChild<QMenu*>(QStringLiteral("Game_MItem"))->actions();
+        const auto status = std::find_if(items.begin(), items.end(), [](QAction* item) {
+            return item->objectName() == QStringLiteral("Game_Status_MItem");
+        });
+        QVERIFY(status + 1 < items.end());
+        QCOMPARE((*(status + 1))->objectName(), QStringLiteral("Game_Scores_MItem"));
+        QCOMPARE((*(status + 1))->text(), QStringLiteral("S&cores"));
+        QCOMPARE((*(status + 1))->shortcut(), QKeySequence(Qt::Key_F6));
+        QCOMPARE(form->findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions().size(), 4);
+    }
+
+    void aGameThatMakesTheTableOpensItWithTheNameReadyToEdit() {
+        start();
+        bool done = false;
+        QString table, shownName;
+        int row = -1;
+        onScoresDialog(&done, [&](TScoresDialog* dialog) {
+            table = dialog->findChild<QComboBox*>(QStringLiteral("TableBox"))->currentText();
+            row = dialog->findChild<QTableWidget*>(QStringLiteral("TopTenList"))->currentRow();
+            auto* editor = dialog->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            shownName = editor->text();
+            QTest::keyClicks(editor, QStringLiteral("Zed"));
+            QTest::keyClick(editor, Qt::Key_Return);
+        });
+        endGame(12, 3);
+        QTRY_VERIFY(done);
+        QCOMPARE(table, QStringLiteral("Default"));
+        QCOMPARE(row, 0);
+        QCOMPARE(shownName.toStdString(), AppScoreKeeper::AccountName());
+        QCOMPARE(stored().TopTen(AppPlayOptions()).at(0).name, std::string("Zed"));
+
+        // The next game offers the name used last; Escape keeps it.
+        done = false;
+        onScoresDialog(&done, [&](TScoresDialog* dialog) {
+            auto* editor = dialog->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            shownName = editor->text();
+            QTest::keyClicks(editor, QStringLiteral("Other"));
+            QTest::keyClick(editor, Qt::Key_Escape);
+        });
+        endGame(20, 1);
+        QTRY_VERIFY(done);
+        QCOMPARE(shownName, QStringLiteral("Zed"));
+        const std::vector<AppScoreGame> topTen = stored().TopTen(AppPlayOptions());
+        QCOMPARE(topTen.size(), std::size_t(2));
+        QCOMPARE(topTen.at(0).score, 20);
+        QCOMPARE(topTen.at(0).name, std::string("Zed"));
+    }
+
+    void gamesOutsideTheTableOrAbandonedOpenNothing() {
+        storeGames(10, 100);
+        start();
+        endGame(5, 1);
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activeModalWidget());
+        endGame(0, 1);
+        // Abandoned by New and by Exit: not entered.
+        form->findChild<QAction*>(QStringLiteral("Game_New_MItem"))->trigger();
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        game().SetScore(7, 1);
+        form.reset();
+        const AppScoreBook book = stored();
+        QCOMPARE(book.GameCount(), std::size_t(12));
+        QCOMPARE(book.History(AppPlayOptions()).recentScores.back(), 0);
+        QCOMPARE(book.LastName(), std::string("Ann"));
+    }
+
+    void clearAsksFirstThenEmptiesTheShownTableOnly() {
+        storeGames(2, 30);
+        storeGames(1, 10, AppPlayOptions(16, 16, 1, 1, 32, 240, true));
+        start();
+        bool done = false;
+        int rowsAfterCancel = -1, rowsAfterOk = -1;
+        onScoresDialog(&done, [&](TScoresDialog* dialog) {
+            auto* clear = dialog->findChild<QPushButton*>(QStringLiteral("ClearButton"));
+            for (const auto button : {QMessageBox::Cancel, QMessageBox::Ok}) {
+                WhenModalShown([button](QWidget* box) {
+                    qobject_cast<QMessageBox*>(box)->button(button)->click();
+                });
+                clear->click();
+                (button == QMessageBox::Ok ? rowsAfterOk : rowsAfterCancel) = entries(dialog);
+            }
+        });
+        QTest::keyClick(form.get(), Qt::Key_F6);
+        QTRY_VERIFY(done);
+        QCOMPARE(rowsAfterCancel, 2);
+        QCOMPARE(rowsAfterOk, 0);
+        const AppScoreBook book = stored();
+        QCOMPARE(book.GameCount(), std::size_t(1));
+        QCOMPARE(book.Tables().at(0), AppPlayOptions(16, 16, 1, 1, 32, 240, true));
+    }
+};
+
+QTEST_MAIN(TScoresFlowTest)
+#include "TScoresFlowTest.moc"

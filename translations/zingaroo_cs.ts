@@ -1,0 +1,469 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name>AppConstants</name>
+    <message>
+        <source>Copyright (C) 2026 The Zingaroo developers</source>
+        <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
+        <translation>Copyright (C) 2026 vývojáři Zingaroo</translation>
+    </message>
+</context>
+<context>
+    <name>AppGame</name>
+    <message>
+        <source>State: %1</source>
+        <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
+        <translation>Stav: %1</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
+        <translation>Hraje se</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
+        <translation>Nehraje se</translation>
+    </message>
+    <message>
+        <source>Score: %1 pt.  %2 ph.</source>
+        <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
+        <translation>Body: %1  Fáze: %2</translation>
+    </message>
+    <message>
+        <source>Record: %1 pt.  %2 ph.</source>
+        <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
+        <translation>Rekord: %1  Fáze: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>AppPlayPresets</name>
+    <message>
+        <source>(None)</source>
+        <extracomment>Shown when the play options match no preset; agrees in gender and number with the word for preset (&quot;Arrange:&quot;).</extracomment>
+        <translation>(Žádná)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>The preset of the usual play options; agrees with the word for preset.</extracomment>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Původní</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Trénink</translation>
+    </message>
+    <message>
+        <source>Puzzling</source>
+        <translation>Hlavolam</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Po krůčcích</translation>
+    </message>
+</context>
+<context>
+    <name>AppRenderer</name>
+    <message>
+        <source>G a m e  O v e r !</source>
+        <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
+        <translation>K o n e c  h r y !</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Pokračujte klávesou P</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
+        <translation>O hře Zingaroo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 for %2 Version %3. %4</source>
+        <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
+        <translation>%1 pro %2, verze %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Hra</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nová hra</translation>
+    </message>
+    <message>
+        <source>&amp;Status</source>
+        <translation>&amp;Stav</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Možnosti</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Ukončit</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Tipy</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
+        <translation>&amp;O hře Zingaroo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <extracomment>The title of the box the Status command shows: the same word as the menu item.</extracomment>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.</source>
+        <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
+        <translation>Otevře se soubor nápovědy HTML.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <extracomment>Asks whether to go on with the action named in the line above.</extracomment>
+        <translation>Pokračovat?</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>[Control]</source>
+        <translation>[Ovládání]</translation>
+    </message>
+    <message>
+        <source>Mouse: Point the field.</source>
+        <extracomment>Point the mouse at a cell of the field.</extracomment>
+        <translation>Myš: ukažte na políčko.</translation>
+    </message>
+    <message>
+        <source>Keyboard: Put a paddle. Move an obstacle.</source>
+        <extracomment>Instructions, in the same mood as the line above: a key puts a paddle in the pointed cell or shoves the obstacle there.</extracomment>
+        <translation>Klávesnice: položte pálku, posuňte překážku.</translation>
+    </message>
+    <message>
+        <source>[Key Sets]</source>
+        <translation>[Sady kláves]</translation>
+    </message>
+    <message>
+        <source>Set 1: W, R, S, F</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>Sada 1: W, R, S, F</translation>
+    </message>
+    <message>
+        <source>Set 2: U, O, J, L</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>Sada 2: U, O, J, L</translation>
+    </message>
+    <message>
+        <source>Set 3: Left, Right</source>
+        <extracomment>The arrow keys.</extracomment>
+        <translation>Sada 3: šipky ← a →</translation>
+    </message>
+    <message>
+        <source>[Score]</source>
+        <translation>[Skóre]</translation>
+    </message>
+    <message>
+        <source>Point: 1 point for 1 bounce.</source>
+        <translation>Bod: 1 bod za 1 odraz.</translation>
+    </message>
+    <message>
+        <source>Phase: 1 phase for all paddles in the field.</source>
+        <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
+        <translation>Fáze: 1 fáze za všechny pálky na ploše.</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tipy</translation>
+    </message>
+    <message>
+        <source>Clearing the record.</source>
+        <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
+        <translation>Rekord bude vymazán.</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Potvrzení</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>command</comment>
+        <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Výsledky</translation>
+    </message>
+    <message>
+        <source>State: Paused</source>
+        <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
+        <translation>Stav: Pozastaveno</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauza</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>The page of play options (field, paddles, speed), not the verb.</extracomment>
+        <translation>Hra</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Zobrazení</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+    <message>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>Šíř&amp;ka (%1–%2):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Výška (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
+        <translation>Pálky na &amp;začátku (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
+        <translation>&amp;Přírůstek pálek (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <extracomment>The largest number of paddles a phase deals.</extracomment>
+        <translation>&amp;Maximum pálek (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
+        <translation>&amp;Rychlost (%1–%2 ms):</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sweeper</source>
+        <extracomment>A standing option: each new phase adds a sweeper to the field.</extracomment>
+        <translation>Používat &amp;smetáky</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange:</source>
+        <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
+        <translation>Předvol&amp;ba:</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <extracomment>The size of one cell of the field, in pixels.</extracomment>
+        <translation>Velikost políčka</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <extracomment>Options that act while the program runs.</extracomment>
+        <translation>Za běhu</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sound</source>
+        <translation>&amp;Přehrávat zvuky</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Record Now</source>
+        <extracomment>Clears the record once, after a confirmation, when the dialog closes with OK.</extracomment>
+        <translation>&amp;Vymazat rekord nyní</translation>
+    </message>
+    <message>
+        <source>&amp;Stay on Top</source>
+        <extracomment>Keeps the window above the other windows (the desktop&apos;s usual term).</extracomment>
+        <translation>Vždy &amp;navrchu</translation>
+    </message>
+    <message>
+        <source>Starting Time</source>
+        <extracomment>Options that act at every start of the program.</extracomment>
+        <translation>Při spuštění</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Record</source>
+        <extracomment>A standing option, acting at every start: bring back the saved record.</extracomment>
+        <translation>Obnovovat &amp;rekord</translation>
+    </message>
+    <message>
+        <source>R&amp;estore Window Position</source>
+        <extracomment>A standing option, acting at every start: put the window back where it was.</extracomment>
+        <translation>Obnovovat polohu &amp;okna</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>Sets the fields of the page shown to their default values.</extracomment>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>All Def.</source>
+        <extracomment>Sets the fields of every page to their default values.</extracomment>
+        <translation>Vše výchozí</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>Pozastavit na po&amp;zadí</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabulka:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Stránky</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>&amp;Nejlepších deset</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historie</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Vymazat...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Vymazat tabulku a její historii</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Pořadí</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Jméno</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fáze</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Délka</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Odehrané hry:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Odehraný čas:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Průměrné skóre:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Nejlepší skóre:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Nejlepší fáze:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Body posledních 100 her:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Vlastní: %1×%2, pálky %3/%4/%5, rychlost %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>se smetáky</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>bez smetáků</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Tabulka %1 a její historie budou vymazány.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Pokračovat?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Potvrzení</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,469 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>AppConstants</name>
+    <message>
+        <source>Copyright (C) 2026 The Zingaroo developers</source>
+        <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
+        <translation>Copyright (C) 2026 Zingaroo 開発者</translation>
+    </message>
+</context>
+<context>
+    <name>AppGame</name>
+    <message>
+        <source>State: %1</source>
+        <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
+        <translation>状態：%1</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
+        <translation>プレイ中</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Score: %1 pt.  %2 ph.</source>
+        <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
+        <translation>スコア：%1&#x3000;フェーズ：%2</translation>
+    </message>
+    <message>
+        <source>Record: %1 pt.  %2 ph.</source>
+        <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
+        <translation>最高記録：%1&#x3000;フェーズ：%2</translation>
+    </message>
+</context>
+<context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>AppPlayPresets</name>
+    <message>
+        <source>(None)</source>
+        <extracomment>Shown when the play options match no preset; agrees in gender and number with the word for preset (&quot;Arrange:&quot;).</extracomment>
+        <translation>（なし）</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>The preset of the usual play options; agrees with the word for preset.</extracomment>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>オリジナル</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>練習</translation>
+    </message>
+    <message>
+        <source>Puzzling</source>
+        <translation>パズル</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>ステップ</translation>
+    </message>
+</context>
+<context>
+    <name>AppRenderer</name>
+    <message>
+        <source>G a m e  O v e r !</source>
+        <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
+        <translation>ゲ ー ム オ ー バ ー ！</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>P キーで再開</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
+        <translation>Zingaroo について</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 for %2 Version %3. %4</source>
+        <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
+        <translation>%2 版 %1、バージョン %3。%4</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>ゲーム(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新しいゲーム(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Status</source>
+        <translation>状態(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>ヒント(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
+        <translation>Zingaroo について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <extracomment>The title of the box the Status command shows: the same word as the menu item.</extracomment>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.</source>
+        <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
+        <translation>HTML ヘルプを開きます。</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <extracomment>Asks whether to go on with the action named in the line above.</extracomment>
+        <translation>よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>[Control]</source>
+        <translation>【操作】</translation>
+    </message>
+    <message>
+        <source>Mouse: Point the field.</source>
+        <extracomment>Point the mouse at a cell of the field.</extracomment>
+        <translation>マウス：マスを指す。</translation>
+    </message>
+    <message>
+        <source>Keyboard: Put a paddle. Move an obstacle.</source>
+        <extracomment>Instructions, in the same mood as the line above: a key puts a paddle in the pointed cell or shoves the obstacle there.</extracomment>
+        <translation>キーボード：パドルを置く。障害物を動かす。</translation>
+    </message>
+    <message>
+        <source>[Key Sets]</source>
+        <translation>【キーセット】</translation>
+    </message>
+    <message>
+        <source>Set 1: W, R, S, F</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>セット 1：W、R、S、F</translation>
+    </message>
+    <message>
+        <source>Set 2: U, O, J, L</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>セット 2：U、O、J、L</translation>
+    </message>
+    <message>
+        <source>Set 3: Left, Right</source>
+        <extracomment>The arrow keys.</extracomment>
+        <translation>セット 3：← キー、→ キー</translation>
+    </message>
+    <message>
+        <source>[Score]</source>
+        <translation>【スコア】</translation>
+    </message>
+    <message>
+        <source>Point: 1 point for 1 bounce.</source>
+        <translation>得点：1 回跳ね返ると 1 点。</translation>
+    </message>
+    <message>
+        <source>Phase: 1 phase for all paddles in the field.</source>
+        <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
+        <translation>フェーズ：パドルを全部使うと 1 フェーズ。</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Clearing the record.</source>
+        <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
+        <translation>最高記録を消去します。</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>command</comment>
+        <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>スコア(&amp;C)</translation>
+    </message>
+    <message>
+        <source>State: Paused</source>
+        <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
+        <translation>状態：一時停止中</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>一時停止(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>The page of play options (field, paddles, speed), not the verb.</extracomment>
+        <translation>プレイ</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>システム</translation>
+    </message>
+    <message>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>幅(&amp;W) (%1～%2):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>高さ(&amp;H) (%1～%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
+        <translation>最初のパドル数(&amp;F) (%1～%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
+        <translation>パドルの増加数(&amp;P) (%1～%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <extracomment>The largest number of paddles a phase deals.</extracomment>
+        <translation>パドルの上限(&amp;M) (%1～%2):</translation>
+    </message>
+    <message>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
+        <translation>速度(&amp;E) (%1～%2 ミリ秒):</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sweeper</source>
+        <extracomment>A standing option: each new phase adds a sweeper to the field.</extracomment>
+        <translation>ほうきを使う(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange:</source>
+        <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
+        <translation>プリセット(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <extracomment>The size of one cell of the field, in pixels.</extracomment>
+        <translation>マスの大きさ</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <extracomment>Options that act while the program runs.</extracomment>
+        <translation>実行時</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sound</source>
+        <translation>サウンドを鳴らす(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Record Now</source>
+        <extracomment>Clears the record once, after a confirmation, when the dialog closes with OK.</extracomment>
+        <translation>最高記録を今すぐ消去する(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Stay on Top</source>
+        <extracomment>Keeps the window above the other windows (the desktop&apos;s usual term).</extracomment>
+        <translation>常に手前に表示する(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Starting Time</source>
+        <extracomment>Options that act at every start of the program.</extracomment>
+        <translation>起動時</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Record</source>
+        <extracomment>A standing option, acting at every start: bring back the saved record.</extracomment>
+        <translation>最高記録を復元する(&amp;R)</translation>
+    </message>
+    <message>
+        <source>R&amp;estore Window Position</source>
+        <extracomment>A standing option, acting at every start: put the window back where it was.</extracomment>
+        <translation>ウィンドウの位置を復元する(&amp;E)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>Sets the fields of the page shown to their default values.</extracomment>
+        <translation>既定値</translation>
+    </message>
+    <message>
+        <source>All Def.</source>
+        <extracomment>Sets the fields of every page to their default values.</extracomment>
+        <translation>すべて既定値</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>バックグラウンドで一時停止する(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>スコア表(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>トップ 10(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>履歴(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>消去(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>スコア表と履歴を消去</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>順位</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>フェーズ</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>プレイ回数:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>プレイ時間:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>平均スコア:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>最高スコア:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>最高フェーズ:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>直近 100 ゲームのスコア:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>カスタム: %1×%2、パドル %3/%4/%5、速度 %6、%7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>ほうきあり</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>ほうきなし</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>スコア表「%1」とその履歴を消去します。</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>確認</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,469 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv">
+<context>
+    <name>AppConstants</name>
+    <message>
+        <source>Copyright (C) 2026 The Zingaroo developers</source>
+        <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
+        <translation>Copyright (C) 2026 Zingaroos utvecklare</translation>
+    </message>
+</context>
+<context>
+    <name>AppGame</name>
+    <message>
+        <source>State: %1</source>
+        <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
+        <translation>Status: %1</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
+        <translation>Spel pågår</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
+        <translation>Inget spel pågår</translation>
+    </message>
+    <message>
+        <source>Score: %1 pt.  %2 ph.</source>
+        <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
+        <translation>Poäng: %1  Fas: %2</translation>
+    </message>
+    <message>
+        <source>Record: %1 pt.  %2 ph.</source>
+        <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
+        <translation>Rekord: %1  Fas: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>AppPlayPresets</name>
+    <message>
+        <source>(None)</source>
+        <extracomment>Shown when the play options match no preset; agrees in gender and number with the word for preset (&quot;Arrange:&quot;).</extracomment>
+        <translation>(Inget)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>The preset of the usual play options; agrees with the word for preset.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Övning</translation>
+    </message>
+    <message>
+        <source>Puzzling</source>
+        <translation>Kluring</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Steg för steg</translation>
+    </message>
+</context>
+<context>
+    <name>AppRenderer</name>
+    <message>
+        <source>G a m e  O v e r !</source>
+        <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
+        <translation>S p e l e t  ä r  s l u t !</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paus</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Tryck på P för att fortsätta</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
+        <translation>Om Zingaroo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 for %2 Version %3. %4</source>
+        <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
+        <translation>%1 för %2, version %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nytt spel</translation>
+    </message>
+    <message>
+        <source>&amp;Status</source>
+        <translation>&amp;Status</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Inställningar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Avsluta</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Tips</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
+        <translation>&amp;Om Zingaroo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <extracomment>The title of the box the Status command shows: the same word as the menu item.</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.</source>
+        <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
+        <translation>HTML-hjälpfilen kommer att öppnas.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <extracomment>Asks whether to go on with the action named in the line above.</extracomment>
+        <translation>Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjälp</translation>
+    </message>
+    <message>
+        <source>[Control]</source>
+        <translation>[Styrning]</translation>
+    </message>
+    <message>
+        <source>Mouse: Point the field.</source>
+        <extracomment>Point the mouse at a cell of the field.</extracomment>
+        <translation>Mus: peka på en ruta.</translation>
+    </message>
+    <message>
+        <source>Keyboard: Put a paddle. Move an obstacle.</source>
+        <extracomment>Instructions, in the same mood as the line above: a key puts a paddle in the pointed cell or shoves the obstacle there.</extracomment>
+        <translation>Tangentbord: sätt ut en racket, flytta ett hinder.</translation>
+    </message>
+    <message>
+        <source>[Key Sets]</source>
+        <translation>[Tangentuppsättningar]</translation>
+    </message>
+    <message>
+        <source>Set 1: W, R, S, F</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>Uppsättning 1: W, R, S, F</translation>
+    </message>
+    <message>
+        <source>Set 2: U, O, J, L</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>Uppsättning 2: U, O, J, L</translation>
+    </message>
+    <message>
+        <source>Set 3: Left, Right</source>
+        <extracomment>The arrow keys.</extracomment>
+        <translation>Uppsättning 3: piltangenterna ← och →</translation>
+    </message>
+    <message>
+        <source>[Score]</source>
+        <translation>[Poäng]</translation>
+    </message>
+    <message>
+        <source>Point: 1 point for 1 bounce.</source>
+        <translation>Poäng: 1 poäng per studs.</translation>
+    </message>
+    <message>
+        <source>Phase: 1 phase for all paddles in the field.</source>
+        <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
+        <translation>Fas: 1 fas för alla racketar på spelplanen.</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Clearing the record.</source>
+        <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
+        <translation>Rekordet kommer att nollställas.</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bekräftelse</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>command</comment>
+        <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Poänglista</translation>
+    </message>
+    <message>
+        <source>State: Paused</source>
+        <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
+        <translation>Status: Spelet är pausat</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>Pa&amp;us</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>The page of play options (field, paddles, speed), not the verb.</extracomment>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visning</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Bredd (%1–%2):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Höjd (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
+        <translation>&amp;Startantal racketar (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
+        <translation>&amp;Rackettillägg (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <extracomment>The largest number of paddles a phase deals.</extracomment>
+        <translation>&amp;Max antal racketar (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
+        <translation>Has&amp;tighet (%1–%2 ms):</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sweeper</source>
+        <extracomment>A standing option: each new phase adds a sweeper to the field.</extracomment>
+        <translation>Använd &amp;kvastar</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange:</source>
+        <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
+        <translation>&amp;Förval:</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <extracomment>The size of one cell of the field, in pixels.</extracomment>
+        <translation>Rutstorlek</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <extracomment>Options that act while the program runs.</extracomment>
+        <translation>Under körning</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sound</source>
+        <translation>&amp;Spela ljud</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Record Now</source>
+        <extracomment>Clears the record once, after a confirmation, when the dialog closes with OK.</extracomment>
+        <translation>&amp;Nollställ rekordet nu</translation>
+    </message>
+    <message>
+        <source>&amp;Stay on Top</source>
+        <extracomment>Keeps the window above the other windows (the desktop&apos;s usual term).</extracomment>
+        <translation>&amp;Alltid överst</translation>
+    </message>
+    <message>
+        <source>Starting Time</source>
+        <extracomment>Options that act at every start of the program.</extracomment>
+        <translation>Vid start</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Record</source>
+        <extracomment>A standing option, acting at every start: bring back the saved record.</extracomment>
+        <translation>Kom ihåg &amp;rekordet</translation>
+    </message>
+    <message>
+        <source>R&amp;estore Window Position</source>
+        <extracomment>A standing option, acting at every start: put the window back where it was.</extracomment>
+        <translation>Kom ihåg &amp;fönsterpositionen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>Sets the fields of the page shown to their default values.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>All Def.</source>
+        <extracomment>Sets the fields of every page to their default values.</extracomment>
+        <translation>Alla standard</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>&amp;Pausa i bakgrunden</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Poänglista</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabell:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sidor</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>Bästa ti&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historik</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>Rens&amp;a...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Rensa tabellen och dess historik</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Poäng</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fas</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Längd</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Spelade spel:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Speltid:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Medelpoäng:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Bästa poäng:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Bästa fas:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Poäng i de senaste 100 spelen:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Egen: %1×%2, racketar %3/%4/%5, hastighet %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>med kvastar</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>utan kvastar</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Tabellen %1 och dess historik kommer att rensas.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bekräftelse</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,469 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk">
+<context>
+    <name>AppConstants</name>
+    <message>
+        <source>Copyright (C) 2026 The Zingaroo developers</source>
+        <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
+        <translation>Copyright (C) 2026 розробники Zingaroo</translation>
+    </message>
+</context>
+<context>
+    <name>AppGame</name>
+    <message>
+        <source>State: %1</source>
+        <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
+        <translation>Стан: %1</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
+        <translation>Гра триває</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
+        <translation>Гра не триває</translation>
+    </message>
+    <message>
+        <source>Score: %1 pt.  %2 ph.</source>
+        <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
+        <translation>Рахунок: %1  Фаза: %2</translation>
+    </message>
+    <message>
+        <source>Record: %1 pt.  %2 ph.</source>
+        <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
+        <translation>Рекорд: %1  Фаза: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>AppPlayPresets</name>
+    <message>
+        <source>(None)</source>
+        <extracomment>Shown when the play options match no preset; agrees in gender and number with the word for preset (&quot;Arrange:&quot;).</extracomment>
+        <translation>(Немає)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>The preset of the usual play options; agrees with the word for preset.</extracomment>
+        <translation>Типовий</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Оригінальний</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Тренування</translation>
+    </message>
+    <message>
+        <source>Puzzling</source>
+        <translation>Головоломка</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Сходинки</translation>
+    </message>
+</context>
+<context>
+    <name>AppRenderer</name>
+    <message>
+        <source>G a m e  O v e r !</source>
+        <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
+        <translation>Г р у  з а к і н ч е н о !</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>Натисніть P, щоб продовжити</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
+        <translation>Про Zingaroo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 for %2 Version %3. %4</source>
+        <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
+        <translation>%1 для %2, версія %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Гра</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Нова гра</translation>
+    </message>
+    <message>
+        <source>&amp;Status</source>
+        <translation>&amp;Стан</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Параметри</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Ви&amp;йти</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>По&amp;ради</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
+        <translation>&amp;Про Zingaroo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <extracomment>The title of the box the Status command shows: the same word as the menu item.</extracomment>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.</source>
+        <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
+        <translation>Буде відкрито файл довідки HTML.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <extracomment>Asks whether to go on with the action named in the line above.</extracomment>
+        <translation>Продовжити?</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>[Control]</source>
+        <translation>[Керування]</translation>
+    </message>
+    <message>
+        <source>Mouse: Point the field.</source>
+        <extracomment>Point the mouse at a cell of the field.</extracomment>
+        <translation>Миша: наведіть на клітинку.</translation>
+    </message>
+    <message>
+        <source>Keyboard: Put a paddle. Move an obstacle.</source>
+        <extracomment>Instructions, in the same mood as the line above: a key puts a paddle in the pointed cell or shoves the obstacle there.</extracomment>
+        <translation>Клавіатура: поставте ракетку, посуньте перешкоду.</translation>
+    </message>
+    <message>
+        <source>[Key Sets]</source>
+        <translation>[Набори клавіш]</translation>
+    </message>
+    <message>
+        <source>Set 1: W, R, S, F</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>Набір 1: W, R, S, F</translation>
+    </message>
+    <message>
+        <source>Set 2: U, O, J, L</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>Набір 2: U, O, J, L</translation>
+    </message>
+    <message>
+        <source>Set 3: Left, Right</source>
+        <extracomment>The arrow keys.</extracomment>
+        <translation>Набір 3: стрілки ← і →</translation>
+    </message>
+    <message>
+        <source>[Score]</source>
+        <translation>[Рахунок]</translation>
+    </message>
+    <message>
+        <source>Point: 1 point for 1 bounce.</source>
+        <translation>Очко: 1 очко за 1 відскок.</translation>
+    </message>
+    <message>
+        <source>Phase: 1 phase for all paddles in the field.</source>
+        <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
+        <translation>Фаза: 1 фаза за всі ракетки на полі.</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Поради</translation>
+    </message>
+    <message>
+        <source>Clearing the record.</source>
+        <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
+        <translation>Рекорд буде скинуто.</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Підтвердження</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>command</comment>
+        <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>&amp;Результати</translation>
+    </message>
+    <message>
+        <source>State: Paused</source>
+        <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
+        <translation>Стан: Гра на паузі</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>Па&amp;уза</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>The page of play options (field, paddles, speed), not the verb.</extracomment>
+        <translation>Гра</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вигляд</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+    <message>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>&amp;Ширина (%1–%2):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>&amp;Висота (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
+        <translation>Ракеток на &amp;початку (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
+        <translation>При&amp;ріст ракеток (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <extracomment>The largest number of paddles a phase deals.</extracomment>
+        <translation>Ма&amp;ксимум ракеток (%1–%2):</translation>
+    </message>
+    <message>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
+        <translation>Шви&amp;дкість (%1–%2 мс):</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sweeper</source>
+        <extracomment>A standing option: each new phase adds a sweeper to the field.</extracomment>
+        <translation>Використовувати &amp;мітли</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange:</source>
+        <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
+        <translation>Ш&amp;аблон:</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <extracomment>The size of one cell of the field, in pixels.</extracomment>
+        <translation>Розмір клітинки</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <extracomment>Options that act while the program runs.</extracomment>
+        <translation>Під час роботи</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sound</source>
+        <translation>Відтворювати &amp;звук</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Record Now</source>
+        <extracomment>Clears the record once, after a confirmation, when the dialog closes with OK.</extracomment>
+        <translation>&amp;Скинути рекорд зараз</translation>
+    </message>
+    <message>
+        <source>&amp;Stay on Top</source>
+        <extracomment>Keeps the window above the other windows (the desktop&apos;s usual term).</extracomment>
+        <translation>&amp;Поверх інших вікон</translation>
+    </message>
+    <message>
+        <source>Starting Time</source>
+        <extracomment>Options that act at every start of the program.</extracomment>
+        <translation>Під час запуску</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Record</source>
+        <extracomment>A standing option, acting at every start: bring back the saved record.</extracomment>
+        <translation>Відновлювати &amp;рекорд</translation>
+    </message>
+    <message>
+        <source>R&amp;estore Window Position</source>
+        <extracomment>A standing option, acting at every start: put the window back where it was.</extracomment>
+        <translation>Відновлювати положення &amp;вікна</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>Sets the fields of the page shown to their default values.</extracomment>
+        <translation>Типово</translation>
+    </message>
+    <message>
+        <source>All Def.</source>
+        <extracomment>Sets the fields of every page to their default values.</extracomment>
+        <translation>Усе типово</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>Пауза у &amp;фоновому режимі</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Результати</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Таблиця:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Сторінки</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>&amp;Найкраща десятка</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Історія</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>&amp;Очистити...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>Очистити таблицю та її історію</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Місце</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Рахунок</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Фаза</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Тривалість</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Зіграно ігор:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Час гри:</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>Середній рахунок:</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>Найкращий рахунок:</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>Найкраща фаза:</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>Рахунок останніх 100 ігор:</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>Власна: %1×%2, ракетки %3/%4/%5, швидкість %6, %7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>з мітлами</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>без мітел</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>Таблицю %1 та її історію буде очищено.</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>Продовжити?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Підтвердження</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,469 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AppConstants</name>
+    <message>
+        <source>Copyright (C) 2026 The Zingaroo developers</source>
+        <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
+        <translation>Copyright (C) 2026 Zingaroo 开发者</translation>
+    </message>
+</context>
+<context>
+    <name>AppGame</name>
+    <message>
+        <source>State: %1</source>
+        <extracomment>First line of the Status box (the menu item and box title &quot;Status&quot;); %1 is &quot;Playing&quot; or &quot;Not Playing&quot;.</extracomment>
+        <translation>状态：%1</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
+        <translation>游戏中</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
+        <translation>未在游戏中</translation>
+    </message>
+    <message>
+        <source>Score: %1 pt.  %2 ph.</source>
+        <extracomment>In the Status box and the game-over text. %1 is the points, %2 the phases reached. The numbers get no plural forms: write each as &quot;label: number&quot; or with an invariable abbreviation. Drawn on a field as narrow as 288 pixels; keep it short.</extracomment>
+        <translation>得分：%1&#x3000;阶段：%2</translation>
+    </message>
+    <message>
+        <source>Record: %1 pt.  %2 ph.</source>
+        <extracomment>The best game so far, written like &quot;Score: %1 pt. %2 ph.&quot; (no plural forms).</extracomment>
+        <translation>纪录：%1&#x3000;阶段：%2</translation>
+    </message>
+</context>
+<context>
+    <name>AppMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>AppPlayPresets</name>
+    <message>
+        <source>(None)</source>
+        <extracomment>Shown when the play options match no preset; agrees in gender and number with the word for preset (&quot;Arrange:&quot;).</extracomment>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>The preset of the usual play options; agrees with the word for preset.</extracomment>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>经典</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>练习</translation>
+    </message>
+    <message>
+        <source>Puzzling</source>
+        <translation>解谜</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>阶梯</translation>
+    </message>
+</context>
+<context>
+    <name>AppRenderer</name>
+    <message>
+        <source>G a m e  O v e r !</source>
+        <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
+        <translation>游 戏 结 束 ！</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Press P to go on</source>
+        <translation>按 P 键继续</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
+        <translation>关于 Zingaroo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>%1 for %2 Version %3. %4</source>
+        <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
+        <translation>适用于 %2 的 %1，版本 %3。%4</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>游戏(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新游戏(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Status</source>
+        <translation>状态(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>选项(&amp;O)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>提示(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
+        <translation>关于 Zingaroo(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <extracomment>The title of the box the Status command shows: the same word as the menu item.</extracomment>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.</source>
+        <extracomment>Shown before the help page opens, above &quot;Sure?&quot;: OK opens it, Cancel does not.</extracomment>
+        <translation>将打开 HTML 帮助文件。</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <extracomment>Asks whether to go on with the action named in the line above.</extracomment>
+        <translation>是否继续？</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>[Control]</source>
+        <translation>【操作】</translation>
+    </message>
+    <message>
+        <source>Mouse: Point the field.</source>
+        <extracomment>Point the mouse at a cell of the field.</extracomment>
+        <translation>鼠标：指向一个方格。</translation>
+    </message>
+    <message>
+        <source>Keyboard: Put a paddle. Move an obstacle.</source>
+        <extracomment>Instructions, in the same mood as the line above: a key puts a paddle in the pointed cell or shoves the obstacle there.</extracomment>
+        <translation>键盘：放置挡板，推动障碍物。</translation>
+    </message>
+    <message>
+        <source>[Key Sets]</source>
+        <translation>【按键组】</translation>
+    </message>
+    <message>
+        <source>Set 1: W, R, S, F</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>第 1 组：W、R、S、F</translation>
+    </message>
+    <message>
+        <source>Set 2: U, O, J, L</source>
+        <extracomment>The letters name keys and stay as they are.</extracomment>
+        <translation>第 2 组：U、O、J、L</translation>
+    </message>
+    <message>
+        <source>Set 3: Left, Right</source>
+        <extracomment>The arrow keys.</extracomment>
+        <translation>第 3 组：← 和 → 方向键</translation>
+    </message>
+    <message>
+        <source>[Score]</source>
+        <translation>【得分】</translation>
+    </message>
+    <message>
+        <source>Point: 1 point for 1 bounce.</source>
+        <translation>分数：每反弹 1 次得 1 分。</translation>
+    </message>
+    <message>
+        <source>Phase: 1 phase for all paddles in the field.</source>
+        <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
+        <translation>阶段：场地上的挡板全部用完即过 1 个阶段。</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Clearing the record.</source>
+        <extracomment>Shown before the record is cleared, above &quot;Sure?&quot;: OK clears it, Cancel keeps it.</extracomment>
+        <translation>将清除纪录。</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>command</comment>
+        <extracomment>The command that opens the help page; may differ from the menu&apos;s name.</extracomment>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>S&amp;cores</source>
+        <translation>成绩(&amp;C)</translation>
+    </message>
+    <message>
+        <source>State: Paused</source>
+        <extracomment>The Status box&apos;s first line while a game is paused, worded like &quot;State: %1&quot;.</extracomment>
+        <translation>状态：已暂停</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>暂停(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>The page of play options (field, paddles, speed), not the verb.</extracomment>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>系统</translation>
+    </message>
+    <message>
+        <source>&amp;Width (%1-%2):</source>
+        <translation>宽度(&amp;W)（%1～%2）：</translation>
+    </message>
+    <message>
+        <source>&amp;Height (%1-%2):</source>
+        <translation>高度(&amp;H)（%1～%2）：</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;First (%1-%2):</source>
+        <extracomment>Paddles dealt in the first phase. The range is written with a hyphen in English; an en dash is fine.</extracomment>
+        <translation>初始挡板数(&amp;F)（%1～%2）：</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Plus (%1-%2):</source>
+        <extracomment>Paddles added to each new phase&apos;s layout.</extracomment>
+        <translation>挡板增加数(&amp;P)（%1～%2）：</translation>
+    </message>
+    <message>
+        <source>Paddle-&amp;Max (%1-%2):</source>
+        <extracomment>The largest number of paddles a phase deals.</extracomment>
+        <translation>挡板上限(&amp;M)（%1～%2）：</translation>
+    </message>
+    <message>
+        <source>Sp&amp;eed (%1-%2 ms.):</source>
+        <extracomment>Milliseconds per step of the ball: a smaller number plays faster.</extracomment>
+        <translation>速度(&amp;E)（%1～%2 毫秒）：</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sweeper</source>
+        <extracomment>A standing option: each new phase adds a sweeper to the field.</extracomment>
+        <translation>使用扫帚(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange:</source>
+        <extracomment>Labels the list of presets of play options (Default, Original, ...): picking one fills in the fields above.</extracomment>
+        <translation>预设(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <extracomment>The size of one cell of the field, in pixels.</extracomment>
+        <translation>方格大小</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <extracomment>Options that act while the program runs.</extracomment>
+        <translation>运行时</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sound</source>
+        <translation>播放声音(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Record Now</source>
+        <extracomment>Clears the record once, after a confirmation, when the dialog closes with OK.</extracomment>
+        <translation>立即清除纪录(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Stay on Top</source>
+        <extracomment>Keeps the window above the other windows (the desktop&apos;s usual term).</extracomment>
+        <translation>总在最前(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Starting Time</source>
+        <extracomment>Options that act at every start of the program.</extracomment>
+        <translation>启动时</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Record</source>
+        <extracomment>A standing option, acting at every start: bring back the saved record.</extracomment>
+        <translation>恢复纪录(&amp;R)</translation>
+    </message>
+    <message>
+        <source>R&amp;estore Window Position</source>
+        <extracomment>A standing option, acting at every start: put the window back where it was.</extracomment>
+        <translation>恢复窗口位置(&amp;E)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <extracomment>Sets the fields of the page shown to their default values.</extracomment>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>All Def.</source>
+        <extracomment>Sets the fields of every page to their default values.</extracomment>
+        <translation>全部默认</translation>
+    </message>
+    <message>
+        <source>Pause &amp;When Inactive</source>
+        <translation>在后台时暂停(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>TScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>成绩</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>成绩表(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Top Te&amp;n</source>
+        <translation>前十名(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>历史(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <translation>清除(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Clear the table and its history</source>
+        <translation>清除成绩表及其历史</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>名次</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>阶段</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>已玩局数：</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>游戏时间：</translation>
+    </message>
+    <message>
+        <source>Average score:</source>
+        <translation>平均得分：</translation>
+    </message>
+    <message>
+        <source>Best score:</source>
+        <translation>最高得分：</translation>
+    </message>
+    <message>
+        <source>Best phase:</source>
+        <translation>最高阶段：</translation>
+    </message>
+    <message>
+        <source>Scores of the last 100 games:</source>
+        <translation>最近 100 局的得分：</translation>
+    </message>
+    <message>
+        <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
+        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <translation>自定义：%1×%2，挡板 %3/%4/%5，速度 %6，%7</translation>
+    </message>
+    <message>
+        <source>sweepers</source>
+        <translation>有扫帚</translation>
+    </message>
+    <message>
+        <source>no sweepers</source>
+        <translation>无扫帚</translation>
+    </message>
+    <message>
+        <source>Clearing the table %1 and its history.</source>
+        <translation>将清除成绩表“%1”及其历史。</translation>
+    </message>
+    <message>
+        <source>Sure?</source>
+        <translation>是否继续？</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>确认</translation>
+    </message>
+</context>
+</TS>
