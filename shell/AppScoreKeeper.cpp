@@ -15,10 +15,21 @@
 void AppScoreKeeper::Observe(const AppGame& game, AppState stateBefore, bool standingBefore) {
     if (game.State() != stPlaying && game.State() != stGameOver)
         return;
-    if (stateBefore == stPlaying && standingBefore && !game.ball.IsStanding())
+    if (stateBefore == stPlaying && standingBefore && !game.ball.IsStanding()) {
         sinceLaunch_.start();
+        pausedMs_ = 0;
+    }
     if (stateBefore == stPlaying && game.State() == stGameOver)
         GameEnded(game);
+}
+
+void AppScoreKeeper::SetPaused(bool paused) {
+    if (paused && !sincePause_.isValid()) {
+        sincePause_.start();
+    } else if (!paused && sincePause_.isValid()) {
+        pausedMs_ += sincePause_.elapsed();
+        sincePause_.invalidate();
+    }
 }
 
 void AppScoreKeeper::GameEnded(const AppGame& game) {
@@ -27,7 +38,8 @@ void AppScoreKeeper::GameEnded(const AppGame& game) {
     ended.rules = game.PlayOptions();
     ended.score = game.Score();
     ended.phase = game.Phase();
-    ended.lengthSeconds = sinceLaunch_.isValid() ? std::int32_t(sinceLaunch_.elapsed() / 1000) : 0;
+    ended.lengthSeconds =
+        sinceLaunch_.isValid() ? std::int32_t((sinceLaunch_.elapsed() - pausedMs_) / 1000) : 0;
     sinceLaunch_.invalidate();
     AppScoreBook book;
     AppPlayerScores::File().Rewrite(

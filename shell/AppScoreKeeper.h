@@ -25,6 +25,9 @@ public:
     // when it makes its table the Scores dialog opens on it as soon as the
     // event loop is free. A game left by New, Options or Exit never ends here.
     void Observe(const AppGame& game, AppState stateBefore, bool standingBefore);
+    // The game's clock stands while the game is paused, so a game's length is its time in
+    // play. Telling the same twice changes nothing.
+    void SetPaused(bool paused);
 
     // The Scores dialog on the table of `rules`, or with a new entry's name
     // open for editing.
@@ -39,4 +42,6 @@ private:
 
     QWidget* window_;
     QElapsedTimer sinceLaunch_;
+    QElapsedTimer sincePause_;
+    qint64 pausedMs_ = 0;
 };

@@ -227,6 +227,7 @@ void TForm1::PauseWhenInactive() {
 void TForm1::ShowPause() {
     Game_Pause_MItem->setEnabled(Game().State() == stPlaying);
     Game_Pause_MItem->setChecked(session_->Paused());
+    scoreKeeper_.SetPaused(session_->Paused());
 }
 
 void TForm1::StatusCommand() {

@@ -62,7 +62,8 @@ private:
     void AboutCommand();
     bool ConfirmClearRecord();
     void PauseWhenInactive();
-    // The Pause item can be chosen in play only, and is ticked while paused.
+    // The Pause item can be chosen in play only and is ticked while paused; the game's clock
+    // for the scores stands meanwhile.
     void ShowPause();
 
     std::optional<AppPoint> PointerInClientArea() const;

@@ -64,6 +64,10 @@ private:
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         QVERIFY(!game().ball.IsStanding());
         game().SetScore(score, phase);
+        shoveObstacleOntoBall();
+    }
+
+    void shoveObstacleOntoBall() {
         const int x = game().ball.x < 5 ? game().ball.x + 1 : game().ball.x - 1;
         game().Field().SetCell(x, game().ball.y, layerGround, cellObstacle);
         const AppViewOptions& view = game().ViewOptions();
@@ -152,6 +156,22 @@ private slots:
         QCOMPARE(topTen.size(), std::size_t(2));
         QCOMPARE(topTen.at(0).score, 20);
         QCOMPARE(topTen.at(0).name, std::string("Zed"));
+    }
+
+    void aPauseIsNoPartOfTheGamesLength() {
+        start();
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QAction* pause = form->findChild<QAction*>(QStringLiteral("Game_Pause_MItem"));
+        pause->trigger();
+        QTest::qWait(1200);
+        pause->trigger();
+        game().SetScore(5, 1);
+        bool done = false;
+        onScoresDialog(&done, [](TScoresDialog*) {});
+        shoveObstacleOntoBall();
+        QTRY_VERIFY(done);
+        QCOMPARE(stored().History(AppPlayOptions()).totalSeconds, 0);
     }
 
     void gamesOutsideTheTableOrAbandonedOpenNothing() {
