@@ -311,9 +311,14 @@ void TScoresDialog::NameChanged(QTableWidgetItem* item) {
 }
 
 void TScoresDialog::done(int result) {
-    // Enter reaches the dialog before the list has taken what was typed.
-    if (QWidget* editor = NameEditor())
-        emit TopTenList->itemDelegate()->commitData(editor);
+    // Enter reaches the dialog before the list has taken what was typed: the list takes it
+    // from a queued call, delivered here. An editor still open is read and closed by hand.
+    QAbstractItemDelegate* delegate = TopTenList->itemDelegate();
+    QCoreApplication::sendPostedEvents(delegate, QEvent::MetaCall);
+    if (QWidget* editor = NameEditor(); editor && editor->isVisible()) {
+        emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor);
+    }
     QDialog::done(result);
 }
 

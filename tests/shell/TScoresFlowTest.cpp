@@ -21,6 +21,14 @@
 #include <fstream>
 #include <memory>
 
+// The name editor the dialog has open; one it closed before may still await its deletion.
+QLineEdit* OpenEditor(const QWidget* dialog) {
+    for (QLineEdit* editor : dialog->findChildren<QLineEdit*>())
+        if (editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
 class TScoresFlowTest : public QObject {
     Q_OBJECT
 
@@ -127,7 +135,7 @@ private slots:
         onScoresDialog(&done, [&](TScoresDialog* dialog) {
             table = dialog->findChild<QComboBox*>(QStringLiteral("TableBox"))->currentText();
             row = dialog->findChild<QTableWidget*>(QStringLiteral("TopTenList"))->currentRow();
-            auto* editor = dialog->findChild<QLineEdit*>();
+            QLineEdit* editor = OpenEditor(dialog);
             QVERIFY(editor);
             shownName = editor->text();
             QTest::keyClicks(editor, QStringLiteral("Zed"));
@@ -143,7 +151,7 @@ private slots:
         // The next game offers the name used last; Escape keeps it.
         done = false;
         onScoresDialog(&done, [&](TScoresDialog* dialog) {
-            auto* editor = dialog->findChild<QLineEdit*>();
+            QLineEdit* editor = OpenEditor(dialog);
             QVERIFY(editor);
             shownName = editor->text();
             QTest::keyClicks(editor, QStringLiteral("Other"));
