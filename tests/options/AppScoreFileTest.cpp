@@ -73,13 +73,13 @@ struct ScoreFileCase {
     const char* behaviour;
     std::function<void(const std::string& path)> prepare;
     std::function<bool(const AppScoreFile&, AppScoreBook&)> act;
-    bool written;
-    AppPlayOptions table;
-    // The table's entries as "name score phase", best first.
+    // The entries of `table` as "name score phase", best first.
     std::vector<std::string> topTen;
     std::size_t games;
     // Text the file must still hold afterwards, if any.
-    std::string kept;
+    std::string kept = "";
+    bool written = true;
+    AppPlayOptions table = AppPlayOptions();
 };
 
 void PrintTo(const ScoreFileCase& c, std::ostream* out) {
@@ -134,41 +134,32 @@ INSTANTIATE_TEST_SUITE_P(
                                       Game("late", 9, 3, 300), Game("early", 9, 3, 200),
                                       Game("phase2", 9, 2, 50)})),
                       appendNothing,
-                      true,
-                      AppPlayOptions(),
                       {"early 9 3", "late 9 3", "phase2 9 2", "five 5 3"},
-                      5,
-                      ""},
+                      5},
         ScoreFileCase{"each set of rules has a table of its own",
                       fileWith(Lines({Game("a", 4, 1, 100), Game("p", 40, 4, 101, practice),
                                       Game("b", 3, 1, 102)})),
                       appendOne,
-                      true,
-                      practice,
                       {"p 40 4"},
                       4,
-                      "new"},
+                      "new",
+                      true,
+                      practice},
         ScoreFileCase{"a new file starts with its version line",
                       fileWith(""),
                       appendOne,
-                      true,
-                      AppPlayOptions(),
                       {"new 7 2"},
                       1,
                       AppScoreGame::VersionLine() + "\n1970-01-01T02:13:20Z"},
         ScoreFileCase{"damaged lines are skipped and kept through appends and rewrites",
                       fileWith(Lines({Game("Ann", 5, 1, 100)}) + damaged),
                       renameFirst,
-                      true,
-                      AppPlayOptions(),
                       {"Anna 5 1"},
                       1,
                       damaged},
         ScoreFileCase{"an unended last line stays one damaged line",
                       fileWith(Lines({Game("Ann", 5, 1, 100)}) + "2026-12-09T03:2"),
                       appendOne,
-                      true,
-                      AppPlayOptions(),
                       {"new 7 2", "Ann 5 1"},
                       2,
                       "2026-12-09T03:2\n"},
@@ -176,17 +167,12 @@ INSTANTIATE_TEST_SUITE_P(
             "two copies appending at once lose none of each other's games",
             fileWith(""),
             [](const AppScoreFile& file, AppScoreBook&) { return AppendFromTwoCopies(file); },
-            true,
-            AppPlayOptions(),
             {"first 50 1", "second 50 1", "first 49 1", "second 49 1", "first 48 1", "second 48 1",
              "first 47 1", "second 47 1", "first 46 1", "second 46 1"},
-            100,
-            ""},
+            100},
         ScoreFileCase{"past the bound a rewrite drops the oldest games outside the top ten",
                       fileWith(BoundFile(10'005)),
                       renameFirst,
-                      true,
-                      AppPlayOptions(),
                       {"old0 100 2", "old1 100 2", "old2 100 2", "old3 100 2", "old4 100 2",
                        "old5 100 2", "old6 100 2", "old7 100 2", "old8 100 2", "old9 100 2"},
                       10'000,
@@ -194,26 +180,23 @@ INSTANTIATE_TEST_SUITE_P(
         ScoreFileCase{"a read-only file is left as it is",
                       shell("printf 'zingaroo scores 1\\n' >scores; chmod 444 scores"),
                       appendOne,
-                      false,
-                      AppPlayOptions(),
                       {},
                       0,
-                      "zingaroo scores 1\n"},
+                      "zingaroo scores 1\n",
+                      false},
         ScoreFileCase{"a link to a FIFO is left as it is",
                       shell("mkfifo fifo && ln -s fifo scores"),
                       appendOne,
-                      false,
-                      AppPlayOptions(),
                       {},
                       0,
-                      ""},
+                      "",
+                      false},
         ScoreFileCase{"a file of a later version is shown and left as it is",
                       fileWith("zingaroo scores 2\n" + Game("Ann", 5, 1, 100).Format() + "\n"),
                       renameFirst,
-                      false,
-                      AppPlayOptions(),
                       {"Ann 5 1"},
                       1,
-                      "zingaroo scores 2\n"}));
+                      "zingaroo scores 2\n",
+                      false}));
 
 } // namespace

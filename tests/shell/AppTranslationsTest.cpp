@@ -172,6 +172,14 @@ void CheckScoresDialogFits(TForm1& form, const QString& language) {
     CheckAccelerators(captions << Captions(scores.findChildren<QLabel*>()), language);
 }
 
+// The captions of the menu bar and of each menu, one list per menu.
+QList<QStringList> MenuCaptions(const TForm1& form) {
+    QList<QStringList> menus{Captions(form.menuBar()->actions())};
+    for (const char* name : {"Game_MItem", "Help_MItem", "PopupMenu1"})
+        menus << Captions(form.findChild<QMenu*>(QLatin1String(name))->actions());
+    return menus;
+}
+
 // English first, then every translation compiled into the program.
 QStringList Languages() {
     return QStringList{QString()} + QStringLiteral(ZINGAROO_LANGUAGES).split(QLatin1Char(' '));
@@ -219,9 +227,9 @@ QString Bare(QString caption) {
 QStringList ProgramCaptions() {
     TForm1 form;
     TOptionsDialog options(&form);
-    QStringList captions = Captions(form.menuBar()->actions());
-    for (const char* name : {"Game_MItem", "Help_MItem", "PopupMenu1"})
-        captions << Captions(form.findChild<QMenu*>(QLatin1String(name))->actions());
+    QStringList captions;
+    for (const QStringList& menu : MenuCaptions(form))
+        captions << menu;
     for (const QWidget* w : options.findChildren<QWidget*>()) {
         if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
             for (int i = 0; i < tabs->count(); ++i)
@@ -306,10 +314,8 @@ private slots:
             TForm1 form;
             TOptionsDialog options(&form);
             TAboutDialog about(&form);
-            CheckAccelerators(Captions(form.menuBar()->actions()), language);
-            for (const char* name : {"Game_MItem", "Help_MItem", "PopupMenu1"})
-                CheckAccelerators(Captions(form.findChild<QMenu*>(QLatin1String(name))->actions()),
-                                  language);
+            for (const QStringList& menu : MenuCaptions(form))
+                CheckAccelerators(menu, language);
 
             options.show();
             auto* pages = options.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
@@ -326,18 +332,10 @@ private slots:
             about.hide();
             CheckScoresDialogFits(form, language);
 
-            CheckBoxFits(
-                form, options,
-                [&] { form.findChild<QAction*>(QStringLiteral("Game_Status_MItem"))->trigger(); },
-                language);
-            CheckBoxFits(
-                form, options,
-                [&] { form.findChild<QAction*>(QStringLiteral("Help_Tips_MItem"))->trigger(); },
-                language);
-            CheckBoxFits(
-                form, options,
-                [&] { form.findChild<QAction*>(QStringLiteral("Help_Help_MItem"))->trigger(); },
-                language);
+            for (const char* item : {"Game_Status_MItem", "Help_Tips_MItem", "Help_Help_MItem"})
+                CheckBoxFits(
+                    form, options,
+                    [&] { form.findChild<QAction*>(QLatin1String(item))->trigger(); }, language);
             AppSystemOptions clear = form.SystemOptions();
             clear.ClearRecordNow = true;
             CheckBoxFits(

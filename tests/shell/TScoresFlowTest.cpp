@@ -21,6 +21,8 @@
 #include <fstream>
 #include <memory>
 
+const AppPlayOptions practice(16, 16, 1, 1, 32, 240, true);
+
 // The name editor the dialog has open; one it closed before may still await its deletion.
 QLineEdit* OpenEditor(const QWidget* dialog) {
     for (QLineEdit* editor : dialog->findChildren<QLineEdit*>())
@@ -36,6 +38,7 @@ private:
     std::unique_ptr<QTemporaryDir> data;
     std::unique_ptr<TForm1> form;
     QPoint pointer;
+    bool scoresShown = false;
 
     AppGame& game() { return form->Game(); }
     AppScoreBook stored() const { return AppPlayerScores::File().Load(); }
@@ -85,14 +88,15 @@ private:
         QCOMPARE(game().State(), stGameOver);
     }
 
-    // Runs `action` on the Scores dialog once it is open, then closes it.
-    static void onScoresDialog(bool* done, std::function<void(TScoresDialog*)> action) {
-        WhenModalShown([done, action](QWidget* modal) {
+    // Runs `action` on the Scores dialog once it is open, then closes it and sets scoresShown.
+    void onScoresDialog(std::function<void(TScoresDialog*)> action) {
+        scoresShown = false;
+        WhenModalShown([this, action](QWidget* modal) {
             auto* dialog = qobject_cast<TScoresDialog*>(modal);
             QVERIFY(dialog);
             action(dialog);
             dialog->reject();
-            *done = true;
+            scoresShown = true;
         });
     }
 
@@ -129,10 +133,9 @@ private slots:
 
     void aGameThatMakesTheTableOpensItWithTheNameReadyToEdit() {
         start();
-        bool done = false;
         QString table, shownName;
         int row = -1;
-        onScoresDialog(&done, [&](TScoresDialog* dialog) {
+        onScoresDialog([&](TScoresDialog* dialog) {
             table = dialog->findChild<QComboBox*>(QStringLiteral("TableBox"))->currentText();
             row = dialog->findChild<QTableWidget*>(QStringLiteral("TopTenList"))->currentRow();
             QLineEdit* editor = OpenEditor(dialog);
@@ -142,15 +145,14 @@ private slots:
             QTest::keyClick(editor, Qt::Key_Return);
         });
         endGame(12, 3);
-        QTRY_VERIFY(done);
+        QTRY_VERIFY(scoresShown);
         QCOMPARE(table, QStringLiteral("Default"));
         QCOMPARE(row, 0);
         QCOMPARE(shownName.toStdString(), AppScoreKeeper::AccountName());
         QCOMPARE(stored().TopTen(AppPlayOptions()).at(0).name, std::string("Zed"));
 
         // The next game offers the name used last; Escape keeps it.
-        done = false;
-        onScoresDialog(&done, [&](TScoresDialog* dialog) {
+        onScoresDialog([&](TScoresDialog* dialog) {
             QLineEdit* editor = OpenEditor(dialog);
             QVERIFY(editor);
             shownName = editor->text();
@@ -158,7 +160,7 @@ private slots:
             QTest::keyClick(editor, Qt::Key_Escape);
         });
         endGame(20, 1);
-        QTRY_VERIFY(done);
+        QTRY_VERIFY(scoresShown);
         QCOMPARE(shownName, QStringLiteral("Zed"));
         const std::vector<AppScoreGame> topTen = stored().TopTen(AppPlayOptions());
         QCOMPARE(topTen.size(), std::size_t(2));
@@ -175,10 +177,9 @@ private slots:
         QTest::qWait(1200);
         pause->trigger();
         game().SetScore(5, 1);
-        bool done = false;
-        onScoresDialog(&done, [](TScoresDialog*) {});
+        onScoresDialog([](TScoresDialog*) {});
         shoveObstacleOntoBall();
-        QTRY_VERIFY(done);
+        QTRY_VERIFY(scoresShown);
         QCOMPARE(stored().History(AppPlayOptions()).totalSeconds, 0);
     }
 
@@ -202,11 +203,10 @@ private slots:
 
     void clearAsksFirstThenEmptiesTheShownTableOnly() {
         storeGames(2, 30);
-        storeGames(1, 10, AppPlayOptions(16, 16, 1, 1, 32, 240, true));
+        storeGames(1, 10, practice);
         start();
-        bool done = false;
         int rowsAfterCancel = -1, rowsAfterOk = -1;
-        onScoresDialog(&done, [&](TScoresDialog* dialog) {
+        onScoresDialog([&](TScoresDialog* dialog) {
             auto* clear = dialog->findChild<QPushButton*>(QStringLiteral("ClearButton"));
             for (const auto button : {QMessageBox::Cancel, QMessageBox::Ok}) {
                 WhenModalShown([button](QWidget* box) {
@@ -217,12 +217,12 @@ private slots:
             }
         });
         QTest::keyClick(form.get(), Qt::Key_F6);
-        QTRY_VERIFY(done);
+        QTRY_VERIFY(scoresShown);
         QCOMPARE(rowsAfterCancel, 2);
         QCOMPARE(rowsAfterOk, 0);
         const AppScoreBook book = stored();
         QCOMPARE(book.GameCount(), std::size_t(1));
-        QCOMPARE(book.Tables().at(0), AppPlayOptions(16, 16, 1, 1, 32, 240, true));
+        QCOMPARE(book.Tables().at(0), practice);
     }
 };
 
