@@ -5,7 +5,6 @@
 #include "SoundTestFolder.h"
 
 #include <QFile>
-#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -62,6 +61,14 @@ bool IsSound(std::int16_t level) {
 
 std::function<bool(std::int16_t)> Is(std::int16_t wanted) {
     return [wanted](std::int16_t level) { return level == wanted; };
+}
+
+// Gives the device's output up to 20 s to open or close, as asked.
+bool WaitForOutput(const AppAudioDevice& device, bool open) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (device.IsOutputOpen() != open && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return device.IsOutputOpen() == open;
 }
 
 class AppSoundDiskTest : public testing::Test {
@@ -197,11 +204,7 @@ TEST_F(AppSoundDiskTest, SilentOutputClosesAndTheNextSoundOpensItAgain) {
     ASSERT_TRUE(device.IsOutputOpen());
     device.SetSound(0, clear.constData(), std::size_t(clear.size()));
     for (int round = 0; round < 2; ++round) {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (device.IsOutputOpen() && std::chrono::steady_clock::now() < giveUp) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        ASSERT_FALSE(device.IsOutputOpen());
+        ASSERT_TRUE(WaitForOutput(device, false));
         // The disk driver starts its file afresh on each opening.
         QFile::remove(folder.Path() + "output.raw");
         device.Play(0);
@@ -214,32 +217,18 @@ TEST_F(AppSoundDiskTest, SilentOutputClosesAndTheNextSoundOpensItAgain) {
     }
 }
 
-QStringList reopenTraces;
-
-void KeepSoundTrace(QtMsgType, const QMessageLogContext& context, const QString& message) {
-    if (QLatin1String(context.category) == QLatin1String("zingaroo.sound")) {
-        reopenTraces.append(message);
-    }
-}
-
 // An output that cannot open again is reported once however many sounds ask for it, and
 // once more only after it has opened in between.
 TEST_F(AppSoundDiskTest, OutputThatCannotReopenIsReportedOncePerFailure) {
     const QByteArray clear = SoundTestFolder::ConstantWave(
         AppSoundMixer::frequency, AppSoundMixer::channels, int(framesClear), levelClear);
     const QByteArray goodFile = qgetenv("SDL_DISKAUDIOFILE");
-    const QtMessageHandler before = qInstallMessageHandler(KeepSoundTrace);
+    const QtMessageHandler before = SoundTestFolder::KeepSoundLog();
+    const QStringList& reopenTraces = SoundTestFolder::SoundLog();
     AppAudioDevice device(1, std::chrono::milliseconds(50));
     device.SetSound(0, clear.constData(), std::size_t(clear.size()));
-    const auto waitFor = [&device](bool open) {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (device.IsOutputOpen() != open && std::chrono::steady_clock::now() < giveUp) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return device.IsOutputOpen() == open;
-    };
     for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(waitFor(false));
+        ASSERT_TRUE(WaitForOutput(device, false));
         setenv("SDL_DISKAUDIOFILE", qPrintable(folder.Path() + "none/output.raw"), 1);
         for (int play = 0; play < 3; ++play) {
             device.Play(0);
@@ -247,7 +236,7 @@ TEST_F(AppSoundDiskTest, OutputThatCannotReopenIsReportedOncePerFailure) {
         }
         setenv("SDL_DISKAUDIOFILE", goodFile.constData(), 1);
         device.Play(0);
-        ASSERT_TRUE(waitFor(true));
+        ASSERT_TRUE(WaitForOutput(device, true));
     }
     qInstallMessageHandler(before);
     ASSERT_EQ(reopenTraces.size(), 2) << reopenTraces.join('\n').toStdString();

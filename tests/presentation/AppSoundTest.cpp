@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QStringList>
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -25,14 +24,6 @@ struct LoadCase {
     std::function<void(const SoundTestFolder&)> change;
     const char* trace;
 };
-
-QStringList traces;
-
-void KeepSoundTrace(QtMsgType, const QMessageLogContext& context, const QString& message) {
-    if (QLatin1String(context.category) == QLatin1String("zingaroo.sound")) {
-        traces.append(message);
-    }
-}
 
 void PrintTo(const LoadCase& loadCase, std::ostream* out) {
     *out << loadCase.name;
@@ -64,8 +55,8 @@ TEST_P(AppSoundLoadTest, ReportsEachFailureOnceInTheSoundLog) {
     WriteGoodSounds(folder);
     GetParam().change(folder);
 
-    traces.clear();
-    const QtMessageHandler before = qInstallMessageHandler(KeepSoundTrace);
+    const QtMessageHandler before = SoundTestFolder::KeepSoundLog();
+    const QStringList& traces = SoundTestFolder::SoundLog();
     testing::internal::CaptureStderr();
     {
         AppSound sound(folder.Path());

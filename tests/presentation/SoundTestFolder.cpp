@@ -1,4 +1,5 @@
-// A throw-away sound folder for tests, with helpers that make wave-file images.
+// A throw-away sound folder for tests, with helpers that make wave-file images and catch
+// the sound log.
 #include "SoundTestFolder.h"
 
 #include <QFile>
@@ -7,6 +8,13 @@
 #include <stdexcept>
 
 namespace {
+
+QStringList soundLog;
+
+void KeepSoundLine(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    if (QLatin1String(context.category) == QLatin1String("zingaroo.sound"))
+        soundLog.append(message);
+}
 
 void PutU16(QByteArray& out, std::uint16_t value) {
     out.append(static_cast<char>(value & 0xFF));
@@ -77,4 +85,13 @@ QByteArray SoundTestFolder::RandomBytes(int count) {
         out.append(static_cast<char>(generator() & 0xFF));
     }
     return out;
+}
+
+QtMessageHandler SoundTestFolder::KeepSoundLog() {
+    soundLog.clear();
+    return qInstallMessageHandler(KeepSoundLine);
+}
+
+const QStringList& SoundTestFolder::SoundLog() {
+    return soundLog;
 }

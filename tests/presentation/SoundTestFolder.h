@@ -1,8 +1,10 @@
-// A throw-away sound folder for tests, with helpers that make wave-file images.
+// A throw-away sound folder for tests, with helpers that make wave-file images and catch
+// the sound log.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -23,6 +25,9 @@ public:
     static QByteArray UnknownFormatWave();
     // Bytes from a fixed-seed generator: never a wave file, the same on every run.
     static QByteArray RandomBytes(int count);
+    // Keeps the sound log's lines, from none, until the returned handler is installed again.
+    static QtMessageHandler KeepSoundLog();
+    static const QStringList& SoundLog();
 
 private:
     QTemporaryDir dir;
