@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -149,34 +150,23 @@ TEST(ReadSettingsValues, BooleansAreFalseOnlyForExactlyZero) {
     EXPECT_TRUE(others.system.RestoreWindowPosition);
 }
 
-struct OwnKeyCase {
-    std::string keys;
-    bool pause;
-};
-
-std::ostream& operator<<(std::ostream& out, const OwnKeyCase& c) {
-    return out << '[' << c.keys << ']';
+TEST(ReadSettingsValues, PauseWhenInactiveIsABooleanOfItsOwnThatTheListsLeaveAlone) {
+    const std::pair<std::string, bool> cases[] = {
+        {"", false},
+        {"PauseWhenInactive=\n", false},
+        {"PauseWhenInactive=0\n", false},
+        {"pausewheninactive=1\n", true},
+        {"PauseWhenInactive=yes\n", true},
+        {"PauseWhenInactive=0,1\n", false},
+        // A bad integer earlier ends all reading, this key included.
+        {"Others=x,0,0,0\nPauseWhenInactive=1\n", false}};
+    for (const auto& [keys, pause] : cases) {
+        const AppSettingsValues read = Read(Settings("SystemOptions=0,1,0,1\n" + keys));
+        EXPECT_EQ(read.system.PauseWhenInactive, pause) << keys;
+        EXPECT_FALSE(read.system.PlaySound) << keys;
+        EXPECT_TRUE(read.system.RestoreWindowPosition) << keys;
+    }
 }
-
-class PauseWhenInactiveKey : public testing::TestWithParam<OwnKeyCase> {};
-
-TEST_P(PauseWhenInactiveKey, IsABooleanOfItsOwnThatTheListsLeaveAlone) {
-    const OwnKeyCase& c = GetParam();
-    const AppSettingsValues read = Read(Settings("SystemOptions=0,1,0,1\n" + c.keys));
-    EXPECT_EQ(read.system.PauseWhenInactive, c.pause);
-    EXPECT_FALSE(read.system.PlaySound);
-    EXPECT_TRUE(read.system.RestoreWindowPosition);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, PauseWhenInactiveKey,
-    testing::Values(OwnKeyCase{"", false}, OwnKeyCase{"PauseWhenInactive=\n", false},
-                    OwnKeyCase{"PauseWhenInactive=0\n", false},
-                    OwnKeyCase{"pausewheninactive=1\n", true},
-                    OwnKeyCase{"PauseWhenInactive=yes\n", true},
-                    OwnKeyCase{"PauseWhenInactive=0,1\n", false},
-                    // A bad integer earlier ends all reading, this key included.
-                    OwnKeyCase{"Others=x,0,0,0\nPauseWhenInactive=1\n", false}));
 
 TEST(ReadSettingsValues, NeverReadsClearRecordNow) {
     AppSettingsValues working = Working();
