@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
 
 // One field of a record: an integer or a boolean member.
@@ -71,6 +72,13 @@ template <> struct AppOptionTable<AppSystemOptions> {
 
 // Below low gives low; then above high gives high.
 std::int32_t ClampValue(std::int32_t value, std::int32_t low, std::int32_t high);
+
+// A field's item in the settings and scores files: integers in signed
+// decimal, booleans as "1" and "0".
+template <class Record>
+std::string OptionItem(const AppOptionField<Record>& field, const Record& record) {
+    return field.flag ? (record.*field.flag ? "1" : "0") : std::to_string(record.*field.integer);
+}
 
 // Every integer field bounded to its range; booleans as they are.
 template <class Record> Record ClampOptions(Record options) {

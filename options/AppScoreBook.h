@@ -52,7 +52,6 @@ public:
 
     void Add(const AppScoreGame& game);
     std::size_t GameCount() const { return gameCount_; }
-    std::size_t DamagedCount() const { return lines_.size() - gameCount_; }
 
     // Every set of rules that has games, in the order of its first game.
     std::vector<AppPlayOptions> Tables() const;

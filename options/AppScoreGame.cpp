@@ -101,7 +101,7 @@ std::string FormatRules(const AppPlayOptions& rules) {
     for (const AppOptionField<AppPlayOptions>& field : AppOptionTable<AppPlayOptions>::fields) {
         if (!text.empty())
             text += ',';
-        text += field.flag ? (rules.*field.flag ? "1" : "0") : std::to_string(rules.*field.integer);
+        text += OptionItem(field, rules);
     }
     return text;
 }

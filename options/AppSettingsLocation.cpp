@@ -14,13 +14,6 @@ QString BesideExecutable(const QString& exeFolder) {
     return QDir(exeFolder).filePath(fileName);
 }
 
-QString ConfigHome() {
-    const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!home.isEmpty() && QDir::isAbsolutePath(home))
-        return home;
-    return QDir::homePath() + QStringLiteral("/.config");
-}
-
 } // namespace
 
 bool AppSettingsLocation::BesideProgram(const QString& exeFolder) {
@@ -34,10 +27,16 @@ bool AppSettingsLocation::CanWriteFolder(const QString& folder) {
     return probe.open();
 }
 
-QString AppSettingsLocation::ConfigPath() {
+QString AppSettingsLocation::UserFolder(const char* variable, const QString& homeSubfolder) {
+    QString home = qEnvironmentVariable(variable);
+    if (home.isEmpty() || !QDir::isAbsolutePath(home))
+        home = QDir::homePath() + QLatin1Char('/') + homeSubfolder;
     // The application name names the folder, as it names the window class.
-    const QString folder = ConfigHome() + QLatin1Char('/') + QCoreApplication::applicationName();
-    return QDir(folder).filePath(fileName);
+    return home + QLatin1Char('/') + QCoreApplication::applicationName();
+}
+
+QString AppSettingsLocation::ConfigPath() {
+    return QDir(UserFolder("XDG_CONFIG_HOME", QStringLiteral(".config"))).filePath(fileName);
 }
 
 QString AppSettingsLocation::ReadPath(const QString& exeFolder) {

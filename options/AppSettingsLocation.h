@@ -36,4 +36,9 @@ public:
     // relative XDG_CONFIG_HOME is ignored, as the XDG base-directory rules
     // say, for $HOME/.config.
     static QString ConfigPath();
+
+    // The program's folder under the base folder that environment variable
+    // `variable` names, or under $HOME/`homeSubfolder` when it is unset or
+    // relative, as the XDG base-directory rules say. Nothing is created here.
+    static QString UserFolder(const char* variable, const QString& homeSubfolder);
 };

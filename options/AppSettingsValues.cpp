@@ -87,11 +87,6 @@ private:
     bool stopped = false;
 };
 
-// A field's item: integers in signed decimal, booleans as "1" and "0".
-template <class Field, class Record> std::string Item(const Field& field, const Record& record) {
-    return field.flag ? (record.*field.flag ? "1" : "0") : std::to_string(record.*field.integer);
-}
-
 // The table's listed fields of `record` as a comma list without blanks.
 template <class Table, class Record> void Write(AppIniFile& ini, const Record& record) {
     std::string text;
@@ -100,7 +95,7 @@ template <class Table, class Record> void Write(AppIniFile& ini, const Record& r
             continue;
         if (!text.empty())
             text += ',';
-        text += Item(field, record);
+        text += OptionItem(field, record);
     }
     ini.WriteString(section, Table::key, text);
 }
@@ -108,7 +103,7 @@ template <class Table, class Record> void Write(AppIniFile& ini, const Record& r
 template <class Table, class Record> void WriteOwnKeys(AppIniFile& ini, const Record& record) {
     for (const auto& field : Table::fields)
         if (!field.ownKey.empty())
-            ini.WriteString(section, field.ownKey, Item(field, record));
+            ini.WriteString(section, field.ownKey, OptionItem(field, record));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The player's scores file: where it lives, and its failures told on standard error.
 #include "AppPlayerScores.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "AppSettingsLocation.h"
+
 #include <QFile>
 #include <QLoggingCategory>
 
@@ -17,11 +17,7 @@ void WriteScoresLine(const std::string& line) {
 } // namespace
 
 QString AppPlayerScores::Path() {
-    QString home = qEnvironmentVariable("XDG_DATA_HOME");
-    if (home.isEmpty() || !QDir::isAbsolutePath(home))
-        home = QDir::homePath() + QStringLiteral("/.local/share");
-    // The application name names the folder, as it names the configuration folder.
-    return home + QLatin1Char('/') + QCoreApplication::applicationName() +
+    return AppSettingsLocation::UserFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
            QStringLiteral("/scores");
 }
 
