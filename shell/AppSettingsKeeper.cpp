@@ -1,8 +1,8 @@
 // The player's settings: read into the game and the window at start, written back at the end.
 #include "AppSettingsKeeper.h"
 
-#include "AppConstants.h"
 #include "AppGame.h"
+#include "AppProgramFolders.h"
 #include "AppSettingsLocation.h"
 #include "AppSound.h"
 #include "AppWindowStacking.h"
@@ -47,7 +47,7 @@ void AppSettingsKeeper::Load() {
     AppSettingsValues working;
     working.left = noPosition;
     working.top = noPosition;
-    const QString path = AppSettingsLocation::ReadPath(Constants().exeFolder);
+    const QString path = AppSettingsLocation::ReadPath(ProgramFolders().exeFolder);
     settingsStore_.Load(LocalPath(path), working);
     game_.SetPlayOptions(working.play);
     game_.SetViewOptions(working.view);
@@ -79,7 +79,7 @@ void AppSettingsKeeper::Save() {
     // Starting from the file that was read keeps every other line of it, also
     // when the settings move from beside the program to the config folder.
     // A failed write leaves the previous file whole and is not reported.
-    const QString& exeFolder = Constants().exeFolder;
+    const QString& exeFolder = ProgramFolders().exeFolder;
     settingsStore_.Save(LocalPath(AppSettingsLocation::ReadPath(exeFolder)),
                         LocalPath(AppSettingsLocation::WritePath(exeFolder)), values);
 }

@@ -1,9 +1,10 @@
 // The main window: its menus and boxes, the player's input, and the picture painted into it.
 #include "TForm1.h"
 
-#include "AppConstants.h"
 #include "AppIcon.h"
 #include "AppMessageBox.h"
+#include "AppProgramFolders.h"
+#include "AppProgramTexts.h"
 #include "AppRenderer.h"
 #include "AppShellTexts.h"
 #include "AppSound.h"
@@ -62,7 +63,7 @@ TForm1::TForm1(QWidget* parent)
     setCentralWidget(clientArea_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
-    setWindowTitle(Constants().productName);
+    setWindowTitle(ProgramTexts().productName);
     setWindowIcon(AppIcon());
 
     session_ =
@@ -263,7 +264,7 @@ void TForm1::HelpCommand() {
     if (AppMessageBox::Show(AppShellTexts::HelpQuestion(), tr("Help"),
                             AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
                             this) == AppMessageBox::idOk)
-        QDesktopServices::openUrl(QUrl::fromLocalFile(Constants().helpFile));
+        QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolders().helpFile));
 }
 
 void TForm1::TipsCommand() {

@@ -2,14 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>AppConstants</name>
-    <message>
-        <source>Copyright (C) 2026 The Zingaroo developers</source>
-        <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
-        <translation>Copyright (C) 2026 les développeurs de Zingaroo</translation>
-    </message>
-</context>
-<context>
     <name>AppGame</name>
     <message>
         <source>State: %1</source>
@@ -75,6 +67,14 @@
     <message>
         <source>Steps</source>
         <translation>Pas à pas</translation>
+    </message>
+</context>
+<context>
+    <name>AppProgramTexts</name>
+    <message>
+        <source>Copyright (C) 2026 The Zingaroo developers</source>
+        <extracomment>The last sentence of the About text, after the program&apos;s name, system and version.</extracomment>
+        <translation>Copyright (C) 2026 les développeurs de Zingaroo</translation>
     </message>
 </context>
 <context>

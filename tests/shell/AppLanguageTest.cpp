@@ -2,7 +2,7 @@
 // English under C.
 #include "AppLanguage.h"
 #include "AppApplication.h"
-#include "AppConstants.h"
+#include "AppProgramTexts.h"
 #include "ModalWatcher.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
@@ -35,9 +35,9 @@ private slots:
         clear.ClearRecordNow = true;
         form.ApplySystemOptions(clear);
         shown << QString::fromStdString(form.Game().StateText())
-              << TAboutDialog::AboutText(Constants())
+              << TAboutDialog::AboutText(ProgramTexts())
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
-        const QString version = QLatin1String(AppVersion());
+        const QString version = QLatin1String(AppApplication::Version());
         if (german)
             QCOMPARE(shown, QStringList({"&Neu", "&Pause", "", "&Status", "Besten&liste",
                                          "&Optionen", "", "&Beenden", "&Hilfe", "&Tipps", "",

@@ -1,5 +1,5 @@
 // The main window with its settings file and the Options command, offscreen.
-#include "AppConstants.h"
+#include "AppProgramFolders.h"
 #include "AppRenderer.h"
 #include "AppSound.h"
 #include "ModalWatcher.h"
@@ -25,7 +25,9 @@ private:
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TOptionsDialog> dialog;
 
-    static QString settingsPath() { return Constants().exeFolder + QStringLiteral("settings.ini"); }
+    static QString settingsPath() {
+        return ProgramFolders().exeFolder + QStringLiteral("settings.ini");
+    }
 
     static void writeSettings(const QByteArray& text) {
         QFile file(settingsPath());
