@@ -1,6 +1,6 @@
 // Measures the running program: start-up to the first painted title, wake-ups and CPU at rest
-// (title, paused, game over) and in play, the step period on the monotonic clock, input latency
-// and peak memory.
+// (title, paused, game over), with the ball waiting for its launch and in play, the step period
+// on the monotonic clock, input latency and peak memory.
 #include "AppApplication.h"
 #include "AppCell.h"
 #include "AppProgramFolders.h"
@@ -221,7 +221,12 @@ int main(int argc, char** argv) {
     std::printf("  by thread:%s\n", title.byThread.c_str());
     std::printf("CPU on the title (%% of one core): %.2f\n", title.cpu);
 
+    // A ball waiting for its launch is stepped every period: each step may make it twinkle.
     QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+    RunEventLoop(3000);
+    const Rest standing = RunFor(seconds);
+    std::printf("wake-ups per second with the ball waiting for its launch, all threads: %.1f\n",
+                standing.wakeUps);
     QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
     KeepBallRunning(*form);
     // The start sound ends and its output closes.

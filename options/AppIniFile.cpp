@@ -204,7 +204,9 @@ bool AppIniFile::WriteString(std::string_view section, std::string_view key,
                 ++valueStart;
             text_.replace(valueStart, line.end - valueStart, value);
         } else {
-            text_.replace(nameEnd, line.end - nameEnd, "=" + std::string(value));
+            // Two calls rather than "=" + value: GCC 12 sees a false overlap in that sum.
+            text_.replace(nameEnd, line.end - nameEnd, "=");
+            text_.insert(nameEnd + 1, value);
         }
     } else if (place.hasSection) {
         const IniLine& after = place.lastKeyLine;

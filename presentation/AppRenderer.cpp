@@ -210,10 +210,14 @@ void AppRenderer::PaintPauseScreen() {
     if (pauseScreen_.isNull())
         return;
     pauseScreen_.fill(QColor::fromRgb(evenColor));
-    // The word in the title's font, the hint smaller below it, centred as one block.
+    // The word in the title's font, the hint smaller below it, centred as one block; each
+    // shrunk, as the game-over lines are, where a translation is wider than the field.
+    const QString word = QCoreApplication::translate("AppRenderer", "Paused");
+    const QString hint = QCoreApplication::translate("AppRenderer", "Press P to go on");
+    const int width = fieldRect_.width();
     const std::pair<QString, QFont> lines[] = {
-        {QCoreApplication::translate("AppRenderer", "Paused"), titleFont_},
-        {QCoreApplication::translate("AppRenderer", "Press P to go on"), hintFont_}};
+        {word, FittingFont(titleFont_, word, width, &pauseScreen_)},
+        {hint, FittingFont(hintFont_, hint, width, &pauseScreen_)}};
     int blockHeight = 0;
     for (const auto& [text, font] : lines)
         blockHeight += TextSize(QFontMetrics(font), text).height();

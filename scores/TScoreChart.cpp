@@ -1,6 +1,7 @@
 // A chart of a table's recent scores, with a line at the table's tenth place.
 #include "TScoreChart.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -35,7 +36,8 @@ void TScoreChart::paintEvent(QPaintEvent*) {
     const std::int32_t top =
         std::max({std::int32_t{1}, tenth_.value_or(0),
                   scores_.empty() ? 0 : *std::max_element(scores_.begin(), scores_.end())});
-    const QString topText = QString::number(top);
+    // Grouped as the table and the History page show scores: 1 234, 1,234 or 1.234.
+    const QString topText = QLocale().toString(top);
 
     // The plot's frame: the axis labels outside it, half a line of room all round.
     const int pad = metrics.height() / 2;

@@ -85,6 +85,7 @@ void TScoresDialog::CreateControls() {
 
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
+    //: Heard only through a screen reader: the name of the Top Ten and History tabs together.
     PageControl->setAccessibleName(tr("Pages"));
     PageControl->addTab(CreateTopTenPage(), tr("Top Te&n"));
     TopTenList->setAccessibleName(Spoken(PageControl->tabText(pageTopTen)));
@@ -92,12 +93,16 @@ void TScoresDialog::CreateControls() {
 
     ClearButton = new QPushButton(tr("&Clear..."), this);
     ClearButton->setObjectName(QStringLiteral("ClearButton"));
+    //: Heard only through a screen reader: what the Clear button does.
     ClearButton->setAccessibleName(tr("Clear the table and its history"));
     ClearButton->setAutoDefault(false);
     connect(ClearButton, &QPushButton::clicked, this, &TScoresDialog::ClearClick);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* closeButton = buttons->button(QDialogButtonBox::Close);
     closeButton->setObjectName(QStringLiteral("CloseButton"));
+    // Named here rather than by Qt, which has no text for it in some of our languages.
+    //: Closes the Scores dialog. No access key: Escape closes it, and C belongs to Clear.
+    closeButton->setText(tr("Close"));
     closeButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -121,7 +126,13 @@ QWidget* TScoresDialog::CreateTopTenPage() {
     TopTenList = new QTableWidget(int(AppScoreBook::tableSize), columnCount, page);
     TopTenList->setObjectName(QStringLiteral("TopTenList"));
     TopTenList->setHorizontalHeaderLabels(
-        {tr("Rank"), tr("Name"), tr("Score"), tr("Phase"), tr("Length"), tr("Date")});
+        {tr("Rank"), tr("Name"),
+         //: The column of the points each game scored.
+         tr("Score"), tr("Phase"),
+         //: The column of each game's time in play, without pauses, shown as h:mm:ss.
+         tr("Length"),
+         //: The column of the date and the time each game ended.
+         tr("Date")});
     TopTenList->verticalHeader()->hide();
     TopTenList->setSelectionBehavior(QAbstractItemView::SelectRows);
     TopTenList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -169,8 +180,9 @@ QWidget* TScoresDialog::CreateHistoryPage() {
 QString TScoresDialog::TableName(const AppPlayOptions& rules) {
     if (const int preset = FindPreset(rules); preset != 0)
         return QCoreApplication::translate("AppPlayPresets", AppPlayPresetNames(preset).data());
-    //: A table of scores for options that match no preset: field width and height, the
-    //: paddles of the first phase, added per phase and at most, the speed, and the sweepers.
+    //: The name of a table of scores for options that match no preset: field width and height,
+    //: the paddles of the first phase, added per phase and at most, the speed, and the
+    //: sweepers. Shown in the table list and quoted in the Clear confirmation.
     return tr("Custom: %1×%2, paddles %3/%4/%5, speed %6, %7")
         .arg(rules.Width)
         .arg(rules.Height)
@@ -178,7 +190,10 @@ QString TScoresDialog::TableName(const AppPlayOptions& rules) {
         .arg(rules.PaddlePlus)
         .arg(rules.PaddleMax)
         .arg(rules.Speed)
-        .arg(rules.UseSweeper ? tr("sweepers") : tr("no sweepers"));
+        .arg(rules.UseSweeper ? //: The last item of a Custom table's name: played with sweepers.
+                 tr("sweepers")
+                              : //: The last item of a Custom table's name: no sweepers are used.
+                 tr("no sweepers"));
 }
 
 void TScoresDialog::ListTables(const AppPlayOptions& current) {
@@ -323,8 +338,10 @@ void TScoresDialog::done(int result) {
 }
 
 void TScoresDialog::ClearClick() {
-    const QString text = tr("Clearing the table %1 and its history.").arg(TableName(ShownRules())) +
-                         QStringLiteral("\r\n\r\n") + tr("Sure?");
+    //: %1 is a preset's name or a Custom table's name, which has commas in it.
+    const QString text =
+        tr("Clearing the table \"%1\" and its history.").arg(TableName(ShownRules())) +
+        QStringLiteral("\r\n\r\n") + tr("Sure?");
     if (AppMessageBox::Show(text, tr("Confirmation"),
                             AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
                             this) != AppMessageBox::idOk)

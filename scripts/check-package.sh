@@ -13,7 +13,9 @@ fail() {
 if [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ] && command -v ccache >/dev/null; then
     export CMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
-bash "$scripts/package.sh" "$build/package" >"$build/package.log" 2>&1 ||
+# The package is the optimised build a packager makes: it must compile without a warning.
+DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }werror" \
+    bash "$scripts/package.sh" "$build/package" >"$build/package.log" 2>&1 ||
     { tail -n 40 "$build/package.log"; fail "the package did not build"; }
 deb=$(echo "$build"/package/zingaroo_*.deb)
 [ -f "$deb" ] || fail "no package in $build/package"

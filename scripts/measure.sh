@@ -133,6 +133,7 @@ figures=(
     "the same, the real program sampled from outside|real program, wake-ups per second|/s|0"
     "wake-ups per second after game over, after 3 s|wake-ups per second after game over|/s|0"
     "wake-ups per second while paused, after 3 s|wake-ups per second while paused|/s|0"
+    "wake-ups per second with the ball waiting for its launch|wake-ups per second with the ball waiting|/s|the step rate"
     "wake-ups per second in play, no sound playing|wake-ups per second in play|/s|<= 12"
     "CPU on the title, % of one core|CPU on the title|%|<= 0.1"
     "the same, the real program sampled from outside|real program, CPU on the title|%|<= 0.1"

@@ -41,9 +41,9 @@ void AppPlaySession::Start() {
         },
         [this] { return game_->PlayOptions().Speed; },
         [this] { return game_->State() == stClosing; });
-    // Nothing moves on the title, after game over, before the launch and while paused.
-    loop_->SetRestCheck(
-        [this] { return paused_ || game_->State() != stPlaying || game_->ball.IsStanding(); });
+    // Nothing is drawn on the title, after game over and while paused. A ball waiting for its
+    // launch is stepped all the same: each step repaints it and may make it twinkle.
+    loop_->SetRestCheck([this] { return paused_ || game_->State() != stPlaying; });
     loop_->PostGameStep();
     game_->SetState(stSetup);
     Settle();

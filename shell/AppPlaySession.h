@@ -22,6 +22,7 @@ public:
     ~AppPlaySession() override;
 
     AppGame& Game() { return *game_; }
+    AppRandom& Random() { return random_; }
     AppRenderer& Renderer() { return *renderer_; }
     AppSound& Sound() { return *sound_; }
     AppStepLoop& StepLoop() { return *loop_; }

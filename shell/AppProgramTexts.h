@@ -6,7 +6,7 @@
 struct AppProgramTexts {
     QString productName;
     QString systemName;    // the system the program runs on, as in "for Linux"
-    QString versionNumber; // as in "Version 1.0.0"
+    QString versionNumber; // the project's version, as in "Version <major>.<minor>.<patch>"
     QString copyrightLine;
 };
 

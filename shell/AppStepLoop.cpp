@@ -28,7 +28,8 @@ AppStepLoop::AppStepLoop(QObject* host, std::function<void()> step,
         timerNotifier_ = std::make_unique<QSocketNotifier>(timerFd_, QSocketNotifier::Read);
         connect(timerNotifier_.get(), &QSocketNotifier::activated, this, [this] {
             std::uint64_t expirations = 0;
-            static_cast<void>(read(timerFd_, &expirations, sizeof expirations));
+            // Reading empties the timer so it can fire again; the count itself is not needed.
+            [[maybe_unused]] const ssize_t bytes = read(timerFd_, &expirations, sizeof expirations);
             Check();
         });
     }

@@ -20,7 +20,8 @@ public:
     TAboutDialog(const QIcon& appIcon, const QString& aboutText, QWidget* parent = nullptr);
 
     // Product name, system, version number and copyright line in one sentence pattern that a
-    // language can reorder: "Zingaroo for Linux Version 1.0.0. Copyright ..." in English.
+    // language can reorder: "Zingaroo for Linux Version <major>.<minor>.<patch>. Copyright ..."
+    // in English.
     static QString AboutText(const AppProgramTexts& texts);
 
 protected:

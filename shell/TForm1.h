@@ -31,6 +31,7 @@ public:
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
 
     AppGame& Game() { return session_->Game(); }
+    AppRandom& Random() { return session_->Random(); }
     AppRenderer& Renderer() { return session_->Renderer(); }
     AppSound& Sound() { return session_->Sound(); }
     AppStepLoop& StepLoop() { return session_->StepLoop(); }

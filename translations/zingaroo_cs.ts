@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Pause &amp;When Inactive</source>
-        <translation>Pozastavit na po&amp;zadí</translation>
+        <translation>Pozastavovat na po&amp;zadí</translation>
     </message>
 </context>
 <context>
@@ -374,11 +374,12 @@
     </message>
     <message>
         <source>Pages</source>
+        <extracomment>Heard only through a screen reader: the name of the Top Ten and History tabs together.</extracomment>
         <translation>Stránky</translation>
     </message>
     <message>
         <source>Top Te&amp;n</source>
-        <translation>&amp;Nejlepších deset</translation>
+        <translation>&amp;Nejlepší desítka</translation>
     </message>
     <message>
         <source>&amp;History</source>
@@ -390,6 +391,7 @@
     </message>
     <message>
         <source>Clear the table and its history</source>
+        <extracomment>Heard only through a screen reader: what the Clear button does.</extracomment>
         <translation>Vymazat tabulku a její historii</translation>
     </message>
     <message>
@@ -402,7 +404,8 @@
     </message>
     <message>
         <source>Score</source>
-        <translation>Body</translation>
+        <extracomment>The column of the points each game scored.</extracomment>
+        <translation>Skóre</translation>
     </message>
     <message>
         <source>Phase</source>
@@ -410,15 +413,17 @@
     </message>
     <message>
         <source>Length</source>
-        <translation>Délka</translation>
+        <extracomment>The column of each game&apos;s time in play, without pauses, shown as h:mm:ss.</extracomment>
+        <translation>Doba</translation>
     </message>
     <message>
         <source>Date</source>
+        <extracomment>The column of the date and the time each game ended.</extracomment>
         <translation>Datum</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation>Odehrané hry:</translation>
+        <translation>Počet her:</translation>
     </message>
     <message>
         <source>Time played:</source>
@@ -438,24 +443,22 @@
     </message>
     <message>
         <source>Scores of the last 100 games:</source>
-        <translation>Body posledních 100 her:</translation>
+        <translation>Skóre posledních 100 her:</translation>
     </message>
     <message>
         <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
-        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <extracomment>The name of a table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers. Shown in the table list and quoted in the Clear confirmation.</extracomment>
         <translation>Vlastní: %1×%2, pálky %3/%4/%5, rychlost %6, %7</translation>
     </message>
     <message>
         <source>sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: played with sweepers.</extracomment>
         <translation>se smetáky</translation>
     </message>
     <message>
         <source>no sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: no sweepers are used.</extracomment>
         <translation>bez smetáků</translation>
-    </message>
-    <message>
-        <source>Clearing the table %1 and its history.</source>
-        <translation>Tabulka %1 a její historie budou vymazány.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -464,6 +467,16 @@
     <message>
         <source>Confirmation</source>
         <translation>Potvrzení</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the Scores dialog. No access key: Escape closes it, and C belongs to Clear.</extracomment>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Clearing the table &quot;%1&quot; and its history.</source>
+        <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
+        <translation>Tabulka „%1“ a její historie budou vymazány.</translation>
     </message>
 </context>
 </TS>

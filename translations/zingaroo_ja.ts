@@ -82,7 +82,7 @@
     <message>
         <source>G a m e  O v e r !</source>
         <extracomment>Spaced out letter by letter, with two spaces between the words.</extracomment>
-        <translation>ゲ ー ム オ ー バ ー ！</translation>
+        <translation>ゲームオーバー！</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -374,6 +374,7 @@
     </message>
     <message>
         <source>Pages</source>
+        <extracomment>Heard only through a screen reader: the name of the Top Ten and History tabs together.</extracomment>
         <translation>ページ</translation>
     </message>
     <message>
@@ -390,6 +391,7 @@
     </message>
     <message>
         <source>Clear the table and its history</source>
+        <extracomment>Heard only through a screen reader: what the Clear button does.</extracomment>
         <translation>スコア表と履歴を消去</translation>
     </message>
     <message>
@@ -402,6 +404,7 @@
     </message>
     <message>
         <source>Score</source>
+        <extracomment>The column of the points each game scored.</extracomment>
         <translation>スコア</translation>
     </message>
     <message>
@@ -410,10 +413,12 @@
     </message>
     <message>
         <source>Length</source>
+        <extracomment>The column of each game&apos;s time in play, without pauses, shown as h:mm:ss.</extracomment>
         <translation>時間</translation>
     </message>
     <message>
         <source>Date</source>
+        <extracomment>The column of the date and the time each game ended.</extracomment>
         <translation>日時</translation>
     </message>
     <message>
@@ -442,20 +447,18 @@
     </message>
     <message>
         <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
-        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
-        <translation>カスタム: %1×%2、パドル %3/%4/%5、速度 %6、%7</translation>
+        <extracomment>The name of a table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers. Shown in the table list and quoted in the Clear confirmation.</extracomment>
+        <translation>カスタム：%1×%2、パドル %3/%4/%5、速度 %6、%7</translation>
     </message>
     <message>
         <source>sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: played with sweepers.</extracomment>
         <translation>ほうきあり</translation>
     </message>
     <message>
         <source>no sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: no sweepers are used.</extracomment>
         <translation>ほうきなし</translation>
-    </message>
-    <message>
-        <source>Clearing the table %1 and its history.</source>
-        <translation>スコア表「%1」とその履歴を消去します。</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -464,6 +467,16 @@
     <message>
         <source>Confirmation</source>
         <translation>確認</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the Scores dialog. No access key: Escape closes it, and C belongs to Clear.</extracomment>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Clearing the table &quot;%1&quot; and its history.</source>
+        <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
+        <translation>スコア表「%1」とその履歴を消去します。</translation>
     </message>
 </context>
 </TS>

@@ -374,6 +374,7 @@
     </message>
     <message>
         <source>Pages</source>
+        <extracomment>Heard only through a screen reader: the name of the Top Ten and History tabs together.</extracomment>
         <translation>Páginas</translation>
     </message>
     <message>
@@ -390,6 +391,7 @@
     </message>
     <message>
         <source>Clear the table and its history</source>
+        <extracomment>Heard only through a screen reader: what the Clear button does.</extracomment>
         <translation>Limpar a tabela e seu histórico</translation>
     </message>
     <message>
@@ -402,6 +404,7 @@
     </message>
     <message>
         <source>Score</source>
+        <extracomment>The column of the points each game scored.</extracomment>
         <translation>Pontos</translation>
     </message>
     <message>
@@ -410,10 +413,12 @@
     </message>
     <message>
         <source>Length</source>
+        <extracomment>The column of each game&apos;s time in play, without pauses, shown as h:mm:ss.</extracomment>
         <translation>Duração</translation>
     </message>
     <message>
         <source>Date</source>
+        <extracomment>The column of the date and the time each game ended.</extracomment>
         <translation>Data</translation>
     </message>
     <message>
@@ -442,20 +447,18 @@
     </message>
     <message>
         <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
-        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <extracomment>The name of a table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers. Shown in the table list and quoted in the Clear confirmation.</extracomment>
         <translation>Personalizada: %1×%2, raquetes %3/%4/%5, velocidade %6, %7</translation>
     </message>
     <message>
         <source>sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: played with sweepers.</extracomment>
         <translation>com vassouras</translation>
     </message>
     <message>
         <source>no sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: no sweepers are used.</extracomment>
         <translation>sem vassouras</translation>
-    </message>
-    <message>
-        <source>Clearing the table %1 and its history.</source>
-        <translation>A tabela %1 e seu histórico serão apagados.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -464,6 +467,16 @@
     <message>
         <source>Confirmation</source>
         <translation>Confirmação</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the Scores dialog. No access key: Escape closes it, and C belongs to Clear.</extracomment>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Clearing the table &quot;%1&quot; and its history.</source>
+        <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
+        <translation>A tabela “%1” e seu histórico serão limpos.</translation>
     </message>
 </context>
 </TS>

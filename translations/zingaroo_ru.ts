@@ -98,7 +98,7 @@
     <message>
         <source>About</source>
         <extracomment>The dialog&apos;s title, naming the program as the desktop&apos;s About boxes do.</extracomment>
-        <translation>О программе</translation>
+        <translation>О программе Zingaroo</translation>
     </message>
     <message>
         <source>OK</source>
@@ -143,7 +143,7 @@
     <message>
         <source>&amp;About</source>
         <extracomment>Opens the About dialog; desktops usually name the program here (&quot;About Zingaroo&quot;).</extracomment>
-        <translation>&amp;О программе</translation>
+        <translation>&amp;О программе Zingaroo</translation>
     </message>
     <message>
         <source>Status</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Pause &amp;When Inactive</source>
-        <translation>Пауза в &amp;фоновом режиме</translation>
+        <translation>Ставить на паузу в &amp;фоне</translation>
     </message>
 </context>
 <context>
@@ -374,6 +374,7 @@
     </message>
     <message>
         <source>Pages</source>
+        <extracomment>Heard only through a screen reader: the name of the Top Ten and History tabs together.</extracomment>
         <translation>Страницы</translation>
     </message>
     <message>
@@ -390,6 +391,7 @@
     </message>
     <message>
         <source>Clear the table and its history</source>
+        <extracomment>Heard only through a screen reader: what the Clear button does.</extracomment>
         <translation>Очистить таблицу и её историю</translation>
     </message>
     <message>
@@ -402,6 +404,7 @@
     </message>
     <message>
         <source>Score</source>
+        <extracomment>The column of the points each game scored.</extracomment>
         <translation>Очки</translation>
     </message>
     <message>
@@ -410,10 +413,12 @@
     </message>
     <message>
         <source>Length</source>
+        <extracomment>The column of each game&apos;s time in play, without pauses, shown as h:mm:ss.</extracomment>
         <translation>Длительность</translation>
     </message>
     <message>
         <source>Date</source>
+        <extracomment>The column of the date and the time each game ended.</extracomment>
         <translation>Дата</translation>
     </message>
     <message>
@@ -442,20 +447,18 @@
     </message>
     <message>
         <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
-        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <extracomment>The name of a table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers. Shown in the table list and quoted in the Clear confirmation.</extracomment>
         <translation>Своя: %1×%2, ракетки %3/%4/%5, скорость %6, %7</translation>
     </message>
     <message>
         <source>sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: played with sweepers.</extracomment>
         <translation>с мётлами</translation>
     </message>
     <message>
         <source>no sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: no sweepers are used.</extracomment>
         <translation>без мётел</translation>
-    </message>
-    <message>
-        <source>Clearing the table %1 and its history.</source>
-        <translation>Таблица %1 и её история будут очищены.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -464,6 +467,16 @@
     <message>
         <source>Confirmation</source>
         <translation>Подтверждение</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the Scores dialog. No access key: Escape closes it, and C belongs to Clear.</extracomment>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Clearing the table &quot;%1&quot; and its history.</source>
+        <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
+        <translation>Таблица «%1» и её история будут очищены.</translation>
     </message>
 </context>
 </TS>

@@ -355,7 +355,7 @@
     <message>
         <source>All Def.</source>
         <extracomment>Sets the fields of every page to their default values.</extracomment>
-        <translation>Alla standard</translation>
+        <translation>Allt till standard</translation>
     </message>
     <message>
         <source>Pause &amp;When Inactive</source>
@@ -374,6 +374,7 @@
     </message>
     <message>
         <source>Pages</source>
+        <extracomment>Heard only through a screen reader: the name of the Top Ten and History tabs together.</extracomment>
         <translation>Sidor</translation>
     </message>
     <message>
@@ -386,10 +387,11 @@
     </message>
     <message>
         <source>&amp;Clear...</source>
-        <translation>Rens&amp;a...</translation>
+        <translation>&amp;Rensa...</translation>
     </message>
     <message>
         <source>Clear the table and its history</source>
+        <extracomment>Heard only through a screen reader: what the Clear button does.</extracomment>
         <translation>Rensa tabellen och dess historik</translation>
     </message>
     <message>
@@ -402,6 +404,7 @@
     </message>
     <message>
         <source>Score</source>
+        <extracomment>The column of the points each game scored.</extracomment>
         <translation>Poäng</translation>
     </message>
     <message>
@@ -410,15 +413,17 @@
     </message>
     <message>
         <source>Length</source>
-        <translation>Längd</translation>
+        <extracomment>The column of each game&apos;s time in play, without pauses, shown as h:mm:ss.</extracomment>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>Date</source>
+        <extracomment>The column of the date and the time each game ended.</extracomment>
         <translation>Datum</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation>Spelade spel:</translation>
+        <translation>Antal spel:</translation>
     </message>
     <message>
         <source>Time played:</source>
@@ -442,20 +447,18 @@
     </message>
     <message>
         <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
-        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <extracomment>The name of a table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers. Shown in the table list and quoted in the Clear confirmation.</extracomment>
         <translation>Egen: %1×%2, racketar %3/%4/%5, hastighet %6, %7</translation>
     </message>
     <message>
         <source>sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: played with sweepers.</extracomment>
         <translation>med kvastar</translation>
     </message>
     <message>
         <source>no sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: no sweepers are used.</extracomment>
         <translation>utan kvastar</translation>
-    </message>
-    <message>
-        <source>Clearing the table %1 and its history.</source>
-        <translation>Tabellen %1 och dess historik kommer att rensas.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -464,6 +467,16 @@
     <message>
         <source>Confirmation</source>
         <translation>Bekräftelse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the Scores dialog. No access key: Escape closes it, and C belongs to Clear.</extracomment>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Clearing the table &quot;%1&quot; and its history.</source>
+        <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
+        <translation>Tabellen ”%1” och dess historik kommer att rensas.</translation>
     </message>
 </context>
 </TS>

@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Ви&amp;йти</translation>
+        <translation>&amp;Вийти</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Pause &amp;When Inactive</source>
-        <translation>Пауза у &amp;фоновому режимі</translation>
+        <translation>Призупиняти у &amp;фоновому режимі</translation>
     </message>
 </context>
 <context>
@@ -374,6 +374,7 @@
     </message>
     <message>
         <source>Pages</source>
+        <extracomment>Heard only through a screen reader: the name of the Top Ten and History tabs together.</extracomment>
         <translation>Сторінки</translation>
     </message>
     <message>
@@ -390,6 +391,7 @@
     </message>
     <message>
         <source>Clear the table and its history</source>
+        <extracomment>Heard only through a screen reader: what the Clear button does.</extracomment>
         <translation>Очистити таблицю та її історію</translation>
     </message>
     <message>
@@ -402,6 +404,7 @@
     </message>
     <message>
         <source>Score</source>
+        <extracomment>The column of the points each game scored.</extracomment>
         <translation>Рахунок</translation>
     </message>
     <message>
@@ -410,10 +413,12 @@
     </message>
     <message>
         <source>Length</source>
+        <extracomment>The column of each game&apos;s time in play, without pauses, shown as h:mm:ss.</extracomment>
         <translation>Тривалість</translation>
     </message>
     <message>
         <source>Date</source>
+        <extracomment>The column of the date and the time each game ended.</extracomment>
         <translation>Дата</translation>
     </message>
     <message>
@@ -438,24 +443,22 @@
     </message>
     <message>
         <source>Scores of the last 100 games:</source>
-        <translation>Рахунок останніх 100 ігор:</translation>
+        <translation>Очки за останні 100 ігор:</translation>
     </message>
     <message>
         <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
-        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <extracomment>The name of a table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers. Shown in the table list and quoted in the Clear confirmation.</extracomment>
         <translation>Власна: %1×%2, ракетки %3/%4/%5, швидкість %6, %7</translation>
     </message>
     <message>
         <source>sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: played with sweepers.</extracomment>
         <translation>з мітлами</translation>
     </message>
     <message>
         <source>no sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: no sweepers are used.</extracomment>
         <translation>без мітел</translation>
-    </message>
-    <message>
-        <source>Clearing the table %1 and its history.</source>
-        <translation>Таблицю %1 та її історію буде очищено.</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -464,6 +467,16 @@
     <message>
         <source>Confirmation</source>
         <translation>Підтвердження</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the Scores dialog. No access key: Escape closes it, and C belongs to Clear.</extracomment>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Clearing the table &quot;%1&quot; and its history.</source>
+        <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
+        <translation>Таблицю «%1» та її історію буде очищено.</translation>
     </message>
 </context>
 </TS>

@@ -11,12 +11,12 @@
     <message>
         <source>Playing</source>
         <extracomment>A game is under way: fills &quot;State: %1&quot;.</extracomment>
-        <translation>游戏中</translation>
+        <translation>进行中</translation>
     </message>
     <message>
         <source>Not Playing</source>
         <extracomment>No game is under way (title screen or game over): fills &quot;State: %1&quot;.</extracomment>
-        <translation>未在游戏中</translation>
+        <translation>未进行</translation>
     </message>
     <message>
         <source>Score: %1 pt.  %2 ph.</source>
@@ -203,12 +203,12 @@
     </message>
     <message>
         <source>Point: 1 point for 1 bounce.</source>
-        <translation>分数：每反弹 1 次得 1 分。</translation>
+        <translation>得分：每反弹 1 次得 1 分。</translation>
     </message>
     <message>
         <source>Phase: 1 phase for all paddles in the field.</source>
         <extracomment>A phase is won by clearing every fresh paddle from the field.</extracomment>
-        <translation>阶段：场地上的挡板全部用完即过 1 个阶段。</translation>
+        <translation>阶段：场地上的挡板全部用完即完成 1 个阶段。</translation>
     </message>
     <message>
         <source>Tips</source>
@@ -374,6 +374,7 @@
     </message>
     <message>
         <source>Pages</source>
+        <extracomment>Heard only through a screen reader: the name of the Top Ten and History tabs together.</extracomment>
         <translation>页面</translation>
     </message>
     <message>
@@ -382,7 +383,7 @@
     </message>
     <message>
         <source>&amp;History</source>
-        <translation>历史(&amp;H)</translation>
+        <translation>历史记录(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Clear...</source>
@@ -390,7 +391,8 @@
     </message>
     <message>
         <source>Clear the table and its history</source>
-        <translation>清除成绩表及其历史</translation>
+        <extracomment>Heard only through a screen reader: what the Clear button does.</extracomment>
+        <translation>清除成绩表及其历史记录</translation>
     </message>
     <message>
         <source>Rank</source>
@@ -398,10 +400,11 @@
     </message>
     <message>
         <source>Name</source>
-        <translation>姓名</translation>
+        <translation>玩家</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>The column of the points each game scored.</extracomment>
         <translation>得分</translation>
     </message>
     <message>
@@ -410,11 +413,13 @@
     </message>
     <message>
         <source>Length</source>
+        <extracomment>The column of each game&apos;s time in play, without pauses, shown as h:mm:ss.</extracomment>
         <translation>时长</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation>日期</translation>
+        <extracomment>The column of the date and the time each game ended.</extracomment>
+        <translation>日期时间</translation>
     </message>
     <message>
         <source>Games played:</source>
@@ -442,20 +447,18 @@
     </message>
     <message>
         <source>Custom: %1×%2, paddles %3/%4/%5, speed %6, %7</source>
-        <extracomment>A table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers.</extracomment>
+        <extracomment>The name of a table of scores for options that match no preset: field width and height, the paddles of the first phase, added per phase and at most, the speed, and the sweepers. Shown in the table list and quoted in the Clear confirmation.</extracomment>
         <translation>自定义：%1×%2，挡板 %3/%4/%5，速度 %6，%7</translation>
     </message>
     <message>
         <source>sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: played with sweepers.</extracomment>
         <translation>有扫帚</translation>
     </message>
     <message>
         <source>no sweepers</source>
+        <extracomment>The last item of a Custom table&apos;s name: no sweepers are used.</extracomment>
         <translation>无扫帚</translation>
-    </message>
-    <message>
-        <source>Clearing the table %1 and its history.</source>
-        <translation>将清除成绩表“%1”及其历史。</translation>
     </message>
     <message>
         <source>Sure?</source>
@@ -464,6 +467,16 @@
     <message>
         <source>Confirmation</source>
         <translation>确认</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the Scores dialog. No access key: Escape closes it, and C belongs to Clear.</extracomment>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Clearing the table &quot;%1&quot; and its history.</source>
+        <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
+        <translation>将清除成绩表“%1”及其历史记录。</translation>
     </message>
 </context>
 </TS>

@@ -477,6 +477,35 @@ private slots:
         QCOMPARE(rig.renderer.Picture(), field);
     }
 
+    void aPauseTextWiderThanTheFieldIsDrawnSmaller() {
+        // A language whose word and hint are both far wider than the narrowest field.
+        struct WideTexts : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* source, const char*,
+                              int) const override {
+                if (qstrcmp(context, "AppRenderer") != 0)
+                    return {};
+                return QString::fromLatin1(source).repeated(4);
+            }
+        } wide;
+        QCoreApplication::installTranslator(&wide);
+        Rig rig(16, 16, 18, 18);
+        rig.game.SetState(stPlaying);
+        rig.renderer.ShowPaused(true);
+        QCoreApplication::removeTranslator(&wide);
+
+        const QImage& cover = rig.renderer.Picture();
+        QCOMPARE(cover.width(), 288);
+        const QList<QPair<int, int>> bands = WhiteBands(cover);
+        QCOMPARE(bands.size(), 2);
+        for (const auto& band : bands) {
+            const InkBox line = WhiteInk(cover, band.first, band.second + 1);
+            QVERIFY2(line.left > 0 && line.right < cover.width() - 1,
+                     qPrintable(QStringLiteral("ink %1..%2").arg(line.left).arg(line.right)));
+            QVERIFY(line.right - line.left > cover.width() * 3 / 4);
+        }
+    }
+
     void paintingBeforeTheFirstSetUpIsHarmless() {
         AppRandom random(3);
         AppGame game(random);

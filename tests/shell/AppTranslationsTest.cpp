@@ -162,6 +162,10 @@ void CheckScoresDialogFits(TForm1& form, const QString& language) {
     book.Add(game);
     TScoresDialog scores(AppScoreFile(std::string()), book, game.rules, &form);
     scores.show();
+    // Named by the program, as Qt has no text for it in some languages.
+    QVERIFY2(language.isEmpty() ||
+                 scores.findChild<QPushButton*>(QStringLiteral("CloseButton"))->text() != "Close",
+             qPrintable(language + ": the Close button is in English"));
     auto* pages = scores.findChild<QTabWidget*>(QStringLiteral("PageControl"));
     QStringList captions = Captions(scores.findChildren<QAbstractButton*>());
     for (int i = 0; i < pages->count(); ++i) {

@@ -1,6 +1,7 @@
 // The pause in the main window, offscreen: where it works, what it holds, and how it ends.
 #include "AppCell.h"
 #include "AppProgramFolders.h"
+#include "AppRandom.h"
 #include "AppRenderer.h"
 #include "ModalWatcher.h"
 #include "TForm1.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <array>
 #include <chrono>
 #include <memory>
 
@@ -149,6 +151,36 @@ private slots:
         QVERIFY(!paused());
         QVERIFY(!pauseItem()->isChecked());
         QCOMPARE(game().State(), before);
+    }
+
+    void aWaitingBallTwinklesEachPeriodAndItsDrawsDecideTheLaunch() {
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QVERIFY(game().ball.IsStanding());
+        fakeNow = std::chrono::steady_clock::now().time_since_epoch();
+        form->StepLoop().SetClock([this] { return fakeNow; });
+        passTime(game().PlayOptions().Speed);
+        constexpr std::uint64_t seed = 2026;
+        form->Random().Seed(seed);
+        AppRandom expected(seed);
+
+        // Row 9, column 6 of the ball's tile: an open eye (green) or a closed one (skin).
+        const AppViewOptions& view = game().ViewOptions();
+        const QPoint eye(ballAt().x() * view.CharWidth + 6, ballAt().y() * view.CharHeight + 9);
+        int blinks = 0;
+        for (int period = 0; period < 200; ++period) {
+            passTime(game().PlayOptions().Speed);
+            const bool closed = expected.Next() % 24 == 0;
+            blinks += closed ? 1 : 0;
+            QCOMPARE(form->Renderer().BackBuffer().pixel(eye),
+                     closed ? qRgb(255, 214, 193) : qRgb(0, 128, 0));
+        }
+        QVERIFY(blinks > 0);
+        QVERIFY(game().ball.IsStanding());
+
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        const int draw = expected.Below(4);
+        QCOMPARE(QPoint(game().ball.dx, game().ball.dy),
+                 (std::array{QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}[draw]));
     }
 
     void aPauseHoldsTheGameUntilItEnds_data() {
