@@ -18,6 +18,9 @@ constexpr std::array<std::string_view, 4> inputWords = {"key", "launch", "pause"
 constexpr std::array<std::string_view, 2> endWords = {"gameover", "abandoned"};
 constexpr std::uint64_t maxRulesVersion = 1'000'000;
 constexpr std::uint64_t maxCounter = std::numeric_limits<std::int32_t>::max();
+// The options line lists the play options' fields in the settings file's order; a field
+// added there changes this format, and AppGameFile::version must go up with it.
+static_assert(AppOptionTable<AppPlayOptions>::fields.size() == 7);
 
 std::string Hex(std::uint64_t value) {
     static constexpr char digits[] = "0123456789abcdef";

@@ -159,11 +159,9 @@ std::string AppReplay::Restore(AppGameRecorder& recorder, const AppSavedGame& sa
         if (replay.Start())
             while (replay.Steps() < saved.steps && replay.Advance()) {
             }
-        if (replay.Stopped() || !recorder.Recording())
+        if (replay.Stopped() || !recorder.Recording() || replay.Steps() != saved.steps)
             reason = "it does not play back: " +
                      (replay.Reason().empty() ? std::string("the game ended") : replay.Reason());
-        else if (replay.Steps() != saved.steps)
-            reason = "it stops short of its step";
         else if (game.BallSprite() != saved.ballSprite ||
                  AppGameChecksum::State(game, recorder.Random()) != saved.stateChecksum)
             reason = "it plays back to another state than the one saved";

@@ -1,5 +1,6 @@
 // Damaged, cut, later-version, absurd and huge game files are refused with a reason, never played.
 #include "AppGameFile.h"
+#include "AppGameNumber.h"
 #include "AppPlayPresets.h"
 #include "AppReplay.h"
 #include "ReplayDrive.h"
@@ -152,6 +153,28 @@ TEST(ReplayBadFiles, EveryBadGameFileIsRefusedWithAReasonAndTheGameStaysOnTheTit
         EXPECT_EQ(reason.empty(), *row.reason == '\0') << reason;
         EXPECT_EQ(reason.find('\n'), std::string::npos);
     }
+}
+
+TEST(ReplayBadFiles, ATypedGameNumberIsDigitsInRangeAndNothingElse) {
+    const std::pair<const char*, std::optional<std::uint32_t>> rows[] = {
+        {"1", 1},
+        {" 48213377\t", 48213377},
+        {"999999999", 999999999},
+        {"0", {}},
+        {"1000000000", {}},
+        {"99999999999999999999", {}},
+        {"-5", {}},
+        {"+5", {}},
+        {"12a", {}},
+        {"1 2", {}},
+        {"", {}},
+        {"0x10", {}},
+        {"\xd9\xa3", {}}, // a digit of another script
+    };
+    for (const auto& [typed, number] : rows)
+        EXPECT_EQ(AppGameNumber::Parse(typed), number) << typed;
+    const std::uint32_t fresh = AppGameNumber::FromClock();
+    EXPECT_EQ(AppGameNumber::Parse(std::to_string(fresh)), fresh);
 }
 
 } // namespace
