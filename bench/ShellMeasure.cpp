@@ -3,7 +3,8 @@
 // on the monotonic clock, input latency and peak memory.
 #include "AppApplication.h"
 #include "AppCell.h"
-#include "AppConstants.h"
+#include "AppProgramFolders.h"
+#include "AppProgramTexts.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
 #include "TOptionsDialog.h"
@@ -196,7 +197,8 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::max(0, atoi(argv[1])) : 10;
 
     // The program's own construction order.
-    Constants();
+    ProgramTexts();
+    ProgramFolders();
     auto form = std::make_unique<TForm1>();
     auto optionsDialog = std::make_unique<TOptionsDialog>();
     auto aboutDialog = std::make_unique<TAboutDialog>();

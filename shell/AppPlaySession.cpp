@@ -2,24 +2,24 @@
 // its pause.
 #include "AppPlaySession.h"
 
-#include "AppConstants.h"
 #include "AppLanguage.h"
+#include "AppProgramFolders.h"
+#include "AppProgramTexts.h"
 #include "AppSound.h"
 
 #include <cstdint>
 #include <ctime>
 
 AppPlaySession::AppPlaySession(AppRenderer::ShowRect showRect, AppRenderer::SizeClient sizeClient) {
-    const AppConstants& constants = Constants();
     // The ball, the counters and the play and view records come with the game.
     game_ = std::make_unique<AppGame>(random_);
     game_->SetTexts(AppLanguage::GameTexts());
     random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
-    renderer_ = std::make_unique<AppRenderer>(*game_, random_, constants.productName,
+    renderer_ = std::make_unique<AppRenderer>(*game_, random_, ProgramTexts().productName,
                                               std::move(showRect), std::move(sizeClient));
     game_->SetPicture(*renderer_);
     game_->CreateField();
-    sound_ = std::make_unique<AppSound>(constants.soundFolder);
+    sound_ = std::make_unique<AppSound>(ProgramFolders().soundFolder);
     game_->SetSound(*sound_);
 }
 

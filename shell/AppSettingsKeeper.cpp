@@ -1,8 +1,8 @@
 // The player's settings: read into the game and the window at start, written back at the end.
 #include "AppSettingsKeeper.h"
 
-#include "AppConstants.h"
 #include "AppGame.h"
+#include "AppProgramFolders.h"
 #include "AppSettingsLocation.h"
 #include "AppSound.h"
 #include "AppWindowStacking.h"
@@ -47,11 +47,12 @@ void AppSettingsKeeper::Load() {
     AppSettingsValues working;
     working.left = noPosition;
     working.top = noPosition;
-    const QString path = AppSettingsLocation::ReadPath(Constants().exeFolder);
+    const QString path = AppSettingsLocation::ReadPath(ProgramFolders().exeFolder);
     settingsStore_.Load(LocalPath(path), working);
     game_.SetPlayOptions(working.play);
     game_.SetViewOptions(working.view);
     ApplySystemOptions(working.system);
+    displayOptions_ = working.display;
     if (systemOptions_.RestoreRecord)
         game_.SetRecord(working.recordScore, working.recordPhase);
     if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
@@ -74,12 +75,14 @@ void AppSettingsKeeper::Save() {
     values.system = systemOptions_;
     values.recordScore = game_.RecordScore();
     values.recordPhase = game_.RecordPhase();
-    values.left = window_.pos().x();
-    values.top = window_.pos().y();
+    values.display = displayOptions_;
+    const QPoint place = normalPlace_.value_or(window_.pos());
+    values.left = place.x();
+    values.top = place.y();
     // Starting from the file that was read keeps every other line of it, also
     // when the settings move from beside the program to the config folder.
     // A failed write leaves the previous file whole and is not reported.
-    const QString& exeFolder = Constants().exeFolder;
+    const QString& exeFolder = ProgramFolders().exeFolder;
     settingsStore_.Save(LocalPath(AppSettingsLocation::ReadPath(exeFolder)),
                         LocalPath(AppSettingsLocation::WritePath(exeFolder)), values);
 }

@@ -1,8 +1,8 @@
 // The About dialog: the program's icon, name, platform, version and copyright, and an OK button.
 #include "TAboutDialog.h"
 
-#include "AppConstants.h"
 #include "AppIcon.h"
+#include "AppProgramTexts.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -23,7 +23,7 @@ constexpr int measureHeight = 1 << 20;
 } // namespace
 
 TAboutDialog::TAboutDialog(QWidget* parent)
-    : TAboutDialog(AppIcon(), AboutText(Constants()), parent) {}
+    : TAboutDialog(AppIcon(), AboutText(ProgramTexts()), parent) {}
 
 TAboutDialog::TAboutDialog(const QIcon& appIcon, const QString& aboutText, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
@@ -63,12 +63,11 @@ TAboutDialog::TAboutDialog(const QIcon& appIcon, const QString& aboutText, QWidg
     LayOut(appIcon, aboutText);
 }
 
-QString TAboutDialog::AboutText(const AppConstants& constants) {
+QString TAboutDialog::AboutText(const AppProgramTexts& texts) {
     //: The whole About text: %1 is the program's name, %2 the system it runs on, %3 the version
     //: number and %4 the copyright line.
     return tr("%1 for %2 Version %3. %4")
-        .arg(constants.productName, constants.systemName, constants.versionNumber,
-             constants.copyrightLine);
+        .arg(texts.productName, texts.systemName, texts.versionNumber, texts.copyrightLine);
 }
 
 // Sizes the label to its wrapped text and arranges frame, icon, label, button and the

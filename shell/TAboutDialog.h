@@ -8,7 +8,7 @@
 class QFrame;
 class QLabel;
 class QPushButton;
-struct AppConstants;
+struct AppProgramTexts;
 
 class TAboutDialog : public QDialog {
     Q_OBJECT
@@ -22,7 +22,7 @@ public:
     // Product name, system, version number and copyright line in one sentence pattern that a
     // language can reorder: "Zingaroo for Linux Version <major>.<minor>.<patch>. Copyright ..."
     // in English.
-    static QString AboutText(const AppConstants& constants);
+    static QString AboutText(const AppProgramTexts& texts);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,8 +1,9 @@
 // The entry function: makes the constants, creates the three windows and runs the game.
 #include "AppApplication.h"
 #include "AppCommandLine.h"
-#include "AppConstants.h"
 #include "AppDisplayGuard.h"
+#include "AppProgramFolders.h"
+#include "AppProgramTexts.h"
 #include "AppTerminationSignals.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
     // so the settings are saved and the exit code is 0.
     const AppTerminationSignals terminationSignals;
     try {
-        Constants();
+        ProgramTexts();
+        ProgramFolders();
         auto Form1 = std::make_unique<TForm1>();
         // The dialogs belong to the main window, so every desktop places them over it; the
         // window deletes them after its own destructor has saved the settings.

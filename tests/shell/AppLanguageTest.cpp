@@ -2,7 +2,7 @@
 // English under C.
 #include "AppLanguage.h"
 #include "AppApplication.h"
-#include "AppConstants.h"
+#include "AppProgramTexts.h"
 #include "ModalWatcher.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
@@ -35,21 +35,22 @@ private slots:
         clear.ClearRecordNow = true;
         form.ApplySystemOptions(clear);
         shown << QString::fromStdString(form.Game().StateText())
-              << TAboutDialog::AboutText(Constants())
+              << TAboutDialog::AboutText(ProgramTexts())
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
-        const QString version = QLatin1String(AppVersion());
+        const QString version = QLatin1String(AppApplication::Version());
         if (german)
-            QCOMPARE(shown, QStringList({"&Neu", "&Pause", "", "&Status", "Besten&liste",
-                                         "&Optionen", "", "&Beenden", "&Hilfe", "&Tipps", "",
-                                         "Ü&ber Zingaroo", "Der Rekord wird gelöscht.\n\nSicher?",
-                                         "Abbrechen", "Status: Kein Spiel",
-                                         "Zingaroo für Linux, Version " + version +
-                                             ". Copyright (C) 2026 die Zingaroo-Entwickler",
-                                         "de/index.html"}));
+            QCOMPARE(shown,
+                     QStringList({"&Neu", "&Pause", "", "&Status", "Besten&liste", "&Vollbild",
+                                  "&Optionen", "", "&Beenden", "&Hilfe", "&Tipps", "",
+                                  "Ü&ber Zingaroo", "Der Rekord wird gelöscht.\n\nSicher?",
+                                  "Abbrechen", "Status: Kein Spiel",
+                                  "Zingaroo für Linux, Version " + version +
+                                      ". Copyright (C) 2026 die Zingaroo-Entwickler",
+                                  "de/index.html"}));
         else
             QCOMPARE(shown,
-                     QStringList({"&New", "&Pause", "", "&Status", "S&cores", "&Options", "",
-                                  "E&xit", "&Help", "&Tips", "", "&About",
+                     QStringList({"&New", "&Pause", "", "&Status", "S&cores", "&Full Screen",
+                                  "&Options", "", "E&xit", "&Help", "&Tips", "", "&About",
                                   "Clearing the record.\n\nSure?", "Cancel", "State: Not Playing",
                                   "Zingaroo for Linux Version " + version +
                                       ". Copyright (C) 2026 The Zingaroo developers",

@@ -1,8 +1,9 @@
 // The program's frame: where its data is found, the traces failures leave, and an error
 // escaping an event handler.
 #include "AppApplication.h"
-#include "AppConstants.h"
 #include "AppDurableFile.h"
+#include "AppProgramFolders.h"
+#include "AppProgramTexts.h"
 #include "AppSettingsStore.h"
 #include "ModalWatcher.h"
 
@@ -56,29 +57,29 @@ private slots:
         const QString bin = root.path() + QStringLiteral("/usr/bin/");
         QVERIFY(QDir().mkpath(bin));
         // Nothing anywhere: the program's own folder, where nothing will be found.
-        QCOMPARE(AppDataFolder(bin), bin);
+        QCOMPARE(AppProgramFolders::DataFolder(bin), bin);
 
         // A game's layout: the program in games/, its data in share/games/zingaroo/.
         const QString games = root.path() + QStringLiteral("/usr/games/");
         const QString gamesData = root.path() + QStringLiteral("/usr/share/games/zingaroo/");
         QVERIFY(QDir().mkpath(games));
         QVERIFY(QDir().mkpath(gamesData + QStringLiteral("help")));
-        QCOMPARE(AppDataFolder(games), gamesData);
+        QCOMPARE(AppProgramFolders::DataFolder(games), gamesData);
 
         const QString share = root.path() + QStringLiteral("/usr/share/zingaroo/");
         QVERIFY(QDir().mkpath(share + QStringLiteral("sound")));
-        QCOMPARE(AppDataFolder(bin), share);
+        QCOMPARE(AppProgramFolders::DataFolder(bin), share);
 
         QVERIFY(QDir().mkpath(bin + QStringLiteral("help")));
-        QCOMPARE(AppDataFolder(bin), bin);
+        QCOMPARE(AppProgramFolders::DataFolder(bin), bin);
     }
 
     void theHelpAndSoundPathsLieInTheDataFolder() {
-        const AppConstants& c = Constants();
+        const AppProgramFolders& c = ProgramFolders();
         QVERIFY(c.exeFolder.endsWith(QLatin1Char('/')));
         QVERIFY(c.soundFolder.endsWith(QStringLiteral("/sound/")));
         QVERIFY(c.helpFile.endsWith(QStringLiteral("/help/index.html")));
-        QCOMPARE(c.systemName, QStringLiteral("Linux"));
+        QCOMPARE(ProgramTexts().systemName, QStringLiteral("Linux"));
     }
 
     void settingsFailuresLeaveOneLineEach_data() {

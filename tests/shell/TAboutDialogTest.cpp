@@ -1,7 +1,7 @@
 // Checks the About dialog: its layout around the wrapped text, its keys and its focus.
 #include "TAboutDialog.h"
-#include "AppConstants.h"
 #include "AppIcon.h"
+#include "AppProgramTexts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,7 +18,7 @@ template <typename T> T* Part(const QDialog& dialog, const char* name) {
 }
 
 QString AboutTextWithCopyright(const QString& copyright) {
-    AppConstants constants = Constants();
+    AppProgramTexts constants = ProgramTexts();
     constants.copyrightLine = copyright;
     return TAboutDialog::AboutText(constants);
 }
@@ -40,7 +40,7 @@ private slots:
 };
 
 void TAboutDialogTest::textJoinsTheProductLines() {
-    AppConstants constants;
+    AppProgramTexts constants;
     constants.productName = QStringLiteral("Zingaroo");
     constants.systemName = QStringLiteral("Linux");
     constants.versionNumber = QStringLiteral("1.0.0");
@@ -52,7 +52,7 @@ void TAboutDialogTest::textJoinsTheProductLines() {
 void TAboutDialogTest::layoutFollowsTheLabelsWrappedHeight_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("empty text") << QString();
-    QTest::newRow("program's own text") << TAboutDialog::AboutText(Constants());
+    QTest::newRow("program's own text") << TAboutDialog::AboutText(ProgramTexts());
     QTest::newRow("long copyright") << AboutTextWithCopyright(QStringLiteral(
         "Copyright (C) 2026 The Zingaroo developers and everyone who lent a hand with "
         "ideas, pictures, sounds and many evenings of testing"));

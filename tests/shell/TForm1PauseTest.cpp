@@ -1,6 +1,6 @@
 // The pause in the main window, offscreen: where it works, what it holds, and how it ends.
 #include "AppCell.h"
-#include "AppConstants.h"
+#include "AppProgramFolders.h"
 #include "AppRandom.h"
 #include "AppRenderer.h"
 #include "ModalWatcher.h"
@@ -93,7 +93,7 @@ private:
 
 private slots:
     void init() {
-        QFile::remove(Constants().exeFolder + QStringLiteral("settings.ini"));
+        QFile::remove(ProgramFolders().exeFolder + QStringLiteral("settings.ini"));
         form = std::make_unique<TForm1>();
         dialog = std::make_unique<TOptionsDialog>();
         form->SetDialogs(dialog.get(), nullptr);

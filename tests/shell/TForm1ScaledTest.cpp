@@ -1,6 +1,6 @@
 // On a scaled screen the field is enlarged pixel for pixel: never blurred.
 #include "AppCell.h"
-#include "AppConstants.h"
+#include "AppProgramFolders.h"
 #include "AppRenderer.h"
 #include "TForm1.h"
 
@@ -13,7 +13,7 @@ class TForm1ScaledTest : public QObject {
 
 private slots:
     void theFieldIsDrawnWithoutBlur() {
-        QFile::remove(Constants().exeFolder + QStringLiteral("settings.ini"));
+        QFile::remove(ProgramFolders().exeFolder + QStringLiteral("settings.ini"));
         TForm1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -1,5 +1,5 @@
 // The main window with its settings file and the Options command, offscreen.
-#include "AppConstants.h"
+#include "AppProgramFolders.h"
 #include "AppRenderer.h"
 #include "AppSound.h"
 #include "ModalWatcher.h"
@@ -25,7 +25,9 @@ private:
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TOptionsDialog> dialog;
 
-    static QString settingsPath() { return Constants().exeFolder + QStringLiteral("settings.ini"); }
+    static QString settingsPath() {
+        return ProgramFolders().exeFolder + QStringLiteral("settings.ini");
+    }
 
     static void writeSettings(const QByteArray& text) {
         QFile file(settingsPath());
@@ -89,7 +91,8 @@ private slots:
         const QByteArray expected = QByteArray("[Settings]\nPlayOptions=24,18,6,6,60,160,1\n"
                                                "ViewOptions=18,18\nSystemOptions=1,0,1,1\n") +
                                     "Others=0,0," + QByteArray::number(at.x()) + "," +
-                                    QByteArray::number(at.y()) + "\nPauseWhenInactive=0\n";
+                                    QByteArray::number(at.y()) +
+                                    "\nPauseWhenInactive=0\nZoom=1\nFullScreen=0\nLook=0\n";
         QCOMPARE(readSettings(), expected);
     }
 

@@ -1,7 +1,7 @@
 // The main window offscreen: start-up, input, menus, boxes and the paced step loop.
 #include "TForm1.h"
 #include "AppCell.h"
-#include "AppConstants.h"
+#include "AppProgramFolders.h"
 #include "AppRenderer.h"
 #include "AppTerminationSignals.h"
 #include "ModalWatcher.h"
@@ -97,7 +97,7 @@ private:
 private slots:
     void init() {
         // Every case starts from no settings file at all.
-        QFile::remove(Constants().exeFolder + QStringLiteral("settings.ini"));
+        QFile::remove(ProgramFolders().exeFolder + QStringLiteral("settings.ini"));
         form = std::make_unique<TForm1>();
         form->SetPointerSource([this] { return std::optional<QPoint>(pointer); });
         form->show();
@@ -232,7 +232,7 @@ private slots:
         item("Help_Help_MItem")->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.opened.size(), 1);
-        QCOMPARE(recorder.opened.first().toLocalFile(), Constants().helpFile);
+        QCOMPARE(recorder.opened.first().toLocalFile(), ProgramFolders().helpFile);
     }
 
     void tipsShowTheTwelveLines() {
@@ -253,7 +253,10 @@ private slots:
         QCOMPARE(item("Game_Status_MItem")->shortcut(), QKeySequence(Qt::Key_F4));
         QCOMPARE(item("Game_Options_MItem")->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(item("Help_Help_MItem")->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(menu("Game_MItem")->actions().size(), 8);
+        QCOMPARE(item("Game_FullScreen_MItem")->shortcut(), QKeySequence(Qt::Key_F11));
+        QCOMPARE(menu("Game_MItem")->actions().indexOf(item("Game_FullScreen_MItem")),
+                 menu("Game_MItem")->actions().indexOf(item("Game_Scores_MItem")) + 1);
+        QCOMPARE(menu("Game_MItem")->actions().size(), 9);
         QCOMPARE(menu("Help_MItem")->actions().size(), 4);
         QCOMPARE(menu("PopupMenu1")->actions().size(), 4);
         QVERIFY(menu("Game_MItem")->actions().at(2)->isSeparator());

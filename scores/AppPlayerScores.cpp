@@ -1,7 +1,7 @@
 // The player's scores file: where it lives, and its failures told on standard error.
 #include "AppPlayerScores.h"
 
-#include "AppSettingsLocation.h"
+#include "AppProgramFolders.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -17,7 +17,7 @@ void WriteScoresLine(const std::string& line) {
 } // namespace
 
 QString AppPlayerScores::Path() {
-    return AppSettingsLocation::UserFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
+    return AppProgramFolders::PlayerFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
            QStringLiteral("/scores");
 }
 

@@ -1,7 +1,6 @@
 // The application object: shows an error that escapes an event handler and ends the program.
 #include "AppApplication.h"
 
-#include "AppConstants.h"
 #include "AppLanguage.h"
 #include "AppMessageBox.h"
 #include "AppSettingsReport.h"
@@ -34,7 +33,7 @@ int& BeforeDisplay(int& argc) {
 AppApplication::AppApplication(int& argc, char** argv) : QApplication(BeforeDisplay(argc), argv) {
     // The lower-case name names the configuration folder and the window class.
     setApplicationName(QStringLiteral("zingaroo"));
-    setApplicationVersion(QLatin1String(AppVersion()));
+    setApplicationVersion(QLatin1String(Version()));
     setDesktopFileName(QStringLiteral("org.zingaroo.Zingaroo"));
     // Before any text is made: the fixed texts and the windows speak the player's language.
     AppLanguage::Install(AppLanguage::DesktopLanguages());
@@ -59,5 +58,13 @@ bool AppApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void AppApplication::ShowError(const QString& message) {
-    AppMessageBox::ShowError(message, Constants().productName);
+    AppMessageBox::ShowError(message, ProductName());
+}
+
+QString AppApplication::ProductName() {
+    return QStringLiteral("Zingaroo");
+}
+
+const char* AppApplication::Version() {
+    return ZINGAROO_VERSION;
 }

@@ -1,7 +1,7 @@
 // The two options answered without starting the game: --help and --version.
 #include "AppCommandLine.h"
 
-#include "AppConstants.h"
+#include "AppApplication.h"
 
 #include <cstdio>
 #include <cstring>
@@ -33,7 +33,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
             return Finish();
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("zingaroo %s\n", AppVersion());
+            std::printf("zingaroo %s\n", AppApplication::Version());
             return Finish();
         }
     }

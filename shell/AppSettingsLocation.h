@@ -4,16 +4,12 @@
 #include <QString>
 
 // A program that runs as a folder of its own (a build folder, an unpacked
-// archive: its "sound/" folder lies beside the executable) keeps "settings.ini"
+// archive: see AppProgramFolders::OwnFolder) keeps "settings.ini"
 // beside the executable while that folder can be written. An installed program
 // never writes beside its executable, not even as root: its settings live in
 // the user's configuration folder, $XDG_CONFIG_HOME/zingaroo/settings.ini.
 class AppSettingsLocation {
 public:
-    // True when the program's sounds lie beside its executable, so that the
-    // settings may live there too.
-    static bool BesideProgram(const QString& exeFolder);
-
     // The file to read. For an installed program the configuration folder's.
     // For a program of its own folder: beside the executable when that folder
     // can be written; otherwise the one in the configuration folder when it
@@ -36,9 +32,4 @@ public:
     // relative XDG_CONFIG_HOME is ignored, as the XDG base-directory rules
     // say, for $HOME/.config.
     static QString ConfigPath();
-
-    // The program's folder under the base folder that environment variable
-    // `variable` names, or under $HOME/`homeSubfolder` when it is unset or
-    // relative, as the XDG base-directory rules say. Nothing is created here.
-    static QString UserFolder(const char* variable, const QString& homeSubfolder);
 };

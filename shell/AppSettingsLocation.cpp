@@ -1,7 +1,8 @@
 // Where the settings file is read from and written to.
 #include "AppSettingsLocation.h"
 
-#include <QCoreApplication>
+#include "AppProgramFolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -16,10 +17,6 @@ QString BesideExecutable(const QString& exeFolder) {
 
 } // namespace
 
-bool AppSettingsLocation::BesideProgram(const QString& exeFolder) {
-    return QFileInfo(QDir(exeFolder).filePath(QStringLiteral("sound"))).isDir();
-}
-
 bool AppSettingsLocation::CanWriteFolder(const QString& folder) {
     if (!QFileInfo(folder).isDir())
         return false;
@@ -27,21 +24,14 @@ bool AppSettingsLocation::CanWriteFolder(const QString& folder) {
     return probe.open();
 }
 
-QString AppSettingsLocation::UserFolder(const char* variable, const QString& homeSubfolder) {
-    QString home = qEnvironmentVariable(variable);
-    if (home.isEmpty() || !QDir::isAbsolutePath(home))
-        home = QDir::homePath() + QLatin1Char('/') + homeSubfolder;
-    // The application name names the folder, as it names the window class.
-    return home + QLatin1Char('/') + QCoreApplication::applicationName();
-}
-
 QString AppSettingsLocation::ConfigPath() {
-    return QDir(UserFolder("XDG_CONFIG_HOME", QStringLiteral(".config"))).filePath(fileName);
+    return QDir(AppProgramFolders::PlayerFolder("XDG_CONFIG_HOME", QStringLiteral(".config")))
+        .filePath(fileName);
 }
 
 QString AppSettingsLocation::ReadPath(const QString& exeFolder) {
     const QString config = ConfigPath();
-    if (!BesideProgram(exeFolder))
+    if (!AppProgramFolders::OwnFolder(exeFolder))
         return config;
     const QString beside = BesideExecutable(exeFolder);
     if (CanWriteFolder(exeFolder))
@@ -52,7 +42,7 @@ QString AppSettingsLocation::ReadPath(const QString& exeFolder) {
 }
 
 QString AppSettingsLocation::WritePath(const QString& exeFolder) {
-    if (BesideProgram(exeFolder) && CanWriteFolder(exeFolder))
+    if (AppProgramFolders::OwnFolder(exeFolder) && CanWriteFolder(exeFolder))
         return BesideExecutable(exeFolder);
     const QString config = ConfigPath();
     QDir().mkpath(QFileInfo(config).absolutePath());
