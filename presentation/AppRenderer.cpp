@@ -16,9 +16,8 @@
 
 namespace {
 
-constexpr QRgb gameOverColors[] = {AppRenderer::outlineColor, AppRenderer::outlineColor,
-                                   AppRenderer::outlineColor, AppRenderer::outlineColor,
-                                   AppRenderer::textColor};
+// The first four passes draw the outline, the last the letters.
+constexpr int gameOverPasses = 5;
 constexpr int gameOverDx[] = {-1, 1, 0, 0, 0};
 constexpr int gameOverDy[] = {0, 0, -1, 1, 0};
 
@@ -64,7 +63,8 @@ QFont FittingFont(QFont font, const QString& text, int width, const QPaintDevice
 AppRenderer::AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect,
                          SizeClient sizeClient)
     : game_(game), random_(random), titleText_(std::move(titleText)),
-      showRect_(std::move(showRect)), sizeClient_(std::move(sizeClient)) {
+      showRect_(std::move(showRect)), sizeClient_(std::move(sizeClient)),
+      look_(&AppLook::Of(AppLookKind::Classic)) {
     RegisterSubstitutes();
     titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
     gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
@@ -85,7 +85,8 @@ void AppRenderer::ResizeBackBuffer() {
 int AppRenderer::SpriteForCell(int code) {
     switch (code) {
     case cellBall:
-        return random_.Next() % 24 == 0 ? 6 : 0;
+        lastBallSprite_ = random_.Next() % 24 == 0 ? 6 : 0;
+        return lastBallSprite_;
     case cellPaddleBack:
         return 1;
     case cellPaddleSlash:
@@ -106,14 +107,12 @@ void AppRenderer::PaintCells(bool showNow) {
     if (field.GetDirtyCount() == 0)
         return;
     if (!backBuffer_.isNull()) {
-        const AppViewOptions& view = game_.ViewOptions();
-        const int offsetX = (view.CharWidth - AppSprites::size) / 2;
-        const int offsetY = (view.CharHeight - AppSprites::size) / 2;
+        const QPoint offset = SpriteOffset();
         QPainter painter(&backBuffer_);
         // The count is read anew for each entry, as the list is walked live.
         for (int i = 0; i < field.GetDirtyCount(); ++i) {
             const AppPoint position = field.GetDirty(i);
-            const QRect cell = PaintCell(painter, position.x, position.y, offsetX, offsetY);
+            const QRect cell = PaintCell(painter, position.x, position.y, offset, false);
             if (showNow)
                 showRect_(cell);
         }
@@ -121,14 +120,29 @@ void AppRenderer::PaintCells(bool showNow) {
     field.ClearDirty();
 }
 
-QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY) {
+void AppRenderer::RepaintField() {
+    const AppField& field = game_.Field();
+    const QPoint offset = SpriteOffset();
+    QPainter painter(&backBuffer_);
+    for (int y = 0; y < field.Height(); ++y)
+        for (int x = 0; x < field.Width(); ++x)
+            PaintCell(painter, x, y, offset, true);
+}
+
+QPoint AppRenderer::SpriteOffset() const {
+    const AppViewOptions& view = game_.ViewOptions();
+    return {(view.CharWidth - AppSprites::size) / 2, (view.CharHeight - AppSprites::size) / 2};
+}
+
+QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, QPoint offset, bool drawAgain) {
     const AppField& field = game_.Field();
     const AppViewOptions& view = game_.ViewOptions();
     const QRect cell(x * view.CharWidth, y * view.CharHeight, view.CharWidth, view.CharHeight);
 
     // A used paddle flips its square's colour so it stands out from fresh ones.
     const int s = x + y + (field.IsCell(x, y, layerGround, cellPaddleUsed) ? 1 : 0);
-    painter.fillRect(cell, QColor::fromRgb(s % 2 == 0 ? evenColor : oddColor));
+    const AppLook::Colors& colors = look_->Color();
+    painter.fillRect(cell, QColor::fromRgb(s % 2 == 0 ? colors.even : colors.odd));
 
     // Ground first, then the ball: the ball hides whatever it stands on.
     int image = -1;
@@ -136,12 +150,12 @@ QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, int offsetX, int o
         const int code = field.GetCell(x, y, layer);
         if (code == cellEmpty)
             continue;
-        const int chosen = SpriteForCell(code);
+        const int chosen = drawAgain && code == cellBall ? lastBallSprite_ : SpriteForCell(code);
         if (chosen >= 0)
             image = chosen;
     }
     if (image >= 0)
-        painter.drawImage(cell.left() + offsetX, cell.top() + offsetY, sprites_.Image(image));
+        painter.drawImage(cell.topLeft() + offset, look_->Sprite(image));
     return cell;
 }
 
@@ -157,9 +171,9 @@ void AppRenderer::PaintTitle(bool showNow) {
         const QSize size = TextSize(painter.fontMetrics(), titleText_);
         const int x = (fieldRect_.width() - size.width()) / 2;
         const int y = (fieldRect_.height() - size.height()) / 2;
-        painter.fillRect(fieldRect_, QColor::fromRgb(evenColor));
+        painter.fillRect(fieldRect_, QColor::fromRgb(look_->Color().titleBackground));
         painter.setClipRect(fieldRect_);
-        painter.setPen(QColor::fromRgb(textColor));
+        painter.setPen(QColor::fromRgb(look_->Color().text));
         DrawText(painter, x, y, titleText_);
     }
     if (showNow)
@@ -186,9 +200,12 @@ void AppRenderer::PaintGameOver(bool showNow) {
             painter.setFont(fonts[i]);
             const QSize size = TextSize(painter.fontMetrics(), line);
             const int x = (fieldRect_.width() - size.width()) / 2;
-            // Four navy copies around the white one give every letter an outline.
-            for (int pass = 0; pass < 5; ++pass) {
-                painter.setPen(QColor::fromRgb(gameOverColors[pass]));
+            // Four copies in the outline's colour around the one in the text's give every
+            // letter an outline.
+            for (int pass = 0; pass < gameOverPasses; ++pass) {
+                const bool letters = pass == gameOverPasses - 1;
+                painter.setPen(
+                    QColor::fromRgb(letters ? look_->Color().text : look_->Color().outline));
                 DrawText(painter, x + gameOverDx[pass], y + gameOverDy[pass], line);
             }
             y += size.height();
@@ -196,6 +213,30 @@ void AppRenderer::PaintGameOver(bool showNow) {
     }
     if (showNow)
         FormPaint();
+}
+
+void AppRenderer::SetLook(AppLookKind kind) {
+    look_ = &AppLook::Of(kind);
+    if (backBuffer_.isNull())
+        return;
+    switch (game_.State()) {
+    case stTitle:
+        PaintTitle(false);
+        break;
+    case stPlaying:
+        RepaintField();
+        break;
+    case stGameOver:
+        RepaintField();
+        PaintGameOver(false);
+        break;
+    default:
+        // Before the title and while closing there is no picture to bring up to date.
+        return;
+    }
+    if (paused_)
+        PaintPauseScreen();
+    FormPaint();
 }
 
 void AppRenderer::ShowPaused(bool paused) {
@@ -209,7 +250,7 @@ void AppRenderer::PaintPauseScreen() {
     pauseScreen_ = QImage(fieldRect_.size(), QImage::Format_RGB32);
     if (pauseScreen_.isNull())
         return;
-    pauseScreen_.fill(QColor::fromRgb(evenColor));
+    pauseScreen_.fill(QColor::fromRgb(look_->Color().titleBackground));
     // The word in the title's font, the hint smaller below it, centred as one block; each
     // shrunk, as the game-over lines are, where a translation is wider than the field.
     const QString word = QCoreApplication::translate("AppRenderer", "Paused");
@@ -223,7 +264,7 @@ void AppRenderer::PaintPauseScreen() {
         blockHeight += TextSize(QFontMetrics(font), text).height();
 
     QPainter painter(&pauseScreen_);
-    painter.setPen(QColor::fromRgb(textColor));
+    painter.setPen(QColor::fromRgb(look_->Color().text));
     int y = (fieldRect_.height() - blockHeight) / 2;
     for (const auto& [text, font] : lines) {
         painter.setFont(font);

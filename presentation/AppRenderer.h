@@ -3,7 +3,8 @@
 #pragma once
 
 #include "AppGamePicture.h"
-#include "AppSprites.h"
+#include "AppLook.h"
+#include "AppLookKind.h"
 
 #include <QFont>
 #include <QImage>
@@ -45,6 +46,12 @@ public:
     void ShowPaused(bool paused);
     bool Paused() const { return paused_; }
 
+    // Paints every picture from now on in the look of that kind, and at once repaints what
+    // the window shows in it. The ball keeps the face it showed last, so the repaint uses
+    // no number of the random source and a game in play keeps its sequence.
+    void SetLook(AppLookKind kind);
+    AppLookKind Look() const { return look_->Kind(); }
+
     const QImage& BackBuffer() const { return backBuffer_; }
     // What the window shows: the back buffer, or the pause screen while paused.
     const QImage& Picture() const { return paused_ ? pauseScreen_ : backBuffer_; }
@@ -54,16 +61,23 @@ public:
     // number of the shared random source: closed eyes one time in 24.
     int SpriteForCell(int code);
 
-    static constexpr QRgb evenColor = qRgb(64, 0, 255);
-    static constexpr QRgb oddColor = qRgb(128, 128, 255);
-    static constexpr QRgb outlineColor = qRgb(0, 0, 128);
-    static constexpr QRgb textColor = qRgb(255, 255, 255);
+    // The classic look's colours.
+    static constexpr QRgb evenColor = AppLook::classicColors.even;
+    static constexpr QRgb oddColor = AppLook::classicColors.odd;
+    static constexpr QRgb outlineColor = AppLook::classicColors.outline;
+    static constexpr QRgb textColor = AppLook::classicColors.text;
     static constexpr int textCellHeight = 24;
     static constexpr int hintCellHeight = 16;
 
 private:
-    // Paints one cell and returns its rectangle.
-    QRect PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY);
+    // Paints one cell and returns its rectangle. A ball drawn again shows its last face
+    // rather than drawing a new one.
+    QRect PaintCell(QPainter& painter, int x, int y, QPoint offset, bool drawAgain);
+    // Where a tile sits inside its cell: centred, one pixel nearer the top left when the
+    // spare room is odd.
+    QPoint SpriteOffset() const;
+    // Paints every cell of the field again, without using the dirty list.
+    void RepaintField();
     void DrawText(QPainter& painter, int x, int y, const QString& text);
     void PaintPauseScreen();
 
@@ -72,7 +86,8 @@ private:
     QString titleText_;
     ShowRect showRect_;
     SizeClient sizeClient_;
-    AppSprites sprites_;
+    const AppLook* look_;
+    int lastBallSprite_ = 0;
     QFont titleFont_;
     QFont gameOverFont_;
     QFont hintFont_;
