@@ -102,11 +102,22 @@ QImage WithHalo(const QImage& tile, QRgb color) {
 
 const AppLook& AppLook::Of(AppLookKind kind) {
     static const AppSprites sheet;
-    static const std::array<AppLook, 3> looks = {AppLook(AppLookKind::Classic, sheet),
-                                                 AppLook(AppLookKind::Dark, sheet),
-                                                 AppLook(AppLookKind::HighContrast, sheet)};
-    const auto index = static_cast<std::size_t>(kind);
-    return index < looks.size() ? looks[index] : looks[0];
+    // Each look is built the first time it is asked for, so a start in the classic look
+    // spends nothing on the others.
+    switch (kind) {
+    case AppLookKind::Dark: {
+        static const AppLook dark(kind, sheet);
+        return dark;
+    }
+    case AppLookKind::HighContrast: {
+        static const AppLook highContrast(kind, sheet);
+        return highContrast;
+    }
+    case AppLookKind::Classic:
+        break;
+    }
+    static const AppLook classic(AppLookKind::Classic, sheet);
+    return classic;
 }
 
 AppLook::AppLook(AppLookKind kind, const AppSprites& sheet) : kind_(kind) {

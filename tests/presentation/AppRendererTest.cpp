@@ -558,6 +558,11 @@ private slots:
 
         rig.renderer.SetLook(AppLookKind::Classic);
         QCOMPARE(rig.Buffer(), classic);
+        // A look from a damaged setting is the classic one.
+        rig.renderer.SetLook(AppLookKind::HighContrast);
+        rig.renderer.SetLook(static_cast<AppLookKind>(7));
+        QCOMPARE(rig.Buffer(), classic);
+        QCOMPARE(rig.renderer.Look(), AppLookKind::Classic);
 
         // The game-over picture repainted in a look is the one painted in it from the start;
         // the pause screen and the title follow the look too.
