@@ -551,9 +551,6 @@ private slots:
                 }
             const QString name = kind == AppLookKind::Dark ? "dark" : "contrast";
             QVERIFY(rig.renderer.Picture().save(dir.filePath(name + "-field.png")));
-            rig.renderer.ShowPaused(true);
-            QVERIFY(rig.renderer.Picture().save(dir.filePath(name + "-paused.png")));
-            rig.renderer.ShowPaused(false);
         }
 
         rig.renderer.SetLook(AppLookKind::Classic);
