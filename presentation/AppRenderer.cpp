@@ -4,7 +4,6 @@
 
 #include "AppCell.h"
 #include "AppGame.h"
-#include "AppRandom.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -12,6 +11,7 @@
 
 #include <array>
 #include <mutex>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -60,11 +60,10 @@ QFont FittingFont(QFont font, const QString& text, int width, const QPaintDevice
 
 } // namespace
 
-AppRenderer::AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect,
+AppRenderer::AppRenderer(AppGame& game, AppRandom&, QString titleText, ShowRect showRect,
                          SizeClient sizeClient)
-    : game_(game), random_(random), titleText_(std::move(titleText)),
-      showRect_(std::move(showRect)), sizeClient_(std::move(sizeClient)),
-      look_(&AppLook::Of(AppLookKind::Classic)) {
+    : game_(game), titleText_(std::move(titleText)), showRect_(std::move(showRect)),
+      sizeClient_(std::move(sizeClient)), look_(&AppLook::Of(AppLookKind::Classic)) {
     RegisterSubstitutes();
     titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
     gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
@@ -82,59 +81,41 @@ void AppRenderer::ResizeBackBuffer() {
         sizeClient_(fieldRect_.size());
 }
 
-int AppRenderer::SpriteForCell(int code) {
-    switch (code) {
-    case cellBall:
-        lastBallSprite_ = random_.Next() % 24 == 0 ? 6 : 0;
-        return lastBallSprite_;
-    case cellPaddleBack:
-        return 1;
-    case cellPaddleSlash:
-        return 2;
-    case cellPaddleUsed:
-        return 3;
-    case cellObstacle:
-        return 4;
-    case cellSweeper:
-        return 5;
-    default:
-        return -1;
-    }
-}
-
 void AppRenderer::PaintCells(bool showNow) {
     AppField& field = game_.Field();
     if (field.GetDirtyCount() == 0)
         return;
-    if (!backBuffer_.isNull()) {
-        const QPoint offset = SpriteOffset();
-        QPainter painter(&backBuffer_);
-        // The count is read anew for each entry, as the list is walked live.
-        for (int i = 0; i < field.GetDirtyCount(); ++i) {
-            const AppPoint position = field.GetDirty(i);
-            const QRect cell = PaintCell(painter, position.x, position.y, offset, false);
-            if (showNow)
-                showRect_(cell);
-        }
+    // The ball's twinkle draws its numbers even when there is nothing to paint into, so
+    // the game goes the same way whatever is shown.
+    std::optional<QPainter> painter;
+    if (!backBuffer_.isNull())
+        painter.emplace(&backBuffer_);
+    // The count is read anew for each entry, as the list is walked live.
+    for (int i = 0; i < field.GetDirtyCount(); ++i) {
+        const AppPoint position = field.GetDirty(i);
+        const int sprite = game_.SpriteAt(position.x, position.y);
+        if (!painter)
+            continue;
+        const QRect cell = PaintCell(*painter, position.x, position.y, sprite);
+        if (showNow)
+            showRect_(cell);
     }
     field.ClearDirty();
 }
 
-void AppRenderer::RepaintField() {
-    const AppField& field = game_.Field();
-    const QPoint offset = SpriteOffset();
-    QPainter painter(&backBuffer_);
-    for (int y = 0; y < field.Height(); ++y)
+void AppRenderer::RepaintField(bool showNow) {
+    if (!backBuffer_.isNull()) {
+        const AppField& field = game_.Field();
+        QPainter painter(&backBuffer_);
         for (int x = 0; x < field.Width(); ++x)
-            PaintCell(painter, x, y, offset, true);
+            for (int y = 0; y < field.Height(); ++y)
+                PaintCell(painter, x, y, game_.ShownSpriteAt(x, y));
+    }
+    if (showNow)
+        FormPaint();
 }
 
-QPoint AppRenderer::SpriteOffset() const {
-    const AppViewOptions& view = game_.ViewOptions();
-    return {(view.CharWidth - AppSprites::size) / 2, (view.CharHeight - AppSprites::size) / 2};
-}
-
-QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, QPoint offset, bool drawAgain) {
+QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, int sprite) {
     const AppField& field = game_.Field();
     const AppViewOptions& view = game_.ViewOptions();
     const QRect cell(x * view.CharWidth, y * view.CharHeight, view.CharWidth, view.CharHeight);
@@ -144,18 +125,12 @@ QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, QPoint offset, boo
     const AppLook::Colors& colors = look_->Color();
     painter.fillRect(cell, QColor::fromRgb(s % 2 == 0 ? colors.even : colors.odd));
 
-    // Ground first, then the ball: the ball hides whatever it stands on.
-    int image = -1;
-    for (const int layer : {int(layerGround), int(layerBall)}) {
-        const int code = field.GetCell(x, y, layer);
-        if (code == cellEmpty)
-            continue;
-        const int chosen = drawAgain && code == cellBall ? lastBallSprite_ : SpriteForCell(code);
-        if (chosen >= 0)
-            image = chosen;
+    if (sprite >= 0) {
+        // Centred in the cell, a pixel nearer the top left when the spare room is odd.
+        const int offsetX = (view.CharWidth - AppSprites::size) / 2;
+        const int offsetY = (view.CharHeight - AppSprites::size) / 2;
+        painter.drawImage(cell.left() + offsetX, cell.top() + offsetY, look_->Sprite(sprite));
     }
-    if (image >= 0)
-        painter.drawImage(cell.topLeft() + offset, look_->Sprite(image));
     return cell;
 }
 
@@ -224,10 +199,10 @@ void AppRenderer::SetLook(AppLookKind kind) {
         PaintTitle(false);
         break;
     case stPlaying:
-        RepaintField();
+        RepaintField(false);
         break;
     case stGameOver:
-        RepaintField();
+        RepaintField(false);
         PaintGameOver(false);
         break;
     default:

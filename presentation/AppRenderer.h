@@ -24,7 +24,8 @@ public:
     // Sizes the window's client area to the back buffer.
     using SizeClient = std::function<void(const QSize&)>;
 
-    // The game and the random source belong to the owner and outlive the renderer.
+    // The game belongs to the owner and outlives the renderer. The random source is the
+    // game's: the ball's twinkle draws from it through the game (AppGame::SpriteAt).
     AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect,
                 SizeClient sizeClient = {});
 
@@ -34,6 +35,9 @@ public:
     // Repaints every position of the field's dirty list, copying each cell to
     // the window when showNow is set, then empties the list.
     void PaintCells(bool showNow) override;
+    // Repaints every cell as it was last shown, the ball with the tile it last had, without
+    // drawing a number: for a game restored from disk, whose field was never painted here.
+    void RepaintField(bool showNow);
     void PaintTitle(bool showNow) override;
     // Overlays the game-over text on the current picture.
     void PaintGameOver(bool showNow) override;
@@ -47,8 +51,8 @@ public:
     bool Paused() const { return paused_; }
 
     // Paints every picture from now on in the look of that kind, and at once repaints what
-    // the window shows in it. The ball keeps the face it showed last, so the repaint uses
-    // no number of the random source and a game in play keeps its sequence.
+    // the window shows in it. The ball keeps the tile it showed last, so the repaint draws
+    // no number and a game in play keeps its sequence.
     void SetLook(AppLookKind kind);
     AppLookKind Look() const { return look_->Kind(); }
 
@@ -56,10 +60,6 @@ public:
     // What the window shows: the back buffer, or the pause screen while paused.
     const QImage& Picture() const { return paused_ ? pauseScreen_ : backBuffer_; }
     QRect FieldRect() const { return fieldRect_; }
-
-    // Tile index drawn for a cell code, or -1 for none. The ball uses up one
-    // number of the shared random source: closed eyes one time in 24.
-    int SpriteForCell(int code);
 
     // The classic look's colours.
     static constexpr QRgb evenColor = AppLook::classicColors.even;
@@ -70,24 +70,16 @@ public:
     static constexpr int hintCellHeight = 16;
 
 private:
-    // Paints one cell and returns its rectangle. A ball drawn again shows its last face
-    // rather than drawing a new one.
-    QRect PaintCell(QPainter& painter, int x, int y, QPoint offset, bool drawAgain);
-    // Where a tile sits inside its cell: centred, one pixel nearer the top left when the
-    // spare room is odd.
-    QPoint SpriteOffset() const;
-    // Paints every cell of the field again, without using the dirty list.
-    void RepaintField();
+    // Paints one cell with the tile given (-1 for none) and returns its rectangle.
+    QRect PaintCell(QPainter& painter, int x, int y, int sprite);
     void DrawText(QPainter& painter, int x, int y, const QString& text);
     void PaintPauseScreen();
 
     AppGame& game_;
-    AppRandom& random_;
     QString titleText_;
     ShowRect showRect_;
     SizeClient sizeClient_;
     const AppLook* look_;
-    int lastBallSprite_ = 0;
     QFont titleFont_;
     QFont gameOverFont_;
     QFont hintFont_;
