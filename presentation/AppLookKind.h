@@ -1,4 +1,4 @@
-// The looks the field can be painted in.
+// The looks the field's picture can be painted in.
 #pragma once
 
 enum class AppLookKind { Classic, Dark, HighContrast };

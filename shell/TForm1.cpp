@@ -316,6 +316,7 @@ void TForm1::UpdateLook() {
     if (look == look_)
         return;
     look_ = look;
+    Renderer().SetLook(look_);
     emit LookChanged(look_);
 }
 
