@@ -55,7 +55,7 @@ public:
     void FormKeyDown(int qtKey);
 
 signals:
-    // The field is to be painted in another look; at start, sent when the look is not Classic.
+    // The field is now painted in another look; at start, sent when the look is not Classic.
     void LookChanged(AppLookKind look);
 
 protected:
