@@ -17,7 +17,6 @@ public:
     explicit AppScoreKeeper(QWidget* window) : window_(window) {}
     AppScoreKeeper(const AppScoreKeeper&) = delete;
     AppScoreKeeper& operator=(const AppScoreKeeper&) = delete;
-    virtual ~AppScoreKeeper() = default;
 
     // The ball was launched: the game's clock starts.
     void GameStarted();
