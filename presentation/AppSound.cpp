@@ -26,10 +26,10 @@ AppSound::AppSound(const QString& soundFolder) {
             return;
         }
     }
-    device = std::make_unique<AppAudioDevice>(appSoundCount);
-    for (std::size_t id = 0; id < images.size() && device->IsAvailable(); ++id) {
+    device_ = std::make_unique<AppAudioDevice>(appSoundCount);
+    for (std::size_t id = 0; id < images.size() && device_->IsAvailable(); ++id) {
         const std::string& image = images[id];
-        if (!device->SetSound(int(id), image.data(), image.size())) {
+        if (!device_->SetSound(int(id), image.data(), image.size())) {
             qCWarning(soundLog, "%s%s is not a wave sound: it stays silent",
                       qUtf8Printable(soundFolder), soundFiles[id]);
         }
@@ -40,20 +40,20 @@ AppSound::AppSound(const QString& soundFolder) {
 AppSound::~AppSound() = default;
 
 void AppSound::Play(AppSoundId id) {
-    if (!enabled || id < 0 || id >= appSoundCount || !device) {
+    if (!enabled_ || id < 0 || id >= appSoundCount || !device_) {
         return;
     }
-    device->Play(id);
+    device_->Play(id);
 }
 
 void AppSound::Stop() {
-    if (device) {
-        device->Stop();
+    if (device_) {
+        device_->Stop();
     }
 }
 
 void AppSound::SetEnabled(bool flag) {
-    enabled = flag;
+    enabled_ = flag;
 }
 
 QString AppSound::ReadImage(const QString& path, std::string& image) {

@@ -32,13 +32,13 @@ public:
     void Stop();
     // Switches playing on or off; a sound already playing goes on to its end.
     void SetEnabled(bool flag);
-    bool IsEnabled() const { return enabled; }
+    bool IsEnabled() const { return enabled_; }
 
 private:
     // Reads a wave file whole into image; gives why it could not, or nothing.
     static QString ReadImage(const QString& path, std::string& image);
 
-    bool enabled = true;
+    bool enabled_ = true;
     // Present only when all three files were read; plays their decoded samples.
-    std::unique_ptr<AppAudioDevice> device;
+    std::unique_ptr<AppAudioDevice> device_;
 };
