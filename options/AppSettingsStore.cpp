@@ -2,16 +2,19 @@
 #include "AppSettingsStore.h"
 
 #include "AppDurableFile.h"
-#include "AppSettingsReport.h"
 
 #include <algorithm>
+
+void AppSettingsStore::Say(const std::string& line) const {
+    if (report_)
+        report_(line);
+}
 
 void AppSettingsStore::Load(const std::string& path, AppSettingsValues& working) {
     std::string text;
     AppDurableFile file(path);
     if (file.Read(text) == AppDurableFile::ReadResult::NotReadWhole)
-        AppSettingsReport::Say("Settings file " + path +
-                               " left as it is, not read whole: " + file.Failure());
+        Say("Settings file " + path + " left as it is, not read whole: " + file.Failure());
     ReadSettingsValues(AppIniFile::FromText(std::move(text)), working);
     loadedScore_ = working.recordScore;
     loadedPhase_ = working.recordPhase;
@@ -39,7 +42,7 @@ bool AppSettingsStore::Save(const std::string& readPath, const std::string& writ
         saved = values;
         return MergedText(current, saved);
     };
-    if (!AppSharedFile(writePath, AppSettingsReport::Say, lockWaitMs_).Save(merge, readPath))
+    if (!AppSharedFile(writePath, report_, lockWaitMs_).Save(merge, readPath))
         return false;
     loadedScore_ = saved.recordScore;
     loadedPhase_ = saved.recordPhase;

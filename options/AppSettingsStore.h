@@ -15,15 +15,15 @@
 // the record when nobody else changed it (with Restore Record off, this run's
 // record replaces the stored one). A file not read whole, and a save that
 // fails, went on without the lock or merged again, each leave one line with
-// AppSettingsReport.
+// the report.
 class AppSettingsStore {
 public:
-    // How long a save waits for another copy's save to end.
-    explicit AppSettingsStore(int lockWaitMs = AppSharedFile::defaultLockWaitMs)
-        : lockWaitMs_(lockWaitMs) {}
-    AppSettingsStore(const AppSettingsStore&) = default;
-    AppSettingsStore& operator=(const AppSettingsStore&) = default;
-    virtual ~AppSettingsStore() = default;
+    using Report = AppSharedFile::Report;
+
+    // How long a save waits for another copy's save to end, and where its
+    // failures are told.
+    explicit AppSettingsStore(int lockWaitMs = AppSharedFile::defaultLockWaitMs, Report report = {})
+        : lockWaitMs_(lockWaitMs), report_(std::move(report)) {}
 
     // Reads the file at `path` into `working` as ReadSettingsValues does and
     // remembers the record it held.
@@ -43,7 +43,10 @@ public:
     std::string MergedText(const std::string& current, AppSettingsValues& values) const;
 
 private:
+    void Say(const std::string& line) const;
+
     int lockWaitMs_;
+    Report report_;
     std::int32_t loadedScore_ = 0;
     std::int32_t loadedPhase_ = 0;
     bool recordCleared_ = false;

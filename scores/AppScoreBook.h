@@ -37,11 +37,6 @@ public:
     static constexpr std::size_t gameBound = 10000;
 
     AppScoreBook() = default;
-    AppScoreBook(const AppScoreBook&) = default;
-    AppScoreBook& operator=(const AppScoreBook&) = default;
-    AppScoreBook(AppScoreBook&&) = default;
-    AppScoreBook& operator=(AppScoreBook&&) = default;
-    virtual ~AppScoreBook() = default;
 
     static AppScoreBook FromText(std::string_view text);
     // The version line, then every game and kept line in file order.

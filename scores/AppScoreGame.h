@@ -20,9 +20,6 @@
 class AppScoreGame {
 public:
     AppScoreGame() = default;
-    AppScoreGame(const AppScoreGame&) = default;
-    AppScoreGame& operator=(const AppScoreGame&) = default;
-    virtual ~AppScoreGame() = default;
 
     friend bool operator==(const AppScoreGame&, const AppScoreGame&) = default;
 

@@ -12,15 +12,9 @@
 #include <unistd.h>
 #include <vector>
 
-void AppScoreKeeper::Observe(const AppGame& game, AppState stateBefore, bool standingBefore) {
-    if (game.State() != stPlaying && game.State() != stGameOver)
-        return;
-    if (stateBefore == stPlaying && standingBefore && !game.ball.IsStanding()) {
-        sinceLaunch_.start();
-        pausedMs_ = 0;
-    }
-    if (stateBefore == stPlaying && game.State() == stGameOver)
-        GameEnded(game);
+void AppScoreKeeper::GameStarted() {
+    sinceLaunch_.start();
+    pausedMs_ = 0;
 }
 
 void AppScoreKeeper::SetPaused(bool paused) {

@@ -17,14 +17,13 @@ public:
     explicit AppScoreKeeper(QWidget* window) : window_(window) {}
     AppScoreKeeper(const AppScoreKeeper&) = delete;
     AppScoreKeeper& operator=(const AppScoreKeeper&) = delete;
-    virtual ~AppScoreKeeper() = default;
 
-    // Call around every input or step that may launch the ball or end the
-    // game, with the state and ball before it: a launch starts the game's
-    // clock; a game that ended is written to the scores file at once, and
-    // when it makes its table the Scores dialog opens on it as soon as the
-    // event loop is free. A game left by New, Options or Exit never ends here.
-    void Observe(const AppGame& game, AppState stateBefore, bool standingBefore);
+    // The ball was launched: the game's clock starts.
+    void GameStarted();
+    // A game in play reached game over: it is written to the scores file at
+    // once, and when it makes its table the Scores dialog opens on it as soon
+    // as the event loop is free.
+    void GameEnded(const AppGame& game);
     // The game's clock stands while the game is paused, so a game's length is its time in
     // play. Telling the same twice changes nothing.
     void SetPaused(bool paused);
@@ -38,8 +37,6 @@ public:
     static std::string AccountName();
 
 private:
-    void GameEnded(const AppGame& game);
-
     QWidget* window_;
     QElapsedTimer sinceLaunch_;
     QElapsedTimer sincePause_;

@@ -1,5 +1,5 @@
 // The play session: the random source, the game with its picture and sound, its step loop and
-// its pause.
+// its pause; it tells when a game starts, ends or pauses.
 #include "AppPlaySession.h"
 
 #include "AppLanguage.h"
@@ -33,10 +33,10 @@ void AppPlaySession::Start() {
     loop_ = std::make_unique<AppStepLoop>(
         this,
         [this] {
-            const AppState before = game_->State();
+            const Moment before = Now();
             game_->Step();
-            emit StepEnded(before);
-            if (game_->State() != before)
+            TellSince(before);
+            if (game_->State() != before.state)
                 emit Changed();
         },
         [this] { return game_->PlayOptions().Speed; },
@@ -51,20 +51,53 @@ void AppPlaySession::Start() {
 
 void AppPlaySession::SetPaused(bool paused) {
     paused = paused && game_->State() == stPlaying;
-    if (paused != paused_) {
-        paused_ = paused;
-        renderer_->ShowPaused(paused_);
-    }
+    if (paused != paused_)
+        ShowPaused(paused);
     Settle();
 }
 
 void AppPlaySession::Settle() {
-    if (paused_ && game_->State() != stPlaying) {
-        paused_ = false;
-        renderer_->ShowPaused(false);
-    }
+    if (paused_ && game_->State() != stPlaying)
+        ShowPaused(false);
     loop_->RestOrWake();
     emit Changed();
+}
+
+void AppPlaySession::ShowPaused(bool paused) {
+    paused_ = paused;
+    renderer_->ShowPaused(paused_);
+    emit PauseChanged(paused_);
+}
+
+void AppPlaySession::MouseDown(AppMouseButton button) {
+    if (paused_) {
+        if (button == AppMouseButton::Left)
+            SetPaused(false);
+        return;
+    }
+    const Moment before = Now();
+    game_->FormMouseDown(button);
+    TellSince(before);
+    Settle();
+}
+
+void AppPlaySession::KeyDown(int key, std::optional<AppPoint> pointer) {
+    if (paused_)
+        return;
+    const Moment before = Now();
+    game_->FormKeyDown(key, pointer);
+    TellSince(before);
+    Settle();
+}
+
+void AppPlaySession::TellSince(const Moment& before) {
+    if (before.state != stPlaying)
+        return;
+    const AppState state = game_->State();
+    if (before.standing && state == stPlaying && !game_->ball.IsStanding())
+        emit GameStarted();
+    if (state == stGameOver)
+        emit GameEnded();
 }
 
 bool AppPlaySession::event(QEvent* event) {

@@ -1,5 +1,5 @@
 // The play session: the random source, the game with its picture and sound, its step loop and
-// its pause.
+// its pause; it tells when a game starts, ends or pauses.
 #pragma once
 
 #include "AppGame.h"
@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class AppSound;
 
@@ -40,17 +41,37 @@ public:
     // and the step loop rests or starts again.
     void Settle();
 
+    // The player's input. While paused a left click goes on with the game and nothing
+    // else counts.
+    void MouseDown(AppMouseButton button);
+    void KeyDown(int key, std::optional<AppPoint> pointer);
+
 signals:
     // The game's state or the pause may have changed.
     void Changed();
-    // After each step, with the state the game was in before it.
-    void StepEnded(AppState stateBefore);
+    // The ball was launched: the game's time runs from here.
+    void GameStarted();
+    // A game in play reached game over; New, an Options change or Exit end none.
+    void GameEnded();
+    // Each time the pause begins or ends.
+    void PauseChanged(bool paused);
 
 protected:
     // Takes the step loop's messages.
     bool event(QEvent* event) override;
 
 private:
+    // What a step or input is compared against once it has run.
+    struct Moment {
+        AppState state;
+        bool standing;
+    };
+
+    Moment Now() const { return {game_->State(), game_->ball.IsStanding()}; }
+    // Tells what the game went through since `before`.
+    void TellSince(const Moment& before);
+    void ShowPaused(bool paused);
+
     AppRandom random_;
     std::unique_ptr<AppGame> game_;
     std::unique_ptr<AppRenderer> renderer_;

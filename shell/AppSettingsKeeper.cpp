@@ -2,6 +2,7 @@
 #include "AppSettingsKeeper.h"
 
 #include "AppGame.h"
+#include "AppLog.h"
 #include "AppProgramFolders.h"
 #include "AppSettingsLocation.h"
 #include "AppSound.h"
@@ -33,7 +34,8 @@ std::string LocalPath(const QString& path) {
 
 AppSettingsKeeper::AppSettingsKeeper(QWidget& window, AppGame& game, AppSound& sound,
                                      std::function<bool()> confirmClear)
-    : window_(window), game_(game), sound_(sound), confirmClear_(std::move(confirmClear)) {}
+    : window_(window), game_(game), sound_(sound), confirmClear_(std::move(confirmClear)),
+      settingsStore_(AppSharedFile::defaultLockWaitMs, AppLog::Writer(settingsLog)) {}
 
 AppSettingsKeeper::~AppSettingsKeeper() {
     if (unsaved == this)

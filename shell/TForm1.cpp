@@ -82,8 +82,12 @@ TForm1::TForm1(QWidget* parent)
     UpdateLook();
     if (DisplayOptions().FullScreen)
         SetFullScreen(true);
-    connect(session_.get(), &AppPlaySession::StepEnded, this,
-            [this](AppState before) { scoreKeeper_.Observe(Game(), before, false); });
+    connect(session_.get(), &AppPlaySession::GameStarted, this,
+            [this] { scoreKeeper_.GameStarted(); });
+    connect(session_.get(), &AppPlaySession::GameEnded, this,
+            [this] { scoreKeeper_.GameEnded(Game()); });
+    connect(session_.get(), &AppPlaySession::PauseChanged, this,
+            [this](bool paused) { scoreKeeper_.SetPaused(paused); });
     session_->Start();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -208,27 +212,12 @@ bool TForm1::event(QEvent* event) {
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button) {
-    // While paused only a left click counts: it goes on with the game.
-    if (session_->Paused()) {
-        if (button == Qt::LeftButton)
-            session_->SetPaused(false);
-        return;
-    }
-    const AppState state = Game().State();
-    const bool standing = Game().ball.IsStanding();
-    Game().FormMouseDown(GameButton(button));
-    scoreKeeper_.Observe(Game(), state, standing);
-    session_->Settle();
+    session_->MouseDown(GameButton(button));
 }
 
 void TForm1::FormKeyDown(int qtKey) {
-    const int key = GameKey(qtKey);
-    if (key == 0 || session_->Paused())
-        return;
-    const AppState state = Game().State();
-    Game().FormKeyDown(key, PointerInClientArea());
-    scoreKeeper_.Observe(Game(), state, false);
-    session_->Settle();
+    if (const int key = GameKey(qtKey); key != 0)
+        session_->KeyDown(key, PointerInClientArea());
 }
 
 std::optional<AppPoint> TForm1::PointerInClientArea() const {
@@ -337,7 +326,6 @@ void TForm1::PauseWhenInactive() {
 void TForm1::ShowPause() {
     Game_Pause_MItem->setEnabled(Game().State() == stPlaying);
     Game_Pause_MItem->setChecked(session_->Paused());
-    scoreKeeper_.SetPaused(session_->Paused());
 }
 
 void TForm1::StatusCommand() {

@@ -77,8 +77,7 @@ private:
     void AboutCommand();
     bool ConfirmClearRecord();
     void PauseWhenInactive();
-    // The Pause item can be chosen in play only and is ticked while paused; the game's clock
-    // for the scores stands meanwhile.
+    // The Pause item can be chosen in play only and is ticked while paused.
     void ShowPause();
 
     std::optional<AppPoint> PointerInClientArea() const;

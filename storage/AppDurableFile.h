@@ -20,9 +20,6 @@ public:
     enum class ReadResult { Missing, Read, NotReadWhole };
 
     explicit AppDurableFile(std::string path) : path_(std::move(path)) {}
-    AppDurableFile(const AppDurableFile&) = default;
-    AppDurableFile& operator=(const AppDurableFile&) = default;
-    virtual ~AppDurableFile() = default;
 
     const std::string& Path() const { return path_; }
 

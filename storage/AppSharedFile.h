@@ -36,9 +36,6 @@ public:
 
     explicit AppSharedFile(std::string path, Report report = {},
                            int lockWaitMs = defaultLockWaitMs);
-    AppSharedFile(const AppSharedFile&) = default;
-    AppSharedFile& operator=(const AppSharedFile&) = default;
-    virtual ~AppSharedFile() = default;
 
     // Replaces the file with merge(current). While the file does not exist,
     // `current` comes from `missingFrom` when one is given (a file read before
