@@ -4,6 +4,7 @@
 #include "AppProgramFolders.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 namespace {
@@ -23,4 +24,9 @@ QString AppPlayerScores::Path() {
 
 AppScoreFile AppPlayerScores::File() {
     return AppScoreFile(QFile::encodeName(Path()).toStdString(), WriteScoresLine);
+}
+
+AppReplayShelf AppPlayerScores::Shelf() {
+    const QString folder = QFileInfo(Path()).path() + QStringLiteral("/replays");
+    return AppReplayShelf(QFile::encodeName(folder).toStdString());
 }

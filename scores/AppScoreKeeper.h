@@ -2,10 +2,12 @@
 #pragma once
 
 #include "AppGame.h"
+#include "AppGameRecord.h"
 #include "AppScoreGame.h"
 
 #include <QElapsedTimer>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,10 +26,22 @@ public:
     // clock; a game that ended is written to the scores file at once, and
     // when it makes its table the Scores dialog opens on it as soon as the
     // event loop is free. A game left by New, Options or Exit never ends here.
-    void Observe(const AppGame& game, AppState stateBefore, bool standingBefore);
+    // `record` is the game's record: an entered game gets its number, and its replay is
+    // kept with the table.
+    void Observe(const AppGame& game, const AppGameRecord& record, AppState stateBefore,
+                 bool standingBefore);
     // The game's clock stands while the game is paused, so a game's length is its time in
     // play. Telling the same twice changes nothing.
     void SetPaused(bool paused);
+    // The game's time in play so far, over every sitting.
+    std::int64_t PlayMs() const;
+    // A saved game goes on: its clock runs on from `playMs` when its ball was launched.
+    void Resumed(std::int64_t playMs, bool launched);
+
+    // Where "Watch" in the Scores dialog sends the replay it chose (a game file's text).
+    void SetWatch(std::function<void(const std::string& replay)> watch) {
+        watch_ = std::move(watch);
+    }
 
     // The Scores dialog on the table of `rules`, or with a new entry's name
     // open for editing.
@@ -38,9 +52,10 @@ public:
     static std::string AccountName();
 
 private:
-    void GameEnded(const AppGame& game);
+    void GameEnded(const AppGame& game, const AppGameRecord& record);
 
     QWidget* window_;
+    std::function<void(const std::string&)> watch_;
     QElapsedTimer sinceLaunch_;
     QElapsedTimer sincePause_;
     qint64 pausedMs_ = 0;
