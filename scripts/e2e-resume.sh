@@ -127,13 +127,13 @@ grep -Eq '^[0-9T:Z-]{20} #[1-9][0-9]* 24,18,60,0,60,10,1 ' "$scores" ||
     fail "the game's line has no number: $(tail -n 1 "$scores")"
 pass "the resumed game ended in the scores with its number: $(tail -n 1 "$scores")"
 ls "$work/data/zingaroo/replays/"*.replay >/dev/null 2>&1 || fail "no replay kept for the game"
-cp "$scores" "$out/scores"
 # A Scores dialog on a new entry closes with Enter and Escape.
 if wait_for 2 eval "xdotool search --onlyvisible --name '^Scores$' >/dev/null"; then
     xdotool key Return Escape
     wait_for 5 eval "! xdotool search --onlyvisible --name '^Scores$' >/dev/null" ||
         fail "the Scores dialog did not close"
 fi
+cp "$scores" "$out/scores"
 
 # Watch it from Scores: the History page plays the table's last game.
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
