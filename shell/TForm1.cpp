@@ -164,7 +164,7 @@ void TForm1::BuildMenus() {
     QMenu* game = nameMenu(menuBar()->addMenu(tr("&Game")), "Game_MItem");
     addItem(game, tr("&New"), "Game_New_MItem", &TForm1::NewCommand, Qt::Key_F2);
     //: Asks for a game's number and deals that game: the same number deals the same game.
-    addItem(game, tr("New &Numbered Game…"), "Game_NewNumbered_MItem", &TForm1::NewNumberedCommand);
+    addItem(game, tr("New N&umbered Game…"), "Game_NewNumbered_MItem", &TForm1::NewNumberedCommand);
     Game_Pause_MItem =
         addItem(game, tr("&Pause"), "Game_Pause_MItem", &TForm1::PauseCommand, Qt::Key_P);
     Game_Pause_MItem->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
