@@ -5,6 +5,7 @@
 #include "AppProgramFolders.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 QString AppPlayerScores::Path() {
     return AppProgramFolders::PlayerFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
@@ -13,4 +14,9 @@ QString AppPlayerScores::Path() {
 
 AppScoreFile AppPlayerScores::File() {
     return AppScoreFile(QFile::encodeName(Path()).toStdString(), AppLog::Writer(scoresLog));
+}
+
+AppReplayShelf AppPlayerScores::Shelf() {
+    const QString folder = QFileInfo(Path()).path() + QStringLiteral("/replays");
+    return AppReplayShelf(QFile::encodeName(folder).toStdString());
 }

@@ -21,6 +21,8 @@ struct AppScoreHistory {
     std::vector<std::int32_t> recentScores;
     // The score at the table's tenth place, when it has ten entries.
     std::optional<std::int32_t> tenthScore;
+    // The table's game written last.
+    std::optional<AppScoreGame> lastGame;
 };
 
 // A table holds the games played under one set of the seven play values. Its
@@ -55,6 +57,8 @@ public:
     // The place (1 to tableSize) of a game equal to `game` in its table, or 0.
     int RankOf(const AppScoreGame& game) const;
     AppScoreHistory History(const AppPlayOptions& rules) const;
+    // The game written last, if any.
+    std::optional<AppScoreGame> LastGame() const;
     // The name of the last game that has one, or an empty text.
     std::string LastName() const;
 

@@ -123,6 +123,13 @@ std::optional<AppScoreGame> AppScoreGame::Parse(std::string_view line) {
     std::string_view rest = line;
     AppScoreGame game;
     const std::optional<std::int64_t> endTime = ParseTime(TakeField(rest));
+    if (endTime && rest.starts_with('#')) {
+        rest.remove_prefix(1);
+        const std::optional<std::int32_t> number = ParseAtLeast(TakeField(rest), 1);
+        if (!number)
+            return std::nullopt;
+        game.number = static_cast<std::uint32_t>(*number);
+    }
     const std::optional<AppPlayOptions> rules =
         endTime ? ParseRules(TakeField(rest)) : std::nullopt;
     const std::optional<std::int32_t> score =
@@ -143,8 +150,18 @@ std::optional<AppScoreGame> AppScoreGame::Parse(std::string_view line) {
 }
 
 std::string AppScoreGame::Format() const {
-    return FormatTime(endTime) + ' ' + FormatRules(rules) + ' ' + std::to_string(score) + ' ' +
-           std::to_string(phase) + ' ' + std::to_string(lengthSeconds) + ' ' + CleanName(name);
+    const std::string numbered = number == 0 ? "" : " #" + std::to_string(number);
+    return FormatTime(endTime) + numbered + ' ' + FormatRules(rules) + ' ' + std::to_string(score) +
+           ' ' + std::to_string(phase) + ' ' + std::to_string(lengthSeconds) + ' ' +
+           CleanName(name);
+}
+
+std::string AppScoreGame::ReplayId() const {
+    if (number == 0)
+        return {};
+    std::string time = FormatTime(endTime);
+    std::erase_if(time, [](char c) { return c == '-' || c == ':'; });
+    return time + '-' + std::to_string(number);
 }
 
 std::string AppScoreGame::CleanName(std::string_view name) {

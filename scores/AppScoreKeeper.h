@@ -2,10 +2,12 @@
 #pragma once
 
 #include "AppGame.h"
+#include "AppGameRecord.h"
 #include "AppScoreGame.h"
 
 #include <QElapsedTimer>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,11 +24,21 @@ public:
     void GameStarted();
     // A game in play reached game over: it is written to the scores file at
     // once, and when it makes its table the Scores dialog opens on it as soon
-    // as the event loop is free.
-    void GameEnded(const AppGame& game);
+    // as the event loop is free. `record` is the game's record: an entered game
+    // gets its number, and its replay is kept with the table.
+    void GameEnded(const AppGame& game, const AppGameRecord& record);
     // The game's clock stands while the game is paused, so a game's length is its time in
     // play. Telling the same twice changes nothing.
     void SetPaused(bool paused);
+    // The game's time in play so far, over every sitting.
+    std::int64_t PlayMs() const;
+    // A saved game goes on: its clock runs on from `playMs` when its ball was launched.
+    void Resumed(std::int64_t playMs, bool launched);
+
+    // Where "Watch" in the Scores dialog sends the replay it chose (a game file's text).
+    void SetWatch(std::function<void(const std::string& replay)> watch) {
+        watch_ = std::move(watch);
+    }
 
     // The Scores dialog on the table of `rules`, or with a new entry's name
     // open for editing.
@@ -38,6 +50,7 @@ public:
 
 private:
     QWidget* window_;
+    std::function<void(const std::string&)> watch_;
     QElapsedTimer sinceLaunch_;
     QElapsedTimer sincePause_;
     qint64 pausedMs_ = 0;

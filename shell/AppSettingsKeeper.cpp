@@ -52,6 +52,8 @@ void AppSettingsKeeper::Load() {
     const QString path = AppSettingsLocation::ReadPath(ProgramFolders().exeFolder);
     settingsStore_.Load(LocalPath(path), working);
     game_.SetPlayOptions(working.play);
+    // Bounded to their ranges as the game bounds them.
+    playOptions_ = game_.PlayOptions();
     game_.SetViewOptions(working.view);
     ApplySystemOptions(working.system);
     displayOptions_ = working.display;
@@ -71,8 +73,10 @@ void AppSettingsKeeper::Load() {
 void AppSettingsKeeper::Save() {
     if (unsaved == this)
         unsaved = nullptr;
+    if (alsoSave_)
+        alsoSave_();
     AppSettingsValues values;
-    values.play = game_.PlayOptions();
+    values.play = playOptions_;
     values.view = game_.ViewOptions();
     values.system = systemOptions_;
     values.recordScore = game_.RecordScore();
