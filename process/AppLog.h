@@ -12,6 +12,7 @@
 Q_DECLARE_LOGGING_CATEGORY(settingsLog) // "zingaroo.settings"
 Q_DECLARE_LOGGING_CATEGORY(scoresLog)   // "zingaroo.scores"
 Q_DECLARE_LOGGING_CATEGORY(soundLog)    // "zingaroo.sound"
+Q_DECLARE_LOGGING_CATEGORY(gameLog)     // "zingaroo.game": saved games and replays
 
 class AppLog {
 public:

@@ -4,6 +4,7 @@
 #include "AppGameFile.h"
 #include "AppGameNumber.h"
 #include "AppIcon.h"
+#include "AppLog.h"
 #include "AppMessageBox.h"
 #include "AppPlayerScores.h"
 #include "AppProgramFolders.h"
@@ -22,7 +23,6 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
@@ -34,10 +34,10 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(gameLog, "zingaroo.game")
-
+// Saved games and replays tell their failures in their own category.
 void WriteGameLine(const std::string& line) {
-    qCWarning(gameLog).noquote() << QString::fromLocal8Bit(line.data(), qsizetype(line.size()));
+    static const AppLog::Report write = AppLog::Writer(gameLog);
+    write(line);
 }
 
 // How long the last picture of a replay that came to its end stays before the title.
