@@ -72,19 +72,19 @@ Ending EndingOf(const AppGameRecord& record) {
 }
 
 // The first of the bot's tries that ends as planned, in its phase.
-std::optional<AppGameRecord> PlayGame(const CorpusGame& spec, std::uint32_t number) {
+std::optional<AppGameRecord> PlayGame(const CorpusGame& wanted, std::uint32_t number) {
     for (std::uint64_t seed = 1; seed <= 500; ++seed) {
         AppRandom random;
         AppGame game(random);
         game.CreateField();
         AppGameRecorder recorder(game, random);
-        recorder.New(number, spec.preset ? AppPlayPresets(spec.preset) : spec.options);
-        ReplayBot bot(recorder, seed, spec.plan);
+        recorder.New(number, wanted.preset ? AppPlayPresets(wanted.preset) : wanted.options);
+        ReplayBot bot(recorder, seed, wanted.plan);
         while (bot.Play() && recorder.Steps() < 100000) {
         }
         const AppGameRecord& record = recorder.Record();
-        if (record.end && EndingOf(record) == spec.plan.ending &&
-            record.end->phase >= spec.plan.seekFromPhase)
+        if (record.end && EndingOf(record) == wanted.plan.ending &&
+            record.end->phase >= wanted.plan.seekFromPhase)
             return record;
     }
     return std::nullopt;
@@ -99,16 +99,16 @@ int main(int argc, char** argv) {
     }
     std::uint32_t number = 1000;
     int index = 0;
-    for (const CorpusGame& spec : games) {
+    for (const CorpusGame& wanted : games) {
         number = number * 7919 % 999999937 + 1;
-        const std::optional<AppGameRecord> record = PlayGame(spec, number);
+        const std::optional<AppGameRecord> record = PlayGame(wanted, number);
         if (!record) {
-            std::cerr << spec.name << ": the bot never ended it as planned\n";
+            std::cerr << wanted.name << ": the bot never ended it as planned\n";
             return 1;
         }
         char prefix[4];
         std::snprintf(prefix, sizeof prefix, "%02d-", ++index);
-        const std::string path = std::string(argv[1]) + "/" + prefix + spec.name + ".replay";
+        const std::string path = std::string(argv[1]) + "/" + prefix + wanted.name + ".replay";
         std::ofstream(path, std::ios::binary) << AppGameFile::Text(*record);
         std::cout << path << ": " << record->end->step << " steps, " << record->end->score
                   << " pt., phase " << record->end->phase << ", " << record->inputs.size()
