@@ -4,10 +4,11 @@
 #include "AppPlayerScores.h"
 #include "TScoresDialog.h"
 
-#include <QTimer>
+#include <QMetaObject>
 #include <QWidget>
 
 #include <ctime>
+#include <memory>
 #include <pwd.h>
 #include <unistd.h>
 #include <vector>
@@ -33,33 +34,73 @@ void AppScoreKeeper::SetPaused(bool paused) {
 }
 
 void AppScoreKeeper::GameEnded(const AppGame& game) {
-    AppScoreGame ended;
-    ended.endTime = std::time(nullptr);
-    ended.rules = game.PlayOptions();
-    ended.score = game.Score();
-    ended.phase = game.Phase();
-    ended.lengthSeconds =
+    auto ended = std::make_shared<AppScoreGame>();
+    ended->endTime = std::time(nullptr);
+    ended->rules = game.PlayOptions();
+    ended->score = game.Score();
+    ended->phase = game.Phase();
+    ended->lengthSeconds =
         sinceLaunch_.isValid() ? std::int32_t((sinceLaunch_.elapsed() - pausedMs_) / 1000) : 0;
     sinceLaunch_.invalidate();
-    AppScoreBook book;
-    AppPlayerScores::File().Rewrite(
-        [&ended](AppScoreBook& games) {
+    Write(
+        [ended](AppScoreBook& games) {
             // The name used last, as the file holds it when the game is added.
             const std::string last = games.LastName();
-            ended.name = last.empty() ? AccountName() : last;
-            games.Add(ended);
+            ended->name = last.empty() ? AccountName() : last;
+            games.Add(*ended);
         },
-        book);
-    // Out of the step or key handler that ended the game; the game-over
-    // picture stays under the dialog.
-    if (ended.score > 0 && book.RankOf(ended) > 0)
-        QTimer::singleShot(0, window_, [this, ended] { ShowScores(ended.rules, ended); });
+        [this, ended](const AppScoreBook& book) {
+            // The game-over picture stays under the dialog.
+            if (ended->score > 0 && book.RankOf(*ended) > 0)
+                ShowDialog(book, ended->rules, *ended);
+        });
 }
 
-void AppScoreKeeper::ShowScores(const AppPlayOptions& rules,
+void AppScoreKeeper::Write(AppScoreFile::Change change,
+                           std::function<void(const AppScoreBook&)> shown) {
+    reads_.Post([this, change = std::move(change), shown = std::move(shown)](int) {
+        const AppScoreFile file = AppPlayerScores::File();
+        AppScoreBook book = View(file);
+        if (!book.Writable()) {
+            file.Rewrite(change, book); // refuses a later version, and tells why
+            return;
+        }
+        const std::string edit = AppScoreFile::Prepare(change, book);
+        std::list<std::string>::iterator entry;
+        {
+            const std::lock_guard<std::mutex> guard(unwrittenMutex_);
+            entry = unwritten_.insert(unwritten_.end(), edit);
+        }
+        if (shown)
+            QMetaObject::invokeMethod(
+                window_, [shown, book = std::move(book)] { shown(book); }, Qt::QueuedConnection);
+        writes_.Post([this, file, entry](int lockWaitMs) {
+            file.Deliver(*entry, lockWaitMs);
+            const std::lock_guard<std::mutex> guard(unwrittenMutex_);
+            unwritten_.erase(entry);
+        });
+    });
+}
+
+AppScoreBook AppScoreKeeper::View(const AppScoreFile& file) const {
+    AppScoreBook book = file.Load();
+    // An edit written meanwhile is in the file already: applying it again changes nothing.
+    const std::lock_guard<std::mutex> guard(unwrittenMutex_);
+    for (const std::string& edit : unwritten_)
+        book.Apply(edit);
+    return book;
+}
+
+void AppScoreKeeper::ShowScores(const AppPlayOptions& rules) {
+    // Reading never waits for another copy: it is quick enough for the window's thread.
+    ShowDialog(View(AppPlayerScores::File()), rules, std::nullopt);
+}
+
+void AppScoreKeeper::ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
                                 const std::optional<AppScoreGame>& entered) {
-    const AppScoreFile file = AppPlayerScores::File();
-    TScoresDialog dialog(file, file.Load(), rules, window_);
+    TScoresDialog dialog(
+        std::move(book), rules, [this](const AppScoreFile::Change& change) { Write(change); },
+        window_);
     if (entered)
         dialog.EditName(*entered);
     dialog.exec();

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -23,10 +24,12 @@ public:
     enum Page { pageTopTen = 0, pageHistory = 1 };
     enum Column { colRank, colName, colScore, colPhase, colLength, colDate, columnCount };
 
+    // Takes a change to the scores file, to be written without holding the dialog.
+    using Write = std::function<void(const AppScoreFile::Change& change)>;
+
     // Shows the tables of `book`, opening on the one of `current`; Clear and a
-    // new name are written to `file`.
-    TScoresDialog(const AppScoreFile& file, AppScoreBook book, const AppPlayOptions& current,
-                  QWidget* parent);
+    // new name change the book shown at once and go to `write`.
+    TScoresDialog(AppScoreBook book, const AppPlayOptions& current, Write write, QWidget* parent);
 
     // Shows the table of a game just entered with its row selected and its
     // name open for editing: Enter keeps what was typed, Escape the name it has.
@@ -55,8 +58,9 @@ private:
     // The editor open on the new entry's name, if any.
     QWidget* NameEditor() const;
     void NameChanged(QTableWidgetItem* item);
+    void Change(const AppScoreFile::Change& change);
 
-    AppScoreFile file_;
+    Write write_;
     AppScoreBook book_;
     std::vector<AppPlayOptions> tables_;
     // The game whose name may be edited, and its row while its table is shown.
