@@ -245,49 +245,52 @@ void AppGame::FormMouseDown(AppMouseButton button) {
     }
 }
 
-AppGame::KeyPosition AppGame::PositionOfKey(int keyCode) {
+AppKeyPosition AppGame::PositionOfKey(int keyCode) {
     switch (keyCode) {
     case AppKey::W:
     case AppKey::U:
-        return KeyPosition::slash;
+        return AppKeyPosition::slash;
     case AppKey::R:
     case AppKey::O:
-        return KeyPosition::back;
+        return AppKeyPosition::back;
     case AppKey::S:
     case AppKey::J:
     case AppKey::Left:
-        return KeyPosition::backOrShoveLeft;
+        return AppKeyPosition::backOrShoveLeft;
     case AppKey::F:
     case AppKey::L:
     case AppKey::Right:
-        return KeyPosition::slashOrShoveRight;
+        return AppKeyPosition::slashOrShoveRight;
     default:
-        return KeyPosition::none;
+        return AppKeyPosition::none;
     }
 }
 
 void AppGame::FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel) {
-    if (state_ != stPlaying || ball.IsStanding())
-        return;
-    const KeyPosition position = PositionOfKey(keyCode);
-    if (position == KeyPosition::none || !clientPixel)
-        return;
-    const AppPoint cell = PixelToCell(*clientPixel);
+    if (clientPixel)
+        KeyAtCell(PositionOfKey(keyCode), PixelToCell(*clientPixel));
+}
+
+bool AppGame::KeyAtCell(AppKeyPosition position, AppPoint cell) {
+    if (state_ != stPlaying || ball.IsStanding() || position == AppKeyPosition::none)
+        return false;
     AppField& field = *field_;
     if (cell.x < 0 || cell.x >= field.Width() || cell.y < 0 || cell.y >= field.Height())
-        return;
+        return false;
 
     if (field.IsCell(cell.x, cell.y, layerGround, cellObstacle)) {
-        if (position == KeyPosition::backOrShoveLeft)
+        if (position == AppKeyPosition::backOrShoveLeft)
             ShoveObstacle(cell.x, cell.y, cell.x - 1);
-        else if (position == KeyPosition::slashOrShoveRight)
+        else if (position == AppKeyPosition::slashOrShoveRight)
             ShoveObstacle(cell.x, cell.y, cell.x + 1);
-        return;
+        return true;
     }
-    const bool back = position == KeyPosition::back || position == KeyPosition::backOrShoveLeft;
+    const bool back =
+        position == AppKeyPosition::back || position == AppKeyPosition::backOrShoveLeft;
     const int code = back ? cellPaddleBack : cellPaddleSlash;
     field.SetCell(cell.x, cell.y, layerGround, code);
     picture_->PaintCells(true);
+    return true;
 }
 
 void AppGame::ShoveObstacle(int x, int y, int toX) {
@@ -314,4 +317,42 @@ AppPoint AppGame::PixelToCell(AppPoint pixel) const {
     const std::int64_t w = viewOptions_.CharWidth;
     const std::int64_t h = viewOptions_.CharHeight;
     return {static_cast<int>((pixel.x + w) / w - 1), static_cast<int>((pixel.y + h) / h - 1)};
+}
+
+int AppGame::SpriteAt(int x, int y) {
+    for (const int layer : {int(layerGround), int(layerBall)})
+        if (field_->IsCell(x, y, layer, cellBall))
+            ballSprite_ = random_.Next() % 24 == 0 ? ballBlinkingSprite : ballSprite;
+    return ShownSpriteAt(x, y);
+}
+
+int AppGame::ShownSpriteAt(int x, int y) const {
+    // Ground first, then the ball: the ball hides whatever it stands on. A code without
+    // a tile leaves the choice as it was.
+    int sprite = -1;
+    for (const int layer : {int(layerGround), int(layerBall)}) {
+        const int code = field_->GetCell(x, y, layer);
+        if (code != cellEmpty && ShownSprite(code) >= 0)
+            sprite = ShownSprite(code);
+    }
+    return sprite;
+}
+
+int AppGame::ShownSprite(int code) const {
+    switch (code) {
+    case cellBall:
+        return ballSprite_;
+    case cellPaddleBack:
+        return 1;
+    case cellPaddleSlash:
+        return 2;
+    case cellPaddleUsed:
+        return 3;
+    case cellObstacle:
+        return 4;
+    case cellSweeper:
+        return 5;
+    default:
+        return -1;
+    }
 }

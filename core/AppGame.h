@@ -5,6 +5,7 @@
 #include "AppGamePicture.h"
 #include "AppGameSound.h"
 #include "AppGameTexts.h"
+#include "AppKeyPosition.h"
 #include "AppMouseButton.h"
 #include "AppNullFrontEnd.h"
 #include "AppPlayer.h"
@@ -48,6 +49,8 @@ public:
     // their use by the game.
     void SetPicture(AppGamePicture& picture) { picture_ = &picture; }
     void SetSound(AppGameSound& sound) { sound_ = &sound; }
+    AppGamePicture& Picture() const { return *picture_; }
+    AppGameSound& Sound() const { return *sound_; }
 
     // The owner makes and frees the field at the points of its own order.
     void CreateField();
@@ -83,6 +86,23 @@ public:
     void FormMouseDown(AppMouseButton button);
     void FormKeyDown(int keyCode, std::optional<AppPoint> clientPixel);
     AppPoint PixelToCell(AppPoint pixel) const;
+    static AppKeyPosition PositionOfKey(int keyCode);
+    // A key of the given position pressed over a cell: every way of pointing (the mouse,
+    // a recorded game) ends here. False when the key could not act: no game in play, the
+    // ball not yet launched, no key of the game, or a cell off the field.
+    bool KeyAtCell(AppKeyPosition position, AppPoint cell);
+
+    // The tile the picture shows for a position: the ball's layer wins over the ground's,
+    // and -1 is none. Painting the ball draws one number from the random source (closed
+    // eyes when it is a multiple of 24) and remembers the tile; whoever paints the field,
+    // a window or nothing at all, paints through SpriteAt, so that the numbers drawn never
+    // depend on who watches. ShownSpriteAt draws nothing and gives the ball as last painted,
+    // for showing a field again as it was.
+    int SpriteAt(int x, int y);
+    int ShownSpriteAt(int x, int y) const;
+    int BallSprite() const { return ballSprite_; }
+    static constexpr int ballSprite = 0;
+    static constexpr int ballBlinkingSprite = 6;
 
     AppPlayer ball;
 
@@ -108,11 +128,9 @@ private:
     void MoveBall(AppPoint cell);
     void ClearPhase();
     int RandomPaddle();
-    // The four places every key set has: which paddle a key puts down, and
-    // for the last two which way it shoves an obstacle.
-    enum class KeyPosition { none, slash, back, backOrShoveLeft, slashOrShoveRight };
-    static KeyPosition PositionOfKey(int keyCode);
     void ShoveObstacle(int x, int y, int toX);
+    // The tile of one non-empty cell code; the ball's is the one last painted.
+    int ShownSprite(int code) const;
 
     AppRandom& random_;
     AppNullFrontEnd none_{*this};
@@ -129,4 +147,5 @@ private:
     std::int32_t paddleQuota = 0;
     std::int32_t sweeperQuota = 0;
     AppGameTexts texts_;
+    int ballSprite_ = ballSprite;
 };

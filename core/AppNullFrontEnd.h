@@ -11,7 +11,8 @@ public:
     explicit AppNullFrontEnd(AppGame& game) : game_(game) {}
 
     void ResizeBackBuffer() override {}
-    // Empties the dirty list as a real picture does, so that it never fills up.
+    // Walks and empties the dirty list as a real picture does, so that it never fills up
+    // and the ball's twinkle uses up the same random numbers.
     void PaintCells(bool showNow) override;
     void PaintTitle(bool) override {}
     void PaintGameOver(bool) override {}

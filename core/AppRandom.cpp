@@ -1,4 +1,4 @@
-// The program's one pseudo-random source, seeded once by its owner.
+// The program's one pseudo-random source, seeded by its owner.
 #include "AppRandom.h"
 
 void AppRandom::Seed(std::uint64_t seed) {
@@ -17,4 +17,12 @@ std::int32_t AppRandom::Next() {
     state_ ^= state_ >> 27;
     const std::uint64_t out = state_ * 0x2545F4914F6CDD1Dull;
     return static_cast<std::int32_t>(out >> 33);
+}
+
+bool AppRandom::SetState(std::uint64_t state) {
+    // xorshift stays at zero once there.
+    if (state == 0)
+        return false;
+    state_ = state;
+    return true;
 }

@@ -1,4 +1,4 @@
-// The program's one pseudo-random source, seeded once by its owner.
+// The program's one pseudo-random source, seeded by its owner.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,11 @@ public:
 
     // One draw taken modulo n; n must be at least 1.
     std::int32_t Below(std::int32_t n) { return Next() % n; }
+
+    // The whole state: setting a state read earlier gives the same draws from there on.
+    // Zero is no state the generator can be in, so it is refused.
+    std::uint64_t State() const { return state_; }
+    bool SetState(std::uint64_t state);
 
 private:
     std::uint64_t state_ = 0;

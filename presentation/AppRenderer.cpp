@@ -4,7 +4,6 @@
 
 #include "AppCell.h"
 #include "AppGame.h"
-#include "AppRandom.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -12,6 +11,7 @@
 
 #include <array>
 #include <mutex>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -61,10 +61,10 @@ QFont FittingFont(QFont font, const QString& text, int width, const QPaintDevice
 
 } // namespace
 
-AppRenderer::AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect,
+AppRenderer::AppRenderer(AppGame& game, AppRandom&, QString titleText, ShowRect showRect,
                          SizeClient sizeClient)
-    : game_(game), random_(random), titleText_(std::move(titleText)),
-      showRect_(std::move(showRect)), sizeClient_(std::move(sizeClient)) {
+    : game_(game), titleText_(std::move(titleText)), showRect_(std::move(showRect)),
+      sizeClient_(std::move(sizeClient)) {
     RegisterSubstitutes();
     titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
     gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
@@ -82,46 +82,41 @@ void AppRenderer::ResizeBackBuffer() {
         sizeClient_(fieldRect_.size());
 }
 
-int AppRenderer::SpriteForCell(int code) {
-    switch (code) {
-    case cellBall:
-        return random_.Next() % 24 == 0 ? 6 : 0;
-    case cellPaddleBack:
-        return 1;
-    case cellPaddleSlash:
-        return 2;
-    case cellPaddleUsed:
-        return 3;
-    case cellObstacle:
-        return 4;
-    case cellSweeper:
-        return 5;
-    default:
-        return -1;
-    }
-}
-
 void AppRenderer::PaintCells(bool showNow) {
     AppField& field = game_.Field();
     if (field.GetDirtyCount() == 0)
         return;
-    if (!backBuffer_.isNull()) {
-        const AppViewOptions& view = game_.ViewOptions();
-        const int offsetX = (view.CharWidth - AppSprites::size) / 2;
-        const int offsetY = (view.CharHeight - AppSprites::size) / 2;
-        QPainter painter(&backBuffer_);
-        // The count is read anew for each entry, as the list is walked live.
-        for (int i = 0; i < field.GetDirtyCount(); ++i) {
-            const AppPoint position = field.GetDirty(i);
-            const QRect cell = PaintCell(painter, position.x, position.y, offsetX, offsetY);
-            if (showNow)
-                showRect_(cell);
-        }
+    // The ball's twinkle draws its numbers even when there is nothing to paint into, so
+    // the game goes the same way whatever is shown.
+    std::optional<QPainter> painter;
+    if (!backBuffer_.isNull())
+        painter.emplace(&backBuffer_);
+    // The count is read anew for each entry, as the list is walked live.
+    for (int i = 0; i < field.GetDirtyCount(); ++i) {
+        const AppPoint position = field.GetDirty(i);
+        const int sprite = game_.SpriteAt(position.x, position.y);
+        if (!painter)
+            continue;
+        const QRect cell = PaintCell(*painter, position.x, position.y, sprite);
+        if (showNow)
+            showRect_(cell);
     }
     field.ClearDirty();
 }
 
-QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY) {
+void AppRenderer::RepaintField(bool showNow) {
+    if (!backBuffer_.isNull()) {
+        const AppField& field = game_.Field();
+        QPainter painter(&backBuffer_);
+        for (int x = 0; x < field.Width(); ++x)
+            for (int y = 0; y < field.Height(); ++y)
+                PaintCell(painter, x, y, game_.ShownSpriteAt(x, y));
+    }
+    if (showNow)
+        FormPaint();
+}
+
+QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, int sprite) {
     const AppField& field = game_.Field();
     const AppViewOptions& view = game_.ViewOptions();
     const QRect cell(x * view.CharWidth, y * view.CharHeight, view.CharWidth, view.CharHeight);
@@ -130,18 +125,12 @@ QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, int offsetX, int o
     const int s = x + y + (field.IsCell(x, y, layerGround, cellPaddleUsed) ? 1 : 0);
     painter.fillRect(cell, QColor::fromRgb(s % 2 == 0 ? evenColor : oddColor));
 
-    // Ground first, then the ball: the ball hides whatever it stands on.
-    int image = -1;
-    for (const int layer : {int(layerGround), int(layerBall)}) {
-        const int code = field.GetCell(x, y, layer);
-        if (code == cellEmpty)
-            continue;
-        const int chosen = SpriteForCell(code);
-        if (chosen >= 0)
-            image = chosen;
+    if (sprite >= 0) {
+        // Centred in the cell, a pixel nearer the top left when the spare room is odd.
+        const int offsetX = (view.CharWidth - AppSprites::size) / 2;
+        const int offsetY = (view.CharHeight - AppSprites::size) / 2;
+        painter.drawImage(cell.left() + offsetX, cell.top() + offsetY, sprites_.Image(sprite));
     }
-    if (image >= 0)
-        painter.drawImage(cell.left() + offsetX, cell.top() + offsetY, sprites_.Image(image));
     return cell;
 }
 

@@ -23,7 +23,8 @@ public:
     // Sizes the window's client area to the back buffer.
     using SizeClient = std::function<void(const QSize&)>;
 
-    // The game and the random source belong to the owner and outlive the renderer.
+    // The game belongs to the owner and outlives the renderer. The random source is the
+    // game's: the ball's twinkle draws from it through the game (AppGame::SpriteAt).
     AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect,
                 SizeClient sizeClient = {});
 
@@ -33,6 +34,9 @@ public:
     // Repaints every position of the field's dirty list, copying each cell to
     // the window when showNow is set, then empties the list.
     void PaintCells(bool showNow) override;
+    // Repaints every cell as it was last shown, the ball with the tile it last had, without
+    // drawing a number: for a game restored from disk, whose field was never painted here.
+    void RepaintField(bool showNow);
     void PaintTitle(bool showNow) override;
     // Overlays the game-over text on the current picture.
     void PaintGameOver(bool showNow) override;
@@ -50,10 +54,6 @@ public:
     const QImage& Picture() const { return paused_ ? pauseScreen_ : backBuffer_; }
     QRect FieldRect() const { return fieldRect_; }
 
-    // Tile index drawn for a cell code, or -1 for none. The ball uses up one
-    // number of the shared random source: closed eyes one time in 24.
-    int SpriteForCell(int code);
-
     static constexpr QRgb evenColor = qRgb(64, 0, 255);
     static constexpr QRgb oddColor = qRgb(128, 128, 255);
     static constexpr QRgb outlineColor = qRgb(0, 0, 128);
@@ -62,13 +62,12 @@ public:
     static constexpr int hintCellHeight = 16;
 
 private:
-    // Paints one cell and returns its rectangle.
-    QRect PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY);
+    // Paints one cell with the tile given (-1 for none) and returns its rectangle.
+    QRect PaintCell(QPainter& painter, int x, int y, int sprite);
     void DrawText(QPainter& painter, int x, int y, const QString& text);
     void PaintPauseScreen();
 
     AppGame& game_;
-    AppRandom& random_;
     QString titleText_;
     ShowRect showRect_;
     SizeClient sizeClient_;

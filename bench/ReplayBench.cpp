@@ -1,0 +1,126 @@
+// Costs of keeping games: recording a step, saving and loading a long game, replay file sizes.
+#include "AppGameFile.h"
+#include "AppReplay.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+AppGameRecord CorpusRecord(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    std::string reason;
+    return AppGameFile::ReadRecord(text.str(), reason).value();
+}
+
+// The corpus's long game: 11250 steps, half an hour of play at Speed 160, with the bot's
+// some 3700 inputs (a busier player than most).
+const AppGameRecord& LongGame() {
+    static const AppGameRecord record =
+        CorpusRecord(ZINGAROO_REPLAY_CORPUS "/06-default-long.replay");
+    return record;
+}
+
+// A game with nothing drawn and nothing played, and its recorder.
+struct Rig {
+    Rig() { game.CreateField(); }
+    AppRandom random;
+    AppGame game{random};
+    AppGameRecorder recorder{game, random};
+};
+
+// The long game saved at its last step in play.
+std::string LongGameSaved() {
+    AppGameRecord inPlay = LongGame();
+    const std::uint32_t steps = inPlay.end->step;
+    inPlay.end.reset();
+    Rig rig;
+    AppReplay replay(rig.recorder, inPlay);
+    replay.Start();
+    while (replay.Steps() < steps && replay.Advance()) {
+    }
+    return AppGameFile::Text(*rig.recorder.Save(30 * 60 * 1000));
+}
+
+// The same games stepped on the game itself (0) and through the recorder (1): the
+// difference is what recording costs a step.
+void BM_RecordedStep(benchmark::State& state) {
+    const bool recorded = state.range(0) != 0;
+    Rig rig;
+    std::uint32_t number = 1;
+    const AppPlayOptions options(32, 32, 6, 6, 60, 160, true);
+    for (auto _ : state) {
+        if (rig.game.State() != stPlaying || rig.game.ball.IsStanding()) {
+            state.PauseTiming();
+            rig.recorder.New(number++, options);
+            rig.recorder.MouseDown(AppMouseButton::Left);
+            state.ResumeTiming();
+        }
+        if (recorded)
+            rig.recorder.Step();
+        else
+            rig.game.Step();
+    }
+}
+BENCHMARK(BM_RecordedStep)->Arg(0)->Arg(1);
+
+void BM_SaveLongGame(benchmark::State& state) {
+    AppGameRecord inPlay = LongGame();
+    const std::uint32_t steps = inPlay.end->step;
+    inPlay.end.reset();
+    Rig rig;
+    AppReplay replay(rig.recorder, inPlay);
+    replay.Start();
+    while (replay.Steps() < steps && replay.Advance()) {
+    }
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string text = AppGameFile::Text(*rig.recorder.Save(30 * 60 * 1000));
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["file_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SaveLongGame)->Unit(benchmark::kMillisecond);
+
+// Reading the file and playing the game unseen to its step, with the checks.
+void BM_LoadLongGame(benchmark::State& state) {
+    const std::string text = LongGameSaved();
+    Rig rig;
+    for (auto _ : state) {
+        std::string reason;
+        const std::optional<AppSavedGame> saved = AppGameFile::ReadSaved(text, reason);
+        reason = AppReplay::Restore(rig.recorder, *saved);
+        if (!reason.empty())
+            state.SkipWithError(reason.c_str());
+    }
+}
+BENCHMARK(BM_LoadLongGame)->Unit(benchmark::kMillisecond);
+
+// Bytes of replay per minute of play at Speed 160: the long game, and the whole corpus
+// counted as if played at that speed.
+void BM_ReplayBytesPerMinute(benchmark::State& state) {
+    double longBytes = 0;
+    double corpusBytes = 0;
+    double corpusSteps = 0;
+    for (auto _ : state) {
+        longBytes = static_cast<double>(AppGameFile::Text(LongGame()).size());
+        corpusBytes = corpusSteps = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(ZINGAROO_REPLAY_CORPUS)) {
+            const AppGameRecord record = CorpusRecord(entry.path());
+            corpusBytes += static_cast<double>(AppGameFile::Text(record).size());
+            corpusSteps += record.end->step;
+        }
+    }
+    const double stepsPerMinute = 60000.0 / 160;
+    state.counters["long_game_bytes_per_min"] = longBytes / (LongGame().end->step / stepsPerMinute);
+    state.counters["corpus_bytes_per_min"] = corpusBytes / (corpusSteps / stepsPerMinute);
+}
+BENCHMARK(BM_ReplayBytesPerMinute)->Iterations(1);
+
+} // namespace

@@ -1,0 +1,46 @@
+// The one text format of recorded and saved games: its writer and its one strict reader.
+#pragma once
+
+#include "AppGameRecord.h"
+#include "AppSavedGame.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A file is lines ending in a line feed, fields separated by one blank:
+//
+//   zingaroo game 1                     the format and its version
+//   rules 1                             the rules version the game was played under
+//   number 48213377                     the game's number
+//   options 24,18,6,6,60,160,1          the play options, as in the settings file
+//   launch 37                           inputs, each after the steps run before it:
+//   key 52 4 14 9                         a key's position (1 to 4) and cell (x y)
+//   pause 80                              pause and resume (no step runs between them)
+//   resume 80
+//   end 412 gameover 17 3 5f0c2b9e1d3a7c44
+//
+// A finished game ends with its end line: its steps, "gameover" or "abandoned", the
+// score, the phase and the field's checksum. A saved game in play ends instead with
+//
+//   saved 230 1 81234 0 9a3c5f0c2b9e1d3a
+//
+// its steps, paused (1) or not (0), the time in play in milliseconds, the ball's tile
+// last shown (0 or 6) and the checksum of the whole state. Anything else, anything out of
+// range or out of order, a later version and a file cut short are refused with a reason
+// of one line; nothing is guessed or mended.
+class AppGameFile {
+public:
+    static constexpr int version = 1;
+    static constexpr std::size_t maxBytes = 32u << 20;
+    static constexpr std::int64_t maxPlayMs = 1'000'000'000'000;
+
+    static std::string Text(const AppGameRecord& record);
+    static std::string Text(const AppSavedGame& saved);
+
+    // A finished game. Nothing, with the reason, for anything else.
+    static std::optional<AppGameRecord> ReadRecord(std::string_view text, std::string& reason);
+    // A saved game in play. Nothing, with the reason, for anything else.
+    static std::optional<AppSavedGame> ReadSaved(std::string_view text, std::string& reason);
+};

@@ -1,0 +1,39 @@
+// The replay corpus, the rules' golden master: every recorded game plays back to its recorded end.
+#include "AppGameFile.h"
+#include "AppReplay.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+TEST(ReplayCorpus, EveryRecordedGamePlaysBackToItsRecordedEndWithoutAWindow) {
+    int games = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ZINGAROO_REPLAY_CORPUS)) {
+        if (entry.path().extension() != ".replay")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::ostringstream text;
+        text << file.rdbuf();
+        std::string reason;
+        const std::optional<AppGameRecord> record = AppGameFile::ReadRecord(text.str(), reason);
+        ASSERT_TRUE(record) << reason;
+
+        const AppReplayOutcome outcome = AppReplay::Play(*record);
+        EXPECT_TRUE(outcome.finished) << outcome.reason;
+        EXPECT_EQ(outcome.steps, record->end->step);
+        EXPECT_EQ(outcome.score, record->end->score);
+        EXPECT_EQ(outcome.phase, record->end->phase);
+        EXPECT_EQ(outcome.fieldChecksum, record->end->fieldChecksum);
+        // Recorded again as it played, the game gives the very same file.
+        EXPECT_EQ(AppGameFile::Text(outcome.record), text.str());
+        ++games;
+    }
+    EXPECT_GE(games, 20);
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+// Fuzz target for reading game files: records played back, saved games restored, typed numbers.
+#include "AppGameFile.h"
+#include "AppGameNumber.h"
+#include "AppPlayPresets.h"
+#include "AppReplay.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+// Games longer than this are read but not played, to keep each run short.
+constexpr std::uint32_t playedSteps = 20000;
+
+void CheckRecord(std::string_view text) {
+    std::string reason;
+    const std::optional<AppGameRecord> record = AppGameFile::ReadRecord(text, reason);
+    Check(record.has_value() == reason.empty());
+    if (!record)
+        return;
+    // The reader takes only what the writer writes.
+    Check(AppGameFile::Text(*record) == text);
+    if (record->end->step > playedSteps)
+        return;
+    const AppReplayOutcome outcome = AppReplay::Play(*record);
+    Check(outcome.finished == outcome.reason.empty());
+    Check(!outcome.finished || outcome.record == *record);
+}
+
+void CheckSaved(std::string_view text) {
+    std::string reason;
+    const std::optional<AppSavedGame> saved = AppGameFile::ReadSaved(text, reason);
+    Check(saved.has_value() == reason.empty());
+    if (!saved)
+        return;
+    Check(AppGameFile::Text(*saved) == text);
+    if (saved->steps > playedSteps)
+        return;
+    AppRandom random;
+    AppGame game(random);
+    game.CreateField();
+    game.SetPlayOptions(AppPlayPresets(1));
+    game.SetState(stSetup);
+    AppGameRecorder recorder(game, random);
+    if (AppReplay::Restore(recorder, *saved).empty()) {
+        // Resumed, the game saves as it was.
+        Check(game.State() == stPlaying && recorder.Save(saved->playMs) == *saved);
+    } else {
+        Check(game.State() == stTitle && game.PlayOptions() == AppPlayPresets(1));
+        Check(!recorder.Recording());
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CheckRecord(text);
+    CheckSaved(text);
+    if (const std::optional<std::uint32_t> number = AppGameNumber::Parse(text))
+        Check(*number >= AppGameNumber::low && *number <= AppGameNumber::high);
+    return 0;
+}
