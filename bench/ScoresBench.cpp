@@ -37,7 +37,7 @@ void BM_ScoresLoadAndOpen(benchmark::State& state) {
     const AppScoreFile file(folder.filePath(QStringLiteral("scores")).toStdString());
     std::ofstream(file.Path()) << TenThousandGames();
     for (auto _ : state) {
-        TScoresDialog dialog(file, file.Load(), AppPlayOptions(), nullptr);
+        TScoresDialog dialog(file.Load(), AppPlayOptions(), {}, nullptr);
         dialog.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(dialog.isVisible());

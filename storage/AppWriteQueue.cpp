@@ -27,10 +27,11 @@ void FinishLiveQueues() {
 } // namespace
 
 AppWriteQueue::AppWriteQueue(int lockWaitMs) : lockWaitMs_(lockWaitMs) {
+    const std::lock_guard<std::mutex> guard(liveMutex);
+    // Made before the exit handler is registered, the list is destroyed after it has run.
+    LiveQueues().push_back(this);
     static const bool finishAtExit = std::atexit(FinishLiveQueues) == 0;
     (void)finishAtExit;
-    const std::lock_guard<std::mutex> guard(liveMutex);
-    LiveQueues().push_back(this);
 }
 
 AppWriteQueue::~AppWriteQueue() {
