@@ -1,6 +1,7 @@
 // Each option field described once: its item in the settings file, its valid range, its control.
 #pragma once
 
+#include "AppDisplayOptions.h"
 #include "AppPlayOptions.h"
 #include "AppSystemOptions.h"
 #include "AppViewOptions.h"
@@ -18,12 +19,15 @@ template <class Record> struct AppOptionField {
     // The valid range of an integer: the game, the field and the window size rely on it.
     std::int32_t low = std::numeric_limits<std::int32_t>::min();
     std::int32_t high = std::numeric_limits<std::int32_t>::max();
-    // The object name of the options dialog's control that shows the field.
+    // The object name of the options dialog's control that shows the field: an edit or a
+    // drop-down list (whose entries are low to high) for an integer, a check box for a boolean;
+    // empty for a field the dialog does not show.
     std::string_view control = {};
     // Kept in the settings file. A one-shot request is not.
     bool stored = true;
     // A field added after the record's list was fixed is kept under a key of its own, so
-    // the list keeps its format; empty for a field of the list.
+    // the list keeps its format; empty for a field of the list. An integer under a key of its
+    // own that is no integer or lies outside its range leaves the field as it was.
     std::string_view ownKey = {};
 };
 
@@ -67,6 +71,22 @@ template <> struct AppOptionTable<AppSystemOptions> {
         {.flag = &R::PauseWhenInactive,
          .control = "Page3_CheckBox6",
          .ownKey = "PauseWhenInactive"},
+    }};
+};
+
+// Zoom, full screen and look change only how the game is shown, so they are a record of their
+// own, kept under keys of their own after those of the other records.
+template <> struct AppOptionTable<AppDisplayOptions> {
+    using R = AppDisplayOptions;
+    static constexpr std::string_view key = {};
+    static constexpr std::array<AppOptionField<R>, 3> fields = {{
+        {.integer = &R::Zoom, .low = 1, .high = 4, .control = "Page2_ComboBox1", .ownKey = "Zoom"},
+        {.flag = &R::FullScreen, .ownKey = "FullScreen"},
+        {.integer = &R::Look,
+         .low = R::lookClassic,
+         .high = R::lookAutomatic,
+         .control = "Page2_ComboBox2",
+         .ownKey = "Look"},
     }};
 };
 

@@ -64,8 +64,14 @@ public:
                 continue;
             const std::vector<std::string> items =
                 SplitCommaList(ini.ReadString(section, field.ownKey));
-            if (!items.empty())
+            if (items.empty())
+                continue;
+            if (field.flag) {
                 Convert(field, items.front(), record);
+            } else if (const std::optional<std::int32_t> value = ParseDecimal(items.front());
+                       value && *value >= field.low && *value <= field.high) {
+                record.*field.integer = *value;
+            }
         }
     }
 
@@ -116,6 +122,7 @@ void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
     reader.Read<AppOptionTable<AppSystemOptions>>(working.system);
     reader.Read<OthersTable>(working);
     reader.ReadOwnKeys<AppOptionTable<AppSystemOptions>>(working.system);
+    reader.ReadOwnKeys<AppOptionTable<AppDisplayOptions>>(working.display);
     working.play = ClampOptions(working.play);
     working.view = ClampOptions(working.view);
 }
@@ -126,4 +133,5 @@ void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
     Write<AppOptionTable<AppSystemOptions>>(ini, values.system);
     Write<OthersTable>(ini, values);
     WriteOwnKeys<AppOptionTable<AppSystemOptions>>(ini, values.system);
+    WriteOwnKeys<AppOptionTable<AppDisplayOptions>>(ini, values.display);
 }

@@ -1,6 +1,7 @@
 // The values kept in the settings file, and their reading from and writing to it.
 #pragma once
 
+#include "AppDisplayOptions.h"
 #include "AppIniFile.h"
 #include "AppPlayOptions.h"
 #include "AppSystemOptions.h"
@@ -11,12 +12,14 @@
 // Section "Settings" holds four keys, each a comma list (see SplitCommaList):
 // one per option record, named and filled as the record's AppOptionTable says,
 // and "Others" with recordScore, recordPhase, left and top; after them, a key
-// for each field the tables give a key of its own (PauseWhenInactive). Integers
-// are written in signed decimal, booleans as "1" and "0".
+// for each field the tables give a key of its own (PauseWhenInactive, then Zoom,
+// FullScreen and Look). Integers are written in signed decimal, booleans as "1"
+// and "0".
 struct AppSettingsValues {
     AppPlayOptions play;
     AppViewOptions view;
     AppSystemOptions system;
+    AppDisplayOptions display;
     std::int32_t recordScore = 0;
     std::int32_t recordPhase = 0;
     std::int32_t left = 0;
@@ -33,13 +36,16 @@ struct AppSettingsValues {
 //  - a boolean item is false when it is exactly "0" and true otherwise;
 //  - the first integer item that is not an integer ends all reading: fields
 //    read before it keep their new values, the rest keep those of `working`;
-//  - a key of its own is read last, as a list of one item.
+//  - a key of its own is read last, as a list of one item; an integer there
+//    that is no integer or lies outside its range keeps the working value and
+//    does not end the reading.
 // ClearRecordNow is set false. Finally the play and view options are bounded
 // to their valid ranges, since the game and the window size rely on them; the
 // record and the window position are left as read.
 void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working);
 
 // Writes the keys into section "Settings" in the order PlayOptions,
-// ViewOptions, SystemOptions, Others, then the keys of their own. The caller
+// ViewOptions, SystemOptions, Others, then the keys of their own (the system
+// options' first, then the display options'). The caller
 // saves the file.
 void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values);

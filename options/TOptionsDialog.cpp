@@ -51,8 +51,12 @@ constexpr int titleSpace = rowTop - 14;
 template <class Record> void ShowFields(const QObject& dialog, const Record& record) {
     for (const AppOptionField<Record>& field : AppOptionTable<Record>::fields) {
         const QString name = QString::fromUtf8(field.control);
+        if (name.isEmpty())
+            continue;
         if (field.flag)
             dialog.findChild<QCheckBox*>(name)->setChecked(record.*field.flag);
+        else if (auto* list = dialog.findChild<QComboBox*>(name))
+            list->setCurrentIndex(record.*field.integer - field.low);
         else
             dialog.findChild<QLineEdit*>(name)->setText(QString::number(record.*field.integer));
     }
@@ -64,8 +68,12 @@ template <class Record> void ShowFields(const QObject& dialog, const Record& rec
 template <class Record> void ReadFields(const QObject& dialog, Record& record) {
     for (const AppOptionField<Record>& field : AppOptionTable<Record>::fields) {
         const QString name = QString::fromUtf8(field.control);
+        if (name.isEmpty())
+            continue;
         if (field.flag) {
             record.*field.flag = dialog.findChild<QCheckBox*>(name)->isChecked();
+        } else if (const auto* list = dialog.findChild<QComboBox*>(name)) {
+            record.*field.integer = field.low + list->currentIndex();
         } else {
             const QString text = dialog.findChild<QLineEdit*>(name)->text().trimmed();
             if (const std::optional<std::int32_t> value = ParseDecimal(text.toStdString()))
@@ -148,6 +156,18 @@ void TOptionsDialog::AddEditRow(QGroupBox* box, const QString& caption, const QS
     AddRow(box, label, edit, editWidth);
 }
 
+void TOptionsDialog::AddListRow(QGroupBox* box, const QString& caption, const QString& listName,
+                                const QStringList& entries) {
+    // Choice only, like the presets' list.
+    auto* list = new QComboBox(box);
+    list->setObjectName(listName);
+    list->setEditable(false);
+    list->addItems(entries);
+    auto* label = new QLabel(caption, box);
+    label->setBuddy(list);
+    AddRow(box, label, list, comboWidth);
+}
+
 void TOptionsDialog::AddCheckBox(QGroupBox* box, const QString& caption, const QString& name) {
     auto* checkBox = new QCheckBox(caption, box);
     checkBox->setObjectName(name);
@@ -192,6 +212,21 @@ void TOptionsDialog::CreateViewPage(QWidget* page) {
     auto* box = AddGroupBox(page, tr("Character"), QStringLiteral("Page2_GroupBox1"));
     AddEditRow(box, tr("&Width (%1-%2):"), QStringLiteral("Page2_Edit1"));
     AddEditRow(box, tr("&Height (%1-%2):"), QStringLiteral("Page2_Edit2"));
+
+    //: How the field is shown on the screen: its zoom and its colours.
+    auto* picture = AddGroupBox(page, tr("Picture"), QStringLiteral("Page2_GroupBox2"));
+    QStringList zooms;
+    for (const AppOptionField<AppDisplayOptions>& field : AppOptionTable<AppDisplayOptions>::fields)
+        if (field.integer == &AppDisplayOptions::Zoom)
+            for (int zoom = field.low; zoom <= field.high; ++zoom)
+                zooms << QStringLiteral("\u00D7%1").arg(zoom);
+    //: Each pixel of the field is shown as a block of 1 to 4 pixels across and down.
+    AddListRow(picture, tr("&Zoom:"), QStringLiteral("Page2_ComboBox1"), zooms);
+    //: The colours of the field; the entries are the names of the looks.
+    AddListRow(picture, tr("&Look:"), QStringLiteral("Page2_ComboBox2"),
+               {tr("Classic"), tr("Dark"), tr("High Contrast"),
+                //: The look follows the desktop: Dark when its windows are dark, else Classic.
+                tr("Automatic")});
 }
 
 void TOptionsDialog::CreateSystemPage(QWidget* page) {
@@ -311,6 +346,11 @@ void TOptionsDialog::SetSystemOptions(const AppSystemOptions& options) {
     ShowSystemOptions(systemOptions);
 }
 
+void TOptionsDialog::SetDisplayOptions(const AppDisplayOptions& options) {
+    displayOptions = ClampOptions(options);
+    ShowDisplayOptions(displayOptions);
+}
+
 AppPlayOptions TOptionsDialog::GetPlayOptions() const {
     return playOptions;
 }
@@ -321,6 +361,10 @@ AppViewOptions TOptionsDialog::GetViewOptions() const {
 
 AppSystemOptions TOptionsDialog::GetSystemOptions() const {
     return systemOptions;
+}
+
+AppDisplayOptions TOptionsDialog::GetDisplayOptions() const {
+    return displayOptions;
 }
 
 void TOptionsDialog::ShowPlayOptions(const AppPlayOptions& options) {
@@ -336,14 +380,23 @@ void TOptionsDialog::ShowSystemOptions(const AppSystemOptions& options) {
     ShowFields(*this, options);
 }
 
+void TOptionsDialog::ShowDisplayOptions(const AppDisplayOptions& options) {
+    ShowFields(*this, options);
+}
+
 void TOptionsDialog::SetPageDefaults(int page) {
     switch (page) {
     case pagePlay:
         SetPlayOptions(AppPlayOptions());
         break;
-    case pageView:
+    case pageView: {
         SetViewOptions(AppViewOptions());
+        // Full screen is no choice of the page: it stays as it is.
+        AppDisplayOptions display;
+        display.FullScreen = displayOptions.FullScreen;
+        SetDisplayOptions(display);
         break;
+    }
     case pageSystem:
         SetSystemOptions(AppSystemOptions());
         break;
@@ -383,17 +436,20 @@ void TOptionsDialog::FormClose(int result) {
     AppPlayOptions play = playOptions;
     AppViewOptions view = viewOptions;
     AppSystemOptions system = systemOptions;
+    AppDisplayOptions display = displayOptions;
 
     if (result == QDialog::Accepted) {
         ReadFields(*this, play);
         ReadFields(*this, view);
         ReadFields(*this, system);
+        ReadFields(*this, display);
     }
 
     // With OK this bounds and stores the entries; with Cancel it puts the stored values back.
     SetPlayOptions(play);
     SetViewOptions(view);
     SetSystemOptions(system);
+    SetDisplayOptions(display);
 }
 
 void TOptionsDialog::ButtonClick(QObject* sender) {

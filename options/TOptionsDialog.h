@@ -1,11 +1,13 @@
 // The three-page options dialog that edits copies of the play, view and system options.
 #pragma once
 
+#include "AppDisplayOptions.h"
 #include "AppPlayOptions.h"
 #include "AppSystemOptions.h"
 #include "AppViewOptions.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <vector>
 
@@ -30,15 +32,19 @@ public:
     void SetPlayOptions(const AppPlayOptions& options);
     void SetViewOptions(const AppViewOptions& options);
     void SetSystemOptions(const AppSystemOptions& options);
+    // Zoom and look are shown on the View page; full screen is carried through unchanged.
+    void SetDisplayOptions(const AppDisplayOptions& options);
 
     AppPlayOptions GetPlayOptions() const;
     AppViewOptions GetViewOptions() const;
     AppSystemOptions GetSystemOptions() const;
+    AppDisplayOptions GetDisplayOptions() const;
 
     // Put values into the controls only; the stored records stay as they are.
     void ShowPlayOptions(const AppPlayOptions& options);
     void ShowViewOptions(const AppViewOptions& options);
     void ShowSystemOptions(const AppSystemOptions& options);
+    void ShowDisplayOptions(const AppDisplayOptions& options);
 
     // Store and show the defaults of one page (a Page value; others are ignored) or of all.
     void SetPageDefaults(int page);
@@ -58,6 +64,8 @@ private:
     void CreateButtons();
     QGroupBox* AddGroupBox(QWidget* page, const QString& caption, const QString& name);
     void AddEditRow(QGroupBox* box, const QString& caption, const QString& editName);
+    void AddListRow(QGroupBox* box, const QString& caption, const QString& listName,
+                    const QStringList& entries);
     void AddCheckBox(QGroupBox* box, const QString& caption, const QString& name);
     void AddRow(QGroupBox* box, QLabel* label, QWidget* control, int designWidth,
                 bool underEdits = false);
@@ -86,6 +94,7 @@ private:
     AppPlayOptions playOptions;
     AppViewOptions viewOptions;
     AppSystemOptions systemOptions;
+    AppDisplayOptions displayOptions;
 
     QTabWidget* PageControl1 = nullptr;
     QCheckBox* Page1_CheckBox1 = nullptr;

@@ -16,9 +16,8 @@
 
 namespace {
 
-constexpr QRgb gameOverColors[] = {AppRenderer::outlineColor, AppRenderer::outlineColor,
-                                   AppRenderer::outlineColor, AppRenderer::outlineColor,
-                                   AppRenderer::textColor};
+// The first four passes draw the outline, the last the letters.
+constexpr int gameOverPasses = 5;
 constexpr int gameOverDx[] = {-1, 1, 0, 0, 0};
 constexpr int gameOverDy[] = {0, 0, -1, 1, 0};
 
@@ -64,7 +63,7 @@ QFont FittingFont(QFont font, const QString& text, int width, const QPaintDevice
 AppRenderer::AppRenderer(AppGame& game, AppRandom&, QString titleText, ShowRect showRect,
                          SizeClient sizeClient)
     : game_(game), titleText_(std::move(titleText)), showRect_(std::move(showRect)),
-      sizeClient_(std::move(sizeClient)) {
+      sizeClient_(std::move(sizeClient)), look_(&AppLook::Of(AppLookKind::Classic)) {
     RegisterSubstitutes();
     titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
     gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
@@ -123,13 +122,14 @@ QRect AppRenderer::PaintCell(QPainter& painter, int x, int y, int sprite) {
 
     // A used paddle flips its square's colour so it stands out from fresh ones.
     const int s = x + y + (field.IsCell(x, y, layerGround, cellPaddleUsed) ? 1 : 0);
-    painter.fillRect(cell, QColor::fromRgb(s % 2 == 0 ? evenColor : oddColor));
+    const AppLook::Colors& colors = look_->Color();
+    painter.fillRect(cell, QColor::fromRgb(s % 2 == 0 ? colors.even : colors.odd));
 
     if (sprite >= 0) {
         // Centred in the cell, a pixel nearer the top left when the spare room is odd.
         const int offsetX = (view.CharWidth - AppSprites::size) / 2;
         const int offsetY = (view.CharHeight - AppSprites::size) / 2;
-        painter.drawImage(cell.left() + offsetX, cell.top() + offsetY, sprites_.Image(sprite));
+        painter.drawImage(cell.left() + offsetX, cell.top() + offsetY, look_->Sprite(sprite));
     }
     return cell;
 }
@@ -146,9 +146,9 @@ void AppRenderer::PaintTitle(bool showNow) {
         const QSize size = TextSize(painter.fontMetrics(), titleText_);
         const int x = (fieldRect_.width() - size.width()) / 2;
         const int y = (fieldRect_.height() - size.height()) / 2;
-        painter.fillRect(fieldRect_, QColor::fromRgb(evenColor));
+        painter.fillRect(fieldRect_, QColor::fromRgb(look_->Color().titleBackground));
         painter.setClipRect(fieldRect_);
-        painter.setPen(QColor::fromRgb(textColor));
+        painter.setPen(QColor::fromRgb(look_->Color().text));
         DrawText(painter, x, y, titleText_);
     }
     if (showNow)
@@ -175,9 +175,12 @@ void AppRenderer::PaintGameOver(bool showNow) {
             painter.setFont(fonts[i]);
             const QSize size = TextSize(painter.fontMetrics(), line);
             const int x = (fieldRect_.width() - size.width()) / 2;
-            // Four navy copies around the white one give every letter an outline.
-            for (int pass = 0; pass < 5; ++pass) {
-                painter.setPen(QColor::fromRgb(gameOverColors[pass]));
+            // Four copies in the outline's colour around the one in the text's give every
+            // letter an outline.
+            for (int pass = 0; pass < gameOverPasses; ++pass) {
+                const bool letters = pass == gameOverPasses - 1;
+                painter.setPen(
+                    QColor::fromRgb(letters ? look_->Color().text : look_->Color().outline));
                 DrawText(painter, x + gameOverDx[pass], y + gameOverDy[pass], line);
             }
             y += size.height();
@@ -185,6 +188,30 @@ void AppRenderer::PaintGameOver(bool showNow) {
     }
     if (showNow)
         FormPaint();
+}
+
+void AppRenderer::SetLook(AppLookKind kind) {
+    look_ = &AppLook::Of(kind);
+    if (backBuffer_.isNull())
+        return;
+    switch (game_.State()) {
+    case stTitle:
+        PaintTitle(false);
+        break;
+    case stPlaying:
+        RepaintField(false);
+        break;
+    case stGameOver:
+        RepaintField(false);
+        PaintGameOver(false);
+        break;
+    default:
+        // Before the title and while closing there is no picture to bring up to date.
+        return;
+    }
+    if (paused_)
+        PaintPauseScreen();
+    FormPaint();
 }
 
 void AppRenderer::ShowPaused(bool paused) {
@@ -198,7 +225,7 @@ void AppRenderer::PaintPauseScreen() {
     pauseScreen_ = QImage(fieldRect_.size(), QImage::Format_RGB32);
     if (pauseScreen_.isNull())
         return;
-    pauseScreen_.fill(QColor::fromRgb(evenColor));
+    pauseScreen_.fill(QColor::fromRgb(look_->Color().titleBackground));
     // The word in the title's font, the hint smaller below it, centred as one block; each
     // shrunk, as the game-over lines are, where a translation is wider than the field.
     const QString word = QCoreApplication::translate("AppRenderer", "Paused");
@@ -212,7 +239,7 @@ void AppRenderer::PaintPauseScreen() {
         blockHeight += TextSize(QFontMetrics(font), text).height();
 
     QPainter painter(&pauseScreen_);
-    painter.setPen(QColor::fromRgb(textColor));
+    painter.setPen(QColor::fromRgb(look_->Color().text));
     int y = (fieldRect_.height() - blockHeight) / 2;
     for (const auto& [text, font] : lines) {
         painter.setFont(font);

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "AppGamePicture.h"
-#include "AppSprites.h"
+#include "AppLook.h"
+#include "AppLookKind.h"
 
 #include <QFont>
 #include <QImage>
@@ -49,15 +50,22 @@ public:
     void ShowPaused(bool paused);
     bool Paused() const { return paused_; }
 
+    // Paints every picture from now on in the look of that kind, and at once repaints what
+    // the window shows in it. The ball keeps the tile it showed last, so the repaint draws
+    // no number and a game in play keeps its sequence.
+    void SetLook(AppLookKind kind);
+    AppLookKind Look() const { return look_->Kind(); }
+
     const QImage& BackBuffer() const { return backBuffer_; }
     // What the window shows: the back buffer, or the pause screen while paused.
     const QImage& Picture() const { return paused_ ? pauseScreen_ : backBuffer_; }
     QRect FieldRect() const { return fieldRect_; }
 
-    static constexpr QRgb evenColor = qRgb(64, 0, 255);
-    static constexpr QRgb oddColor = qRgb(128, 128, 255);
-    static constexpr QRgb outlineColor = qRgb(0, 0, 128);
-    static constexpr QRgb textColor = qRgb(255, 255, 255);
+    // The classic look's colours.
+    static constexpr QRgb evenColor = AppLook::classicColors.even;
+    static constexpr QRgb oddColor = AppLook::classicColors.odd;
+    static constexpr QRgb outlineColor = AppLook::classicColors.outline;
+    static constexpr QRgb textColor = AppLook::classicColors.text;
     static constexpr int textCellHeight = 24;
     static constexpr int hintCellHeight = 16;
 
@@ -71,7 +79,7 @@ private:
     QString titleText_;
     ShowRect showRect_;
     SizeClient sizeClient_;
-    AppSprites sprites_;
+    const AppLook* look_;
     QFont titleFont_;
     QFont gameOverFont_;
     QFont hintFont_;

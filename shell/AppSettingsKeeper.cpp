@@ -52,6 +52,7 @@ void AppSettingsKeeper::Load() {
     game_.SetPlayOptions(working.play);
     game_.SetViewOptions(working.view);
     ApplySystemOptions(working.system);
+    displayOptions_ = working.display;
     if (systemOptions_.RestoreRecord)
         game_.SetRecord(working.recordScore, working.recordPhase);
     if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
@@ -74,8 +75,10 @@ void AppSettingsKeeper::Save() {
     values.system = systemOptions_;
     values.recordScore = game_.RecordScore();
     values.recordPhase = game_.RecordPhase();
-    values.left = window_.pos().x();
-    values.top = window_.pos().y();
+    values.display = displayOptions_;
+    const QPoint place = normalPlace_.value_or(window_.pos());
+    values.left = place.x();
+    values.top = place.y();
     // Starting from the file that was read keeps every other line of it, also
     // when the settings move from beside the program to the config folder.
     // A failed write leaves the previous file whole and is not reported.

@@ -1,14 +1,17 @@
 // The player's settings: read into the game and the window at start, written back at the end.
 #pragma once
 
+#include "AppDisplayOptions.h"
 #include "AppSettingsStore.h"
 #include "AppSystemOptions.h"
 
+#include <QPoint>
+
 #include <functional>
+#include <optional>
 
 class AppGame;
 class AppSound;
-class QPoint;
 class QWidget;
 
 class AppSettingsKeeper {
@@ -28,6 +31,10 @@ public:
 
     const AppSystemOptions& SystemOptions() const { return systemOptions_; }
     void ApplySystemOptions(const AppSystemOptions& options);
+    const AppDisplayOptions& DisplayOptions() const { return displayOptions_; }
+    void SetDisplayOptions(const AppDisplayOptions& options) { displayOptions_ = options; }
+    // While the window fills the screen, the place it goes back to: saved as its position.
+    void SetNormalPlace(std::optional<QPoint> place) { normalPlace_ = place; }
 
 private:
     void SetStayOnTop(bool onTop);
@@ -41,5 +48,7 @@ private:
     AppSound& sound_;
     std::function<bool()> confirmClear_;
     AppSystemOptions systemOptions_;
+    AppDisplayOptions displayOptions_;
+    std::optional<QPoint> normalPlace_;
     AppSettingsStore settingsStore_;
 };

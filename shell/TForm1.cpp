@@ -19,8 +19,11 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
+#include <QPalette>
+#include <QScreen>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -55,10 +58,10 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
-    clientArea_ = new QWidget(this);
+    clientArea_ =
+        new AppFieldView([this]() -> const QImage& { return Renderer().Picture(); }, this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
     clientArea_->setFocusPolicy(Qt::StrongFocus);
-    clientArea_->setAttribute(Qt::WA_OpaquePaintEvent);
     clientArea_->installEventFilter(this);
     setCentralWidget(clientArea_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -67,15 +70,18 @@ TForm1::TForm1(QWidget* parent)
     setWindowIcon(AppIcon());
 
     session_ =
-        std::make_unique<AppPlaySession>([this](const QRect& rect) { clientArea_->update(rect); },
+        std::make_unique<AppPlaySession>([this](const QRect& rect) { clientArea_->ShowRect(rect); },
                                          [this](const QSize& size) {
-                                             clientArea_->setFixedSize(size);
-                                             adjustSize();
+                                             clientArea_->SetPictureSize(size);
+                                             FitZoom();
                                          });
     connect(session_.get(), &AppPlaySession::Changed, this, &TForm1::ShowPause);
     settings_ = std::make_unique<AppSettingsKeeper>(*this, Game(), Sound(),
                                                     [this] { return ConfirmClearRecord(); });
     settings_->Load();
+    UpdateLook();
+    if (DisplayOptions().FullScreen)
+        SetFullScreen(true);
     connect(session_.get(), &AppPlaySession::StepEnded, this,
             [this](AppState before) { scoreKeeper_.Observe(Game(), before, false); });
     session_->Start();
@@ -124,6 +130,10 @@ void TForm1::BuildMenus() {
     addSeparator(game, "N1");
     addItem(game, tr("&Status"), "Game_Status_MItem", &TForm1::StatusCommand, Qt::Key_F4);
     addItem(game, tr("S&cores"), "Game_Scores_MItem", &TForm1::ScoresCommand, Qt::Key_F6);
+    Game_FullScreen_MItem = addItem(
+        game, tr("&Full Screen"), "Game_FullScreen_MItem",
+        [this] { SetFullScreen(!isFullScreen()); }, Qt::Key_F11);
+    Game_FullScreen_MItem->setCheckable(true);
     addItem(game, tr("&Options"), "Game_Options_MItem", &TForm1::OptionsCommand, Qt::Key_F5);
     addSeparator(game, "N2");
     addItem(game, tr("E&xit"), "Game_Exit_MItem", &TForm1::close);
@@ -147,23 +157,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != clientArea_)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::Paint: {
-        // The picture is copied pixel for pixel; on a scaled screen each
-        // picture pixel becomes a block of whole device pixels, never a blur.
-        QPainter painter(clientArea_);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(QPoint(0, 0), Renderer().Picture());
-        return true;
-    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         // The second press of a quick double click comes as a double click:
         // it is a press all the same (start, then launch at once).
         FormMouseDown(static_cast<QMouseEvent*>(event)->button());
         return false;
-    case QEvent::KeyPress:
-        FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Escape only leaves full screen, it never enters it.
+        if (key == Qt::Key_Escape && isFullScreen()) {
+            SetFullScreen(false);
+            return true;
+        }
+        FormKeyDown(key);
         return false;
+    }
     default:
         return false;
     }
@@ -174,9 +183,28 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TForm1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
-        PauseWhenInactive();
+    if (event->type() == QEvent::WindowStateChange) {
+        if (isMinimized())
+            PauseWhenInactive();
+        // The layout follows the state when the desktop changed it on its own (a key of the
+        // window manager). The desktop may report the states of quick toggles late, one
+        // after the other: only the state they settle in counts.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isFullScreen() != clientArea_->Filling())
+                    LayOutFor(isFullScreen());
+            },
+            Qt::QueuedConnection);
+    }
     QMainWindow::changeEvent(event);
+}
+
+bool TForm1::event(QEvent* event) {
+    // The desktop's colours changed: Automatic may now mean another look.
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange)
+        UpdateLook();
+    return QMainWindow::event(event);
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button) {
@@ -207,8 +235,89 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
     const std::optional<QPoint> screen = pointer_();
     if (!screen)
         return std::nullopt;
-    const QPoint client = clientArea_->mapFromGlobal(*screen);
-    return AppPoint{client.x(), client.y()};
+    // Through the zoom back to the picture's pixels, which the game maps to cells.
+    const QPoint pixel = clientArea_->ToPicture(clientArea_->mapFromGlobal(*screen));
+    return AppPoint{pixel.x(), pixel.y()};
+}
+
+void TForm1::FitZoom() {
+    const int fitting = AppFieldView::FittingZoom(clientArea_->PictureSize(), RoomOnScreen());
+    clientArea_->SetZoom(std::min(DisplayOptions().Zoom, fitting));
+    if (!clientArea_->Filling())
+        adjustSize();
+}
+
+QSize TForm1::RoomOnScreen() const {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    // The window's frame (known once it is shown) and the menu bar lie around the client area.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return shownOn->availableGeometry().size() - frame - QSize(0, menuBar()->sizeHint().height());
+}
+
+void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
+    AppDisplayOptions display = options;
+    display.FullScreen = DisplayOptions().FullScreen;
+    settings_->SetDisplayOptions(display);
+    FitZoom();
+    UpdateLook();
+}
+
+void TForm1::SetFullScreen(bool fullScreen) {
+    if (fullScreen == isFullScreen())
+        return;
+    if (fullScreen)
+        normalPlace_ = pos();
+    // The layout lets go of the window's size before the desktop resizes it.
+    LayOutFor(fullScreen);
+    setWindowState(windowState().setFlag(Qt::WindowFullScreen, fullScreen));
+    if (!fullScreen)
+        move(normalPlace_);
+}
+
+void TForm1::LayOutFor(bool fullScreen) {
+    clientArea_->SetFilling(fullScreen);
+    if (fullScreen) {
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        FitZoom();
+    }
+    Game_FullScreen_MItem->setChecked(fullScreen);
+    AppDisplayOptions display = DisplayOptions();
+    display.FullScreen = fullScreen;
+    settings_->SetDisplayOptions(display);
+    // While full screen, the place to come back to is the window's place to keep.
+    settings_->SetNormalPlace(fullScreen ? std::optional<QPoint>(normalPlace_) : std::nullopt);
+}
+
+void TForm1::UpdateLook() {
+    AppLookKind look = AppLookKind::Classic;
+    switch (DisplayOptions().Look) {
+    case AppDisplayOptions::lookDark:
+        look = AppLookKind::Dark;
+        break;
+    case AppDisplayOptions::lookHighContrast:
+        look = AppLookKind::HighContrast;
+        break;
+    case AppDisplayOptions::lookAutomatic: {
+        // The window colour of the palette the desktop's theme gives the program.
+        const QColor window = QGuiApplication::palette().color(QPalette::Window);
+        if (qGray(window.rgb()) < 128)
+            look = AppLookKind::Dark;
+        break;
+    }
+    default:
+        break;
+    }
+    if (look == look_)
+        return;
+    look_ = look;
+    Renderer().SetLook(look_);
+    emit LookChanged(look_);
 }
 
 void TForm1::NewCommand() {
@@ -248,6 +357,7 @@ void TForm1::OptionsCommand() {
     optionsDialog_->SetPlayOptions(game.PlayOptions());
     optionsDialog_->SetViewOptions(game.ViewOptions());
     optionsDialog_->SetSystemOptions(SystemOptions());
+    optionsDialog_->SetDisplayOptions(DisplayOptions());
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
     const bool changed = optionsDialog_->GetPlayOptions() != game.PlayOptions() ||
@@ -255,6 +365,8 @@ void TForm1::OptionsCommand() {
     game.SetPlayOptions(optionsDialog_->GetPlayOptions());
     game.SetViewOptions(optionsDialog_->GetViewOptions());
     ApplySystemOptions(optionsDialog_->GetSystemOptions());
+    // Zoom and look change how the game is shown, never the game itself.
+    ApplyDisplayOptions(optionsDialog_->GetDisplayOptions());
     if (changed)
         game.SetState(stSetup);
     session_->Settle();

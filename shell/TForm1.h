@@ -1,6 +1,8 @@
 // The main window: its menus and boxes, the player's input, and the picture painted into it.
 #pragma once
 
+#include "AppFieldView.h"
+#include "AppLookKind.h"
 #include "AppPlaySession.h"
 #include "AppScoreKeeper.h"
 #include "AppSettingsKeeper.h"
@@ -35,17 +37,29 @@ public:
     AppRenderer& Renderer() { return session_->Renderer(); }
     AppSound& Sound() { return session_->Sound(); }
     AppStepLoop& StepLoop() { return session_->StepLoop(); }
-    QWidget* ClientArea() const { return clientArea_; }
+    AppFieldView* ClientArea() const { return clientArea_; }
     const AppSystemOptions& SystemOptions() const { return settings_->SystemOptions(); }
     void ApplySystemOptions(const AppSystemOptions& options) {
         settings_->ApplySystemOptions(options);
     }
+    const AppDisplayOptions& DisplayOptions() const { return settings_->DisplayOptions(); }
+    // Takes the zoom and the look; full screen changes only through SetFullScreen.
+    void ApplyDisplayOptions(const AppDisplayOptions& options);
+    void SetFullScreen(bool fullScreen);
+    // The look the field is painted in: the chosen one, or for Automatic the one that
+    // suits the desktop.
+    AppLookKind Look() const { return look_; }
 
     // Input, as delivered by the client area.
     void FormMouseDown(Qt::MouseButton button);
     void FormKeyDown(int qtKey);
 
+signals:
+    // The field is now painted in another look; at start, sent when the look is not Classic.
+    void LookChanged(AppLookKind look);
+
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -68,11 +82,22 @@ private:
     void ShowPause();
 
     std::optional<AppPoint> PointerInClientArea() const;
+    // The picture takes the chosen zoom, or the largest below it with which the window
+    // fits its screen.
+    void FitZoom();
+    QSize RoomOnScreen() const;
+    // The window's layout for a window sized to the picture, or for one filling the screen.
+    void LayOutFor(bool fullScreen);
+    void UpdateLook();
 
     PointerSource pointer_;
-    QWidget* clientArea_ = nullptr;
+    AppFieldView* clientArea_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
+    QAction* Game_FullScreen_MItem = nullptr;
+    // Where the window goes back to when it leaves full screen.
+    QPoint normalPlace_;
+    AppLookKind look_ = AppLookKind::Classic;
     std::unique_ptr<AppPlaySession> session_;
     std::unique_ptr<AppSettingsKeeper> settings_;
     AppScoreKeeper scoreKeeper_{this};

@@ -242,6 +242,10 @@
         <source>&amp;Pause</source>
         <translation>&amp;Pauza</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Celá &amp;obrazovka</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -360,6 +364,38 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>Pozastavovat na po&amp;zadí</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <extracomment>How the field is shown on the screen: its zoom and its colours.</extracomment>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <extracomment>Each pixel of the field is shown as a block of 1 to 4 pixels across and down.</extracomment>
+        <translation>&amp;Zvětšení:</translation>
+    </message>
+    <message>
+        <source>&amp;Look:</source>
+        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
+        <translation>Vzhle&amp;d:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klasický</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavý</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Vysoký kontrast</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
+        <translation>Automaticky</translation>
     </message>
 </context>
 <context>

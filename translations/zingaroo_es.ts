@@ -242,6 +242,10 @@
         <source>&amp;Pause</source>
         <translation>P&amp;ausa</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Pantalla &amp;completa</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -360,6 +364,38 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>&amp;Pausar en segundo plano</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <extracomment>How the field is shown on the screen: its zoom and its colours.</extracomment>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <extracomment>Each pixel of the field is shown as a block of 1 to 4 pixels across and down.</extracomment>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>&amp;Look:</source>
+        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
+        <translation>As&amp;pecto:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
+        <translation>Automático</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,10 @@
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Plein é&amp;cran</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -360,6 +364,38 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>&amp;Mettre en pause en arrière-plan</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <extracomment>How the field is shown on the screen: its zoom and its colours.</extracomment>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <extracomment>Each pixel of the field is shown as a block of 1 to 4 pixels across and down.</extracomment>
+        <translation>&amp;Zoom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Look:</source>
+        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
+        <translation>&amp;Apparence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>

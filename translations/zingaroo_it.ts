@@ -242,6 +242,10 @@
         <source>&amp;Pause</source>
         <translation>P&amp;ausa</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Schermo &amp;intero</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -360,6 +364,38 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>&amp;Metti in pausa in secondo piano</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <extracomment>How the field is shown on the screen: its zoom and its colours.</extracomment>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <extracomment>Each pixel of the field is shown as a block of 1 to 4 pixels across and down.</extracomment>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>&amp;Look:</source>
+        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
+        <translation>As&amp;petto:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Alto contrasto</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
+        <translation>Automatico</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,10 @@
         <source>&amp;Pause</source>
         <translation>一時停止(&amp;P)</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>全画面表示(&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -360,6 +364,38 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>バックグラウンドで一時停止する(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <extracomment>How the field is shown on the screen: its zoom and its colours.</extracomment>
+        <translation>画面</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <extracomment>Each pixel of the field is shown as a block of 1 to 4 pixels across and down.</extracomment>
+        <translation>拡大率(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>&amp;Look:</source>
+        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
+        <translation>外観(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>ハイコントラスト</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
+        <translation>自動</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,10 @@
         <source>&amp;Pause</source>
         <translation>Па&amp;уза</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>На весь &amp;екран</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -360,6 +364,38 @@
     <message>
         <source>Pause &amp;When Inactive</source>
         <translation>Призупиняти у &amp;фоновому режимі</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <extracomment>How the field is shown on the screen: its zoom and its colours.</extracomment>
+        <translation>Зображення</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <extracomment>Each pixel of the field is shown as a block of 1 to 4 pixels across and down.</extracomment>
+        <translation>&amp;Масштаб:</translation>
+    </message>
+    <message>
+        <source>&amp;Look:</source>
+        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
+        <translation>&amp;Оформлення:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Класичне</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темне</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Висококонтрастне</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
+        <translation>Автоматично</translation>
     </message>
 </context>
 <context>

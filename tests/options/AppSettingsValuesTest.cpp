@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -168,6 +169,32 @@ TEST(ReadSettingsValues, PauseWhenInactiveIsABooleanOfItsOwnThatTheListsLeaveAlo
     }
 }
 
+TEST(ReadSettingsValues, ZoomFullScreenAndLookTakeTheirDefaultsForAnythingButTheirOwnValues) {
+    // Keys, then the zoom, full screen and look read.
+    const std::tuple<std::string, std::int32_t, bool, std::int32_t> cases[] = {
+        {"", 1, false, 0},
+        {"Zoom=3\nFullScreen=1\nLook=2\n", 3, true, 2},
+        {"zoom=4\nfullscreen=yes\nLOOK=3\n", 4, true, 3},
+        {"Zoom=\nFullScreen=\nLook=\n", 1, false, 0},
+        // Junk and values out of range give the default and the later keys are still read.
+        {"Zoom=x\nFullScreen=0\nLook=1\n", 1, false, 1},
+        {"Zoom=0\nLook=4\nFullScreen=1\n", 1, true, 0},
+        {"Zoom=5\nLook=-1\n", 1, false, 0},
+        {"Zoom=2.0\nLook=0x1\n", 1, false, 0},
+        {"Zoom=2147483648\nLook=99999999999\n", 1, false, 0},
+        // An item list takes its first item, as the other keys of their own do.
+        {"Zoom=2,3\nLook=1 2\n", 2, false, 1},
+        // A bad integer in the keys before them ends all reading, these keys included.
+        {"Others=x,0,0,0\nZoom=2\nFullScreen=1\nLook=1\n", 1, false, 0}};
+    for (const auto& [keys, zoom, fullScreen, look] : cases) {
+        const AppSettingsValues read = Read(Settings("ViewOptions=20,21\n" + keys));
+        EXPECT_EQ(read.display.Zoom, zoom) << keys;
+        EXPECT_EQ(read.display.FullScreen, fullScreen) << keys;
+        EXPECT_EQ(read.display.Look, look) << keys;
+        EXPECT_TRUE(read.view == AppViewOptions(20, 21)) << keys;
+    }
+}
+
 TEST(ReadSettingsValues, NeverReadsClearRecordNow) {
     AppSettingsValues working = Working();
     working.system.ClearRecordNow = true;
@@ -217,7 +244,10 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "ViewOptions=18,18\n"
                           "SystemOptions=1,0,1,1\n"
                           "Others=0,0,100,80\n"
-                          "PauseWhenInactive=0\n");
+                          "PauseWhenInactive=0\n"
+                          "Zoom=1\n"
+                          "FullScreen=0\n"
+                          "Look=0\n");
 }
 
 TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
@@ -230,6 +260,9 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     values.system.RestoreWindowPosition = false;
     values.system.ClearRecordNow = true;
     values.system.PauseWhenInactive = true;
+    values.display.Zoom = 4;
+    values.display.FullScreen = true;
+    values.display.Look = AppDisplayOptions::lookAutomatic;
     values.recordScore = 2147483647;
     values.recordPhase = 12;
     values.left = -2147483647 - 1;
@@ -241,6 +274,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_EQ(ini.Text(), "; hand-written\r\n[Settings]\r\nOthers=2147483647,12,-2147483648,-7\r\n"
                           "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
                           "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
+                          "Zoom=4\r\nFullScreen=1\r\nLook=3\r\n"
                           "[Mine]\r\nA=1\r\n");
 
     AppSettingsValues read = Working();
@@ -253,6 +287,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_FALSE(read.system.RestoreWindowPosition);
     EXPECT_FALSE(read.system.ClearRecordNow);
     EXPECT_TRUE(read.system.PauseWhenInactive);
+    EXPECT_TRUE(read.display == values.display);
     EXPECT_EQ(read.recordScore, values.recordScore);
     EXPECT_EQ(read.recordPhase, values.recordPhase);
     EXPECT_EQ(read.left, values.left);

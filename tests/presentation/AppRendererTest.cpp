@@ -2,6 +2,7 @@
 #include "AppRenderer.h"
 #include "AppCell.h"
 #include "AppGame.h"
+#include "AppLook.h"
 #include "AppSprites.h"
 
 #include <QDir>
@@ -504,6 +505,81 @@ private slots:
                      qPrintable(QStringLiteral("ink %1..%2").arg(line.left).arg(line.right)));
             QVERIFY(line.right - line.left > cover.width() * 3 / 4);
         }
+    }
+
+    void aNewLookRepaintsThePictureAtOnceAndKeepsTheRandomSequence() {
+        const QDir dir(QStringLiteral(ZINGAROO_PICTURES_DIR));
+        QVERIFY(dir.mkpath(QStringLiteral(".")));
+        Rig rig(24, 18, 18, 18, 11);
+        rig.game.SetState(stPlaying);
+        // Every kind of item, and a used paddle on each colour of square.
+        const int grounds[] = {cellPaddleBack, cellPaddleSlash, cellPaddleUsed,
+                               cellPaddleUsed, cellObstacle,    cellSweeper};
+        for (int i = 0; i < 6; ++i)
+            rig.Field().SetCell(1 + i, 1, layerGround, grounds[i]);
+        for (int step = 0; step < 30; ++step)
+            rig.game.Step();
+        const QImage classic = rig.Buffer().copy();
+        // The ball's face in the classic picture, open or blinking.
+        const AppPlayer& ball = rig.game.ball;
+        const QRgb under = Rgb(classic.pixel(rig.CellRect(ball.x, ball.y).topLeft()));
+        const int face =
+            CellMismatch(classic, rig.CellRect(ball.x, ball.y), under, &rig.sprites.Image(0), {})
+                    .isEmpty()
+                ? 0
+                : 6;
+
+        for (const AppLookKind kind : {AppLookKind::Dark, AppLookKind::HighContrast}) {
+            const AppLook& look = AppLook::Of(kind);
+            AppRandom untouched = rig.random;
+            rig.shown.clear();
+            rig.renderer.SetLook(kind);
+            QCOMPARE(rig.shown, QList<QRect>{rig.renderer.FieldRect()});
+            QCOMPARE(rig.random.Next(), untouched.Next());
+            const AppField& field = rig.Field();
+            for (int x = 0; x < field.Width(); ++x)
+                for (int y = 0; y < field.Height(); ++y) {
+                    const int ground = field.GetCell(x, y, layerGround);
+                    const int s = x + y + (ground == cellPaddleUsed ? 1 : 0);
+                    const int tile =
+                        field.IsCell(x, y, layerBall, cellBall) ? face : TileForGround(ground);
+                    const QString mismatch =
+                        CellMismatch(rig.Buffer(), rig.CellRect(x, y),
+                                     s % 2 == 0 ? look.Color().even : look.Color().odd,
+                                     tile >= 0 ? &look.Sprite(tile) : nullptr, {});
+                    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+                }
+            const QString name = kind == AppLookKind::Dark ? "dark" : "contrast";
+            QVERIFY(rig.renderer.Picture().save(dir.filePath(name + "-field.png")));
+        }
+
+        rig.renderer.SetLook(AppLookKind::Classic);
+        QCOMPARE(rig.Buffer(), classic);
+        // A look from a damaged setting is the classic one.
+        rig.renderer.SetLook(AppLookKind::HighContrast);
+        rig.renderer.SetLook(static_cast<AppLookKind>(7));
+        QCOMPARE(rig.Buffer(), classic);
+        QCOMPARE(rig.renderer.Look(), AppLookKind::Classic);
+
+        // The game-over picture repainted in a look is the one painted in it from the start;
+        // the pause screen and the title follow the look too.
+        rig.renderer.SetLook(AppLookKind::Dark);
+        const QImage darkField = rig.Buffer().copy();
+        rig.game.SetState(stGameOver);
+        const QImage darkOver = rig.Buffer().copy();
+        QVERIFY(darkOver != darkField);
+        QVERIFY(darkOver.save(dir.filePath("dark-gameover.png")));
+        rig.renderer.ShowPaused(true);
+        rig.renderer.SetLook(AppLookKind::HighContrast);
+        const auto background = [](AppLookKind kind) {
+            return Rgb(AppLook::Of(kind).Color().titleBackground);
+        };
+        QCOMPARE(Rgb(rig.renderer.Picture().pixel(0, 0)), background(AppLookKind::HighContrast));
+        rig.renderer.ShowPaused(false);
+        rig.renderer.SetLook(AppLookKind::Dark);
+        QCOMPARE(rig.Buffer(), darkOver);
+        rig.game.SetState(stTitle);
+        QCOMPARE(Rgb(rig.Buffer().pixel(0, 0)), background(AppLookKind::Dark));
     }
 
     void paintingBeforeTheFirstSetUpIsHarmless() {

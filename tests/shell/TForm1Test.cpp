@@ -253,7 +253,10 @@ private slots:
         QCOMPARE(item("Game_Status_MItem")->shortcut(), QKeySequence(Qt::Key_F4));
         QCOMPARE(item("Game_Options_MItem")->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(item("Help_Help_MItem")->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(menu("Game_MItem")->actions().size(), 8);
+        QCOMPARE(item("Game_FullScreen_MItem")->shortcut(), QKeySequence(Qt::Key_F11));
+        QCOMPARE(menu("Game_MItem")->actions().indexOf(item("Game_FullScreen_MItem")),
+                 menu("Game_MItem")->actions().indexOf(item("Game_Scores_MItem")) + 1);
+        QCOMPARE(menu("Game_MItem")->actions().size(), 9);
         QCOMPARE(menu("Help_MItem")->actions().size(), 4);
         QCOMPARE(menu("PopupMenu1")->actions().size(), 4);
         QVERIFY(menu("Game_MItem")->actions().at(2)->isSeparator());

@@ -1,0 +1,26 @@
+// How the picture is shown: its zoom, full screen and its look; never a rule of the game.
+#pragma once
+
+#include <cstdint>
+
+class AppDisplayOptions {
+public:
+    // The looks the player can choose, in the order the options dialog lists them.
+    static constexpr std::int32_t lookClassic = 0;
+    static constexpr std::int32_t lookDark = 1;
+    static constexpr std::int32_t lookHighContrast = 2;
+    // Dark when the desktop's windows are dark, else Classic.
+    static constexpr std::int32_t lookAutomatic = 3;
+
+    AppDisplayOptions() = default;
+    AppDisplayOptions(const AppDisplayOptions&) = default;
+    AppDisplayOptions& operator=(const AppDisplayOptions&) = default;
+    virtual ~AppDisplayOptions() = default;
+
+    friend bool operator==(const AppDisplayOptions&, const AppDisplayOptions&) = default;
+
+    // Each pixel of the picture is shown as a Zoom by Zoom block.
+    std::int32_t Zoom = 1;
+    bool FullScreen = false;
+    std::int32_t Look = lookClassic;
+};

@@ -1,0 +1,105 @@
+// The window's client area: the game's picture magnified by a whole zoom, centred on a plain
+// background where the area is larger, and points of the area mapped back to the picture.
+#include "AppFieldView.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Rounds toward minus infinity, so that every point left of or above the picture maps to a
+// negative pixel, never to pixel 0.
+int FloorDivide(int value, int divisor) {
+    const int quotient = value / divisor;
+    return quotient - (value % divisor < 0 ? 1 : 0);
+}
+
+// Around a picture smaller than the area.
+const QColor letterbox(Qt::black);
+
+} // namespace
+
+AppFieldView::AppFieldView(PictureSource picture, QWidget* parent)
+    : QWidget(parent), picture_(std::move(picture)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void AppFieldView::SetPictureSize(const QSize& size) {
+    pictureSize_ = size;
+    Place();
+}
+
+void AppFieldView::SetZoom(int zoom) {
+    zoom_ = std::max(1, zoom);
+    Place();
+}
+
+void AppFieldView::SetFilling(bool filling) {
+    filling_ = filling;
+    if (filling_) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    Place();
+}
+
+int AppFieldView::FittingZoom(const QSize& picture, const QSize& room) {
+    if (picture.isEmpty())
+        return 1;
+    return std::max(1, std::min(room.width() / picture.width(), room.height() / picture.height()));
+}
+
+void AppFieldView::Place() {
+    if (filling_) {
+        scale_ = FittingZoom(pictureSize_, size());
+        const QSize shown = pictureSize_ * scale_;
+        origin_ = QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2);
+    } else {
+        scale_ = zoom_;
+        origin_ = QPoint();
+        setFixedSize(pictureSize_ * scale_);
+    }
+    update();
+}
+
+void AppFieldView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (filling_)
+        Place();
+}
+
+QRect AppFieldView::ToArea(const QRect& pictureRect) const {
+    return {origin_ + pictureRect.topLeft() * scale_, pictureRect.size() * scale_};
+}
+
+void AppFieldView::ShowRect(const QRect& pictureRect) {
+    update(ToArea(pictureRect));
+}
+
+QPoint AppFieldView::ToPicture(const QPoint& point) const {
+    return {FloorDivide(point.x() - origin_.x(), scale_),
+            FloorDivide(point.y() - origin_.y(), scale_)};
+}
+
+void AppFieldView::paintEvent(QPaintEvent* event) {
+    // Each picture pixel becomes a block of whole pixels, also on a scaled screen: never a blur.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QImage& picture = picture_();
+    const QRect shown = ToArea(picture.rect());
+    for (const QRect& rect : event->region()) {
+        for (const QRect& outside : QRegion(rect).subtracted(shown))
+            painter.fillRect(outside, letterbox);
+        // Only the picture pixels under the rectangle are drawn, so a step that changed a few
+        // cells costs a few cells at any zoom. One more pixel on every side covers the
+        // rounding of a scaled screen's device pixels.
+        const QRect source = QRect(ToPicture(rect.topLeft()) - QPoint(1, 1),
+                                   ToPicture(rect.bottomRight()) + QPoint(1, 1))
+                                 .intersected(picture.rect());
+        if (!source.isEmpty())
+            painter.drawImage(ToArea(source), picture, source);
+    }
+}

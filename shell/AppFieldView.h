@@ -1,0 +1,59 @@
+// The window's client area: the game's picture magnified by a whole zoom, centred on a plain
+// background where the area is larger, and points of the area mapped back to the picture.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QWidget>
+
+#include <functional>
+
+class AppFieldView : public QWidget {
+    Q_OBJECT
+
+public:
+    // The picture to show, read at every paint; it belongs to the caller.
+    using PictureSource = std::function<const QImage&()>;
+
+    AppFieldView(PictureSource picture, QWidget* parent);
+
+    // The picture's size in its own pixels.
+    void SetPictureSize(const QSize& size);
+    QSize PictureSize() const { return pictureSize_; }
+    // Outside filling, the area is sized to the picture at this zoom (1 at least).
+    void SetZoom(int zoom);
+    // Filling, the area takes whatever size it is given and shows the picture at the largest
+    // whole zoom that fits it, centred.
+    void SetFilling(bool filling);
+    bool Filling() const { return filling_; }
+
+    // Each picture pixel is shown as a Scale() by Scale() block, the picture's top left
+    // corner at Origin().
+    int Scale() const { return scale_; }
+    QPoint Origin() const { return origin_; }
+
+    // Repaints this rectangle of the picture, and nothing else.
+    void ShowRect(const QRect& pictureRect);
+    // The picture pixel under a point of the area. Points left of or above the picture give
+    // negative coordinates, points right of or below it coordinates past its size.
+    QPoint ToPicture(const QPoint& point) const;
+
+    // The largest whole zoom, 1 at least, at which the picture fits the room.
+    static int FittingZoom(const QSize& picture, const QSize& room);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Place();
+    QRect ToArea(const QRect& pictureRect) const;
+
+    PictureSource picture_;
+    QSize pictureSize_;
+    int zoom_ = 1;
+    bool filling_ = false;
+    int scale_ = 1;
+    QPoint origin_;
+};

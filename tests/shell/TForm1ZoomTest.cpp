@@ -1,0 +1,210 @@
+// The picture at every zoom, look and in full screen: each pixel a whole block, the pointer
+// mapped back to the cell under it, and the window back in its place after full screen.
+#include "AppCell.h"
+#include "AppProgramFolders.h"
+#include "AppRenderer.h"
+#include "ModalWatcher.h"
+#include "TForm1.h"
+#include "TOptionsDialog.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+class TForm1ZoomTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TForm1> form;
+    QPoint pointer;
+
+    AppGame& game() { return form->Game(); }
+    AppFieldView& view() { return *form->ClientArea(); }
+
+    void start() {
+        form = std::make_unique<TForm1>();
+        form->SetPointerSource([this] { return std::optional<QPoint>(pointer); });
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    // A game whose ball moves but never steps on its own, and a sprite in every cell.
+    void startStillGameFullOfSprites() {
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QVERIFY(!game().ball.IsStanding());
+        form->StepLoop().SetClock([] { return std::chrono::nanoseconds(0); });
+        AppField& field = game().Field();
+        for (int x = 0; x < field.Width(); ++x)
+            for (int y = 0; y < field.Height(); ++y)
+                field.SetCell(x, y, layerGround, cellPaddleBack + (x + y) % 5);
+        form->Renderer().PaintCells(true);
+    }
+
+    // The shown area, pixel for pixel, is the picture with each pixel a block of the view's
+    // scale, from the view's origin on.
+    void verifyShownIsPictureMagnified() {
+        const QImage shown = view().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage& picture = form->Renderer().Picture();
+        const int k = view().Scale();
+        const QPoint origin = view().Origin();
+        QCOMPARE(shown.size(), view().size());
+        for (int y = 0; y < picture.height() * k; ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(shown.constScanLine(origin.y() + y));
+            const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(y / k));
+            for (int x = 0; x < picture.width() * k; ++x)
+                if (row[origin.x() + x] != source[x / k])
+                    QFAIL(
+                        qPrintable(QStringLiteral("pixel %1, %2 at zoom %3").arg(x).arg(y).arg(k)));
+        }
+    }
+
+    // The W key with the pointer at a point of the client area: the cell that got the paddle,
+    // or (-1, -1) when none did.
+    QPoint paddleDroppedAt(const QPoint& point) {
+        AppField& field = game().Field();
+        for (int x = 0; x < field.Width(); ++x)
+            for (int y = 0; y < field.Height(); ++y)
+                field.SetCell(x, y, layerGround, cellEmpty);
+        pointer = view().mapToGlobal(point);
+        QTest::keyClick(form->ClientArea(), Qt::Key_W);
+        for (int x = 0; x < field.Width(); ++x)
+            for (int y = 0; y < field.Height(); ++y)
+                if (field.GetCell(x, y, layerGround) == cellPaddleSlash)
+                    return {x, y};
+        return {-1, -1};
+    }
+
+    // Both corner pixels of the first, an inner and the last cell drop the paddle in that
+    // cell; the pixels just outside the field drop none.
+    void verifyPointerFindsCells() {
+        const int k = view().Scale();
+        const QPoint origin = view().Origin();
+        const QSize cell(game().ViewOptions().CharWidth * k, game().ViewOptions().CharHeight * k);
+        const AppField& field = game().Field();
+        for (const QPoint at :
+             {QPoint(0, 0), QPoint(7, 5), QPoint(field.Width() - 1, field.Height() - 1)}) {
+            const QPoint topLeft = origin + QPoint(at.x() * cell.width(), at.y() * cell.height());
+            QCOMPARE(paddleDroppedAt(topLeft), at);
+            QCOMPARE(paddleDroppedAt(topLeft + QPoint(cell.width() - 1, cell.height() - 1)), at);
+        }
+        const QPoint end =
+            origin + QPoint(field.Width() * cell.width(), field.Height() * cell.height());
+        for (const QPoint outside : {origin - QPoint(1, 0), origin - QPoint(0, 1), end,
+                                     end - QPoint(1, 0), end - QPoint(0, 1)})
+            QCOMPARE(paddleDroppedAt(outside), QPoint(-1, -1));
+    }
+
+private slots:
+    void init() {
+        QFile::remove(ProgramFolders().exeFolder + QStringLiteral("settings.ini"));
+        start();
+    }
+
+    void cleanup() { form.reset(); }
+
+    void everyZoomAndLookShowsWholeBlocksAndFindsTheCellUnderThePointer() {
+        startStillGameFullOfSprites();
+        const QSize picture = form->Renderer().FieldRect().size();
+        for (int look = 0; look <= int(AppLookKind::HighContrast); ++look)
+            for (int zoom = 1; zoom <= 4; ++zoom) {
+                AppDisplayOptions display;
+                display.Zoom = zoom;
+                display.Look = look;
+                form->ApplyDisplayOptions(display);
+                QCOMPARE(form->Look(), AppLookKind(look));
+                QCOMPARE(view().Scale(), zoom);
+                QCOMPARE(view().size(), picture * zoom);
+                verifyShownIsPictureMagnified();
+                verifyPointerFindsCells();
+            }
+        QCOMPARE(game().State(), stPlaying);
+
+        // A picture that would not fit the screen at the chosen zoom takes the largest that does.
+        AppDisplayOptions display;
+        display.Zoom = 4;
+        form->ApplyDisplayOptions(display);
+        game().SetViewOptions(AppViewOptions(32, 32));
+        game().SetPlayOptions(AppPlayOptions(32, 32, 6, 6, 60, 160, true));
+        game().SetState(stSetup);
+        QCOMPARE(view().Scale(), 1);
+        QCOMPARE(form->DisplayOptions().Zoom, 4);
+    }
+
+    void fullScreenCentresTheLargestZoomAndGivesThePlaceBack() {
+        const QRect before = form->geometry();
+        const QPoint place = form->pos();
+        startStillGameFullOfSprites();
+        QAction* item = form->findChild<QAction*>(QStringLiteral("Game_FullScreen_MItem"));
+        item->trigger();
+        QTRY_VERIFY(form->isFullScreen());
+        QVERIFY(item->isChecked());
+        item->trigger();
+        QTRY_COMPARE(form->geometry(), before);
+        QVERIFY(!item->isChecked());
+
+        QTest::keyClick(form.get(), Qt::Key_F11);
+        QTRY_VERIFY(form->isFullScreen());
+        QVERIFY(form->menuBar()->isVisible());
+        // 1600 pixels less the menu bar hold the 324 pixels high field four times.
+        QTRY_COMPARE(view().Scale(), 4);
+        const QSize picture = form->Renderer().FieldRect().size();
+        QCOMPARE(view().Scale(), AppFieldView::FittingZoom(picture, view().size()));
+        const QSize shown = picture * view().Scale();
+        QCOMPARE(view().Origin(), QPoint((view().width() - shown.width()) / 2,
+                                         (view().height() - shown.height()) / 2));
+        QVERIFY(view().Origin() != QPoint());
+        QCOMPARE(view().grab().toImage().pixelColor(view().Origin() - QPoint(1, 1)),
+                 QColor(Qt::black));
+        verifyShownIsPictureMagnified();
+        verifyPointerFindsCells();
+
+        // Remembered: the next start fills the screen again; Escape then brings the window
+        // back to its place, and does not enter full screen.
+        form.reset();
+        start();
+        QTRY_VERIFY(form->isFullScreen());
+        QTest::keyClick(form->ClientArea(), Qt::Key_Escape);
+        QTRY_VERIFY(!form->isFullScreen());
+        QTRY_COMPARE(form->pos(), place);
+        QCOMPARE(form->size(), before.size());
+        QTest::keyClick(form->ClientArea(), Qt::Key_Escape);
+        QVERIFY(!form->isFullScreen());
+        QCOMPARE(form->DisplayOptions().FullScreen, false);
+    }
+
+    void zoomAndLookFromTheDialogKeepTheGameGoingAndAutomaticFollowsTheDesktop() {
+        TOptionsDialog dialog(form.get());
+        form->SetDialogs(&dialog, nullptr);
+        startStillGameFullOfSprites();
+        QSignalSpy looks(form.get(), &TForm1::LookChanged);
+        WhenModalShown([](QWidget* modal) {
+            modal->findChild<QComboBox*>(QStringLiteral("Page2_ComboBox1"))->setCurrentIndex(1);
+            modal->findChild<QComboBox*>(QStringLiteral("Page2_ComboBox2"))->setCurrentIndex(3);
+            modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        });
+        form->findChild<QAction*>(QStringLiteral("Game_Options_MItem"))->trigger();
+        QCOMPARE(game().State(), stPlaying);
+        QVERIFY(!game().ball.IsStanding());
+        QCOMPARE(view().Scale(), 2);
+        QCOMPARE(form->DisplayOptions().Look, AppDisplayOptions::lookAutomatic);
+        QCOMPARE(form->Look(), AppLookKind::Classic);
+
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(form->Look(), AppLookKind::Dark);
+        QApplication::setPalette(light);
+        QTRY_COMPARE(form->Look(), AppLookKind::Classic);
+        QCOMPARE(looks.count(), 2);
+    }
+};
+
+QTEST_MAIN(TForm1ZoomTest)
+#include "TForm1ZoomTest.moc"
