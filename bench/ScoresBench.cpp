@@ -37,7 +37,9 @@ void BM_ScoresLoadAndOpen(benchmark::State& state) {
     const AppScoreFile file(folder.filePath(QStringLiteral("scores")).toStdString());
     std::ofstream(file.Path()) << TenThousandGames();
     for (auto _ : state) {
-        TScoresDialog dialog(file.Load(), AppPlayOptions(), {}, nullptr);
+        TScoresDialog dialog(
+            file.Load(), AppReplayShelf(folder.filePath(QStringLiteral("replays")).toStdString()),
+            AppPlayOptions(), {}, nullptr);
         dialog.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(dialog.isVisible());

@@ -27,11 +27,6 @@
 class AppIniFile {
 public:
     AppIniFile() = default;
-    AppIniFile(const AppIniFile&) = default;
-    AppIniFile& operator=(const AppIniFile&) = default;
-    AppIniFile(AppIniFile&&) = default;
-    AppIniFile& operator=(AppIniFile&&) = default;
-    virtual ~AppIniFile() = default;
 
     // Text to read and edit, such as the whole of a file.
     static AppIniFile FromText(std::string text);

@@ -4,7 +4,6 @@
 #include "AppCommaList.h"
 #include "AppDecimal.h"
 #include "AppDurableFile.h"
-#include "AppSettingsReport.h"
 
 #include <algorithm>
 
@@ -16,12 +15,16 @@ constexpr std::string_view changeSection = "Change";
 
 } // namespace
 
+void AppSettingsStore::Say(const std::string& line) const {
+    if (report_)
+        report_(line);
+}
+
 void AppSettingsStore::Load(const std::string& path, AppSettingsValues& working) {
     std::string text;
     std::string failure;
     if (AppSharedFile(path, Fold).Read(text, failure) == AppDurableFile::ReadResult::NotReadWhole)
-        AppSettingsReport::Say("Settings file " + path +
-                               " left as it is, not read whole: " + failure);
+        Say("Settings file " + path + " left as it is, not read whole: " + failure);
     ReadSettingsValues(AppIniFile::FromText(std::move(text)), working);
     loadedScore_ = working.recordScore;
     loadedPhase_ = working.recordPhase;
@@ -65,7 +68,7 @@ std::optional<std::string> AppSettingsStore::Fold(const std::string& current,
 
 bool AppSettingsStore::Save(const std::string& readPath, const std::string& writePath,
                             const AppSettingsValues& values) {
-    const AppSharedFile file(writePath, Fold, AppSettingsReport::Say, lockWaitMs_);
+    const AppSharedFile file(writePath, Fold, report_, lockWaitMs_);
     if (file.Save(Change(values), readPath) == AppSharedFile::Outcome::NotSaved)
         return false;
     // What this copy wrote is what it read from now on.

@@ -20,15 +20,15 @@
 // record and all, when the next copy saves, after whatever the file holds then
 // and before that copy's own values. Load reads them too. A file not read
 // whole, and a save that fails, left its values beside the file or merged
-// again, each leave one line with AppSettingsReport.
+// again, each leave one line with the report.
 class AppSettingsStore {
 public:
-    // How long a save waits for another copy's save to end.
-    explicit AppSettingsStore(int lockWaitMs = AppSharedFile::defaultLockWaitMs)
-        : lockWaitMs_(lockWaitMs) {}
-    AppSettingsStore(const AppSettingsStore&) = default;
-    AppSettingsStore& operator=(const AppSettingsStore&) = default;
-    virtual ~AppSettingsStore() = default;
+    using Report = AppSharedFile::Report;
+
+    // How long a save waits for another copy's save to end, and where its
+    // failures are told.
+    explicit AppSettingsStore(int lockWaitMs = AppSharedFile::defaultLockWaitMs, Report report = {})
+        : lockWaitMs_(lockWaitMs), report_(std::move(report)) {}
 
     // Reads the file at `path` into `working` as ReadSettingsValues does and
     // remembers the record it held.
@@ -51,7 +51,10 @@ public:
     static std::optional<std::string> Fold(const std::string& current, const std::string& change);
 
 private:
+    void Say(const std::string& line) const;
+
     int lockWaitMs_;
+    Report report_;
     std::int32_t loadedScore_ = 0;
     std::int32_t loadedPhase_ = 0;
     bool recordCleared_ = false;

@@ -5,8 +5,6 @@
 
 #include <dlfcn.h>
 
-Q_LOGGING_CATEGORY(soundLog, "zingaroo.sound")
-
 namespace {
 
 void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}

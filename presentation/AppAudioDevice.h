@@ -1,9 +1,9 @@
 // One SDL audio output, opened on a thread of its own while sound plays and closed in silence.
 #pragma once
 
+#include "AppLog.h"
 #include "AppSoundMixer.h"
 
-#include <QLoggingCategory>
 #include <SDL.h>
 
 #include <chrono>
@@ -11,9 +11,6 @@
 #include <cstddef>
 #include <mutex>
 #include <thread>
-
-// Where the sound player says why the game is silent: one line per failure.
-Q_DECLARE_LOGGING_CATEGORY(soundLog)
 
 class AppAudioDevice {
 public:

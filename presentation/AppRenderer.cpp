@@ -13,13 +13,23 @@
 #include <mutex>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
-// The first four passes draw the outline, the last the letters.
-constexpr int gameOverPasses = 5;
-constexpr int gameOverDx[] = {-1, 1, 0, 0, 0};
-constexpr int gameOverDy[] = {0, 0, -1, 1, 0};
+// How the lines are drawn in a look: once in the text's colour, or four copies in the outline's
+// colour around that one, which give every letter an outline.
+std::array<AppRenderer::TextPass, 1> PlainText(const AppLook::Colors& colors) {
+    return {{{0, 0, colors.text}}};
+}
+
+std::array<AppRenderer::TextPass, 5> OutlinedText(const AppLook::Colors& colors) {
+    return {{{-1, 0, colors.outline},
+             {1, 0, colors.outline},
+             {0, -1, colors.outline},
+             {0, 1, colors.outline},
+             {0, 0, colors.text}}};
+}
 
 // Text heights are given as the whole character cell (ascent plus descent),
 // which is larger than the font's pixel size: take the largest pixel size
@@ -139,17 +149,38 @@ void AppRenderer::DrawText(QPainter& painter, int x, int y, const QString& text)
     painter.drawText(x, y + painter.fontMetrics().ascent(), text);
 }
 
+void AppRenderer::DrawCentredLines(QPainter& painter, std::span<const TextLine> lines,
+                                   std::span<const TextPass> passes) {
+    // Each line in its font shrunk to fit the field's width, the lines one under another as a
+    // block centred on the field, each line centred across it.
+    const QPaintDevice* device = painter.device();
+    std::vector<QFont> fonts;
+    int blockHeight = 0;
+    for (const TextLine& line : lines) {
+        fonts.push_back(FittingFont(line.font, line.text, fieldRect_.width(), device));
+        blockHeight += TextSize(QFontMetrics(fonts.back(), device), line.text).height();
+    }
+    int y = (fieldRect_.height() - blockHeight) / 2;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QString& text = lines[i].text;
+        painter.setFont(fonts[i]);
+        const QSize size = TextSize(painter.fontMetrics(), text);
+        const int x = (fieldRect_.width() - size.width()) / 2;
+        for (const TextPass& pass : passes) {
+            painter.setPen(QColor::fromRgb(pass.color));
+            DrawText(painter, x + pass.dx, y + pass.dy, text);
+        }
+        y += size.height();
+    }
+}
+
 void AppRenderer::PaintTitle(bool showNow) {
     if (!backBuffer_.isNull()) {
         QPainter painter(&backBuffer_);
-        painter.setFont(FittingFont(titleFont_, titleText_, fieldRect_.width(), &backBuffer_));
-        const QSize size = TextSize(painter.fontMetrics(), titleText_);
-        const int x = (fieldRect_.width() - size.width()) / 2;
-        const int y = (fieldRect_.height() - size.height()) / 2;
         painter.fillRect(fieldRect_, QColor::fromRgb(look_->Color().titleBackground));
         painter.setClipRect(fieldRect_);
-        painter.setPen(QColor::fromRgb(look_->Color().text));
-        DrawText(painter, x, y, titleText_);
+        const TextLine lines[] = {{titleText_, titleFont_}};
+        DrawCentredLines(painter, lines, PlainText(look_->Color()));
     }
     if (showNow)
         FormPaint();
@@ -157,34 +188,13 @@ void AppRenderer::PaintTitle(bool showNow) {
 
 void AppRenderer::PaintGameOver(bool showNow) {
     if (!backBuffer_.isNull()) {
-        //: Spaced out letter by letter, with two spaces between the words.
-        const std::array<QString, 3> lines = {
-            QCoreApplication::translate("AppRenderer", "G a m e  O v e r !"),
-            QString::fromStdString(game_.ScoreText()), QString::fromStdString(game_.RecordText())};
-        std::array<QFont, std::tuple_size_v<decltype(lines)>> fonts;
-        int blockHeight = 0;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            fonts[i] = FittingFont(gameOverFont_, lines[i], fieldRect_.width(), &backBuffer_);
-            blockHeight += TextSize(QFontMetrics(fonts[i], &backBuffer_), lines[i]).height();
-        }
-
+        const TextLine lines[] = {
+            //: Spaced out letter by letter, with two spaces between the words.
+            {QCoreApplication::translate("AppRenderer", "G a m e  O v e r !"), gameOverFont_},
+            {QString::fromStdString(game_.ScoreText()), gameOverFont_},
+            {QString::fromStdString(game_.RecordText()), gameOverFont_}};
         QPainter painter(&backBuffer_);
-        int y = (fieldRect_.height() - blockHeight) / 2;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const QString& line = lines[i];
-            painter.setFont(fonts[i]);
-            const QSize size = TextSize(painter.fontMetrics(), line);
-            const int x = (fieldRect_.width() - size.width()) / 2;
-            // Four copies in the outline's colour around the one in the text's give every
-            // letter an outline.
-            for (int pass = 0; pass < gameOverPasses; ++pass) {
-                const bool letters = pass == gameOverPasses - 1;
-                painter.setPen(
-                    QColor::fromRgb(letters ? look_->Color().text : look_->Color().outline));
-                DrawText(painter, x + gameOverDx[pass], y + gameOverDy[pass], line);
-            }
-            y += size.height();
-        }
+        DrawCentredLines(painter, lines, OutlinedText(look_->Color()));
     }
     if (showNow)
         FormPaint();
@@ -226,27 +236,12 @@ void AppRenderer::PaintPauseScreen() {
     if (pauseScreen_.isNull())
         return;
     pauseScreen_.fill(QColor::fromRgb(look_->Color().titleBackground));
-    // The word in the title's font, the hint smaller below it, centred as one block; each
-    // shrunk, as the game-over lines are, where a translation is wider than the field.
-    const QString word = QCoreApplication::translate("AppRenderer", "Paused");
-    const QString hint = QCoreApplication::translate("AppRenderer", "Press P to go on");
-    const int width = fieldRect_.width();
-    const std::pair<QString, QFont> lines[] = {
-        {word, FittingFont(titleFont_, word, width, &pauseScreen_)},
-        {hint, FittingFont(hintFont_, hint, width, &pauseScreen_)}};
-    int blockHeight = 0;
-    for (const auto& [text, font] : lines)
-        blockHeight += TextSize(QFontMetrics(font), text).height();
-
+    // The word in the title's font, the hint smaller below it.
+    const TextLine lines[] = {
+        {QCoreApplication::translate("AppRenderer", "Paused"), titleFont_},
+        {QCoreApplication::translate("AppRenderer", "Press P to go on"), hintFont_}};
     QPainter painter(&pauseScreen_);
-    painter.setPen(QColor::fromRgb(look_->Color().text));
-    int y = (fieldRect_.height() - blockHeight) / 2;
-    for (const auto& [text, font] : lines) {
-        painter.setFont(font);
-        const QSize size = TextSize(painter.fontMetrics(), text);
-        DrawText(painter, (fieldRect_.width() - size.width()) / 2, y, text);
-        y += size.height();
-    }
+    DrawCentredLines(painter, lines, PlainText(look_->Color()));
 }
 
 void AppRenderer::FormPaint() {

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <span>
 
 class AppGame;
 class AppRandom;
@@ -69,10 +70,25 @@ public:
     static constexpr int textCellHeight = 24;
     static constexpr int hintCellHeight = 16;
 
+    // One line of a centred block of text, and one pass of drawing it, shifted by (dx, dy).
+    struct TextLine {
+        QString text;
+        QFont font;
+    };
+    struct TextPass {
+        int dx;
+        int dy;
+        QRgb color;
+    };
+
 private:
     // Paints one cell with the tile given (-1 for none) and returns its rectangle.
     QRect PaintCell(QPainter& painter, int x, int y, int sprite);
     void DrawText(QPainter& painter, int x, int y, const QString& text);
+    // The title, game-over and pause screens' text: `lines` as one block centred on the
+    // field, each drawn with every pass.
+    void DrawCentredLines(QPainter& painter, std::span<const TextLine> lines,
+                          std::span<const TextPass> passes);
     void PaintPauseScreen();
 
     AppGame& game_;

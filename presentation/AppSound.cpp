@@ -15,7 +15,7 @@ const std::array<const char*, appSoundCount> soundFiles = {"start.wav", "bounce.
 } // namespace
 
 AppSound::AppSound(const QString& soundFolder) {
-    std::array<QByteArray, appSoundCount> images;
+    std::array<std::string, appSoundCount> images;
     for (std::size_t id = 0; id < images.size(); ++id) {
         const QString path = soundFolder + QLatin1String(soundFiles[id]);
         const QString problem = ReadImage(path, images[id]);
@@ -26,10 +26,10 @@ AppSound::AppSound(const QString& soundFolder) {
             return;
         }
     }
-    device = std::make_unique<AppAudioDevice>(appSoundCount);
-    for (std::size_t id = 0; id < images.size() && device->IsAvailable(); ++id) {
-        const QByteArray& image = images[id];
-        if (!device->SetSound(int(id), image.constData(), std::size_t(image.size()))) {
+    device_ = std::make_unique<AppAudioDevice>(appSoundCount);
+    for (std::size_t id = 0; id < images.size() && device_->IsAvailable(); ++id) {
+        const std::string& image = images[id];
+        if (!device_->SetSound(int(id), image.data(), image.size())) {
             qCWarning(soundLog, "%s%s is not a wave sound: it stays silent",
                       qUtf8Printable(soundFolder), soundFiles[id]);
         }
@@ -40,41 +40,35 @@ AppSound::AppSound(const QString& soundFolder) {
 AppSound::~AppSound() = default;
 
 void AppSound::Play(AppSoundId id) {
-    if (!enabled || id < 0 || id >= appSoundCount || !device) {
+    if (!enabled_ || id < 0 || id >= appSoundCount || !device_) {
         return;
     }
-    device->Play(id);
+    device_->Play(id);
 }
 
 void AppSound::Stop() {
-    if (device) {
-        device->Stop();
+    if (device_) {
+        device_->Stop();
     }
 }
 
 void AppSound::SetEnabled(bool flag) {
-    enabled = flag;
+    enabled_ = flag;
 }
 
-QString AppSound::ReadImage(const QString& path, QByteArray& image) {
-    // Only plain files: opening a pipe would wait for a writer, a device may never end.
+QString AppSound::ReadImage(const QString& path, std::string& image) {
+    // The durable file opens nothing but a plain file (a pipe would wait for a writer, a
+    // device may never end) and reads no more than maxImageBytes, so a huge or endless
+    // file cannot exhaust memory.
+    AppDurableFile file(QFile::encodeName(path).toStdString());
+    const AppDurableFile::ReadResult result = file.Read(image);
+    // An empty file holds no sound.
+    if (result == AppDurableFile::ReadResult::Read && !image.empty())
+        return {};
     const QFileInfo info(path);
-    if (!info.isFile()) {
+    if (!info.isFile())
         return info.exists() ? QStringLiteral("not a plain file") : QStringLiteral("missing");
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return file.errorString();
-    }
-    // An empty file holds no sound, and the size is bounded before anything is
-    // allocated so a huge or endless file cannot exhaust memory.
-    const qint64 size = file.size();
-    if (size <= 0 || size > maxImageBytes) {
-        return QStringLiteral("%1 bytes, not 1 to %2").arg(size).arg(maxImageBytes);
-    }
-    image = QByteArray(size, Qt::Uninitialized);
-    if (file.read(image.data(), size) != size) {
-        return file.errorString();
-    }
-    return {};
+    if (result != AppDurableFile::ReadResult::NotReadWhole || info.size() > maxImageBytes)
+        return QStringLiteral("%1 bytes, not 1 to %2").arg(info.size()).arg(maxImageBytes);
+    return QString::fromLocal8Bit(file.Failure().c_str());
 }

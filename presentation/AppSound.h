@@ -1,20 +1,21 @@
 // The game's three sounds: read and decoded once, then played from memory without waiting.
 #pragma once
 
+#include "AppDurableFile.h"
 #include "AppGameSound.h"
 #include "AppSoundId.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <memory>
+#include <string>
 
 class AppAudioDevice;
 
 class AppSound : public AppGameSound {
 public:
     // A wave file larger than this is not read: it counts as a failed load.
-    static constexpr qint64 maxImageBytes = 4 * 1024 * 1024;
+    static constexpr qint64 maxImageBytes = AppDurableFile::MaxFileSize;
 
     // Reads "start.wav", "bounce.wav" and "clear.wav" from soundFolder (a path ending
     // in '/'). Either all three are kept or, on any failure, none; a file that cannot be
@@ -31,13 +32,13 @@ public:
     void Stop();
     // Switches playing on or off; a sound already playing goes on to its end.
     void SetEnabled(bool flag);
-    bool IsEnabled() const { return enabled; }
+    bool IsEnabled() const { return enabled_; }
 
 private:
     // Reads a wave file whole into image; gives why it could not, or nothing.
-    static QString ReadImage(const QString& path, QByteArray& image);
+    static QString ReadImage(const QString& path, std::string& image);
 
-    bool enabled = true;
+    bool enabled_ = true;
     // Present only when all three files were read; plays their decoded samples.
-    std::unique_ptr<AppAudioDevice> device;
+    std::unique_ptr<AppAudioDevice> device_;
 };

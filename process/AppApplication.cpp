@@ -3,21 +3,10 @@
 
 #include "AppLanguage.h"
 #include "AppMessageBox.h"
-#include "AppSettingsReport.h"
-
-#include <QLoggingCategory>
 
 #include <exception>
 
 namespace {
-
-Q_LOGGING_CATEGORY(settingsLog, "zingaroo.settings")
-
-// A trace on standard error that QT_LOGGING_RULES can silence; the game's own
-// fallback stays quiet.
-void WriteSettingsLine(const std::string& line) {
-    qCWarning(settingsLog).noquote() << QString::fromLocal8Bit(line.data(), qsizetype(line.size()));
-}
 
 // Runs before the application object connects to the display. Each shared-memory picture
 // transfer to an X server sends back a completion event, which wakes the program twice
@@ -37,10 +26,6 @@ AppApplication::AppApplication(int& argc, char** argv) : QApplication(BeforeDisp
     setDesktopFileName(QStringLiteral("org.zingaroo.Zingaroo"));
     // Before any text is made: the fixed texts and the windows speak the player's language.
     AppLanguage::Install(AppLanguage::DesktopLanguages());
-    // The category is made now, before the main window's exit handler that
-    // saves the settings, so that it outlives that handler.
-    settingsLog();
-    AppSettingsReport::SetSink(WriteSettingsLine);
 }
 
 bool AppApplication::notify(QObject* receiver, QEvent* event) {

@@ -16,7 +16,7 @@ public:
     AppDisplayGuard();
     AppDisplayGuard(const AppDisplayGuard&) = delete;
     AppDisplayGuard& operator=(const AppDisplayGuard&) = delete;
-    virtual ~AppDisplayGuard() { Release(); }
+    ~AppDisplayGuard() { Release(); }
 
     void Release();
 

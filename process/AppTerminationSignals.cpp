@@ -63,5 +63,4 @@ void AppTerminationSignals::ReadPending() {
     if (got <= 0)
         return;
     QApplication::closeAllWindows();
-    emit Received(bytes[got - 1]);
 }

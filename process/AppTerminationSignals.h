@@ -26,10 +26,6 @@ public:
 
     static constexpr int handled[] = {SIGTERM, SIGINT, SIGHUP};
 
-signals:
-    // After the windows were asked to close.
-    void Received(int signalNumber);
-
 private:
     void ReadPending();
 

@@ -1,20 +1,11 @@
 // The player's scores file: where it lives, and its failures told on standard error.
 #include "AppPlayerScores.h"
 
+#include "AppLog.h"
 #include "AppProgramFolders.h"
 
 #include <QFile>
-#include <QLoggingCategory>
-
-namespace {
-
-Q_LOGGING_CATEGORY(scoresLog, "zingaroo.scores")
-
-void WriteScoresLine(const std::string& line) {
-    qCWarning(scoresLog).noquote() << QString::fromLocal8Bit(line.data(), qsizetype(line.size()));
-}
-
-} // namespace
+#include <QFileInfo>
 
 QString AppPlayerScores::Path() {
     return AppProgramFolders::PlayerFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
@@ -22,5 +13,10 @@ QString AppPlayerScores::Path() {
 }
 
 AppScoreFile AppPlayerScores::File() {
-    return AppScoreFile(QFile::encodeName(Path()).toStdString(), WriteScoresLine);
+    return AppScoreFile(QFile::encodeName(Path()).toStdString(), AppLog::Writer(scoresLog));
+}
+
+AppReplayShelf AppPlayerScores::Shelf() {
+    const QString folder = QFileInfo(Path()).path() + QStringLiteral("/replays");
+    return AppReplayShelf(QFile::encodeName(folder).toStdString());
 }

@@ -1,6 +1,7 @@
 // The player's scores file: where it lives, and its failures told on standard error.
 #pragma once
 
+#include "AppReplayShelf.h"
 #include "AppScoreFile.h"
 
 #include <QString>
@@ -16,4 +17,6 @@ public:
     // The file at Path(); what it cannot read or write goes to the
     // "zingaroo.scores" logging category, which QT_LOGGING_RULES can silence.
     static AppScoreFile File();
+    // The replays kept with the scores, in "replays" beside the file.
+    static AppReplayShelf Shelf();
 };

@@ -119,6 +119,7 @@ AppScoreHistory AppScoreBook::History(const AppPlayOptions& rules) const {
         history.bestScore = std::max(history.bestScore, game.score);
         history.bestPhase = std::max(history.bestPhase, game.phase);
         history.recentScores.push_back(game.score);
+        history.lastGame = game;
     }
     if (history.games > 0)
         history.averageScore = static_cast<double>(scoreSum) / static_cast<double>(history.games);
@@ -129,6 +130,13 @@ AppScoreHistory AppScoreBook::History(const AppPlayOptions& rules) const {
     if (table.size() == tableSize)
         history.tenthScore = lines_[table.back()].game->score;
     return history;
+}
+
+std::optional<AppScoreGame> AppScoreBook::LastGame() const {
+    for (auto line = lines_.rbegin(); line != lines_.rend(); ++line)
+        if (line->game)
+            return line->game;
+    return std::nullopt;
 }
 
 std::string AppScoreBook::LastName() const {

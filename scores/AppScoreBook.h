@@ -21,6 +21,8 @@ struct AppScoreHistory {
     std::vector<std::int32_t> recentScores;
     // The score at the table's tenth place, when it has ten entries.
     std::optional<std::int32_t> tenthScore;
+    // The table's game written last.
+    std::optional<AppScoreGame> lastGame;
 };
 
 // A table holds the games played under one set of the seven play values. Its
@@ -37,11 +39,6 @@ public:
     static constexpr std::size_t gameBound = 10000;
 
     AppScoreBook() = default;
-    AppScoreBook(const AppScoreBook&) = default;
-    AppScoreBook& operator=(const AppScoreBook&) = default;
-    AppScoreBook(AppScoreBook&&) = default;
-    AppScoreBook& operator=(AppScoreBook&&) = default;
-    virtual ~AppScoreBook() = default;
 
     static AppScoreBook FromText(std::string_view text);
     // The version line, then every game and kept line in file order.
@@ -72,6 +69,8 @@ public:
     // The place (1 to tableSize) of a game equal to `game` in its table, or 0.
     int RankOf(const AppScoreGame& game) const;
     AppScoreHistory History(const AppPlayOptions& rules) const;
+    // The game written last, if any.
+    std::optional<AppScoreGame> LastGame() const;
     // The name of the last game that has one, or an empty text.
     std::string LastName() const;
 

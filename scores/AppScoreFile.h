@@ -30,9 +30,6 @@ public:
 
     explicit AppScoreFile(std::string path, Report report = {})
         : path_(std::move(path)), report_(std::move(report)) {}
-    AppScoreFile(const AppScoreFile&) = default;
-    AppScoreFile& operator=(const AppScoreFile&) = default;
-    virtual ~AppScoreFile() = default;
 
     const std::string& Path() const { return path_; }
 

@@ -124,6 +124,13 @@ std::optional<AppScoreGame> AppScoreGame::Parse(std::string_view line) {
     std::string_view rest = line;
     AppScoreGame game;
     const std::optional<std::int64_t> endTime = ParseTime(TakeField(rest));
+    if (endTime && rest.starts_with('#')) {
+        rest.remove_prefix(1);
+        const std::optional<std::int32_t> number = ParseAtLeast(TakeField(rest), 1);
+        if (!number)
+            return std::nullopt;
+        game.number = static_cast<std::uint32_t>(*number);
+    }
     const std::optional<AppPlayOptions> rules =
         endTime ? ParseRules(TakeField(rest)) : std::nullopt;
     const std::optional<std::int32_t> score =
@@ -146,10 +153,19 @@ std::optional<AppScoreGame> AppScoreGame::Parse(std::string_view line) {
 std::string AppScoreGame::Format() const {
     // The last second a time field can hold: 9999-12-31T23:59:59Z.
     constexpr std::int64_t lastTime = 253'402'300'799;
-    return FormatTime(std::clamp<std::int64_t>(endTime, 0, lastTime)) + ' ' +
+    const std::string numbered = number == 0 ? "" : " #" + std::to_string(number);
+    return FormatTime(std::clamp<std::int64_t>(endTime, 0, lastTime)) + numbered + ' ' +
            FormatRules(ClampOptions(rules)) + ' ' + std::to_string(std::max(score, 0)) + ' ' +
            std::to_string(std::max(phase, 1)) + ' ' + std::to_string(std::max(lengthSeconds, 0)) +
            ' ' + CleanName(name);
+}
+
+std::string AppScoreGame::ReplayId() const {
+    if (number == 0)
+        return {};
+    std::string time = FormatTime(endTime);
+    std::erase_if(time, [](char c) { return c == '-' || c == ':'; });
+    return time + '-' + std::to_string(number);
 }
 
 std::string AppScoreGame::CleanName(std::string_view name) {

@@ -10,23 +10,25 @@
 
 // A line of the scores file holds one game, its fields parted by single spaces:
 //
-//   2026-12-09T03:25:58Z 24,18,6,6,60,160,1 40 3 125 Alice Smith
+//   2026-12-09T03:25:58Z #48213377 24,18,6,6,60,160,1 40 3 125 Alice Smith
 //
-// the end of the game in UTC, the seven play values as the settings file
-// writes them (UseSweeper as 1 or 0), the score, the phase, the length from
-// launch to game over in whole seconds, and the player's name, which runs to
-// the end of the line and may hold blanks. The first line of the file names
-// the format and its version.
+// the end of the game in UTC, the game's number after '#', the seven play
+// values as the settings file writes them (UseSweeper as 1 or 0), the score,
+// the phase, the length from launch to game over in whole seconds, and the
+// player's name, which runs to the end of the line and may hold blanks. The
+// first line of the file names the format and its version.
+//
+// Version 2 added the number; a game without one (from version 1) is written
+// without it, as version 1 wrote it. A reader of version 1 takes a line with a
+// number for a damaged line, so it never shows the number as part of a name;
+// and it writes nothing to a file of a later version, so it loses no line.
 class AppScoreGame {
 public:
     AppScoreGame() = default;
-    AppScoreGame(const AppScoreGame&) = default;
-    AppScoreGame& operator=(const AppScoreGame&) = default;
-    virtual ~AppScoreGame() = default;
 
     friend bool operator==(const AppScoreGame&, const AppScoreGame&) = default;
 
-    static constexpr int formatVersion = 1;
+    static constexpr int formatVersion = 2;
     // The version line, without its line feed.
     static std::string VersionLine();
     // The version a line names, or nothing when it is no version line.
@@ -46,7 +48,12 @@ public:
     // sequences are kept whole).
     static std::string CleanName(std::string_view name);
 
+    // What names the game's replay file; empty for a game without a number.
+    std::string ReplayId() const;
+
     std::int64_t endTime = 0; // seconds since 1970-01-01 UTC
+    // The number that dealt the game; 0 for a game of version 1, which had none.
+    std::uint32_t number = 0;
     AppPlayOptions rules;
     std::int32_t score = 0;
     std::int32_t phase = 1;

@@ -1,6 +1,7 @@
 // Enters every finished game in the player's scores and shows the Scores dialog.
 #include "AppScoreKeeper.h"
 
+#include "AppGameFile.h"
 #include "AppPlayerScores.h"
 #include "TScoresDialog.h"
 
@@ -13,15 +14,9 @@
 #include <unistd.h>
 #include <vector>
 
-void AppScoreKeeper::Observe(const AppGame& game, AppState stateBefore, bool standingBefore) {
-    if (game.State() != stPlaying && game.State() != stGameOver)
-        return;
-    if (stateBefore == stPlaying && standingBefore && !game.ball.IsStanding()) {
-        sinceLaunch_.start();
-        pausedMs_ = 0;
-    }
-    if (stateBefore == stPlaying && game.State() == stGameOver)
-        GameEnded(game);
+void AppScoreKeeper::GameStarted() {
+    sinceLaunch_.start();
+    pausedMs_ = 0;
 }
 
 void AppScoreKeeper::SetPaused(bool paused) {
@@ -33,15 +28,41 @@ void AppScoreKeeper::SetPaused(bool paused) {
     }
 }
 
-void AppScoreKeeper::GameEnded(const AppGame& game) {
+std::int64_t AppScoreKeeper::PlayMs() const {
+    if (!sinceLaunch_.isValid())
+        return 0;
+    const qint64 pausing = sincePause_.isValid() ? sincePause_.elapsed() : 0;
+    return sinceLaunch_.elapsed() - pausedMs_ - pausing;
+}
+
+void AppScoreKeeper::Resumed(std::int64_t playMs, bool launched) {
+    sinceLaunch_.invalidate();
+    sincePause_.invalidate();
+    pausedMs_ = 0;
+    if (launched) {
+        // The time before this sitting counts as if it had just passed.
+        sinceLaunch_.start();
+        pausedMs_ = -playMs;
+    }
+}
+
+void AppScoreKeeper::GameEnded(const AppGame& game, const AppGameRecord& record) {
     auto ended = std::make_shared<AppScoreGame>();
     ended->endTime = std::time(nullptr);
+    // A game played past the bounds of a record has no whole record, and so no replay.
+    const bool recorded = record.end && record.end->how == AppGameEnd::gameOver;
+    ended->number = record.number;
+    std::string replay = recorded ? AppGameFile::Text(record) : std::string();
     ended->rules = game.PlayOptions();
     ended->score = game.Score();
     ended->phase = game.Phase();
-    ended->lengthSeconds =
-        sinceLaunch_.isValid() ? std::int32_t((sinceLaunch_.elapsed() - pausedMs_) / 1000) : 0;
+    ended->lengthSeconds = std::int32_t(PlayMs() / 1000);
     sinceLaunch_.invalidate();
+    std::function<void()> putReplay;
+    if (!replay.empty())
+        putReplay = [ended, replay = std::move(replay)] {
+            AppPlayerScores::Shelf().Put(*ended, replay);
+        };
     Write(
         [ended](AppScoreBook& games) {
             // The name used last, as the file holds it when the game is added.
@@ -53,12 +74,15 @@ void AppScoreKeeper::GameEnded(const AppGame& game) {
             // The game-over picture stays under the dialog.
             if (ended->score > 0 && book.RankOf(*ended) > 0)
                 ShowDialog(book, ended->rules, *ended);
-        });
+        },
+        std::move(putReplay));
 }
 
 void AppScoreKeeper::Write(AppScoreFile::Change change,
-                           std::function<void(const AppScoreBook&)> shown) {
-    reads_.Post([this, change = std::move(change), shown = std::move(shown)](int) {
+                           std::function<void(const AppScoreBook&)> shown,
+                           std::function<void()> delivered) {
+    reads_.Post([this, change = std::move(change), shown = std::move(shown),
+                 delivered = std::move(delivered)](int) {
         const AppScoreFile file = AppPlayerScores::File();
         AppScoreBook book = View(file);
         if (!book.Writable()) {
@@ -74,8 +98,13 @@ void AppScoreKeeper::Write(AppScoreFile::Change change,
         if (shown)
             QMetaObject::invokeMethod(
                 window_, [shown, book = std::move(book)] { shown(book); }, Qt::QueuedConnection);
-        writes_.Post([this, file, entry](int lockWaitMs) {
-            file.Deliver(*entry, lockWaitMs);
+        writes_.Post([this, file, entry, delivered](int lockWaitMs) {
+            // A replay is put only once its game stands in the file or beside it, and
+            // the shelf is pruned against a view that still holds this edit: no copy
+            // prunes a replay whose game stands in a table, written or pending.
+            if (file.Deliver(*entry, lockWaitMs) != AppScoreFile::Outcome::NotSaved && delivered)
+                delivered();
+            AppPlayerScores::Shelf().Prune([this, &file] { return View(file); });
             const std::lock_guard<std::mutex> guard(unwrittenMutex_);
             unwritten_.erase(entry);
         });
@@ -99,11 +128,13 @@ void AppScoreKeeper::ShowScores(const AppPlayOptions& rules) {
 void AppScoreKeeper::ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
                                 const std::optional<AppScoreGame>& entered) {
     TScoresDialog dialog(
-        std::move(book), rules, [this](const AppScoreFile::Change& change) { Write(change); },
-        window_);
+        std::move(book), AppPlayerScores::Shelf(), rules,
+        [this](const AppScoreFile::Change& change) { Write(change); }, window_);
     if (entered)
         dialog.EditName(*entered);
     dialog.exec();
+    if (!dialog.WatchText().empty() && watch_)
+        watch_(dialog.WatchText());
 }
 
 std::string AppScoreKeeper::AccountName() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppGame.h"
+#include "AppGameRecord.h"
 #include "AppScoreFile.h"
 #include "AppWriteQueue.h"
 
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <list>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -21,23 +23,32 @@ public:
     explicit AppScoreKeeper(QWidget* window) : window_(window) {}
     AppScoreKeeper(const AppScoreKeeper&) = delete;
     AppScoreKeeper& operator=(const AppScoreKeeper&) = delete;
-    virtual ~AppScoreKeeper() = default;
 
-    // Call around every input or step that may launch the ball or end the
-    // game, with the state and ball before it: a launch starts the game's
-    // clock; a game that ended is written to the scores file at once, and
-    // when it makes its table the Scores dialog opens on it as soon as the
-    // file has been read, before the write is done. A game left by New,
-    // Options or Exit never ends here.
+    // The ball was launched: the game's clock starts.
+    void GameStarted();
+    // A game in play reached game over: it is written to the scores file at
+    // once, and when it makes its table the Scores dialog opens on it as soon
+    // as the file has been read, before the write is done. `record` is the
+    // game's record: an entered game gets its number, and its replay is kept
+    // with the table.
     //
     // Reading and writing the file run on threads of their own, so that a lock
     // another copy holds never stops the window. Writes not done when the
     // keeper goes are finished first, or left beside the file (see
     // AppWriteQueue).
-    void Observe(const AppGame& game, AppState stateBefore, bool standingBefore);
+    void GameEnded(const AppGame& game, const AppGameRecord& record);
     // The game's clock stands while the game is paused, so a game's length is its time in
     // play. Telling the same twice changes nothing.
     void SetPaused(bool paused);
+    // The game's time in play so far, over every sitting.
+    std::int64_t PlayMs() const;
+    // A saved game goes on: its clock runs on from `playMs` when its ball was launched.
+    void Resumed(std::int64_t playMs, bool launched);
+
+    // Where "Watch" in the Scores dialog sends the replay it chose (a game file's text).
+    void SetWatch(std::function<void(const std::string& replay)> watch) {
+        watch_ = std::move(watch);
+    }
 
     // The Scores dialog on the table of `rules`.
     void ShowScores(const AppPlayOptions& rules);
@@ -47,16 +58,19 @@ public:
     static std::string AccountName();
 
 private:
-    void GameEnded(const AppGame& game);
     // Reads the file and applies `change` on the reading thread, hands the book
-    // to `shown` on the window's thread, and writes the change.
-    void Write(AppScoreFile::Change change, std::function<void(const AppScoreBook&)> shown = {});
+    // to `shown` on the window's thread, and writes the change; once the
+    // change is in the file or beside it, calls `delivered` on the writing
+    // thread, then prunes the replays.
+    void Write(AppScoreFile::Change change, std::function<void(const AppScoreBook&)> shown = {},
+               std::function<void()> delivered = {});
     // The file with the edits not yet written or left beside it.
     AppScoreBook View(const AppScoreFile& file) const;
     void ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
                     const std::optional<AppScoreGame>& entered);
 
     QWidget* window_;
+    std::function<void(const std::string&)> watch_;
     // Edits between their reading and the end of their write, oldest first.
     mutable std::mutex unwrittenMutex_;
     std::list<std::string> unwritten_;

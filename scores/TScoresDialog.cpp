@@ -1,4 +1,4 @@
-// The Scores dialog: a table's top ten and its history, a new entry's name, and Clear.
+// The Scores dialog: a table's top ten and its history, a new entry's name, Clear and Watch.
 #include "TScoresDialog.h"
 
 #include "AppMessageBox.h"
@@ -55,6 +55,11 @@ QString Spoken(QString caption) {
     return caption.trimmed();
 }
 
+// A game's number as the player types it in; nothing for a game that has none.
+QString NumberText(const AppScoreGame& game) {
+    return game.number == 0 ? QString() : QString::number(game.number);
+}
+
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -64,9 +69,9 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
 
 } // namespace
 
-TScoresDialog::TScoresDialog(AppScoreBook book, const AppPlayOptions& current, Write write,
-                             QWidget* parent)
-    : QDialog(parent), write_(std::move(write)), book_(std::move(book)) {
+TScoresDialog::TScoresDialog(AppScoreBook book, AppReplayShelf shelf, const AppPlayOptions& current,
+                             Write write, QWidget* parent)
+    : QDialog(parent), write_(std::move(write)), shelf_(std::move(shelf)), book_(std::move(book)) {
     CreateControls();
     ListTables(current);
     ShowTable();
@@ -97,6 +102,14 @@ void TScoresDialog::CreateControls() {
     ClearButton->setAccessibleName(tr("Clear the table and its history"));
     ClearButton->setAutoDefault(false);
     connect(ClearButton, &QPushButton::clicked, this, &TScoresDialog::ClearClick);
+    //: Plays the chosen game back in the main window: the selected entry, or on the History
+    //: page the table's last game.
+    WatchButton = new QPushButton(tr("&Watch"), this);
+    WatchButton->setObjectName(QStringLiteral("WatchButton"));
+    WatchButton->setAutoDefault(false);
+    connect(WatchButton, &QPushButton::clicked, this, &TScoresDialog::WatchClick);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TScoresDialog::UpdateWatch);
+    connect(TopTenList, &QTableWidget::itemSelectionChanged, this, &TScoresDialog::UpdateWatch);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* closeButton = buttons->button(QDialogButtonBox::Close);
     closeButton->setObjectName(QStringLiteral("CloseButton"));
@@ -111,6 +124,7 @@ void TScoresDialog::CreateControls() {
     tableRow->addWidget(TableBox, 1);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(ClearButton);
+    buttonRow->addWidget(WatchButton);
     buttonRow->addStretch(1);
     buttonRow->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
@@ -132,7 +146,9 @@ QWidget* TScoresDialog::CreateTopTenPage() {
          //: The column of each game's time in play, without pauses, shown as h:mm:ss.
          tr("Length"),
          //: The column of the date and the time each game ended.
-         tr("Date")});
+         tr("Date"),
+         //: The column of the number that dealt each game (Game > New Numbered Game).
+         tr("Number")});
     TopTenList->verticalHeader()->hide();
     TopTenList->setSelectionBehavior(QAbstractItemView::SelectRows);
     TopTenList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -167,6 +183,8 @@ QWidget* TScoresDialog::CreateHistoryPage() {
     AverageValue = addValue(tr("Average score:"), QStringLiteral("AverageValue"));
     BestScoreValue = addValue(tr("Best score:"), QStringLiteral("BestScoreValue"));
     BestPhaseValue = addValue(tr("Best phase:"), QStringLiteral("BestPhaseValue"));
+    //: The number of the table's last game, which Watch plays on this page.
+    LastGameValue = addValue(tr("Last game:"), QStringLiteral("LastGameValue"));
     Chart = new TScoreChart(page);
     auto* chartLabel = new QLabel(tr("Scores of the last 100 games:"), page);
     Chart->setAccessibleName(Spoken(chartLabel->text()));
@@ -239,6 +257,7 @@ void TScoresDialog::FillTopTen() {
         TopTenList->setItem(row, colLength, Cell(Duration(game.lengthSeconds), right));
         TopTenList->setItem(row, colDate,
                             Cell(locale.toString(end, QLocale::ShortFormat), Qt::AlignLeft));
+        TopTenList->setItem(row, colNumber, Cell(NumberText(game), right));
         if (newGame_ && game == *newGame_) {
             newRow_ = row;
             TopTenList->item(row, colName)
@@ -270,6 +289,36 @@ void TScoresDialog::FillHistory() {
     BestScoreValue->setText(locale.toString(history.bestScore));
     BestPhaseValue->setText(locale.toString(history.bestPhase));
     Chart->SetScores(history.recentScores, history.tenthScore);
+    LastGameValue->setText(history.lastGame ? NumberText(*history.lastGame) : QString());
+    UpdateWatch();
+}
+
+std::optional<AppScoreGame> TScoresDialog::WatchedGame() const {
+    if (PageControl->currentIndex() == pageHistory)
+        return book_.History(ShownRules()).lastGame;
+    const std::vector<AppScoreGame> games = book_.TopTen(ShownRules());
+    const QList<QTableWidgetItem*> selected = TopTenList->selectedItems();
+    if (selected.isEmpty() || selected.front()->row() >= int(games.size()))
+        return std::nullopt;
+    return games[std::size_t(selected.front()->row())];
+}
+
+void TScoresDialog::UpdateWatch() {
+    const std::optional<AppScoreGame> game = WatchedGame();
+    WatchButton->setEnabled(game && shelf_.Get(*game).has_value());
+}
+
+void TScoresDialog::WatchClick() {
+    const std::optional<AppScoreGame> game = WatchedGame();
+    const std::optional<std::string> replay = game ? shelf_.Get(*game) : std::nullopt;
+    if (!replay) {
+        AppMessageBox::Show(tr("No replay is kept for this game."), tr("Scores"),
+                            AppMessageBox::mbIconInformation, this);
+        UpdateWatch();
+        return;
+    }
+    watchText_ = *replay;
+    accept();
 }
 
 void TScoresDialog::EditName(const AppScoreGame& game) {
@@ -352,6 +401,7 @@ void TScoresDialog::ClearClick() {
                             AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
                             this) != AppMessageBox::idOk)
         return;
+    // The keeper prunes the replays of the games cleared once they are gone from the file.
     Change([rules = ShownRules()](AppScoreBook& book) { book.Clear(rules); });
     ShowTable();
 }

@@ -1,6 +1,7 @@
-// The Scores dialog: a table's top ten and its history, a new entry's name, and Clear.
+// The Scores dialog: a table's top ten and its history, a new entry's name, Clear and Watch.
 #pragma once
 
+#include "AppReplayShelf.h"
 #include "AppScoreFile.h"
 
 #include <QDialog>
@@ -22,14 +23,28 @@ class TScoresDialog : public QDialog {
 
 public:
     enum Page { pageTopTen = 0, pageHistory = 1 };
-    enum Column { colRank, colName, colScore, colPhase, colLength, colDate, columnCount };
+    enum Column {
+        colRank,
+        colName,
+        colScore,
+        colPhase,
+        colLength,
+        colDate,
+        colNumber,
+        columnCount
+    };
 
     // Takes a change to the scores file, to be written without holding the dialog.
     using Write = std::function<void(const AppScoreFile::Change& change)>;
 
     // Shows the tables of `book`, opening on the one of `current`; Clear and a
-    // new name change the book shown at once and go to `write`.
-    TScoresDialog(AppScoreBook book, const AppPlayOptions& current, Write write, QWidget* parent);
+    // new name change the book shown at once and go to `write`; Watch takes its
+    // replays from `shelf`.
+    TScoresDialog(AppScoreBook book, AppReplayShelf shelf, const AppPlayOptions& current,
+                  Write write, QWidget* parent);
+
+    // The replay chosen with Watch, which closed the dialog; empty when none was.
+    const std::string& WatchText() const { return watchText_; }
 
     // Shows the table of a game just entered with its row selected and its
     // name open for editing: Enter keeps what was typed, Escape the name it has.
@@ -54,6 +69,11 @@ private:
     void FillTopTen();
     void FillHistory();
     void ClearClick();
+    // The game Watch would play: the selected entry on the Top Ten page, the table's last
+    // game on the History page.
+    std::optional<AppScoreGame> WatchedGame() const;
+    void UpdateWatch();
+    void WatchClick();
     void OpenNameEditor();
     // The editor open on the new entry's name, if any.
     QWidget* NameEditor() const;
@@ -61,7 +81,9 @@ private:
     void Change(const AppScoreFile::Change& change);
 
     Write write_;
+    AppReplayShelf shelf_;
     AppScoreBook book_;
+    std::string watchText_;
     std::vector<AppPlayOptions> tables_;
     // The game whose name may be edited, and its row while its table is shown.
     std::optional<AppScoreGame> newGame_;
@@ -75,6 +97,8 @@ private:
     QLabel* AverageValue = nullptr;
     QLabel* BestScoreValue = nullptr;
     QLabel* BestPhaseValue = nullptr;
+    QLabel* LastGameValue = nullptr;
     TScoreChart* Chart = nullptr;
     QPushButton* ClearButton = nullptr;
+    QPushButton* WatchButton = nullptr;
 };

@@ -16,7 +16,7 @@ run_packages=(
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format
+    clang-format python3
     xvfb xauth xdotool imagemagick
     appstream desktop-file-utils
     fonts-noto-cjk

@@ -182,6 +182,12 @@ pid=
 [ $code -eq 0 ] || fail "exit code $code"
 pass "Exit ended the program with exit code 0"
 
+# Exit left a game in play: it is saved, to open paused at the next start. This check
+# starts its second run on the title, so the saved game goes.
+grep -q '^saved ' "$work/data/zingaroo/game" || fail "Exit mid-game saved no game"
+rm "$work/data/zingaroo/game"
+pass "Exit mid-game saved the game in play"
+
 [ -f "$settings" ] || fail "no settings.ini at $settings"
 for key in PlayOptions ViewOptions SystemOptions Others; do
     grep -q "^$key=" "$settings" || fail "settings.ini has no $key"
@@ -229,8 +235,8 @@ until ended; do
 done
 shot game-over
 cp "$scores" "$out/scores"
-[ "$(head -n 1 "$scores")" = "zingaroo scores 1" ] || fail "the scores file has no version line"
-grep -Eq '^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}Z 24,18,60,0,60,10,1 [0-9]+ [1-9][0-9]* [0-9]+ ' \
+[ "$(head -n 1 "$scores")" = "zingaroo scores 2" ] || fail "the scores file has no version line"
+grep -Eq '^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}Z #[1-9][0-9]* 24,18,60,0,60,10,1 [0-9]+ [1-9][0-9]* [0-9]+ ' \
     "$scores" || fail "the game's line is not as written: $(tail -n 1 "$scores")"
 pass "the finished game is in the scores file: $(tail -n 1 "$scores")"
 # A game with points makes the empty table: the Scores dialog shows it. Enter keeps the

@@ -2,6 +2,7 @@
 // background where the area is larger, and points of the area mapped back to the picture.
 #include "AppFieldView.h"
 
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -102,4 +103,26 @@ void AppFieldView::paintEvent(QPaintEvent* event) {
         if (!source.isEmpty())
             painter.drawImage(ToArea(source), picture, source);
     }
+    if (!mark_.isEmpty()) {
+        const QRect mark = MarkRect();
+        painter.fillRect(mark, Qt::black);
+        painter.setPen(Qt::white);
+        painter.drawText(mark, Qt::AlignCenter, mark_);
+    }
+}
+
+void AppFieldView::SetMark(const QString& mark) {
+    if (mark == mark_)
+        return;
+    update(MarkRect());
+    mark_ = mark;
+    update(MarkRect());
+}
+
+QRect AppFieldView::MarkRect() const {
+    if (mark_.isEmpty())
+        return {};
+    const QFontMetrics metrics = fontMetrics();
+    return QRect(origin_,
+                 QSize(metrics.horizontalAdvance(mark_) + metrics.height(), metrics.height() + 4));
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QSize>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -39,6 +40,10 @@ public:
     // negative coordinates, points right of or below it coordinates past its size.
     QPoint ToPicture(const QPoint& point) const;
 
+    // A short text shown over the top left corner of the picture, white on black, at the
+    // desktop's font size; none when empty.
+    void SetMark(const QString& mark);
+
     // The largest whole zoom, 1 at least, at which the picture fits the room.
     static int FittingZoom(const QSize& picture, const QSize& room);
 
@@ -49,6 +54,7 @@ protected:
 private:
     void Place();
     QRect ToArea(const QRect& pictureRect) const;
+    QRect MarkRect() const;
 
     PictureSource picture_;
     QSize pictureSize_;
@@ -56,4 +62,5 @@ private:
     bool filling_ = false;
     int scale_ = 1;
     QPoint origin_;
+    QString mark_;
 };

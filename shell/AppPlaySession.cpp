@@ -1,5 +1,6 @@
-// The play session: the random source, the game with its picture and sound, its step loop and
-// its pause.
+// The play session: the random source, the game with its picture and sound, its step loop,
+// its pause, its recording, and the replays shown in its place; it tells when a game starts,
+// ends or pauses.
 #include "AppPlaySession.h"
 
 #include "AppLanguage.h"
@@ -7,23 +8,23 @@
 #include "AppProgramTexts.h"
 #include "AppSound.h"
 
-#include <cstdint>
-#include <ctime>
-
 AppPlaySession::AppPlaySession(AppRenderer::ShowRect showRect, AppRenderer::SizeClient sizeClient) {
     // The ball, the counters and the play and view records come with the game.
     game_ = std::make_unique<AppGame>(random_);
     game_->SetTexts(AppLanguage::GameTexts());
-    random_.Seed(static_cast<std::uint64_t>(std::time(nullptr)));
     renderer_ = std::make_unique<AppRenderer>(*game_, random_, ProgramTexts().productName,
                                               std::move(showRect), std::move(sizeClient));
     game_->SetPicture(*renderer_);
     game_->CreateField();
     sound_ = std::make_unique<AppSound>(ProgramFolders().soundFolder);
     game_->SetSound(*sound_);
+    recorder_ = std::make_unique<AppGameRecorder>(*game_, random_);
 }
 
 AppPlaySession::~AppPlaySession() {
+    replay_.reset();
+    replayRecorder_.reset();
+    recorder_.reset();
     sound_.reset();
     game_->DestroyField();
     renderer_.reset();
@@ -33,10 +34,14 @@ void AppPlaySession::Start() {
     loop_ = std::make_unique<AppStepLoop>(
         this,
         [this] {
-            const AppState before = game_->State();
-            game_->Step();
-            emit StepEnded(before);
-            if (game_->State() != before)
+            const Moment before = Now();
+            if (replay_) {
+                AdvanceReplay();
+            } else {
+                recorder_->Step();
+                TellSince(before);
+            }
+            if (game_->State() != before.state)
                 emit Changed();
         },
         [this] { return game_->PlayOptions().Speed; },
@@ -49,22 +54,117 @@ void AppPlaySession::Start() {
     Settle();
 }
 
+void AppPlaySession::New(std::uint32_t number, const AppPlayOptions& options) {
+    StopReplay();
+    recorder_->New(number, options);
+    SetPaused(false);
+}
+
+std::string AppPlaySession::Resume(const AppSavedGame& saved) {
+    StopReplay();
+    std::string reason = AppReplay::Restore(*recorder_, saved);
+    if (reason.empty()) {
+        renderer_->RepaintField(true);
+        SetPaused(true);
+    }
+    Settle();
+    return reason;
+}
+
+void AppPlaySession::Watch(const AppGameRecord& record) {
+    StopReplay();
+    SetPaused(false);
+    recorder_->Abandon();
+    recordScore_ = game_->RecordScore();
+    recordPhase_ = game_->RecordPhase();
+    replaySpeed_ = 1;
+    replayRecorder_ = std::make_unique<AppGameRecorder>(*game_, random_);
+    replay_ = std::make_unique<AppReplay>(*replayRecorder_, record);
+    if (!replay_->Start())
+        emit ReplayStopped();
+    Settle();
+}
+
+void AppPlaySession::SetReplaySpeed(int speed) {
+    replaySpeed_ = speed;
+    emit Changed();
+}
+
+void AppPlaySession::StopReplay() {
+    if (!replay_)
+        return;
+    replay_.reset();
+    replayRecorder_.reset();
+    game_->SetRecord(recordScore_, recordPhase_);
+    Settle();
+}
+
+void AppPlaySession::AdvanceReplay() {
+    // A replay that stopped holds its last picture until the window ends it.
+    if (replay_->Stopped())
+        return;
+    for (int step = 0; step < replaySpeed_; ++step)
+        if (!replay_->Advance()) {
+            emit ReplayStopped();
+            return;
+        }
+}
+
 void AppPlaySession::SetPaused(bool paused) {
     paused = paused && game_->State() == stPlaying;
-    if (paused != paused_) {
-        paused_ = paused;
-        renderer_->ShowPaused(paused_);
-    }
+    if (!replay_)
+        recorder_->SetPaused(paused);
+    if (paused != paused_)
+        ShowPaused(paused);
     Settle();
 }
 
 void AppPlaySession::Settle() {
-    if (paused_ && game_->State() != stPlaying) {
-        paused_ = false;
-        renderer_->ShowPaused(false);
-    }
+    if (paused_ && game_->State() != stPlaying)
+        ShowPaused(false);
     loop_->RestOrWake();
     emit Changed();
+}
+
+void AppPlaySession::ShowPaused(bool paused) {
+    paused_ = paused;
+    renderer_->ShowPaused(paused_);
+    // A replay's pause is not the player's: the game's time is not stopped by it.
+    if (!replay_)
+        emit PauseChanged(paused_);
+}
+
+void AppPlaySession::MouseDown(AppMouseButton button) {
+    if (paused_) {
+        if (button == AppMouseButton::Left)
+            SetPaused(false);
+        return;
+    }
+    if (replay_)
+        return;
+    const Moment before = Now();
+    recorder_->MouseDown(button);
+    TellSince(before);
+    Settle();
+}
+
+void AppPlaySession::KeyDown(int key, std::optional<AppPoint> pointer) {
+    if (paused_ || replay_)
+        return;
+    const Moment before = Now();
+    recorder_->KeyDown(key, pointer);
+    TellSince(before);
+    Settle();
+}
+
+void AppPlaySession::TellSince(const Moment& before) {
+    if (before.state != stPlaying)
+        return;
+    const AppState state = game_->State();
+    if (before.standing && state == stPlaying && !game_->ball.IsStanding())
+        emit GameStarted();
+    if (state == stGameOver)
+        emit GameEnded();
 }
 
 bool AppPlaySession::event(QEvent* event) {

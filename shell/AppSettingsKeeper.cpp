@@ -2,6 +2,7 @@
 #include "AppSettingsKeeper.h"
 
 #include "AppGame.h"
+#include "AppLog.h"
 #include "AppProgramFolders.h"
 #include "AppSettingsLocation.h"
 #include "AppSound.h"
@@ -33,7 +34,8 @@ std::string LocalPath(const QString& path) {
 
 AppSettingsKeeper::AppSettingsKeeper(QWidget& window, AppGame& game, AppSound& sound,
                                      std::function<bool()> confirmClear)
-    : window_(window), game_(game), sound_(sound), confirmClear_(std::move(confirmClear)) {}
+    : window_(window), game_(game), sound_(sound), confirmClear_(std::move(confirmClear)),
+      settingsStore_(AppSharedFile::defaultLockWaitMs, AppLog::Writer(settingsLog)) {}
 
 AppSettingsKeeper::~AppSettingsKeeper() {
     if (unsaved == this)
@@ -50,6 +52,8 @@ void AppSettingsKeeper::Load() {
     const QString path = AppSettingsLocation::ReadPath(ProgramFolders().exeFolder);
     settingsStore_.Load(LocalPath(path), working);
     game_.SetPlayOptions(working.play);
+    // Bounded to their ranges as the game bounds them.
+    playOptions_ = game_.PlayOptions();
     game_.SetViewOptions(working.view);
     ApplySystemOptions(working.system);
     displayOptions_ = working.display;
@@ -69,8 +73,10 @@ void AppSettingsKeeper::Load() {
 void AppSettingsKeeper::Save() {
     if (unsaved == this)
         unsaved = nullptr;
+    if (alsoSave_)
+        alsoSave_();
     AppSettingsValues values;
-    values.play = game_.PlayOptions();
+    values.play = playOptions_;
     values.view = game_.ViewOptions();
     values.system = systemOptions_;
     values.recordScore = game_.RecordScore();

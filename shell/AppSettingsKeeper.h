@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppDisplayOptions.h"
+#include "AppPlayOptions.h"
 #include "AppSettingsStore.h"
 #include "AppSystemOptions.h"
 
@@ -28,6 +29,13 @@ public:
     void Load();
     // Writes the settings now, and no more at the program's end.
     void Save();
+    // Also done whenever the settings are saved at the program's end, just before.
+    void SetAlsoSave(std::function<void()> alsoSave) { alsoSave_ = std::move(alsoSave); }
+
+    // The play options the player chose, which deal every new game. The game in play may
+    // have others: a resumed game and a replay keep their own.
+    const AppPlayOptions& PlayOptions() const { return playOptions_; }
+    void SetPlayOptions(const AppPlayOptions& options) { playOptions_ = options; }
 
     const AppSystemOptions& SystemOptions() const { return systemOptions_; }
     void ApplySystemOptions(const AppSystemOptions& options);
@@ -47,6 +55,8 @@ private:
     AppGame& game_;
     AppSound& sound_;
     std::function<bool()> confirmClear_;
+    std::function<void()> alsoSave_;
+    AppPlayOptions playOptions_;
     AppSystemOptions systemOptions_;
     AppDisplayOptions displayOptions_;
     std::optional<QPoint> normalPlace_;

@@ -1,8 +1,11 @@
 // The main window: its menus and boxes, the player's input, and the picture painted into it.
 #include "TForm1.h"
 
+#include "AppGameFile.h"
+#include "AppGameNumber.h"
 #include "AppIcon.h"
 #include "AppMessageBox.h"
+#include "AppPlayerScores.h"
 #include "AppProgramFolders.h"
 #include "AppProgramTexts.h"
 #include "AppRenderer.h"
@@ -15,17 +18,30 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 
 namespace {
+
+Q_LOGGING_CATEGORY(gameLog, "zingaroo.game")
+
+void WriteGameLine(const std::string& line) {
+    qCWarning(gameLog).noquote() << QString::fromLocal8Bit(line.data(), qsizetype(line.size()));
+}
+
+// How long the last picture of a replay that came to its end stays before the title.
+constexpr int replayEndMs = 2000;
 
 // The game's code for a Qt key, or 0 for a key it ignores. Qt already gives a
 // letter as its upper-case character code, whatever the case and modifiers.
@@ -82,8 +98,14 @@ TForm1::TForm1(QWidget* parent)
     UpdateLook();
     if (DisplayOptions().FullScreen)
         SetFullScreen(true);
-    connect(session_.get(), &AppPlaySession::StepEnded, this,
-            [this](AppState before) { scoreKeeper_.Observe(Game(), before, false); });
+    connect(session_.get(), &AppPlaySession::GameStarted, this,
+            [this] { scoreKeeper_.GameStarted(); });
+    connect(session_.get(), &AppPlaySession::GameEnded, this,
+            [this] { scoreKeeper_.GameEnded(Game(), session_->Recorder().Record()); });
+    connect(session_.get(), &AppPlaySession::PauseChanged, this,
+            [this](bool paused) { scoreKeeper_.SetPaused(paused); });
+    connect(session_.get(), &AppPlaySession::ReplayStopped, this, &TForm1::ReplayStopped);
+    scoreKeeper_.SetWatch([this](const std::string& replay) { Watch(replay); });
     session_->Start();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -95,8 +117,34 @@ TForm1::TForm1(QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    session_->Close();
+    // The game in play is saved with the settings, before it closes.
     settings_->Save();
+    session_->Close();
+}
+
+void TForm1::ResumeSavedGame() {
+    const QString folder = QFileInfo(AppPlayerScores::Path()).path();
+    gameSlot_ =
+        std::make_unique<AppSavedGameSlot>(QFile::encodeName(folder).toStdString(), WriteGameLine);
+    settings_->SetAlsoSave([this] { SaveGameInPlay(); });
+    const std::optional<AppSavedGame> saved = gameSlot_->Claim();
+    if (!saved)
+        return;
+    if (const std::string reason = session_->Resume(*saved); !reason.empty()) {
+        gameSlot_->Reject(reason);
+        return;
+    }
+    gameSlot_->Release();
+    scoreKeeper_.Resumed(saved->playMs, !Game().ball.IsStanding());
+    ShowPause();
+}
+
+void TForm1::SaveGameInPlay() {
+    if (gameSaved_ || !gameSlot_ || session_->Replaying())
+        return;
+    gameSaved_ = true;
+    if (const std::optional<AppSavedGame> saved = session_->Recorder().Save(scoreKeeper_.PlayMs()))
+        gameSlot_->Put(*saved);
 }
 
 void TForm1::SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog) {
@@ -123,6 +171,8 @@ void TForm1::BuildMenus() {
 
     QMenu* game = nameMenu(menuBar()->addMenu(tr("&Game")), "Game_MItem");
     addItem(game, tr("&New"), "Game_New_MItem", &TForm1::NewCommand, Qt::Key_F2);
+    //: Asks for a game's number and deals that game: the same number deals the same game.
+    addItem(game, tr("New N&umbered Game…"), "Game_NewNumbered_MItem", &TForm1::NewNumberedCommand);
     Game_Pause_MItem =
         addItem(game, tr("&Pause"), "Game_Pause_MItem", &TForm1::PauseCommand, Qt::Key_P);
     Game_Pause_MItem->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
@@ -208,27 +258,22 @@ bool TForm1::event(QEvent* event) {
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button) {
-    // While paused only a left click counts: it goes on with the game.
-    if (session_->Paused()) {
-        if (button == Qt::LeftButton)
-            session_->SetPaused(false);
+    // Each game from the title gets a fresh number and the player's options.
+    if (Game().State() == stTitle && button == Qt::LeftButton && !session_->Paused() &&
+        !session_->Replaying()) {
+        NewGame(AppGameNumber::FromClock());
         return;
     }
-    const AppState state = Game().State();
-    const bool standing = Game().ball.IsStanding();
-    Game().FormMouseDown(GameButton(button));
-    scoreKeeper_.Observe(Game(), state, standing);
-    session_->Settle();
+    session_->MouseDown(GameButton(button));
 }
 
 void TForm1::FormKeyDown(int qtKey) {
-    const int key = GameKey(qtKey);
-    if (key == 0 || session_->Paused())
+    if (session_->Replaying()) {
+        ReplayKey(qtKey);
         return;
-    const AppState state = Game().State();
-    Game().FormKeyDown(key, PointerInClientArea());
-    scoreKeeper_.Observe(Game(), state, false);
-    session_->Settle();
+    }
+    if (const int key = GameKey(qtKey); key != 0)
+        session_->KeyDown(key, PointerInClientArea());
 }
 
 std::optional<AppPoint> TForm1::PointerInClientArea() const {
@@ -321,8 +366,97 @@ void TForm1::UpdateLook() {
 }
 
 void TForm1::NewCommand() {
-    Game().SetState(stPlaying);
-    session_->SetPaused(false);
+    NewGame(AppGameNumber::FromClock());
+}
+
+void TForm1::NewNumberedCommand() {
+    const std::uint32_t current = session_->Recorder().Record().number;
+    bool ok = false;
+    const int number = QInputDialog::getInt(
+        this,
+        //: The title of the box that asks for a game's number; the menu item without "…".
+        tr("New Numbered Game"),
+        //: The label of the field where the game's number is typed.
+        tr("Game number:"), current == 0 ? int(AppGameNumber::low) : int(current),
+        int(AppGameNumber::low), int(AppGameNumber::high), 1, &ok);
+    if (ok)
+        NewGame(std::uint32_t(number));
+}
+
+void TForm1::NewGame(std::uint32_t number) {
+    session_->New(number, settings_->PlayOptions());
+}
+
+void TForm1::Watch(const std::string& replay) {
+    std::string reason;
+    const std::optional<AppGameRecord> record = AppGameFile::ReadRecord(replay, reason);
+    if (!record) {
+        WriteGameLine("The replay was not shown: " + reason);
+        AppMessageBox::Show(tr("The replay went otherwise than recorded, so it was stopped."),
+                            tr("Replay"), AppMessageBox::mbIconWarning, this);
+        return;
+    }
+    ++replays_;
+    session_->Watch(*record);
+    clientArea_->update();
+}
+
+void TForm1::ReplayStopped() {
+    const AppReplay* replay = session_->Replay();
+    if (!replay)
+        return;
+    const int which = replays_;
+    if (replay->Finished()) {
+        QTimer::singleShot(replayEndMs, this, [this, which] {
+            if (which == replays_ && session_->Replaying())
+                ReturnToTitle();
+        });
+        return;
+    }
+    WriteGameLine("The replay stopped: " + replay->Reason());
+    const QString text = replay->Recorded().rulesVersion != appRulesVersion
+                             ? tr("This replay was recorded under other rules and cannot be shown.")
+                             : tr("The replay went otherwise than recorded, so it was stopped.");
+    // Out of the step that stopped it.
+    QTimer::singleShot(0, this, [this, which, text] {
+        if (which != replays_ || !session_->Replaying())
+            return;
+        AppMessageBox::Show(text, tr("Replay"), AppMessageBox::mbIconWarning, this);
+        if (which == replays_)
+            ReturnToTitle();
+    });
+}
+
+void TForm1::ReturnToTitle() {
+    session_->StopReplay();
+    Game().SetPlayOptions(settings_->PlayOptions());
+    Game().SetState(stSetup);
+    session_->Settle();
+}
+
+bool TForm1::ReplayKey(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_1:
+        session_->SetReplaySpeed(1);
+        return true;
+    case Qt::Key_2:
+        session_->SetReplaySpeed(2);
+        return true;
+    case Qt::Key_4:
+        session_->SetReplaySpeed(4);
+        return true;
+    case Qt::Key_Escape:
+        ReturnToTitle();
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString TForm1::ReplayMark() const {
+    //: Shown on the picture and in the window's title while a game is played back; %1 is
+    //: its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).
+    return tr("Replay ×%1").arg(session_->ReplaySpeed());
 }
 
 void TForm1::PauseCommand() {
@@ -337,7 +471,14 @@ void TForm1::PauseWhenInactive() {
 void TForm1::ShowPause() {
     Game_Pause_MItem->setEnabled(Game().State() == stPlaying);
     Game_Pause_MItem->setChecked(session_->Paused());
-    scoreKeeper_.SetPaused(session_->Paused());
+    const QString title =
+        session_->Replaying()
+            ? QStringLiteral("%1 – %2").arg(ProgramTexts().productName, ReplayMark())
+            : ProgramTexts().productName;
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    // The mark on the picture says the same as the title.
+    clientArea_->SetMark(session_->Replaying() ? ReplayMark() : QString());
 }
 
 void TForm1::StatusCommand() {
@@ -354,21 +495,26 @@ void TForm1::OptionsCommand() {
     if (!optionsDialog_)
         return;
     AppGame& game = Game();
-    optionsDialog_->SetPlayOptions(game.PlayOptions());
+    optionsDialog_->SetPlayOptions(settings_->PlayOptions());
     optionsDialog_->SetViewOptions(game.ViewOptions());
     optionsDialog_->SetSystemOptions(SystemOptions());
     optionsDialog_->SetDisplayOptions(DisplayOptions());
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
-    const bool changed = optionsDialog_->GetPlayOptions() != game.PlayOptions() ||
+    const bool changed = optionsDialog_->GetPlayOptions() != settings_->PlayOptions() ||
                          optionsDialog_->GetViewOptions() != game.ViewOptions();
-    game.SetPlayOptions(optionsDialog_->GetPlayOptions());
-    game.SetViewOptions(optionsDialog_->GetViewOptions());
     ApplySystemOptions(optionsDialog_->GetSystemOptions());
     // Zoom and look change how the game is shown, never the game itself.
     ApplyDisplayOptions(optionsDialog_->GetDisplayOptions());
-    if (changed)
+    if (changed) {
+        // Other options end the game in play, or the replay, on their title.
+        session_->StopReplay();
+        session_->Recorder().Abandon();
+        game.SetPlayOptions(optionsDialog_->GetPlayOptions());
+        game.SetViewOptions(optionsDialog_->GetViewOptions());
         game.SetState(stSetup);
+        settings_->SetPlayOptions(game.PlayOptions());
+    }
     session_->Settle();
 }
 

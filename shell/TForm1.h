@@ -4,6 +4,7 @@
 #include "AppFieldView.h"
 #include "AppLookKind.h"
 #include "AppPlaySession.h"
+#include "AppSavedGameSlot.h"
 #include "AppScoreKeeper.h"
 #include "AppSettingsKeeper.h"
 
@@ -31,6 +32,9 @@ public:
     // The dialogs are made after the main window and outlive its use of them.
     void SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog);
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
+    // Goes on with the game saved at the last end, if any, paused; from now on the game in
+    // play is also saved whenever the settings are saved at the program's end.
+    void ResumeSavedGame();
 
     AppGame& Game() { return session_->Game(); }
     AppRandom& Random() { return session_->Random(); }
@@ -68,6 +72,9 @@ private:
     void BuildMenus();
     // The menu commands.
     void NewCommand();
+    void NewNumberedCommand();
+    // Deals game `number` with the options the player chose.
+    void NewGame(std::uint32_t number);
     void PauseCommand();
     void StatusCommand();
     void ScoresCommand();
@@ -77,9 +84,17 @@ private:
     void AboutCommand();
     bool ConfirmClearRecord();
     void PauseWhenInactive();
-    // The Pause item can be chosen in play only and is ticked while paused; the game's clock
-    // for the scores stands meanwhile.
+    // The Pause item can be chosen in play only and is ticked while paused.
     void ShowPause();
+    void SaveGameInPlay();
+    // Plays a replay (a game file's text) in place of the game.
+    void Watch(const std::string& replay);
+    void ReplayStopped();
+    // Ends a replay on the title of the player's own options.
+    void ReturnToTitle();
+    // Speed keys, Escape and the mark a replay shows; false for a key a replay ignores.
+    bool ReplayKey(int qtKey);
+    QString ReplayMark() const;
 
     std::optional<AppPoint> PointerInClientArea() const;
     // The picture takes the chosen zoom, or the largest below it with which the window
@@ -100,6 +115,10 @@ private:
     AppLookKind look_ = AppLookKind::Classic;
     std::unique_ptr<AppPlaySession> session_;
     std::unique_ptr<AppSettingsKeeper> settings_;
+    std::unique_ptr<AppSavedGameSlot> gameSlot_;
+    bool gameSaved_ = false;
+    // Counts the replays started, so that a late end of one never ends the next.
+    int replays_ = 0;
     AppScoreKeeper scoreKeeper_{this};
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;

@@ -33,6 +33,8 @@ int main(int argc, char** argv) {
         auto* OptionsDialog = new TOptionsDialog(Form1.get());
         auto* AboutDialog = new TAboutDialog(Form1.get());
         Form1->SetDialogs(OptionsDialog, AboutDialog);
+        // A game left in play at the last end opens paused, in place of the title.
+        Form1->ResumeSavedGame();
         Form1->show();
         const int code = app.exec();
         Form1.reset();

@@ -31,9 +31,6 @@ public:
     }
 
     explicit AppDurableFile(std::string path) : path_(std::move(path)) {}
-    AppDurableFile(const AppDurableFile&) = default;
-    AppDurableFile& operator=(const AppDurableFile&) = default;
-    virtual ~AppDurableFile() = default;
 
     const std::string& Path() const { return path_; }
 

@@ -18,34 +18,34 @@ namespace {
 // An exclusive advisory lock on a lock file, held while the object lives.
 class FileLock {
 public:
-    FileLock(const std::string& path, int waitMs) : path(path), fd(Open(path)) {
-        if (fd < 0) {
-            problem = std::strerror(errno);
+    FileLock(const std::string& path, int waitMs) : path_(path), fd_(Open(path)) {
+        if (fd_ < 0) {
+            problem_ = std::strerror(errno);
             return;
         }
         constexpr int sliceMs = 10;
         for (int waited = 0; waited < waitMs; waited += sliceMs) {
-            if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
                 return;
             if (errno != EWOULDBLOCK && errno != EINTR) {
-                problem = std::strerror(errno);
+                problem_ = std::strerror(errno);
                 return;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(sliceMs));
         }
-        problem = "another copy held it for " + std::to_string(waitMs) + " ms";
+        problem_ = "another copy held it for " + std::to_string(waitMs) + " ms";
     }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
-    virtual ~FileLock() {
-        if (fd >= 0)
-            ::close(fd);
+    ~FileLock() {
+        if (fd_ >= 0)
+            ::close(fd_);
     }
 
-    const std::string& Path() const { return path; }
-    bool Held() const { return problem.empty(); }
+    const std::string& Path() const { return path_; }
+    bool Held() const { return problem_.empty(); }
     // Why the lock is not held; empty when it is.
-    const std::string& Problem() const { return problem; }
+    const std::string& Problem() const { return problem_; }
 
 private:
     // flock needs no write access: a lock file left by another user, or a
@@ -64,9 +64,9 @@ private:
         return readOnly;
     }
 
-    std::string path;
-    int fd;
-    std::string problem;
+    std::string path_;
+    int fd_;
+    std::string problem_;
 };
 
 std::string Times(int count) {
@@ -157,10 +157,13 @@ std::vector<AppSharedFile::Pending> AppSharedFile::PendingChanges() const {
 }
 
 AppDurableFile::ReadResult AppSharedFile::Read(std::string& text, std::string& failure) const {
+    // The changes first: one removed after this look was applied to the file
+    // before its removal, so the file read next holds it.
+    const std::vector<Pending> changes = PendingChanges();
     AppDurableFile file(path_);
     const AppDurableFile::ReadResult read = file.Read(text);
     failure = file.Failure();
-    for (const Pending& pending : PendingChanges())
+    for (const Pending& pending : changes)
         if (std::optional<std::string> folded = fold_(text, pending.change))
             text = std::move(*folded);
     return read;

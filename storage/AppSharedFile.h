@@ -51,9 +51,6 @@ public:
 
     AppSharedFile(std::string path, Fold fold, Report report = {},
                   int lockWaitMs = defaultLockWaitMs);
-    AppSharedFile(const AppSharedFile&) = default;
-    AppSharedFile& operator=(const AppSharedFile&) = default;
-    virtual ~AppSharedFile() = default;
 
     const std::string& Path() const { return path_; }
 

@@ -246,6 +246,38 @@
         <source>&amp;Full Screen</source>
         <translation>Pantalla &amp;completa</translation>
     </message>
+    <message>
+        <source>New N&amp;umbered Game…</source>
+        <extracomment>Asks for a game&apos;s number and deals that game: the same number deals the same game.</extracomment>
+        <translation>Nueva partida nu&amp;merada…</translation>
+    </message>
+    <message>
+        <source>New Numbered Game</source>
+        <extracomment>The title of the box that asks for a game&apos;s number; the menu item without &quot;…&quot;.</extracomment>
+        <translation>Nueva partida numerada</translation>
+    </message>
+    <message>
+        <source>Game number:</source>
+        <extracomment>The label of the field where the game&apos;s number is typed.</extracomment>
+        <translation>Número de partida:</translation>
+    </message>
+    <message>
+        <source>The replay went otherwise than recorded, so it was stopped.</source>
+        <translation>La repetición se apartó de lo grabado, así que se detuvo.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>This replay was recorded under other rules and cannot be shown.</source>
+        <translation>Esta repetición se grabó con otras reglas y no se puede mostrar.</translation>
+    </message>
+    <message>
+        <source>Replay ×%1</source>
+        <extracomment>Shown on the picture and in the window&apos;s title while a game is played back; %1 is its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).</extracomment>
+        <translation>Repetición ×%1</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -513,6 +545,25 @@
         <source>Clearing the table &quot;%1&quot; and its history.</source>
         <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
         <translation>Se vaciarán la tabla «%1» y su historial.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <extracomment>Plays the chosen game back in the main window: the selected entry, or on the History page the table&apos;s last game.</extracomment>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>The column of the number that dealt each game (Game &gt; New Numbered Game).</extracomment>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Last game:</source>
+        <extracomment>The number of the table&apos;s last game, which Watch plays on this page.</extracomment>
+        <translation>Última partida:</translation>
+    </message>
+    <message>
+        <source>No replay is kept for this game.</source>
+        <translation>No se guarda ninguna repetición de esta partida.</translation>
     </message>
 </context>
 </TS>

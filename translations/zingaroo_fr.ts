@@ -246,6 +246,38 @@
         <source>&amp;Full Screen</source>
         <translation>Plein é&amp;cran</translation>
     </message>
+    <message>
+        <source>New N&amp;umbered Game…</source>
+        <extracomment>Asks for a game&apos;s number and deals that game: the same number deals the same game.</extracomment>
+        <translation>Nouvelle partie n&amp;umérotée…</translation>
+    </message>
+    <message>
+        <source>New Numbered Game</source>
+        <extracomment>The title of the box that asks for a game&apos;s number; the menu item without &quot;…&quot;.</extracomment>
+        <translation>Nouvelle partie numérotée</translation>
+    </message>
+    <message>
+        <source>Game number:</source>
+        <extracomment>The label of the field where the game&apos;s number is typed.</extracomment>
+        <translation>Numéro de partie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The replay went otherwise than recorded, so it was stopped.</source>
+        <translation>La relecture ne suivait plus l’enregistrement, elle a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Relecture</translation>
+    </message>
+    <message>
+        <source>This replay was recorded under other rules and cannot be shown.</source>
+        <translation>Cette relecture a été enregistrée avec d’autres règles et ne peut pas être montrée.</translation>
+    </message>
+    <message>
+        <source>Replay ×%1</source>
+        <extracomment>Shown on the picture and in the window&apos;s title while a game is played back; %1 is its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).</extracomment>
+        <translation>Relecture ×%1</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -513,6 +545,25 @@
         <source>Clearing the table &quot;%1&quot; and its history.</source>
         <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
         <translation>Le tableau «&#xa0;%1&#xa0;» et son historique vont être vidés.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <extracomment>Plays the chosen game back in the main window: the selected entry, or on the History page the table&apos;s last game.</extracomment>
+        <translation>&amp;Regarder</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>The column of the number that dealt each game (Game &gt; New Numbered Game).</extracomment>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Last game:</source>
+        <extracomment>The number of the table&apos;s last game, which Watch plays on this page.</extracomment>
+        <translation>Dernière partie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No replay is kept for this game.</source>
+        <translation>Aucune relecture n’est conservée pour cette partie.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,38 @@
         <source>&amp;Full Screen</source>
         <translation>全画面表示(&amp;F)</translation>
     </message>
+    <message>
+        <source>New N&amp;umbered Game…</source>
+        <extracomment>Asks for a game&apos;s number and deals that game: the same number deals the same game.</extracomment>
+        <translation>番号付きの新しいゲーム(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>New Numbered Game</source>
+        <extracomment>The title of the box that asks for a game&apos;s number; the menu item without &quot;…&quot;.</extracomment>
+        <translation>番号付きの新しいゲーム</translation>
+    </message>
+    <message>
+        <source>Game number:</source>
+        <extracomment>The label of the field where the game&apos;s number is typed.</extracomment>
+        <translation>ゲーム番号:</translation>
+    </message>
+    <message>
+        <source>The replay went otherwise than recorded, so it was stopped.</source>
+        <translation>リプレイが記録と異なる進み方をしたため、停止しました。</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>リプレイ</translation>
+    </message>
+    <message>
+        <source>This replay was recorded under other rules and cannot be shown.</source>
+        <translation>このリプレイは別のルールで記録されたため、表示できません。</translation>
+    </message>
+    <message>
+        <source>Replay ×%1</source>
+        <extracomment>Shown on the picture and in the window&apos;s title while a game is played back; %1 is its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).</extracomment>
+        <translation>リプレイ ×%1</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -513,6 +545,25 @@
         <source>Clearing the table &quot;%1&quot; and its history.</source>
         <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
         <translation>スコア表「%1」とその履歴を消去します。</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <extracomment>Plays the chosen game back in the main window: the selected entry, or on the History page the table&apos;s last game.</extracomment>
+        <translation>再生(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>The column of the number that dealt each game (Game &gt; New Numbered Game).</extracomment>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>Last game:</source>
+        <extracomment>The number of the table&apos;s last game, which Watch plays on this page.</extracomment>
+        <translation>最後のゲーム:</translation>
+    </message>
+    <message>
+        <source>No replay is kept for this game.</source>
+        <translation>このゲームのリプレイは保存されていません。</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,38 @@
         <source>&amp;Full Screen</source>
         <translation>Во весь &amp;экран</translation>
     </message>
+    <message>
+        <source>New N&amp;umbered Game…</source>
+        <extracomment>Asks for a game&apos;s number and deals that game: the same number deals the same game.</extracomment>
+        <translation>Новая игра по но&amp;меру…</translation>
+    </message>
+    <message>
+        <source>New Numbered Game</source>
+        <extracomment>The title of the box that asks for a game&apos;s number; the menu item without &quot;…&quot;.</extracomment>
+        <translation>Новая игра по номеру</translation>
+    </message>
+    <message>
+        <source>Game number:</source>
+        <extracomment>The label of the field where the game&apos;s number is typed.</extracomment>
+        <translation>Номер игры:</translation>
+    </message>
+    <message>
+        <source>The replay went otherwise than recorded, so it was stopped.</source>
+        <translation>Повтор пошёл не так, как был записан, и был остановлен.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Повтор</translation>
+    </message>
+    <message>
+        <source>This replay was recorded under other rules and cannot be shown.</source>
+        <translation>Этот повтор записан по другим правилам и не может быть показан.</translation>
+    </message>
+    <message>
+        <source>Replay ×%1</source>
+        <extracomment>Shown on the picture and in the window&apos;s title while a game is played back; %1 is its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).</extracomment>
+        <translation>Повтор ×%1</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -513,6 +545,25 @@
         <source>Clearing the table &quot;%1&quot; and its history.</source>
         <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
         <translation>Таблица «%1» и её история будут очищены.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <extracomment>Plays the chosen game back in the main window: the selected entry, or on the History page the table&apos;s last game.</extracomment>
+        <translation>&amp;Смотреть</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>The column of the number that dealt each game (Game &gt; New Numbered Game).</extracomment>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Last game:</source>
+        <extracomment>The number of the table&apos;s last game, which Watch plays on this page.</extracomment>
+        <translation>Последняя игра:</translation>
+    </message>
+    <message>
+        <source>No replay is kept for this game.</source>
+        <translation>Для этой игры повтор не сохранён.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,38 @@
         <source>&amp;Full Screen</source>
         <translation>&amp;Helskärm</translation>
     </message>
+    <message>
+        <source>New N&amp;umbered Game…</source>
+        <extracomment>Asks for a game&apos;s number and deals that game: the same number deals the same game.</extracomment>
+        <translation>Nytt spel med nu&amp;mmer…</translation>
+    </message>
+    <message>
+        <source>New Numbered Game</source>
+        <extracomment>The title of the box that asks for a game&apos;s number; the menu item without &quot;…&quot;.</extracomment>
+        <translation>Nytt spel med nummer</translation>
+    </message>
+    <message>
+        <source>Game number:</source>
+        <extracomment>The label of the field where the game&apos;s number is typed.</extracomment>
+        <translation>Spelnummer:</translation>
+    </message>
+    <message>
+        <source>The replay went otherwise than recorded, so it was stopped.</source>
+        <translation>Reprisen gick inte som den spelades in och stoppades.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repris</translation>
+    </message>
+    <message>
+        <source>This replay was recorded under other rules and cannot be shown.</source>
+        <translation>Den här reprisen spelades in med andra regler och kan inte visas.</translation>
+    </message>
+    <message>
+        <source>Replay ×%1</source>
+        <extracomment>Shown on the picture and in the window&apos;s title while a game is played back; %1 is its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).</extracomment>
+        <translation>Repris ×%1</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -513,6 +545,25 @@
         <source>Clearing the table &quot;%1&quot; and its history.</source>
         <extracomment>%1 is a preset&apos;s name or a Custom table&apos;s name, which has commas in it.</extracomment>
         <translation>Tabellen ”%1” och dess historik kommer att rensas.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <extracomment>Plays the chosen game back in the main window: the selected entry, or on the History page the table&apos;s last game.</extracomment>
+        <translation>&amp;Spela upp</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>The column of the number that dealt each game (Game &gt; New Numbered Game).</extracomment>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Last game:</source>
+        <extracomment>The number of the table&apos;s last game, which Watch plays on this page.</extracomment>
+        <translation>Senaste spelet:</translation>
+    </message>
+    <message>
+        <source>No replay is kept for this game.</source>
+        <translation>Ingen repris sparas för det här spelet.</translation>
     </message>
 </context>
 </TS>

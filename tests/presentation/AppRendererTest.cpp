@@ -6,12 +6,23 @@
 #include "AppSprites.h"
 
 #include <QDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
 #include <optional>
 
 namespace {
+
+// Every text of the renderer six times over.
+class LongTexts : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return qstrcmp(context, "AppRenderer") == 0 ? QString::fromUtf8(source).repeated(6)
+                                                    : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 // A game on the title screen with a renderer whose "window" records what it is shown.
 struct Rig {
@@ -476,6 +487,19 @@ private slots:
         rig.renderer.ShowPaused(false);
         QCOMPARE(rig.shown, QList<QRect>{rig.renderer.FieldRect()});
         QCOMPARE(rig.renderer.Picture(), field);
+
+        // Texts wider than the field, as a long translation makes them, are drawn smaller and
+        // whole.
+        LongTexts longTexts;
+        QCoreApplication::installTranslator(&longTexts);
+        rig.renderer.ShowPaused(true);
+        QCoreApplication::removeTranslator(&longTexts);
+        const QImage& squeezed = rig.renderer.Picture();
+        QCOMPARE(WhiteBands(squeezed).size(), 2);
+        for (const auto& band : WhiteBands(squeezed)) {
+            const InkBox line = WhiteInk(squeezed, band.first, band.second + 1);
+            QVERIFY(line.left > 0 && line.right < squeezed.width() - 1);
+        }
     }
 
     void aPauseTextWiderThanTheFieldIsDrawnSmaller() {

@@ -1,5 +1,6 @@
 // The scores file: ranking, tables, kept lines, two writers, the bound and files left alone.
 #include "AppScoreFile.h"
+#include "AppReplayShelf.h"
 
 #include "TempFolder.h"
 
@@ -15,8 +16,9 @@ namespace {
 const AppPlayOptions practice(16, 16, 1, 1, 32, 240, true);
 
 AppScoreGame Game(const std::string& name, int score, int phase, std::int64_t endTime,
-                  const AppPlayOptions& rules = AppPlayOptions()) {
+                  const AppPlayOptions& rules = AppPlayOptions(), std::uint32_t number = 0) {
     AppScoreGame game;
+    game.number = number;
     game.name = name;
     game.score = score;
     game.phase = phase;
@@ -99,7 +101,8 @@ TEST_P(ScoreFile, KeepsEveryGameAndRanksItsTables) {
     std::vector<std::string> topTen;
     for (const AppScoreGame& game : stored.TopTen(c.table))
         topTen.push_back(game.name + " " + std::to_string(game.score) + " " +
-                         std::to_string(game.phase));
+                         std::to_string(game.phase) +
+                         (game.number == 0 ? "" : " #" + std::to_string(game.number)));
     EXPECT_EQ(topTen, c.topTen);
     EXPECT_EQ(stored.GameCount(), c.games);
     if (!c.kept.empty()) {
@@ -220,12 +223,66 @@ INSTANTIATE_TEST_SUITE_P(
                       0,
                       "",
                       false},
+        ScoreFileCase{"numbered games join a file of version 1, whose lines stay as written",
+                      fileWith("zingaroo scores 1\n" + Game("Ann", 5, 1, 100).Format() + "\n" +
+                               Game("Bob", 9, 2, 200, AppPlayOptions(), 999'999'999).Format() +
+                               "\n"),
+                      appendOne,
+                      {"Bob 9 2 #999999999", "new 7 2", "Ann 5 1"},
+                      3,
+                      "zingaroo scores 2\n1970-01-01T00:01:40Z 24,18,6,6,60,160,1 5 1 61 Ann\n"
+                      "1970-01-01T00:03:20Z #999999999 24,18,6,6,60,160,1 9 2 61 Bob\n"},
+        ScoreFileCase{"a number that is no number makes a damaged line, kept as it was",
+                      fileWith(Lines({Game("Ann", 5, 1, 100)}) +
+                               "1970-01-01T00:03:20Z #0 24,18,6,6,60,160,1 9 2 61 Zero\n"
+                               "1970-01-01T00:03:20Z # 24,18,6,6,60,160,1 9 2 61 Blank\n"
+                               "1970-01-01T00:03:20Z #1x 24,18,6,6,60,160,1 9 2 61 Letter\n"),
+                      appendOne,
+                      {"new 7 2", "Ann 5 1"},
+                      2,
+                      "#0 24,18,6,6,60,160,1 9 2 61 Zero\n"},
         ScoreFileCase{"a file of a later version is shown and left as it is",
-                      fileWith("zingaroo scores 2\n" + Game("Ann", 5, 1, 100).Format() + "\n"),
+                      fileWith("zingaroo scores 3\n" + Game("Ann", 5, 1, 100).Format() + "\n"),
                       renameFirst,
                       {"Ann 5 1"},
                       1,
-                      "zingaroo scores 2\n",
+                      "zingaroo scores 3\n",
                       false}));
+
+// The replays kept beside the scores follow the tables: ten best per table and the last game.
+TEST(ReplayShelf, KeepsTheReplaysOfTopTenGamesAndTheLastGameOnly) {
+    TempFolder folder;
+    const AppScoreFile file(folder.File("scores"));
+    const AppReplayShelf shelf(folder.File("replays"));
+    AppScoreBook book;
+    // Twelve games of rising score, then a poor one: the two first drop out of the table.
+    for (int i = 1; i <= 13; ++i) {
+        const AppScoreGame game = Game("p", i == 13 ? 1 : 10 * i, 1, 1000 + i, practice, 7000 + i);
+        ASSERT_TRUE(file.Rewrite(
+            [&](AppScoreBook& games) {
+                games.Add(game);
+                shelf.Put(game, "replay " + std::to_string(i));
+                shelf.Prune(games);
+            },
+            book));
+    }
+    WriteWholeFile(folder.File("replays/notes.txt"), "mine");
+    shelf.Prune(book);
+    std::vector<int> kept;
+    for (int i = 1; i <= 13; ++i)
+        if (const auto text = shelf.Get(Game("p", 0, 1, 1000 + i, practice, 7000 + i)))
+            kept.push_back(std::stoi(text->substr(7)));
+    EXPECT_EQ(kept, (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+    EXPECT_EQ(ReadWholeFile(folder.File("replays/notes.txt")), "mine");
+    EXPECT_EQ(shelf.PathOf(Game("old", 5, 1, 100)), "");
+    // Another copy puts a replay while this prune reads a book that misses its game.
+    const AppScoreGame other = Game("q", 1, 1, 5000, practice, 9);
+    shelf.Prune([&] {
+        shelf.Put(other, "other");
+        return AppScoreBook();
+    });
+    EXPECT_EQ(shelf.Get(other), "other");
+    EXPECT_FALSE(shelf.Get(Game("p", 0, 1, 1013, practice, 7013)));
+}
 
 } // namespace

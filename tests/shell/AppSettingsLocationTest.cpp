@@ -50,7 +50,7 @@ public:
     }
     ImmutableFolder(const ImmutableFolder&) = delete;
     ImmutableFolder& operator=(const ImmutableFolder&) = delete;
-    virtual ~ImmutableFolder() {
+    ~ImmutableFolder() {
         if (ok)
             SetFlag(false);
         if (fd >= 0)

@@ -2,6 +2,7 @@
 // escaping an event handler.
 #include "AppApplication.h"
 #include "AppDurableFile.h"
+#include "AppLog.h"
 #include "AppProgramFolders.h"
 #include "AppProgramTexts.h"
 #include "AppSettingsStore.h"
@@ -139,7 +140,7 @@ private slots:
         settingsLines.clear();
         QLoggingCategory::setFilterRules(rules);
         const QtMessageHandler oldHandler = qInstallMessageHandler(KeepSettingsLines);
-        AppSettingsStore store(50);
+        AppSettingsStore store(50, AppLog::Writer(settingsLog));
         AppSettingsValues working;
         store.Load(path, working);
         if (trouble == FileSizeLimit)
