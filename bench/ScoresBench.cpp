@@ -38,8 +38,8 @@ void BM_ScoresLoadAndOpen(benchmark::State& state) {
     std::ofstream(file.Path()) << TenThousandGames();
     for (auto _ : state) {
         TScoresDialog dialog(
-            file, AppReplayShelf(folder.filePath(QStringLiteral("replays")).toStdString()),
-            file.Load(), AppPlayOptions(), nullptr);
+            file.Load(), AppReplayShelf(folder.filePath(QStringLiteral("replays")).toStdString()),
+            AppPlayOptions(), {}, nullptr);
         dialog.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(dialog.isVisible());

@@ -1,9 +1,19 @@
 // The settings file shared by copies of the game that run at the same time.
 #include "AppSettingsStore.h"
 
+#include "AppCommaList.h"
+#include "AppDecimal.h"
 #include "AppDurableFile.h"
 
 #include <algorithm>
+
+namespace {
+
+// The section of a change, never written to the settings file, that tells how
+// its record is merged.
+constexpr std::string_view changeSection = "Change";
+
+} // namespace
 
 void AppSettingsStore::Say(const std::string& line) const {
     if (report_)
@@ -12,22 +22,43 @@ void AppSettingsStore::Say(const std::string& line) const {
 
 void AppSettingsStore::Load(const std::string& path, AppSettingsValues& working) {
     std::string text;
-    AppDurableFile file(path);
-    if (file.Read(text) == AppDurableFile::ReadResult::NotReadWhole)
-        Say("Settings file " + path + " left as it is, not read whole: " + file.Failure());
+    std::string failure;
+    if (AppSharedFile(path, Fold).Read(text, failure) == AppDurableFile::ReadResult::NotReadWhole)
+        Say("Settings file " + path + " left as it is, not read whole: " + failure);
     ReadSettingsValues(AppIniFile::FromText(std::move(text)), working);
     loadedScore_ = working.recordScore;
     loadedPhase_ = working.recordPhase;
 }
 
-std::string AppSettingsStore::MergedText(const std::string& current,
-                                         AppSettingsValues& values) const {
+std::string AppSettingsStore::Change(const AppSettingsValues& values) const {
+    AppIniFile change;
+    WriteSettingsValues(change, values);
+    change.WriteString(changeSection, "LoadedRecord",
+                       std::to_string(loadedScore_) + "," + std::to_string(loadedPhase_));
+    change.WriteString(changeSection, "RecordCleared", recordCleared_ ? "1" : "0");
+    return change.Text();
+}
+
+std::optional<std::string> AppSettingsStore::Fold(const std::string& current,
+                                                  const std::string& change) {
+    const AppIniFile changeIni = AppIniFile::FromText(change);
+    const std::vector<std::string> loaded =
+        SplitCommaList(changeIni.ReadString(changeSection, "LoadedRecord"));
+    const std::optional<std::int32_t> loadedScore =
+        loaded.size() == 2 ? ParseDecimal(loaded[0]) : std::nullopt;
+    const std::optional<std::int32_t> loadedPhase =
+        loaded.size() == 2 ? ParseDecimal(loaded[1]) : std::nullopt;
+    // Not a change this program made: nothing to merge.
+    if (!loadedScore || !loadedPhase)
+        return std::nullopt;
+    AppSettingsValues values;
+    ReadSettingsValues(changeIni, values);
     AppIniFile ini = AppIniFile::FromText(current);
     AppSettingsValues stored;
     ReadSettingsValues(ini, stored);
     const bool changedElsewhere =
-        stored.recordScore != loadedScore_ || stored.recordPhase != loadedPhase_;
-    if (changedElsewhere && !recordCleared_) {
+        stored.recordScore != *loadedScore || stored.recordPhase != *loadedPhase;
+    if (changedElsewhere && changeIni.ReadString(changeSection, "RecordCleared") != "1") {
         values.recordScore = std::max(values.recordScore, stored.recordScore);
         values.recordPhase = std::max(values.recordPhase, stored.recordPhase);
     }
@@ -37,15 +68,12 @@ std::string AppSettingsStore::MergedText(const std::string& current,
 
 bool AppSettingsStore::Save(const std::string& readPath, const std::string& writePath,
                             const AppSettingsValues& values) {
-    AppSettingsValues saved;
-    const auto merge = [&](const std::string& current) {
-        saved = values;
-        return MergedText(current, saved);
-    };
-    if (!AppSharedFile(writePath, report_, lockWaitMs_).Save(merge, readPath))
+    const AppSharedFile file(writePath, Fold, report_, lockWaitMs_);
+    if (file.Save(Change(values), readPath) == AppSharedFile::Outcome::NotSaved)
         return false;
-    loadedScore_ = saved.recordScore;
-    loadedPhase_ = saved.recordPhase;
+    // What this copy wrote is what it read from now on.
+    loadedScore_ = values.recordScore;
+    loadedPhase_ = values.recordPhase;
     recordCleared_ = false;
     return true;
 }

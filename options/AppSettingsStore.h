@@ -5,6 +5,7 @@
 #include "AppSharedFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Two copies of the game each read the file at start and write it at exit. A
@@ -13,9 +14,13 @@
 // phase, each on its own, are kept, so a record set in the other copy is not
 // lost. A record the player cleared in this run is written as it stands; so is
 // the record when nobody else changed it (with Restore Record off, this run's
-// record replaces the stored one). A file not read whole, and a save that
-// fails, went on without the lock or merged again, each leave one line with
-// the report.
+// record replaces the stored one). Every other value is the one of the copy
+// that saved last: a copy that could not get the lock leaves its values
+// beside the file (see AppSharedFile), and they are merged in the same way,
+// record and all, when the next copy saves, after whatever the file holds then
+// and before that copy's own values. Load reads them too. A file not read
+// whole, and a save that fails, left its values beside the file or merged
+// again, each leave one line with the report.
 class AppSettingsStore {
 public:
     using Report = AppSharedFile::Report;
@@ -38,9 +43,12 @@ public:
     bool Save(const std::string& readPath, const std::string& writePath,
               const AppSettingsValues& values);
 
-    // The text to save over `current`: `values` written into it, with the
-    // record merged into `values` as described above.
-    std::string MergedText(const std::string& current, AppSettingsValues& values) const;
+    // This copy's save as a change to the file: `values`, with the record
+    // this copy read and whether the player cleared it.
+    std::string Change(const AppSettingsValues& values) const;
+    // The text a change makes of `current`: its values written into it, with
+    // the record merged as described above.
+    static std::optional<std::string> Fold(const std::string& current, const std::string& change);
 
 private:
     void Say(const std::string& line) const;

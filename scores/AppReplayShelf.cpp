@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -35,16 +36,25 @@ std::optional<std::string> AppReplayShelf::Get(const AppScoreGame& game) const {
 }
 
 void AppReplayShelf::Prune(const AppScoreBook& book) const {
+    Prune([&book] { return book; });
+}
+
+void AppReplayShelf::Prune(const std::function<AppScoreBook()>& read) const {
+    std::vector<std::filesystem::path> shelved;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_, error))
+        if (entry.path().filename().string().ends_with(extension))
+            shelved.push_back(entry.path());
+    if (shelved.empty())
+        return;
+    const AppScoreBook book = read();
     std::set<std::string> kept;
     for (const AppPlayOptions& rules : book.Tables())
         for (const AppScoreGame& game : book.TopTen(rules))
             kept.insert(game.ReplayId() + std::string(extension));
     if (const std::optional<AppScoreGame> last = book.LastGame())
         kept.insert(last->ReplayId() + std::string(extension));
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.ends_with(extension) && !kept.contains(name))
-            std::filesystem::remove(entry.path(), error);
-    }
+    for (const std::filesystem::path& path : shelved)
+        if (!kept.contains(path.filename().string()))
+            std::filesystem::remove(path, error);
 }

@@ -3,15 +3,17 @@
 
 #include "AppScoreBook.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
 // A replay lies in the folder as "<id>.replay", named by AppScoreGame::ReplayId. The
 // shelf holds the replays of the games that stand in any table's top ten and of the last
 // game of the book; a game that drops out of all of them loses its replay. Each file is
-// written whole through a durable replace, and both Put and Prune run under the scores
-// file's lock (inside AppScoreFile::Rewrite), so a copy never prunes a replay another copy
-// is entering with its game. Files of other names in the folder are left alone.
+// written whole through a durable replace once its game is in the scores file or beside
+// it. A prune lists the replays before it reads the book, so a replay put meanwhile by
+// another copy, whose game the book may miss, is never among those it removes. Files of
+// other names in the folder are left alone.
 class AppReplayShelf {
 public:
     explicit AppReplayShelf(std::string folder) : folder_(std::move(folder)) {}
@@ -26,6 +28,8 @@ public:
     std::optional<std::string> Get(const AppScoreGame& game) const;
     // Removes every replay that belongs to no game the book keeps one for.
     void Prune(const AppScoreBook& book) const;
+    // The same with the book `read` gives once the replays have been listed.
+    void Prune(const std::function<AppScoreBook()>& read) const;
 
 private:
     std::string folder_;

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -163,8 +164,13 @@ bool AppScoreBook::Rename(const AppScoreGame& game, std::string_view name) {
     return false;
 }
 
-void AppScoreBook::Bound() {
-    if (gameCount_ <= gameBound)
+void AppScoreBook::Bound(std::size_t maxBytes) {
+    std::vector<std::size_t> sizes;
+    sizes.reserve(lines_.size());
+    std::size_t bytes = AppScoreGame::VersionLine().size() + 1;
+    for (const Line& line : lines_)
+        bytes += sizes.emplace_back((line.game ? line.game->Format() : line.text).size() + 1);
+    if (gameCount_ <= gameBound && bytes <= maxBytes)
         return;
     std::map<decltype(RulesKey(AppPlayOptions())), std::vector<std::size_t>> tables;
     for (std::size_t i = 0; i < lines_.size(); ++i)
@@ -176,16 +182,100 @@ void AppScoreBook::Bound() {
         for (std::size_t index : entries)
             inTable[index] = true;
     }
-    std::size_t excess = gameCount_ - gameBound;
+    std::vector<bool> dropped(lines_.size(), false);
+    const auto drop = [&](bool games) {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const bool over = bytes > maxBytes || (games && gameCount_ > gameBound);
+            if (!over)
+                return;
+            if (inTable[i] || dropped[i] || bool(lines_[i].game) != games)
+                continue;
+            dropped[i] = true;
+            bytes -= sizes[i];
+            gameCount_ -= games ? 1 : 0;
+        }
+    };
+    drop(true);
+    drop(false);
     std::vector<Line> kept;
     kept.reserve(lines_.size());
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (excess > 0 && lines_[i].game && !inTable[i]) {
-            --excess;
-            --gameCount_;
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (!dropped[i])
+            kept.push_back(std::move(lines_[i]));
+    lines_ = std::move(kept);
+}
+
+std::string AppScoreBook::Edit(const AppScoreBook& before, const AppScoreBook& after) {
+    std::map<std::string, std::size_t> unmatched;
+    for (const Line& line : before.lines_)
+        if (line.game)
+            ++unmatched[line.game->Format()];
+    std::string added;
+    for (const Line& line : after.lines_) {
+        if (!line.game)
+            continue;
+        std::string text = line.game->Format();
+        if (std::size_t& count = unmatched[text]; count > 0)
+            --count;
+        else
+            added.append("+").append(text).append("\n");
+    }
+    std::string edit = AppScoreGame::VersionLine() + '\n';
+    for (const Line& line : before.lines_) {
+        if (!line.game)
+            continue;
+        std::string text = line.game->Format();
+        if (std::size_t& count = unmatched[text]; count > 0) {
+            --count;
+            edit.append("-").append(text).append("\n");
+        }
+    }
+    return edit + added;
+}
+
+bool AppScoreBook::Apply(std::string_view edit) {
+    std::map<std::string, std::size_t> removed;
+    std::vector<AppScoreGame> added;
+    bool first = true;
+    while (!edit.empty()) {
+        const std::size_t end = edit.find('\n');
+        const std::string_view line = edit.substr(0, end);
+        edit.remove_prefix(end == std::string_view::npos ? edit.size() : end + 1);
+        if (std::exchange(first, false)) {
+            if (AppScoreGame::ParseVersionLine(line).value_or(AppScoreGame::formatVersion + 1) >
+                AppScoreGame::formatVersion)
+                return false;
             continue;
         }
-        kept.push_back(std::move(lines_[i]));
+        std::optional<AppScoreGame> game =
+            line.empty() ? std::nullopt : AppScoreGame::Parse(line.substr(1));
+        if (!game || (line[0] != '+' && line[0] != '-'))
+            return false;
+        if (line[0] == '-')
+            ++removed[game->Format()];
+        else
+            added.push_back(std::move(*game));
     }
-    lines_ = std::move(kept);
+    std::map<std::string, std::size_t> held;
+    std::erase_if(lines_, [&](const Line& line) {
+        if (!line.game)
+            return false;
+        std::string text = line.game->Format();
+        if (std::size_t& count = removed[text]; count > 0) {
+            --count;
+            --gameCount_;
+            return true;
+        }
+        ++held[std::move(text)];
+        return false;
+    });
+    std::map<std::string, std::size_t> seen;
+    for (const AppScoreGame& game : added) {
+        const std::string text = game.Format();
+        if (held[text] < ++seen[text]) {
+            ++held[text];
+            Add(game);
+        }
+    }
+    return true;
 }

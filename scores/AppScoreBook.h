@@ -47,6 +47,18 @@ public:
     // what this program would lose by writing it again.
     bool Writable() const { return version_ <= AppScoreGame::formatVersion; }
 
+    // The change from `before` to `after` as a text that any copy can apply
+    // later to what the file holds then (see Apply): the version line, then
+    // "-<game line>" for each game `after` no longer holds and "+<game line>"
+    // for each it holds anew.
+    static std::string Edit(const AppScoreBook& before, const AppScoreBook& after);
+    // Applies an edit: each "-" line removes the first equal game, if any;
+    // each "+" line adds its game unless the book already holds as many equal
+    // games as the edit has added so far, so that an edit applied again
+    // changes nothing. False, with the book unchanged, for an edit of a later
+    // version or with a line that is neither.
+    bool Apply(std::string_view edit);
+
     void Add(const AppScoreGame& game);
     std::size_t GameCount() const { return gameCount_; }
 
@@ -66,8 +78,10 @@ public:
     std::size_t Clear(const AppPlayOptions& rules);
     // Gives the first game equal to `game` a new name; false when there is none.
     bool Rename(const AppScoreGame& game, std::string_view name);
-    // Holds the book to gameBound games, dropping the oldest outside every top ten.
-    void Bound();
+    // Holds the book to gameBound games and its Text() to `maxBytes`, dropping
+    // the oldest games outside every top ten, then, while the text is still
+    // too long, the oldest lines that are no games.
+    void Bound(std::size_t maxBytes);
 
 private:
     struct Line {

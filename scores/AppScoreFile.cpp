@@ -10,33 +10,47 @@ void AppScoreFile::Say(const std::string& line) const {
         report_(line);
 }
 
+std::optional<std::string> AppScoreFile::Fold(const std::string& current, const std::string& edit) {
+    AppScoreBook book = AppScoreBook::FromText(current);
+    if (!book.Writable() || !book.Apply(edit))
+        return std::nullopt;
+    book.Bound(AppDurableFile::MaxFileSize);
+    return book.Text();
+}
+
+AppSharedFile AppScoreFile::Shared(int lockWaitMs) const {
+    return AppSharedFile(path_, Fold, report_, lockWaitMs);
+}
+
 AppScoreBook AppScoreFile::Load() const {
-    AppDurableFile file(path_);
     std::string text;
-    if (file.Read(text) == AppDurableFile::ReadResult::NotReadWhole)
-        Say("Not read " + path_ + ": " + file.Failure() + "; it is left as it is");
+    std::string failure;
+    if (Shared(0).Read(text, failure) == AppDurableFile::ReadResult::NotReadWhole)
+        Say("Not read " + path_ + ": " + failure + "; it is left as it is");
     return AppScoreBook::FromText(text);
 }
 
-bool AppScoreFile::Rewrite(const Change& change, AppScoreBook& book) const {
+std::string AppScoreFile::Prepare(const Change& change, AppScoreBook& book) {
+    const AppScoreBook before = book;
+    change(book);
+    return AppScoreBook::Edit(before, book);
+}
+
+AppScoreFile::Outcome AppScoreFile::Deliver(const std::string& edit, int lockWaitMs) const {
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);
+    return Shared(lockWaitMs).Save(edit);
+}
+
+bool AppScoreFile::Rewrite(const Change& change, AppScoreBook& book, int lockWaitMs) const {
     book = Load();
     if (!book.Writable()) {
         Say("Not saved to " + path_ + ": a later version of the format; it is left as it is");
         return false;
     }
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);
-    AppScoreBook merged;
-    const bool saved = AppSharedFile(path_, report_).Save([&](const std::string& current) {
-        merged = AppScoreBook::FromText(current);
-        // Another copy may have written a later version meanwhile.
-        if (!merged.Writable())
-            return current;
-        change(merged);
-        merged.Bound();
-        return merged.Text();
-    });
-    if (saved)
-        book = std::move(merged);
-    return saved;
+    AppScoreBook changed = book;
+    if (Deliver(Prepare(change, changed), lockWaitMs) == Outcome::NotSaved)
+        return false;
+    book = std::move(changed);
+    return true;
 }

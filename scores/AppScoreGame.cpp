@@ -4,6 +4,7 @@
 #include "AppDecimal.h"
 #include "AppOptionFields.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <ctime>
@@ -150,10 +151,13 @@ std::optional<AppScoreGame> AppScoreGame::Parse(std::string_view line) {
 }
 
 std::string AppScoreGame::Format() const {
+    // The last second a time field can hold: 9999-12-31T23:59:59Z.
+    constexpr std::int64_t lastTime = 253'402'300'799;
     const std::string numbered = number == 0 ? "" : " #" + std::to_string(number);
-    return FormatTime(endTime) + numbered + ' ' + FormatRules(rules) + ' ' + std::to_string(score) +
-           ' ' + std::to_string(phase) + ' ' + std::to_string(lengthSeconds) + ' ' +
-           CleanName(name);
+    return FormatTime(std::clamp<std::int64_t>(endTime, 0, lastTime)) + numbered + ' ' +
+           FormatRules(ClampOptions(rules)) + ' ' + std::to_string(std::max(score, 0)) + ' ' +
+           std::to_string(std::max(phase, 1)) + ' ' + std::to_string(std::max(lengthSeconds, 0)) +
+           ' ' + CleanName(name);
 }
 
 std::string AppScoreGame::ReplayId() const {
@@ -172,5 +176,14 @@ std::string AppScoreGame::CleanName(std::string_view name) {
     const std::size_t first = clean.find_first_not_of(' ');
     if (first == std::string::npos)
         return {};
-    return clean.substr(first, clean.find_last_not_of(' ') - first + 1);
+    clean = clean.substr(first, clean.find_last_not_of(' ') - first + 1);
+    // A character starts at every byte but a UTF-8 continuation byte.
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < clean.size(); ++i) {
+        if ((static_cast<unsigned char>(clean[i]) & 0xC0) != 0x80 && ++characters > maxNameLength) {
+            clean.resize(i);
+            return clean.substr(0, clean.find_last_not_of(' ') + 1);
+        }
+    }
+    return clean;
 }

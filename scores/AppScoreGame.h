@@ -37,11 +37,15 @@ public:
     // The game of a line (without its line feed), or nothing when the line is
     // damaged: a field missing or out of its range, a time that is no time.
     static std::optional<AppScoreGame> Parse(std::string_view line);
-    // The line of this game, without its line feed.
+    // The line of this game, without its line feed: one Parse accepts, with
+    // every value held to the range Parse reads.
     std::string Format() const;
 
+    // The longest name, in characters, that the player can type or the file keeps.
+    static constexpr std::size_t maxNameLength = 40;
     // A name as it can be kept on one line: control characters become blanks,
-    // blanks around it go.
+    // blanks around it go, and it is cut to maxNameLength characters (UTF-8
+    // sequences are kept whole).
     static std::string CleanName(std::string_view name);
 
     // What names the game's replay file; empty for a game without a number.

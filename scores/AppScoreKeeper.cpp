@@ -5,10 +5,11 @@
 #include "AppPlayerScores.h"
 #include "TScoresDialog.h"
 
-#include <QTimer>
+#include <QMetaObject>
 #include <QWidget>
 
 #include <ctime>
+#include <memory>
 #include <pwd.h>
 #include <unistd.h>
 #include <vector>
@@ -46,42 +47,89 @@ void AppScoreKeeper::Resumed(std::int64_t playMs, bool launched) {
 }
 
 void AppScoreKeeper::GameEnded(const AppGame& game, const AppGameRecord& record) {
-    AppScoreGame ended;
-    ended.endTime = std::time(nullptr);
+    auto ended = std::make_shared<AppScoreGame>();
+    ended->endTime = std::time(nullptr);
     // A game played past the bounds of a record has no whole record, and so no replay.
     const bool recorded = record.end && record.end->how == AppGameEnd::gameOver;
-    ended.number = record.number;
-    const std::string replay = recorded ? AppGameFile::Text(record) : std::string();
-    ended.rules = game.PlayOptions();
-    ended.score = game.Score();
-    ended.phase = game.Phase();
-    ended.lengthSeconds = std::int32_t(PlayMs() / 1000);
+    ended->number = record.number;
+    std::string replay = recorded ? AppGameFile::Text(record) : std::string();
+    ended->rules = game.PlayOptions();
+    ended->score = game.Score();
+    ended->phase = game.Phase();
+    ended->lengthSeconds = std::int32_t(PlayMs() / 1000);
     sinceLaunch_.invalidate();
-    AppScoreBook book;
-    const AppReplayShelf shelf = AppPlayerScores::Shelf();
-    AppPlayerScores::File().Rewrite(
-        [&](AppScoreBook& games) {
+    std::function<void()> putReplay;
+    if (!replay.empty())
+        putReplay = [ended, replay = std::move(replay)] {
+            AppPlayerScores::Shelf().Put(*ended, replay);
+        };
+    Write(
+        [ended](AppScoreBook& games) {
             // The name used last, as the file holds it when the game is added.
             const std::string last = games.LastName();
-            ended.name = last.empty() ? AccountName() : last;
-            games.Add(ended);
-            // Under the file's lock, so no other copy prunes this replay before its game
-            // is in the file.
-            if (!replay.empty())
-                shelf.Put(ended, replay);
-            shelf.Prune(games);
+            ended->name = last.empty() ? AccountName() : last;
+            games.Add(*ended);
         },
-        book);
-    // Out of the step or key handler that ended the game; the game-over
-    // picture stays under the dialog.
-    if (ended.score > 0 && book.RankOf(ended) > 0)
-        QTimer::singleShot(0, window_, [this, ended] { ShowScores(ended.rules, ended); });
+        [this, ended](const AppScoreBook& book) {
+            // The game-over picture stays under the dialog.
+            if (ended->score > 0 && book.RankOf(*ended) > 0)
+                ShowDialog(book, ended->rules, *ended);
+        },
+        std::move(putReplay));
 }
 
-void AppScoreKeeper::ShowScores(const AppPlayOptions& rules,
+void AppScoreKeeper::Write(AppScoreFile::Change change,
+                           std::function<void(const AppScoreBook&)> shown,
+                           std::function<void()> delivered) {
+    reads_.Post([this, change = std::move(change), shown = std::move(shown),
+                 delivered = std::move(delivered)](int) {
+        const AppScoreFile file = AppPlayerScores::File();
+        AppScoreBook book = View(file);
+        if (!book.Writable()) {
+            file.Rewrite(change, book); // refuses a later version, and tells why
+            return;
+        }
+        const std::string edit = AppScoreFile::Prepare(change, book);
+        std::list<std::string>::iterator entry;
+        {
+            const std::lock_guard<std::mutex> guard(unwrittenMutex_);
+            entry = unwritten_.insert(unwritten_.end(), edit);
+        }
+        if (shown)
+            QMetaObject::invokeMethod(
+                window_, [shown, book = std::move(book)] { shown(book); }, Qt::QueuedConnection);
+        writes_.Post([this, file, entry, delivered](int lockWaitMs) {
+            // A replay is put only once its game stands in the file or beside it, and
+            // the shelf is pruned against a view that still holds this edit: no copy
+            // prunes a replay whose game stands in a table, written or pending.
+            if (file.Deliver(*entry, lockWaitMs) != AppScoreFile::Outcome::NotSaved && delivered)
+                delivered();
+            AppPlayerScores::Shelf().Prune([this, &file] { return View(file); });
+            const std::lock_guard<std::mutex> guard(unwrittenMutex_);
+            unwritten_.erase(entry);
+        });
+    });
+}
+
+AppScoreBook AppScoreKeeper::View(const AppScoreFile& file) const {
+    AppScoreBook book = file.Load();
+    // An edit written meanwhile is in the file already: applying it again changes nothing.
+    const std::lock_guard<std::mutex> guard(unwrittenMutex_);
+    for (const std::string& edit : unwritten_)
+        book.Apply(edit);
+    return book;
+}
+
+void AppScoreKeeper::ShowScores(const AppPlayOptions& rules) {
+    // Reading never waits for another copy: it is quick enough for the window's thread.
+    ShowDialog(View(AppPlayerScores::File()), rules, std::nullopt);
+}
+
+void AppScoreKeeper::ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
                                 const std::optional<AppScoreGame>& entered) {
-    const AppScoreFile file = AppPlayerScores::File();
-    TScoresDialog dialog(file, AppPlayerScores::Shelf(), file.Load(), rules, window_);
+    TScoresDialog dialog(
+        std::move(book), AppPlayerScores::Shelf(), rules,
+        [this](const AppScoreFile::Change& change) { Write(change); }, window_);
     if (entered)
         dialog.EditName(*entered);
     dialog.exec();

@@ -3,11 +3,15 @@
 
 #include "AppGame.h"
 #include "AppGameRecord.h"
-#include "AppScoreGame.h"
+#include "AppScoreFile.h"
+#include "AppWriteQueue.h"
 
 #include <QElapsedTimer>
 
 #include <functional>
+#include <list>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -24,8 +28,14 @@ public:
     void GameStarted();
     // A game in play reached game over: it is written to the scores file at
     // once, and when it makes its table the Scores dialog opens on it as soon
-    // as the event loop is free. `record` is the game's record: an entered game
-    // gets its number, and its replay is kept with the table.
+    // as the file has been read, before the write is done. `record` is the
+    // game's record: an entered game gets its number, and its replay is kept
+    // with the table.
+    //
+    // Reading and writing the file run on threads of their own, so that a lock
+    // another copy holds never stops the window. Writes not done when the
+    // keeper goes are finished first, or left beside the file (see
+    // AppWriteQueue).
     void GameEnded(const AppGame& game, const AppGameRecord& record);
     // The game's clock stands while the game is paused, so a game's length is its time in
     // play. Telling the same twice changes nothing.
@@ -40,17 +50,33 @@ public:
         watch_ = std::move(watch);
     }
 
-    // The Scores dialog on the table of `rules`, or with a new entry's name
-    // open for editing.
-    void ShowScores(const AppPlayOptions& rules, const std::optional<AppScoreGame>& entered = {});
+    // The Scores dialog on the table of `rules`.
+    void ShowScores(const AppPlayOptions& rules);
 
     // The name the account gives: the full name from the password database
     // (up to the first comma), else the login name.
     static std::string AccountName();
 
 private:
+    // Reads the file and applies `change` on the reading thread, hands the book
+    // to `shown` on the window's thread, and writes the change; once the
+    // change is in the file or beside it, calls `delivered` on the writing
+    // thread, then prunes the replays.
+    void Write(AppScoreFile::Change change, std::function<void(const AppScoreBook&)> shown = {},
+               std::function<void()> delivered = {});
+    // The file with the edits not yet written or left beside it.
+    AppScoreBook View(const AppScoreFile& file) const;
+    void ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
+                    const std::optional<AppScoreGame>& entered);
+
     QWidget* window_;
     std::function<void(const std::string&)> watch_;
+    // Edits between their reading and the end of their write, oldest first.
+    mutable std::mutex unwrittenMutex_;
+    std::list<std::string> unwritten_;
+    // Declared so that the reading queue, which posts to the writing one, finishes first.
+    AppWriteQueue writes_;
+    AppWriteQueue reads_;
     QElapsedTimer sinceLaunch_;
     QElapsedTimer sincePause_;
     qint64 pausedMs_ = 0;

@@ -25,8 +25,8 @@
 
 namespace {
 
-// Names longer than this are cut when typed; the file keeps what it is given.
-constexpr int maxNameLength = 40;
+// Names longer than this are cut when typed, as the file cuts them.
+constexpr int maxNameLength = int(AppScoreGame::maxNameLength);
 // The name's column shows this many characters at least.
 constexpr int nameColumnChars = 18;
 
@@ -69,9 +69,9 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
 
 } // namespace
 
-TScoresDialog::TScoresDialog(const AppScoreFile& file, AppReplayShelf shelf, AppScoreBook book,
-                             const AppPlayOptions& current, QWidget* parent)
-    : QDialog(parent), file_(file), shelf_(std::move(shelf)), book_(std::move(book)) {
+TScoresDialog::TScoresDialog(AppScoreBook book, AppReplayShelf shelf, const AppPlayOptions& current,
+                             Write write, QWidget* parent)
+    : QDialog(parent), write_(std::move(write)), shelf_(std::move(shelf)), book_(std::move(book)) {
     CreateControls();
     ListTables(current);
     ShowTable();
@@ -371,7 +371,13 @@ void TScoresDialog::NameChanged(QTableWidgetItem* item) {
     }
     const AppScoreGame before = *newGame_;
     newGame_->name = name;
-    file_.Rewrite([&](AppScoreBook& book) { book.Rename(before, name); }, book_);
+    Change([before, name](AppScoreBook& book) { book.Rename(before, name); });
+}
+
+void TScoresDialog::Change(const AppScoreFile::Change& change) {
+    change(book_);
+    if (write_)
+        write_(change);
 }
 
 void TScoresDialog::done(int result) {
@@ -395,12 +401,7 @@ void TScoresDialog::ClearClick() {
                             AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
                             this) != AppMessageBox::idOk)
         return;
-    const AppPlayOptions rules = ShownRules();
-    file_.Rewrite(
-        [&](AppScoreBook& book) {
-            book.Clear(rules);
-            shelf_.Prune(book);
-        },
-        book_);
+    // The keeper prunes the replays of the games cleared once they are gone from the file.
+    Change([rules = ShownRules()](AppScoreBook& book) { book.Clear(rules); });
     ShowTable();
 }

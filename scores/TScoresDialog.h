@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,10 +34,14 @@ public:
         columnCount
     };
 
+    // Takes a change to the scores file, to be written without holding the dialog.
+    using Write = std::function<void(const AppScoreFile::Change& change)>;
+
     // Shows the tables of `book`, opening on the one of `current`; Clear and a
-    // new name are written to `file`, and Watch takes its replays from `shelf`.
-    TScoresDialog(const AppScoreFile& file, AppReplayShelf shelf, AppScoreBook book,
-                  const AppPlayOptions& current, QWidget* parent);
+    // new name change the book shown at once and go to `write`; Watch takes its
+    // replays from `shelf`.
+    TScoresDialog(AppScoreBook book, AppReplayShelf shelf, const AppPlayOptions& current,
+                  Write write, QWidget* parent);
 
     // The replay chosen with Watch, which closed the dialog; empty when none was.
     const std::string& WatchText() const { return watchText_; }
@@ -73,8 +78,9 @@ private:
     // The editor open on the new entry's name, if any.
     QWidget* NameEditor() const;
     void NameChanged(QTableWidgetItem* item);
+    void Change(const AppScoreFile::Change& change);
 
-    AppScoreFile file_;
+    Write write_;
     AppReplayShelf shelf_;
     AppScoreBook book_;
     std::string watchText_;

@@ -1,6 +1,7 @@
 // A file read whole and replaced whole, so that a crash leaves either its old or its new text.
 #include "AppDurableFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -71,27 +72,38 @@ std::string SaveTarget(const std::string& path, std::string& why) {
     return target;
 }
 
-std::string TemporaryPrefix(const std::string& target) {
-    return target + ".tmp";
+// The process number in a temporary file's name "<target>[.<more>].tmp<pid>-<n>", where
+// <more> names a change left beside the target (digits and dashes); 0 for any other name.
+pid_t TemporaryWriter(std::string_view name, std::string_view targetName) {
+    if (name.substr(0, targetName.size()) != targetName)
+        return 0;
+    std::string_view rest = name.substr(targetName.size());
+    const std::size_t tmp = rest.rfind(".tmp");
+    if (tmp == std::string_view::npos)
+        return 0;
+    const std::string_view more = rest.substr(0, tmp);
+    if (!more.empty() && (more.substr(0, 9) != ".pending-" ||
+                          more.find_first_not_of("0123456789-", 9) != std::string_view::npos))
+        return 0;
+    rest.remove_prefix(tmp + 4);
+    pid_t writer = 0;
+    const auto [stop, error] = std::from_chars(rest.data(), rest.data() + rest.size(), writer);
+    if (error != std::errc() || stop == rest.data() + rest.size() || *stop != '-' || writer <= 0)
+        return 0;
+    return writer;
 }
 
 // Removes the temporary files that saves killed before their rename left
 // beside `target`. Each name carries its writer's process number; a file of a
 // process still running is its save in progress and stays.
 void RemoveStaleTemporaries(const std::string& target) {
-    const std::string prefix = TemporaryPrefix(target.substr(target.rfind('/') + 1));
+    const std::string targetName = target.substr(target.rfind('/') + 1);
     DIR* folder = ::opendir(FolderOf(target).c_str());
     if (folder == nullptr)
         return;
     while (const dirent* entry = ::readdir(folder)) {
-        const std::string_view name = entry->d_name;
-        if (name.substr(0, prefix.size()) != prefix)
-            continue;
-        const std::string_view rest = name.substr(prefix.size());
-        pid_t writer = 0;
-        const auto [stop, error] = std::from_chars(rest.data(), rest.data() + rest.size(), writer);
-        if (error != std::errc() || stop == rest.data() + rest.size() || *stop != '-' ||
-            writer <= 0 || writer == ::getpid())
+        const pid_t writer = TemporaryWriter(entry->d_name, targetName);
+        if (writer == 0 || writer == ::getpid())
             continue;
         struct stat info {};
         if (::kill(writer, 0) != 0 && errno == ESRCH &&
@@ -104,10 +116,9 @@ void RemoveStaleTemporaries(const std::string& target) {
 
 // Creates a new, empty file beside `target` that no one else is using.
 int CreateTemporary(const std::string& target, std::string& name) {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name =
-            TemporaryPrefix(target) + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+        name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -242,9 +253,15 @@ bool AppDurableFile::Replace(std::string_view text) {
     ok = ok && ((WriteAll(fd, text) && ::fsync(fd) == 0) || Fail(LastError()));
     const bool closed = ::close(fd) == 0;
     ok = ok && (closed || Fail(LastError()));
+    if (ok)
+        PassStage(SaveStage::TemporaryWritten);
     if (ok && read_ && !(IdentityOf(target) == *read_)) {
         changedSinceRead_ = true;
         ok = Fail("changed since it was read");
+    }
+    if (ok) {
+        PassStage(SaveStage::StillTheFileRead);
+        PassStage(SaveStage::Renaming);
     }
     ok = ok && (::rename(temporary.c_str(), target.c_str()) == 0 || Fail(LastError()));
     if (!ok) {

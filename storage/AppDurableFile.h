@@ -19,6 +19,17 @@ public:
 
     enum class ReadResult { Missing, Read, NotReadWhole };
 
+    // The points a save passes, in order; a test holds a copy of the game at one
+    // of them to see what another copy does meanwhile.
+    enum class SaveStage { LockTaken, TemporaryWritten, StillTheFileRead, Renaming };
+    using StageHook = void (*)(SaveStage stage);
+    // Called at every stage of every save of this process; none by default.
+    static void SetStageHook(StageHook hook) { stageHook_ = hook; }
+    static void PassStage(SaveStage stage) {
+        if (stageHook_ != nullptr)
+            stageHook_(stage);
+    }
+
     explicit AppDurableFile(std::string path) : path_(std::move(path)) {}
 
     const std::string& Path() const { return path_; }
@@ -39,10 +50,10 @@ public:
     // file as it was. A failure to flush the folder after it also gives false:
     // the new text is in place but may not survive a power cut. The new file
     // takes the old one's permissions. Temporary files of saves that were
-    // killed are removed. After a Read, the file is replaced only while it is
-    // still the one read (same device, inode, size and modification time, or
-    // still missing), checked just before the rename: otherwise false, and
-    // ChangedSinceRead() tells.
+    // killed are removed, also those of files named after this one (the
+    // changes left beside it, see AppSharedFile). After a Read, the file is replaced only while it
+    // is still the one read (same device, inode, size and modification time, or still missing),
+    // checked just before the rename: otherwise false, and ChangedSinceRead() tells.
     bool Replace(std::string_view text);
 
     // True when the last Replace found the file changed since this object read it.
@@ -70,6 +81,8 @@ private:
 
     static Identity IdentityOf(const std::string& path);
     bool Fail(std::string why);
+
+    static inline StageHook stageHook_ = nullptr;
 
     std::string path_;
     bool readWhole_ = true;

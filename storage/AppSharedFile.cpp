@@ -1,13 +1,15 @@
 // A file that running copies of the game all rewrite: each save merges what the file holds.
 #include "AppSharedFile.h"
 
-#include "AppDurableFile.h"
-
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -41,6 +43,7 @@ public:
     }
 
     const std::string& Path() const { return path_; }
+    bool Held() const { return problem_.empty(); }
     // Why the lock is not held; empty when it is.
     const std::string& Problem() const { return problem_; }
 
@@ -70,61 +73,175 @@ std::string Times(int count) {
     return count == 1 ? "once" : std::to_string(count) + " times";
 }
 
-// What went unusually in a save that succeeded at its `attempt`th read.
-std::string Notes(const FileLock& lock, int attempt) {
-    std::string notes;
-    if (!lock.Problem().empty())
-        notes = " without the lock " + lock.Path() + " (" + lock.Problem() + ")";
-    if (attempt == AppSharedFile::attempts)
-        notes += " after merging again " + Times(attempt - 1) +
-                 ": another copy kept changing it, so the last merge was saved unchecked";
-    else if (attempt > 1)
-        notes +=
-            " after merging again " + Times(attempt - 1) + ": another copy changed it meanwhile";
-    return notes;
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
+constexpr std::string_view pendingMark = ".pending-";
+
+// "<time>-<process>-<count>": 20 digits of nanoseconds since 1970, so that
+// names sort oldest first, then two numbers.
+bool IsPendingSuffix(std::string_view suffix) {
+    if (suffix.size() < 24 || suffix.find_first_not_of("0123456789") != 20 || suffix[20] != '-')
+        return false;
+    suffix.remove_prefix(21);
+    const std::size_t dash = suffix.find('-');
+    return dash != 0 && dash != std::string_view::npos && dash + 1 < suffix.size() &&
+           suffix.find_first_not_of("0123456789") == dash &&
+           suffix.find_first_not_of("0123456789", dash + 1) == std::string_view::npos;
+}
+
+std::string NewPendingPath(const std::string& path) {
+    static std::atomic<unsigned> counter = 0;
+    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                         std::chrono::system_clock::now().time_since_epoch())
+                         .count();
+    std::string time = std::to_string(std::max<long long>(now, 0));
+    time.insert(0, 20 - std::min<std::size_t>(time.size(), 20), '0');
+    return path + std::string(pendingMark) + time + "-" + std::to_string(::getpid()) + "-" +
+           std::to_string(++counter);
 }
 
 } // namespace
 
-AppSharedFile::AppSharedFile(std::string path, Report report, int lockWaitMs)
-    : path_(std::move(path)), report_(std::move(report)), lockWaitMs_(lockWaitMs) {}
+AppSharedFile::AppSharedFile(std::string path, Fold fold, Report report, int lockWaitMs)
+    : path_(std::move(path)), fold_(std::move(fold)), report_(std::move(report)),
+      lockWaitMs_(lockWaitMs) {}
 
 void AppSharedFile::Say(const std::string& line) const {
     if (report_)
         report_(line);
 }
 
-bool AppSharedFile::Save(const Merge& merge, const std::string& missingFrom) const {
+std::vector<std::string> AppSharedFile::PendingPaths() const {
+    std::vector<std::string> paths;
+    const std::string folder = FolderOf(path_);
+    const std::string prefix = NameOf(path_) + std::string(pendingMark);
+    DIR* entries = ::opendir(folder.c_str());
+    if (entries == nullptr)
+        return paths;
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view name = entry->d_name;
+        struct stat info {};
+        if (name.substr(0, prefix.size()) == prefix &&
+            IsPendingSuffix(name.substr(prefix.size())) &&
+            ::fstatat(::dirfd(entries), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode))
+            paths.push_back(folder + "/" + std::string(name));
+    }
+    ::closedir(entries);
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+std::vector<AppSharedFile::Pending> AppSharedFile::PendingChanges() const {
+    std::vector<Pending> changes;
+    for (std::string& path : PendingPaths()) {
+        AppDurableFile file(path);
+        std::string change;
+        // One removed meanwhile was applied by the copy that removed it.
+        const AppDurableFile::ReadResult read = file.Read(change);
+        if (read == AppDurableFile::ReadResult::NotReadWhole)
+            Say("Left as it is: " + path + ", not read whole: " + file.Failure());
+        if (read == AppDurableFile::ReadResult::Read)
+            changes.push_back({std::move(path), std::move(change)});
+    }
+    return changes;
+}
+
+AppDurableFile::ReadResult AppSharedFile::Read(std::string& text, std::string& failure) const {
+    // The changes first: one removed after this look was applied to the file
+    // before its removal, so the file read next holds it.
+    const std::vector<Pending> changes = PendingChanges();
+    AppDurableFile file(path_);
+    const AppDurableFile::ReadResult read = file.Read(text);
+    failure = file.Failure();
+    for (const Pending& pending : changes)
+        if (std::optional<std::string> folded = fold_(text, pending.change))
+            text = std::move(*folded);
+    return read;
+}
+
+AppSharedFile::Outcome AppSharedFile::LeaveBeside(const std::string& change,
+                                                  const std::string& why) const {
+    AppDurableFile pending(NewPendingPath(path_));
+    if (!pending.Replace(change)) {
+        Say("Not saved to " + path_ + ": " + why +
+            ", and the change could not be left beside it: " + pending.Failure());
+        return Outcome::NotSaved;
+    }
+    Say("Not saved to " + path_ + " yet: " + why + "; the change waits in " + pending.Path() +
+        " for the next save");
+    return Outcome::LeftBeside;
+}
+
+AppSharedFile::Outcome AppSharedFile::Save(const std::string& change,
+                                           const std::string& missingFrom) const {
     AppDurableFile file(path_);
     if (!file.Replaceable()) {
         Say("Not saved to " + path_ + ": " + file.Failure());
-        return false;
+        return Outcome::NotSaved;
     }
     const FileLock lock(path_ + ".lock", lockWaitMs_);
-    for (int attempt = 1;; ++attempt) {
+    if (!lock.Held())
+        return LeaveBeside(change, "without the lock " + lock.Path() + " (" + lock.Problem() + ")");
+    AppDurableFile::PassStage(AppDurableFile::SaveStage::LockTaken);
+    bool delivered = false;
+    int mergedAgain = 0;
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
         std::string text;
         const AppDurableFile::ReadResult read = file.Read(text);
         if (read == AppDurableFile::ReadResult::NotReadWhole) {
             Say("Not saved to " + path_ + ": not read whole: " + file.Failure());
-            return false;
+            return delivered ? Outcome::Saved : Outcome::NotSaved;
         }
         AppDurableFile source(missingFrom);
         if (read == AppDurableFile::ReadResult::Missing && !missingFrom.empty() &&
             source.Read(text) == AppDurableFile::ReadResult::NotReadWhole) {
             Say("Not saved to " + path_ + ": " + missingFrom +
                 " not read whole: " + source.Failure());
-            return false;
+            return Outcome::NotSaved;
         }
-        // The last attempt replaces the file unchecked: a fresh object has read nothing.
-        AppDurableFile target = attempt < attempts ? file : AppDurableFile(path_);
-        if (target.Replace(merge(text))) {
-            if (const std::string notes = Notes(lock, attempt); !notes.empty())
-                Say("Saved " + path_ + notes);
-            return true;
+        const std::vector<Pending> pending = PendingChanges();
+        if (delivered && pending.empty())
+            break;
+        std::optional<std::string> folded = std::move(text);
+        for (const Pending& other : pending)
+            folded = folded ? fold_(*folded, other.change) : std::nullopt;
+        if (folded && !delivered)
+            folded = fold_(*folded, change);
+        // A later version's text or change: ours waits beside it for a program that knows both.
+        if (!folded)
+            return delivered ? Outcome::Saved
+                             : LeaveBeside(change, "a later version of the format is in the way");
+        if (folded->size() > AppDurableFile::MaxFileSize) {
+            Say("Not saved to " + path_ + ": it would grow past " +
+                std::to_string(AppDurableFile::MaxFileSize) + " bytes; it is left as it is");
+            return delivered ? Outcome::Saved : Outcome::NotSaved;
         }
-        if (!target.ChangedSinceRead()) {
-            Say("Not saved to " + path_ + ": " + target.Failure());
-            return false;
+        if (file.Replace(*folded)) {
+            delivered = true;
+            for (const Pending& other : pending)
+                ::unlink(other.path.c_str());
+            continue;
         }
+        if (!file.ChangedSinceRead()) {
+            Say("Not saved to " + path_ + ": " + file.Failure());
+            return delivered ? Outcome::Saved : Outcome::NotSaved;
+        }
+        ++mergedAgain;
     }
+    if (!delivered)
+        return LeaveBeside(change, "another copy kept changing it without the lock");
+    if (mergedAgain > 0)
+        Say("Saved " + path_ + " after merging again " + Times(mergedAgain) +
+            ": another copy changed it meanwhile");
+    return Outcome::Saved;
 }

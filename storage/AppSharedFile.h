@@ -1,52 +1,87 @@
 // A file that running copies of the game all rewrite: each save merges what the file holds.
 #pragma once
 
-#include <functional>
-#include <string>
+#include "AppDurableFile.h"
 
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A change to the file is a text of its own, which Fold applies to what the
+// file holds; any copy of the game can apply any other copy's change.
+//
 // A save is one critical section between copies: an exclusive advisory lock
-// on "<file>.lock" beside the file. Under it the file is read, the caller
-// merges its own data into the text read, and the result replaces the file
-// (see AppDurableFile::Replace). The lock waits at most lockWaitMs for another
-// copy's save to end (a stopped copy must not hold this one), then the save
-// goes on without it.
+// on "<file>.lock" beside the file. Under it the file is read, the changes
+// other copies left beside it are applied, oldest first, then this save's own
+// change, and the result replaces the file (see AppDurableFile::Replace); the
+// changes applied are then removed. Changes left meanwhile are applied in a
+// further round while the lock is still held. Just before the rename the save
+// checks that the file is still the one read: a program that writes without
+// the lock may have changed it, and then the file is read and merged again, up
+// to `attempts` reads in all.
 //
-// Whether locked or not, a save never replaces a text it did not read: just
-// before the rename it checks that the file is still the one read. If another
-// copy changed it, the file is read and merged again, up to `attempts` reads in
-// all; the last merge then replaces the file whatever happened since, so a
-// save always ends. A copy that finishes its save later merges what this one
-// wrote, so whichever finishes last writes a merge of both.
+// Nothing is ever written over the file without the lock. A save that does not
+// get the lock within lockWaitMs (another copy is saving, or is stopped in the
+// middle of its save), or that keeps meeting changes, leaves its change beside
+// the file, atomically, as "<file>.pending-<time>-<process>-<count>", for the
+// next copy that holds the lock. Readers see the file with those changes
+// applied, so what they read is whole and nothing is missing from it.
 //
+// A change is applied idempotently by its Fold: a copy killed after its rename
+// and before removing the changes it applied leaves them to be applied again.
 // A lock file that cannot be opened for writing (another user's, a folder) is
-// opened read-only, which is enough to lock it; with no lock file at all the
-// check above still holds. No lock file is made beside a file that would not
-// be replaced anyway (read-only, not a regular file).
+// opened read-only, which is enough to lock it. No lock file and no change is
+// made beside a file that would not be replaced anyway (read-only, not a
+// regular file).
 class AppSharedFile {
 public:
-    // Gives the text to write from the text the file holds now (empty when
-    // missing). Called once per attempt.
-    using Merge = std::function<std::string(const std::string& current)>;
-    // Takes one line on a save that failed, went on without the lock, or had
-    // to merge again.
+    // The text that `change` makes of `current` (empty when missing); nothing
+    // when `current` is not this program's to change (a later version).
+    using Fold = std::function<std::optional<std::string>(const std::string& current,
+                                                          const std::string& change)>;
+    // Takes one line on a save that failed, left its change beside the file,
+    // or had to merge again.
     using Report = std::function<void(const std::string& line)>;
+
+    enum class Outcome { Saved, LeftBeside, NotSaved };
 
     static constexpr int defaultLockWaitMs = 5000;
     static constexpr int attempts = 4;
 
-    explicit AppSharedFile(std::string path, Report report = {},
-                           int lockWaitMs = defaultLockWaitMs);
+    AppSharedFile(std::string path, Fold fold, Report report = {},
+                  int lockWaitMs = defaultLockWaitMs);
 
-    // Replaces the file with merge(current). While the file does not exist,
-    // `current` comes from `missingFrom` when one is given (a file read before
-    // this one was first saved). False when nothing was saved: the file (or
-    // `missingFrom`) exists but could not be read whole, or the replace failed.
-    bool Save(const Merge& merge, const std::string& missingFrom = {}) const;
+    const std::string& Path() const { return path_; }
+
+    // Reads the file with the changes left beside it applied, oldest first.
+    // A file not read whole gives only those changes, and the reason in
+    // `failure`.
+    AppDurableFile::ReadResult Read(std::string& text, std::string& failure) const;
+
+    // Saves `change` as described above. While the file does not exist, it is
+    // first read from `missingFrom` when one is given (a file read before this
+    // one was first saved). NotSaved when the file (or `missingFrom`) exists
+    // but could not be read whole, Fold refused it, the result would pass
+    // AppDurableFile::MaxFileSize, or neither the replace nor leaving the
+    // change beside the file worked.
+    Outcome Save(const std::string& change, const std::string& missingFrom = {}) const;
+
+    // The changes beside the file, oldest first.
+    std::vector<std::string> PendingPaths() const;
 
 private:
+    struct Pending {
+        std::string path;
+        std::string change;
+    };
+
+    std::vector<Pending> PendingChanges() const;
+    Outcome LeaveBeside(const std::string& change, const std::string& why) const;
     void Say(const std::string& line) const;
 
     std::string path_;
+    Fold fold_;
     Report report_;
     int lockWaitMs_;
 };

@@ -1,6 +1,7 @@
 // Two copies of the game saving the same settings file.
 #include "AppSettingsStore.h"
 
+#include "AppDurableFile.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -60,16 +61,15 @@ void AwaitSignal(int fd) {
     theirs.Load(path, values);
     std::tie(values.recordScore, values.recordPhase) = c.other;
     if (c.how == Other::HeldAfterReading) {
-        bool held = false;
-        const bool saved = AppSharedFile(path).Save([&](const std::string& current) {
-            if (!std::exchange(held, true)) {
-                Signal(ready);
-                AwaitSignal(release);
+        static int readyFd = ready;
+        static int releaseFd = release;
+        AppDurableFile::SetStageHook([](AppDurableFile::SaveStage stage) {
+            if (stage == AppDurableFile::SaveStage::StillTheFileRead && readyFd >= 0) {
+                Signal(std::exchange(readyFd, -1));
+                AwaitSignal(releaseFd);
             }
-            AppSettingsValues merged = values;
-            return theirs.MergedText(current, merged);
         });
-        ::_exit(saved ? 0 : 1);
+        ::_exit(theirs.Save(path, path, values) ? 0 : 1);
     }
     const std::string lock = path + ".lock";
     int fd = ::open(lock.c_str(), O_RDWR | O_CREAT, 0644);

@@ -126,6 +126,18 @@ const auto shell = [](std::string command) {
         ASSERT_EQ(std::system(("cd '" + folder + "' && " + command).c_str()), 0);
     };
 };
+// Five games, each named as the keeper names it: after the last game's name.
+const auto appendFiveUnderTheLastName = [](const AppScoreFile& file, AppScoreBook& book) {
+    bool written = true;
+    for (int i = 0; i < 5; ++i)
+        written =
+            file.Rewrite([i](AppScoreBook& b) { b.Add(Game(b.LastName(), 10 + i, 1, 9000 + i)); },
+                         book) &&
+            written;
+    return written;
+};
+const std::string longName(std::size_t{1} << 20, 'x');
+const std::string capped(AppScoreGame::maxNameLength, 'x');
 const std::string damaged = "2026-13-01T00:00:00Z 24,18,6,6,60,160,1 3 1 10 Bad date\n"
                             "this line is no game\n";
 
@@ -180,6 +192,23 @@ INSTANTIATE_TEST_SUITE_P(
                        "old5 100 2", "old6 100 2", "old7 100 2", "old8 100 2", "old9 100 2"},
                       10'000,
                       "61 young15\n"},
+        ScoreFileCase{"a name of 1 MiB is cut as a typed one, so the file stays readable",
+                      fileWith(AppScoreGame::VersionLine() + "\n2026-12-09T03:25:58Z " +
+                               "24,18,6,6,60,160,1 5 1 10 " + longName + "\n"),
+                      appendFiveUnderTheLastName,
+                      {capped + " 14 1", capped + " 13 1", capped + " 12 1", capped + " 11 1",
+                       capped + " 10 1", capped + " 5 1"},
+                      6},
+        ScoreFileCase{"a game out of the reader's ranges is written as one it reads",
+                      fileWith(""),
+                      [](const AppScoreFile& file, AppScoreBook& book) {
+                          AppScoreGame far = Game("far", 3, 0, 999'999'999'999);
+                          far.lengthSeconds = -5;
+                          return Append(file, far, book);
+                      },
+                      {"far 3 1"},
+                      1,
+                      "9999-12-31T23:59:59Z 24,18,6,6,60,160,1 3 1 0 far\n"},
         ScoreFileCase{"a read-only file is left as it is",
                       shell("printf 'zingaroo scores 1\\n' >scores; chmod 444 scores"),
                       appendOne,
@@ -246,6 +275,14 @@ TEST(ReplayShelf, KeepsTheReplaysOfTopTenGamesAndTheLastGameOnly) {
     EXPECT_EQ(kept, (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
     EXPECT_EQ(ReadWholeFile(folder.File("replays/notes.txt")), "mine");
     EXPECT_EQ(shelf.PathOf(Game("old", 5, 1, 100)), "");
+    // Another copy puts a replay while this prune reads a book that misses its game.
+    const AppScoreGame other = Game("q", 1, 1, 5000, practice, 9);
+    shelf.Prune([&] {
+        shelf.Put(other, "other");
+        return AppScoreBook();
+    });
+    EXPECT_EQ(shelf.Get(other), "other");
+    EXPECT_FALSE(shelf.Get(Game("p", 0, 1, 1013, practice, 7013)));
 }
 
 } // namespace

@@ -160,8 +160,7 @@ void CheckScoresDialogFits(TForm1& form, const QString& language) {
     game.name = std::string(40, 'W');
     AppScoreBook book;
     book.Add(game);
-    TScoresDialog scores(AppScoreFile(std::string()), AppReplayShelf(std::string()), book,
-                         game.rules, &form);
+    TScoresDialog scores(book, AppReplayShelf(std::string()), game.rules, {}, &form);
     scores.show();
     // Named by the program, as Qt has no text for it in some languages.
     QVERIFY2(language.isEmpty() ||

@@ -17,9 +17,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include <chrono>
+#include <fcntl.h>
 #include <fstream>
 #include <memory>
+#include <sys/file.h>
+#include <unistd.h>
 
 const AppPlayOptions practice(16, 16, 1, 1, 32, 240, true);
 
@@ -29,6 +35,24 @@ QLineEdit* OpenEditor(const QWidget* dialog) {
         if (editor->isVisible())
             return editor;
     return nullptr;
+}
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+std::string ReadWholeFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 class TScoresFlowTest : public QObject {
@@ -149,7 +173,8 @@ private slots:
         QCOMPARE(table, QStringLiteral("Default"));
         QCOMPARE(row, 0);
         QCOMPARE(shownName.toStdString(), AppScoreKeeper::AccountName());
-        QCOMPARE(stored().TopTen(AppPlayOptions()).at(0).name, std::string("Zed"));
+        // The name is written off the window's thread.
+        QTRY_COMPARE(stored().TopTen(AppPlayOptions()).at(0).name, std::string("Zed"));
 
         // The next game offers the name used last; Escape keeps it.
         onScoresDialog([&](TScoresDialog* dialog) {
@@ -162,6 +187,7 @@ private slots:
         endGame(20, 1);
         QTRY_VERIFY(scoresShown);
         QCOMPARE(shownName, QStringLiteral("Zed"));
+        QTRY_COMPARE(stored().GameCount(), std::size_t(2));
         const std::vector<AppScoreGame> topTen = stored().TopTen(AppPlayOptions());
         QCOMPARE(topTen.size(), std::size_t(2));
         QCOMPARE(topTen.at(0).score, 20);
@@ -181,6 +207,52 @@ private slots:
         shoveObstacleOntoBall();
         QTRY_VERIFY(scoresShown);
         QCOMPARE(stored().History(AppPlayOptions()).totalSeconds, 0);
+    }
+
+    void theWindowPaintsWhileAnotherCopyHoldsTheLockAndTheGameIsKept() {
+        start();
+        const std::string path = AppPlayerScores::File().Path();
+        QDir().mkpath(QFileInfo(AppPlayerScores::Path()).path());
+        // Another copy stopped in the middle of its save holds the lock throughout.
+        const int lock = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX) == 0);
+        PaintCounter counter(form->ClientArea());
+        QElapsedTimer sinceTick;
+        qint64 longestPauseMs = 0;
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, [&] {
+            longestPauseMs = std::max(longestPauseMs, sinceTick.restart());
+            form->ClientArea()->update();
+        });
+        int paintsBeforeDialog = -1, paintsInDialog = -1, shownEntries = -1;
+        onScoresDialog([&](TScoresDialog* dialog) {
+            shownEntries = entries(dialog);
+            paintsBeforeDialog = counter.paints;
+            QTRY_VERIFY(counter.paints > paintsBeforeDialog);
+            paintsInDialog = counter.paints;
+        });
+        sinceTick.start();
+        ticks.start(5);
+        endGame(12, 3);
+        QTRY_VERIFY(scoresShown);
+        // Shown at once, before it could be written.
+        QCOMPARE(shownEntries, 1);
+        QVERIFY(paintsInDialog > paintsBeforeDialog);
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(path)));
+        // Once the wait is over, the game waits beside the file, and readers see it.
+        const auto pending = [&] { return AppSharedFile(path, {}).PendingPaths().size(); };
+        QTRY_COMPARE_WITH_TIMEOUT(pending(), std::size_t(1), 10000);
+        ticks.stop();
+        QCOMPARE(stored().GameCount(), std::size_t(1));
+        qInfo("longest pause of the window during the lock wait: %lld ms", longestPauseMs);
+        ::close(lock);
+
+        // The next save takes the game waiting beside the file in.
+        onScoresDialog([](TScoresDialog*) {});
+        endGame(20, 1);
+        QTRY_VERIFY(scoresShown);
+        QTRY_COMPARE(pending(), std::size_t(0));
+        QCOMPARE(AppScoreBook::FromText(ReadWholeFileText(path)).GameCount(), std::size_t(2));
     }
 
     void gamesOutsideTheTableOrAbandonedOpenNothing() {
@@ -220,8 +292,9 @@ private slots:
         QTRY_VERIFY(scoresShown);
         QCOMPARE(rowsAfterCancel, 2);
         QCOMPARE(rowsAfterOk, 0);
+        // Written off the window's thread.
+        QTRY_COMPARE(stored().GameCount(), std::size_t(1));
         const AppScoreBook book = stored();
-        QCOMPARE(book.GameCount(), std::size_t(1));
         QCOMPARE(book.Tables().at(0), practice);
     }
 };

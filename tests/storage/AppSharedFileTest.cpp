@@ -5,23 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
 
-TEST(AppSharedFile, AChangedFileIsMergedAgainABoundedNumberOfTimesThenSaved) {
+TEST(AppSharedFile, AFileChangedWithoutTheLockIsMergedAgainOrTheChangeWaitsBesideIt) {
     struct {
-        int changes; // by another copy, one during each merge
+        int changes; // by a copy that writes without the lock, one during each merge
         int merges;
         std::string saved;
-        std::string line; // after "Saved <path>"
+        std::string line; // after "Saved <path>", or the start of the line telling where it waits
     } const cases[] = {
         {0, 1, "0+ours", ""},
         {1, 2, "0+other+ours", " after merging again once: another copy changed it meanwhile"},
-        // The last change is not seen: a save that keeps meeting changes still ends.
-        {AppSharedFile::attempts, AppSharedFile::attempts, "0+other+other+other+ours",
-         " after merging again 3 times: another copy kept changing it, so the last merge was "
-         "saved unchecked"},
+        // A save that keeps meeting changes still ends, and writes nothing over them.
+        {AppSharedFile::attempts, AppSharedFile::attempts, "0+other+other+other+other",
+         "Not saved to "},
     };
     for (const auto& c : cases) {
         TempFolder folder;
@@ -29,18 +29,28 @@ TEST(AppSharedFile, AChangedFileIsMergedAgainABoundedNumberOfTimesThenSaved) {
         WriteWholeFile(path, "0");
         std::vector<std::string> lines;
         int merges = 0;
-        const AppSharedFile file(path,
-                                 [&lines](const std::string& line) { lines.push_back(line); });
-        EXPECT_TRUE(file.Save([&](const std::string& current) {
-            if (merges++ < c.changes)
-                WriteWholeFile(path, current + "+other");
-            return current + "+ours";
-        }));
+        const AppSharedFile file(
+            path,
+            [&](const std::string& current, const std::string& change) {
+                if (change == "ours" && merges++ < c.changes)
+                    WriteWholeFile(path, current + "+other");
+                return std::optional<std::string>(current + "+" + change);
+            },
+            [&lines](const std::string& line) { lines.push_back(line); });
+        const bool waits = c.changes == AppSharedFile::attempts;
+        EXPECT_EQ(file.Save("ours"),
+                  waits ? AppSharedFile::Outcome::LeftBeside : AppSharedFile::Outcome::Saved);
         EXPECT_EQ(merges, c.merges) << c.changes;
         EXPECT_EQ(ReadWholeFile(path), c.saved) << c.changes;
-        EXPECT_EQ(lines, c.line.empty() ? std::vector<std::string>{}
-                                        : std::vector<std::string>{"Saved " + path + c.line})
-            << c.changes;
+        EXPECT_EQ(file.PendingPaths().size(), waits ? 1u : 0u) << c.changes;
+        std::string read;
+        std::string failure;
+        file.Read(read, failure);
+        EXPECT_EQ(read, c.saved + (waits ? "+ours" : "")) << c.changes;
+        ASSERT_EQ(lines.size(), c.line.empty() ? 0u : 1u) << c.changes;
+        if (!c.line.empty()) {
+            EXPECT_EQ(lines[0].rfind(waits ? c.line : "Saved " + path + c.line, 0), 0u) << lines[0];
+        }
     }
 }
 

@@ -1,0 +1,96 @@
+// Runs file writes one after another on a thread of their own, so that no lock wait holds the
+// caller.
+#include "AppWriteQueue.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// The queues alive, oldest first, for the exit handler.
+std::mutex liveMutex;
+std::vector<AppWriteQueue*>& LiveQueues() {
+    static std::vector<AppWriteQueue*> queues;
+    return queues;
+}
+
+void FinishLiveQueues() {
+    std::vector<AppWriteQueue*> queues;
+    {
+        const std::lock_guard<std::mutex> guard(liveMutex);
+        queues = LiveQueues();
+    }
+    std::for_each(queues.rbegin(), queues.rend(), [](AppWriteQueue* queue) { queue->Finish(); });
+}
+
+} // namespace
+
+AppWriteQueue::AppWriteQueue(int lockWaitMs) : lockWaitMs_(lockWaitMs) {
+    const std::lock_guard<std::mutex> guard(liveMutex);
+    // Made before the exit handler is registered, the list is destroyed after it has run.
+    LiveQueues().push_back(this);
+    static const bool finishAtExit = std::atexit(FinishLiveQueues) == 0;
+    (void)finishAtExit;
+}
+
+AppWriteQueue::~AppWriteQueue() {
+    Finish();
+    const std::lock_guard<std::mutex> guard(liveMutex);
+    std::erase(LiveQueues(), this);
+}
+
+int AppWriteQueue::LockWaitMs() const {
+    if (!finishing_)
+        return lockWaitMs_;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(finishBy_ - Clock::now()).count();
+    return int(std::clamp<long long>(left, 0, lockWaitMs_));
+}
+
+void AppWriteQueue::Post(Job job) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (finishing_ && !running_) {
+        const int wait = LockWaitMs();
+        lock.unlock();
+        job(wait);
+        return;
+    }
+    jobs_.push_back(std::move(job));
+    // The thread starts with the first write, not with the program.
+    if (!running_) {
+        running_ = true;
+        thread_ = std::thread(&AppWriteQueue::Run, this);
+    }
+    posted_.notify_one();
+}
+
+void AppWriteQueue::Run() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        posted_.wait(lock, [this] { return finishing_ || !jobs_.empty(); });
+        if (jobs_.empty()) {
+            running_ = false;
+            return;
+        }
+        Job job = std::move(jobs_.front());
+        jobs_.pop_front();
+        const int wait = LockWaitMs();
+        lock.unlock();
+        job(wait);
+        lock.lock();
+    }
+}
+
+void AppWriteQueue::Finish() {
+    {
+        const std::lock_guard<std::mutex> guard(mutex_);
+        if (!finishing_) {
+            finishing_ = true;
+            finishBy_ = Clock::now() + std::chrono::milliseconds(lockWaitMs_);
+        }
+        posted_.notify_one();
+    }
+    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id())
+        thread_.join();
+}
