@@ -32,8 +32,13 @@ std::string Hex(std::uint64_t value) {
 
 std::string OptionsList(const AppPlayOptions& options) {
     std::string list;
-    for (const AppOptionField<AppPlayOptions>& field : AppOptionTable<AppPlayOptions>::fields)
-        list += (list.empty() ? "" : ",") + OptionItem(field, options);
+    // Appended piece by piece: GCC 12 sees a false overlap in "," + string at -O3, as in the
+    // key line below.
+    for (const AppOptionField<AppPlayOptions>& field : AppOptionTable<AppPlayOptions>::fields) {
+        if (!list.empty())
+            list += ',';
+        list += OptionItem(field, options);
+    }
     return list;
 }
 
@@ -45,9 +50,10 @@ std::string Head(const AppGameRecord& record) {
     for (const AppGameInput& input : record.inputs) {
         text += std::string(inputWords[static_cast<std::size_t>(input.kind)]) + " " +
                 std::to_string(input.step);
-        if (input.kind == AppInputKind::key)
-            text += " " + std::to_string(static_cast<int>(input.position)) + " " +
-                    std::to_string(input.cell.x) + " " + std::to_string(input.cell.y);
+        if (input.kind == AppInputKind::key) {
+            for (const int field : {static_cast<int>(input.position), input.cell.x, input.cell.y})
+                text.append(" ").append(std::to_string(field));
+        }
         text += "\n";
     }
     return text;
