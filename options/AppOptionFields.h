@@ -100,6 +100,18 @@ std::string OptionItem(const AppOptionField<Record>& field, const Record& record
     return field.flag ? (record.*field.flag ? "1" : "0") : std::to_string(record.*field.integer);
 }
 
+// Every field's item in the table's order, joined by commas without blanks: the play options
+// as the scores and game files write them.
+template <class Record> std::string OptionList(const Record& record) {
+    std::string list;
+    for (const AppOptionField<Record>& field : AppOptionTable<Record>::fields) {
+        if (!list.empty())
+            list += ',';
+        list += OptionItem(field, record);
+    }
+    return list;
+}
+
 // Every integer field bounded to its range; booleans as they are.
 template <class Record> Record ClampOptions(Record options) {
     for (const AppOptionField<Record>& field : AppOptionTable<Record>::fields)

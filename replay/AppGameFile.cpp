@@ -30,23 +30,11 @@ std::string Hex(std::uint64_t value) {
     return text;
 }
 
-std::string OptionsList(const AppPlayOptions& options) {
-    std::string list;
-    // Appended piece by piece: GCC 12 sees a false overlap in "," + string at -O3, as in the
-    // key line below.
-    for (const AppOptionField<AppPlayOptions>& field : AppOptionTable<AppPlayOptions>::fields) {
-        if (!list.empty())
-            list += ',';
-        list += OptionItem(field, options);
-    }
-    return list;
-}
-
 std::string Head(const AppGameRecord& record) {
     std::string text = std::string(versionLead) + std::to_string(AppGameFile::version) + "\n";
     text += "rules " + std::to_string(record.rulesVersion) + "\n";
     text += "number " + std::to_string(record.number) + "\n";
-    text += "options " + OptionsList(record.options) + "\n";
+    text += "options " + OptionList(record.options) + "\n";
     for (const AppGameInput& input : record.inputs) {
         text += std::string(inputWords[static_cast<std::size_t>(input.kind)]) + " " +
                 std::to_string(input.step);

@@ -97,16 +97,6 @@ std::optional<AppPlayOptions> ParseRules(std::optional<std::string_view> field) 
     return rules;
 }
 
-std::string FormatRules(const AppPlayOptions& rules) {
-    std::string text;
-    for (const AppOptionField<AppPlayOptions>& field : AppOptionTable<AppPlayOptions>::fields) {
-        if (!text.empty())
-            text += ',';
-        text += OptionItem(field, rules);
-    }
-    return text;
-}
-
 } // namespace
 
 std::string AppScoreGame::VersionLine() {
@@ -155,7 +145,7 @@ std::string AppScoreGame::Format() const {
     constexpr std::int64_t lastTime = 253'402'300'799;
     const std::string numbered = number == 0 ? "" : " #" + std::to_string(number);
     return FormatTime(std::clamp<std::int64_t>(endTime, 0, lastTime)) + numbered + ' ' +
-           FormatRules(ClampOptions(rules)) + ' ' + std::to_string(std::max(score, 0)) + ' ' +
+           OptionList(ClampOptions(rules)) + ' ' + std::to_string(std::max(score, 0)) + ' ' +
            std::to_string(std::max(phase, 1)) + ' ' + std::to_string(std::max(lengthSeconds, 0)) +
            ' ' + CleanName(name);
 }
