@@ -1,4 +1,4 @@
-// The game's three sounds: read and decoded once, then played from memory without waiting.
+// The game's three sounds: read once, then played from memory without waiting.
 #include "AppSound.h"
 
 #include "AppAudioDevice.h"
@@ -6,16 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <array>
-
 namespace {
 
 const std::array<const char*, appSoundCount> soundFiles = {"start.wav", "bounce.wav", "clear.wav"};
 
 } // namespace
 
-AppSound::AppSound(const QString& soundFolder) {
-    std::array<QByteArray, appSoundCount> images;
+AppSound::AppSound(const QString& soundFolder) : soundFolder_(soundFolder) {
     for (std::size_t id = 0; id < images.size(); ++id) {
         const QString path = soundFolder + QLatin1String(soundFiles[id]);
         const QString problem = ReadImage(path, images[id]);
@@ -23,10 +20,32 @@ AppSound::AppSound(const QString& soundFolder) {
             // All or nothing: a partial set would play some sounds and not others.
             qCWarning(soundLog, "cannot read %s (%s): the game plays without sound",
                       qUtf8Printable(path), qUtf8Printable(problem));
+            images = {};
             return;
         }
     }
-    device = std::make_unique<AppAudioDevice>(appSoundCount);
+}
+
+// The device stops the playing sound and closes the output before it releases the sounds.
+AppSound::~AppSound() {
+    if (starter_.joinable())
+        starter_.join();
+}
+
+void AppSound::StartOutput() {
+    outputAllowed_ = true;
+    StartIfWanted();
+}
+
+void AppSound::StartIfWanted() {
+    // Without its sounds the game is silent, and the output is never opened.
+    if (!outputAllowed_ || !enabled || starter_.joinable() || images[0].isNull())
+        return;
+    starter_ = std::thread(&AppSound::OpenOutput, this, soundFolder_);
+}
+
+void AppSound::OpenOutput(const QString& soundFolder) {
+    auto device = std::make_unique<AppAudioDevice>(appSoundCount);
     for (std::size_t id = 0; id < images.size() && device->IsAvailable(); ++id) {
         const QByteArray& image = images[id];
         if (!device->SetSound(int(id), image.constData(), std::size_t(image.size()))) {
@@ -34,26 +53,45 @@ AppSound::AppSound(const QString& soundFolder) {
                       qUtf8Printable(soundFolder), soundFiles[id]);
         }
     }
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (device->IsAvailable()) {
+            device_ = std::move(device);
+            if (waiting_)
+                device_->Play(*waiting_);
+        }
+        waiting_.reset();
+        outputReady_ = true;
+    }
+    ready_.notify_all();
 }
 
-// The device stops the playing sound and closes the output before it releases the sounds.
-AppSound::~AppSound() = default;
+void AppSound::WaitForOutput() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (starter_.joinable())
+        ready_.wait(lock, [this] { return outputReady_; });
+}
 
 void AppSound::Play(AppSoundId id) {
-    if (!enabled || id < 0 || id >= appSoundCount || !device) {
+    if (!enabled || id < 0 || id >= appSoundCount || images[0].isNull())
         return;
-    }
-    device->Play(id);
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (device_)
+        device_->Play(id);
+    else if (!outputReady_)
+        waiting_ = id;
 }
 
 void AppSound::Stop() {
-    if (device) {
-        device->Stop();
-    }
+    const std::lock_guard<std::mutex> lock(mutex_);
+    waiting_.reset();
+    if (device_)
+        device_->Stop();
 }
 
 void AppSound::SetEnabled(bool flag) {
     enabled = flag;
+    StartIfWanted();
 }
 
 QString AppSound::ReadImage(const QString& path, QByteArray& image) {

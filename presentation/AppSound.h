@@ -1,4 +1,4 @@
-// The game's three sounds: read and decoded once, then played from memory without waiting.
+// The game's three sounds: read once, then played from memory without waiting.
 #pragma once
 
 #include "AppGameSound.h"
@@ -7,7 +7,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 class AppAudioDevice;
 
@@ -18,16 +23,25 @@ public:
 
     // Reads "start.wav", "bounce.wav" and "clear.wav" from soundFolder (a path ending
     // in '/'). Either all three are kept or, on any failure, none; a file that cannot be
-    // read or decoded is reported in the sound log.
+    // read, or later decoded, is reported in the sound log. The audio output waits for
+    // StartOutput().
     explicit AppSound(const QString& soundFolder);
     ~AppSound() override;
     AppSound(const AppSound&) = delete;
     AppSound& operator=(const AppSound&) = delete;
 
-    // Starts sound id and returns at once, cutting off the sound that is
-    // playing. Does nothing while disabled or for an id out of range.
+    // From now on the output may start: the sound library is loaded, the sounds decoded and
+    // the output opened on a thread of their own, at once if enabled, or else when enabled.
+    // The window calls it once it is on the screen, so that none of this delays it.
+    void StartOutput();
+    // Waits until a started output is ready to play, or known to be missing.
+    void WaitForOutput();
+
+    // Starts sound id and returns at once, cutting off the sound that is playing. A sound
+    // asked for before the output is ready plays as soon as it is. Does nothing while
+    // disabled or for an id out of range.
     void Play(AppSoundId id) override;
-    // Silences whatever is playing.
+    // Silences whatever is playing, or is waiting to play.
     void Stop();
     // Switches playing on or off; a sound already playing goes on to its end.
     void SetEnabled(bool flag);
@@ -36,8 +50,22 @@ public:
 private:
     // Reads a wave file whole into image; gives why it could not, or nothing.
     static QString ReadImage(const QString& path, QByteArray& image);
+    void StartIfWanted();
+    // The starting thread: decodes the images and opens the output.
+    void OpenOutput(const QString& soundFolder);
 
+    // The wave files' contents, until the output has decoded them; none when one was missing.
+    std::array<QByteArray, appSoundCount> images;
     bool enabled = true;
-    // Present only when all three files were read; plays their decoded samples.
-    std::unique_ptr<AppAudioDevice> device;
+    QString soundFolder_;
+    bool outputAllowed_ = false;
+    std::thread starter_;
+
+    // Shared with the starting thread.
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    bool outputReady_ = false;
+    std::optional<AppSoundId> waiting_;
+    // Present once the output is ready and has somewhere to play.
+    std::unique_ptr<AppAudioDevice> device_;
 };

@@ -152,6 +152,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         QPainter painter(clientArea_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(QPoint(0, 0), Renderer().Picture());
+        if (!soundStarted_) {
+            // The window is on the screen: the sound output starts now, after this paint
+            // has been shown, and never delays the window.
+            soundStarted_ = true;
+            QMetaObject::invokeMethod(
+                this, [this] { Sound().StartOutput(); }, Qt::QueuedConnection);
+        }
         return true;
     }
     case QEvent::MouseButtonPress:

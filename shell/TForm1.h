@@ -78,4 +78,5 @@ private:
     AppScoreKeeper scoreKeeper_{this};
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;
+    bool soundStarted_ = false;
 };

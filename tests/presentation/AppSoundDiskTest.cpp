@@ -84,7 +84,11 @@ protected:
                                                                 int(framesClear), levelClear));
     }
 
-    void Start(const QString& soundFolder) { sound = std::make_unique<AppSound>(soundFolder); }
+    void Start(const QString& soundFolder) {
+        sound = std::make_unique<AppSound>(soundFolder);
+        sound->StartOutput();
+        sound->WaitForOutput();
+    }
 
     // Lets `frames` more frames reach the output.
     void Let(std::size_t frames) {
