@@ -7,9 +7,12 @@
 #include "AppRandom.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 #include <utility>
@@ -22,6 +25,17 @@ constexpr QRgb gameOverColors[] = {AppRenderer::outlineColor, AppRenderer::outli
 constexpr int gameOverDx[] = {-1, 1, 0, 0, 0};
 constexpr int gameOverDy[] = {0, 0, -1, 1, 0};
 
+// The family a face name really resolves to on this machine, looked up once per name. Asked
+// for by the face name, every new size would go through fontconfig's aliases again; by the
+// resolved family it is found at once.
+QString ResolvedFamily(const QFont& font) {
+    static QHash<QString, QString> resolved;
+    auto found = resolved.constFind(font.family());
+    if (found == resolved.constEnd())
+        found = resolved.insert(font.family(), QFontInfo(font).family());
+    return *found;
+}
+
 // Text heights are given as the whole character cell (ascent plus descent),
 // which is larger than the font's pixel size: take the largest pixel size
 // whose cell still fits.
@@ -29,13 +43,24 @@ QFont CellHeightFont(const QString& family, int cellHeight) {
     QFont font(family);
     // Hard-edged glyphs keep the one-pixel outline of the overlay crisp.
     font.setStyleStrategy(QFont::NoAntialias);
-    for (int pixelSize = cellHeight; pixelSize > 1; --pixelSize) {
+    font.setPixelSize(cellHeight);
+    const QFontMetrics atCellHeight(font);
+    font.setFamily(ResolvedFamily(font));
+    const auto fits = [&font, cellHeight](int pixelSize) {
         font.setPixelSize(pixelSize);
         const QFontMetrics metrics(font);
-        if (metrics.ascent() + metrics.descent() <= cellHeight)
-            return font;
-    }
-    font.setPixelSize(1);
+        return metrics.ascent() + metrics.descent() <= cellHeight;
+    };
+    // The cell grows in proportion to the pixel size: start there, and step to the largest
+    // size that fits, so that only two or three sizes are ever loaded.
+    int pixelSize = std::clamp(cellHeight * cellHeight /
+                                   std::max(1, atCellHeight.ascent() + atCellHeight.descent()),
+                               1, cellHeight);
+    while (pixelSize < cellHeight && fits(pixelSize + 1))
+        ++pixelSize;
+    while (pixelSize > 1 && !fits(pixelSize))
+        --pixelSize;
+    font.setPixelSize(pixelSize);
     return font;
 }
 
@@ -66,9 +91,24 @@ AppRenderer::AppRenderer(AppGame& game, AppRandom& random, QString titleText, Sh
     : game_(game), random_(random), titleText_(std::move(titleText)),
       showRect_(std::move(showRect)), sizeClient_(std::move(sizeClient)) {
     RegisterSubstitutes();
-    titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
-    gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
-    hintFont_ = CellHeightFont(QStringLiteral("Arial"), hintCellHeight);
+}
+
+const QFont& AppRenderer::TitleFont() {
+    if (!titleFont_)
+        titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
+    return *titleFont_;
+}
+
+const QFont& AppRenderer::GameOverFont() {
+    if (!gameOverFont_)
+        gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
+    return *gameOverFont_;
+}
+
+const QFont& AppRenderer::HintFont() {
+    if (!hintFont_)
+        hintFont_ = CellHeightFont(QStringLiteral("Arial"), hintCellHeight);
+    return *hintFont_;
 }
 
 void AppRenderer::ResizeBackBuffer() {
@@ -153,7 +193,7 @@ void AppRenderer::DrawText(QPainter& painter, int x, int y, const QString& text)
 void AppRenderer::PaintTitle(bool showNow) {
     if (!backBuffer_.isNull()) {
         QPainter painter(&backBuffer_);
-        painter.setFont(FittingFont(titleFont_, titleText_, fieldRect_.width(), &backBuffer_));
+        painter.setFont(FittingFont(TitleFont(), titleText_, fieldRect_.width(), &backBuffer_));
         const QSize size = TextSize(painter.fontMetrics(), titleText_);
         const int x = (fieldRect_.width() - size.width()) / 2;
         const int y = (fieldRect_.height() - size.height()) / 2;
@@ -175,7 +215,7 @@ void AppRenderer::PaintGameOver(bool showNow) {
         std::array<QFont, std::tuple_size_v<decltype(lines)>> fonts;
         int blockHeight = 0;
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            fonts[i] = FittingFont(gameOverFont_, lines[i], fieldRect_.width(), &backBuffer_);
+            fonts[i] = FittingFont(GameOverFont(), lines[i], fieldRect_.width(), &backBuffer_);
             blockHeight += TextSize(QFontMetrics(fonts[i], &backBuffer_), lines[i]).height();
         }
 
@@ -212,8 +252,8 @@ void AppRenderer::PaintPauseScreen() {
     pauseScreen_.fill(QColor::fromRgb(evenColor));
     // The word in the title's font, the hint smaller below it, centred as one block.
     const std::pair<QString, QFont> lines[] = {
-        {QCoreApplication::translate("AppRenderer", "Paused"), titleFont_},
-        {QCoreApplication::translate("AppRenderer", "Press P to go on"), hintFont_}};
+        {QCoreApplication::translate("AppRenderer", "Paused"), TitleFont()},
+        {QCoreApplication::translate("AppRenderer", "Press P to go on"), HintFont()}};
     int blockHeight = 0;
     for (const auto& [text, font] : lines)
         blockHeight += TextSize(QFontMetrics(font), text).height();

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class AppGame;
 class AppRandom;
@@ -66,6 +67,10 @@ private:
     QRect PaintCell(QPainter& painter, int x, int y, int offsetX, int offsetY);
     void DrawText(QPainter& painter, int x, int y, const QString& text);
     void PaintPauseScreen();
+    // Each font is made when first drawn with: opening the window needs only the title's.
+    const QFont& TitleFont();
+    const QFont& GameOverFont();
+    const QFont& HintFont();
 
     AppGame& game_;
     AppRandom& random_;
@@ -73,9 +78,9 @@ private:
     ShowRect showRect_;
     SizeClient sizeClient_;
     AppSprites sprites_;
-    QFont titleFont_;
-    QFont gameOverFont_;
-    QFont hintFont_;
+    std::optional<QFont> titleFont_;
+    std::optional<QFont> gameOverFont_;
+    std::optional<QFont> hintFont_;
     QImage backBuffer_;
     QImage pauseScreen_;
     bool paused_ = false;
