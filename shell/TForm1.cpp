@@ -63,7 +63,6 @@ TForm1::TForm1(QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
     setWindowTitle(Constants().productName);
-    setWindowIcon(AppIcon());
 
     session_ =
         std::make_unique<AppPlaySession>([this](const QRect& rect) { clientArea_->update(rect); },
@@ -90,6 +89,14 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1() {
     session_->Close();
     settings_->Save();
+}
+
+void TForm1::FormShown() {
+    // Decoding the icon's images and starting the sound output wait for the window, which
+    // shows as soon without them; the desktop takes the icon when it comes.
+    setWindowIcon(AppIcon());
+    Sound().StartOutput();
+    emit Shown();
 }
 
 void TForm1::SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog) {
@@ -152,12 +159,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         QPainter painter(clientArea_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(QPoint(0, 0), Renderer().Picture());
-        if (!soundStarted_) {
-            // The window is on the screen: the sound output starts now, after this paint
-            // has been shown, and never delays the window.
-            soundStarted_ = true;
-            QMetaObject::invokeMethod(
-                this, [this] { Sound().StartOutput(); }, Qt::QueuedConnection);
+        if (!painted_) {
+            painted_ = true;
+            QMetaObject::invokeMethod(this, &TForm1::FormShown, Qt::QueuedConnection);
         }
         return true;
     }

@@ -45,6 +45,11 @@ public:
     void FormMouseDown(Qt::MouseButton button);
     void FormKeyDown(int qtKey);
 
+signals:
+    // Once, right after the window's first paint has been shown: what can wait for the window
+    // follows then.
+    void Shown();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -52,6 +57,8 @@ protected:
 
 private:
     void BuildMenus();
+    // The window is on the screen: its icon, the sound output, then Shown().
+    void FormShown();
     // The menu commands.
     void NewCommand();
     void PauseCommand();
@@ -78,5 +85,5 @@ private:
     AppScoreKeeper scoreKeeper_{this};
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;
-    bool soundStarted_ = false;
+    bool painted_ = false;
 };

@@ -27,10 +27,14 @@ int main(int argc, char** argv) {
         Constants();
         auto Form1 = std::make_unique<TForm1>();
         // The dialogs belong to the main window, so every desktop places them over it; the
-        // window deletes them after its own destructor has saved the settings.
-        auto* OptionsDialog = new TOptionsDialog(Form1.get());
-        auto* AboutDialog = new TAboutDialog(Form1.get());
-        Form1->SetDialogs(OptionsDialog, AboutDialog);
+        // window deletes them after its own destructor has saved the settings. They are made,
+        // in their order, as soon as the window is on the screen, which they would otherwise
+        // delay; a command given before that finds no dialog and does nothing.
+        QObject::connect(Form1.get(), &TForm1::Shown, Form1.get(), [form = Form1.get()] {
+            auto* OptionsDialog = new TOptionsDialog(form);
+            auto* AboutDialog = new TAboutDialog(form);
+            form->SetDialogs(OptionsDialog, AboutDialog);
+        });
         Form1->show();
         const int code = app.exec();
         Form1.reset();
