@@ -47,19 +47,19 @@ double CpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// How often each of this process's threads has been put on a processor: every wake-up
-// counts once.
-std::map<std::string, long long> RunCounts() {
+// How often each of this process's threads has gone to sleep until something woke it: its
+// voluntary context switches. A thread taken off a busy processor and put back is not woken,
+// so the figure does not grow with the machine's load.
+std::map<std::string, long long> WakeUpCounts() {
     std::map<std::string, long long> counts;
     for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
         if (task.startsWith(QLatin1Char('.')))
             continue;
-        std::ifstream schedstat("/proc/self/task/" + task.toStdString() + "/schedstat");
-        long long onCpu = 0;
-        long long waiting = 0;
-        long long runs = 0;
-        if (schedstat >> onCpu >> waiting >> runs)
-            counts[task.toStdString()] = runs;
+        std::ifstream status("/proc/self/task/" + task.toStdString() + "/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
+                counts[task.toStdString()] = std::stoll(line.substr(line.find(':') + 1));
     }
     return counts;
 }
@@ -80,7 +80,7 @@ void RunEventLoop(int ms) {
 }
 
 Rest RunFor(int seconds) {
-    const std::map<std::string, long long> before = RunCounts();
+    const std::map<std::string, long long> before = WakeUpCounts();
     const double cpuBefore = CpuSeconds();
     const Clock::time_point start = Clock::now();
     RunEventLoop(seconds * 1000);
@@ -89,7 +89,7 @@ Rest RunFor(int seconds) {
     // The timer that ends the run wakes this thread once: that wake-up is the measurement's.
     long long runs = -1;
     std::string byThread;
-    for (const auto& [task, count] : RunCounts()) {
+    for (const auto& [task, count] : WakeUpCounts()) {
         const auto was = before.find(task);
         const long long taskRuns = count - (was == before.end() ? 0 : was->second);
         runs += taskRuns;
