@@ -21,6 +21,10 @@
 #include <QPainter>
 #include <QUrl>
 
+#include <malloc.h>
+
+#include <utility>
+
 namespace {
 
 // The game's code for a Qt key, or 0 for a key it ignores. Qt already gives a
@@ -96,7 +100,14 @@ void TForm1::FormShown() {
     // shows as soon without them; the desktop takes the icon when it comes.
     setWindowIcon(AppIcon());
     Sound().StartOutput();
-    emit Shown();
+    // Start-up's passing buffers (the settings file read, the pictures decoded) leave free
+    // pages inside the heap: they go back to the system now.
+    malloc_trim(0);
+}
+
+void TForm1::MakeDialogs() {
+    if (makeDialogs_)
+        std::exchange(makeDialogs_, {})();
 }
 
 void TForm1::SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog) {
@@ -252,6 +263,7 @@ void TForm1::ScoresCommand() {
 }
 
 void TForm1::OptionsCommand() {
+    MakeDialogs();
     if (!optionsDialog_)
         return;
     AppGame& game = Game();
@@ -282,6 +294,7 @@ void TForm1::TipsCommand() {
 }
 
 void TForm1::AboutCommand() {
+    MakeDialogs();
     if (aboutDialog_)
         aboutDialog_->exec();
 }

@@ -28,6 +28,11 @@ public:
 
     // The dialogs are made after the main window and outlive its use of them.
     void SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog);
+    // Or they are made by makeDialogs, which passes them to SetDialogs, when a command first
+    // needs one: until then they take neither time nor memory.
+    void SetDialogMaker(std::function<void()> makeDialogs) {
+        makeDialogs_ = std::move(makeDialogs);
+    }
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
 
     AppGame& Game() { return session_->Game(); }
@@ -45,11 +50,6 @@ public:
     void FormMouseDown(Qt::MouseButton button);
     void FormKeyDown(int qtKey);
 
-signals:
-    // Once, right after the window's first paint has been shown: what can wait for the window
-    // follows then.
-    void Shown();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -57,8 +57,9 @@ protected:
 
 private:
     void BuildMenus();
-    // The window is on the screen: its icon, the sound output, then Shown().
+    // The window is on the screen: its icon and the sound output follow.
     void FormShown();
+    void MakeDialogs();
     // The menu commands.
     void NewCommand();
     void PauseCommand();
@@ -85,5 +86,6 @@ private:
     AppScoreKeeper scoreKeeper_{this};
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;
+    std::function<void()> makeDialogs_;
     bool painted_ = false;
 };

@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
         auto Form1 = std::make_unique<TForm1>();
         // The dialogs belong to the main window, so every desktop places them over it; the
         // window deletes them after its own destructor has saved the settings. They are made,
-        // in their order, as soon as the window is on the screen, which they would otherwise
-        // delay; a command given before that finds no dialog and does nothing.
-        QObject::connect(Form1.get(), &TForm1::Shown, Form1.get(), [form = Form1.get()] {
+        // in their order, when a command first opens one, so that they neither delay the
+        // window nor take memory in a game that never opens them.
+        Form1->SetDialogMaker([form = Form1.get()] {
             auto* OptionsDialog = new TOptionsDialog(form);
             auto* AboutDialog = new TAboutDialog(form);
             form->SetDialogs(OptionsDialog, AboutDialog);
