@@ -4,9 +4,7 @@
 #include "AppApplication.h"
 #include "AppCell.h"
 #include "AppConstants.h"
-#include "TAboutDialog.h"
 #include "TForm1.h"
-#include "TOptionsDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -195,12 +193,10 @@ int main(int argc, char** argv) {
     // 0 seconds: the start-up figure alone.
     const int seconds = argc > 1 ? std::max(0, atoi(argv[1])) : 10;
 
-    // The program's own construction order.
+    // The window as the program makes it. The dialogs are made when a command first opens
+    // one, which never happens here.
     Constants();
     auto form = std::make_unique<TForm1>();
-    auto optionsDialog = std::make_unique<TOptionsDialog>();
-    auto aboutDialog = std::make_unique<TAboutDialog>();
-    form->SetDialogs(optionsDialog.get(), aboutDialog.get());
     FirstPaint firstPaint;
     form->ClientArea()->installEventFilter(&firstPaint);
     form->show();
@@ -288,8 +284,6 @@ int main(int argc, char** argv) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak memory, max RSS (MiB): %.1f\n", usage.ru_maxrss / 1024.0);
-    aboutDialog.reset();
-    optionsDialog.reset();
     form.reset();
     return 0;
 }
