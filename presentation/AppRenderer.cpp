@@ -43,19 +43,16 @@ QFont CellHeightFont(const QString& family, int cellHeight) {
     QFont font(family);
     // Hard-edged glyphs keep the one-pixel outline of the overlay crisp.
     font.setStyleStrategy(QFont::NoAntialias);
-    font.setPixelSize(cellHeight);
-    const QFontMetrics atCellHeight(font);
+    // A face's cell is about 8/7 of its pixel size: starting there, only the sizes next to
+    // the answer are ever made, each of which costs the font system a lookup.
+    font.setPixelSize(std::max(1, cellHeight * 7 / 8));
     font.setFamily(ResolvedFamily(font));
     const auto fits = [&font, cellHeight](int pixelSize) {
         font.setPixelSize(pixelSize);
         const QFontMetrics metrics(font);
         return metrics.ascent() + metrics.descent() <= cellHeight;
     };
-    // The cell grows in proportion to the pixel size: start there, and step to the largest
-    // size that fits, so that only two or three sizes are ever loaded.
-    int pixelSize = std::clamp(cellHeight * cellHeight /
-                                   std::max(1, atCellHeight.ascent() + atCellHeight.descent()),
-                               1, cellHeight);
+    int pixelSize = font.pixelSize();
     while (pixelSize < cellHeight && fits(pixelSize + 1))
         ++pixelSize;
     while (pixelSize > 1 && !fits(pixelSize))
