@@ -54,7 +54,7 @@ private:
     // The starting thread: decodes the images and opens the output.
     void OpenOutput(const QString& soundFolder);
 
-    // The wave files' contents, until the output has decoded them; none when one was missing.
+    // The wave files' contents, as read; none when one of them could not be read.
     std::array<QByteArray, appSoundCount> images;
     bool enabled = true;
     QString soundFolder_;

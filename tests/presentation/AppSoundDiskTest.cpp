@@ -175,7 +175,8 @@ TEST_F(AppSoundDiskTest, StopSilencesThePlayingSound) {
     const std::vector<LevelRun> runs = RunsOf(Finish());
     ASSERT_EQ(LevelsOf(runs), (std::vector<std::int16_t>{levelStart, 0}));
     EXPECT_LT(runs[0].frames, framesStart);
-    EXPECT_GE(runs[1].frames, rate / 4);
+    // A buffer the driver filled before the stop may reach the file only after it.
+    EXPECT_GE(runs[1].frames, rate / 4 - AppAudioDevice::bufferFrames);
 }
 
 TEST_F(AppSoundDiskTest, DisabledPlayerIsSilentAndPlaysAgainOnceEnabled) {
