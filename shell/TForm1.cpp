@@ -3,6 +3,7 @@
 
 #include "AppGameFile.h"
 #include "AppGameNumber.h"
+#include "AppGamepad.h"
 #include "AppIcon.h"
 #include "AppLog.h"
 #include "AppMessageBox.h"
@@ -116,6 +117,7 @@ TForm1::TForm1(QWidget* parent)
                     PauseWhenInactive();
             });
     clientArea_->setFocus();
+    ConnectGamepad();
 }
 
 TForm1::~TForm1() {
@@ -150,13 +152,24 @@ void TForm1::SaveGameInPlay() {
 }
 
 void TForm1::FormShown() {
-    // Decoding the icon's images and starting the sound output wait for the window, which
-    // shows as soon without them; the desktop takes the icon when it comes.
+    // Decoding the icon's images, starting the sound output and looking for pads wait for
+    // the window, which shows as soon without them; the desktop takes the icon when it comes.
     setWindowIcon(AppIcon());
     Sound().StartOutput();
+    gamepad_->Watch();
     // Start-up's passing buffers (the settings file read, the pictures decoded) leave free
     // pages inside the heap: they go back to the system now.
     malloc_trim(0);
+}
+
+void TForm1::ConnectGamepad() {
+    gamepad_ = new AppGamepad(this);
+    connect(gamepad_, &AppGamepad::PausePressed, this, [this] {
+        if (Game().State() == stPlaying)
+            PauseCommand();
+    });
+    // A pad pulled out mid-game leaves its player without hands: the game waits.
+    connect(gamepad_, &AppGamepad::Unplugged, this, [this] { session_->SetPaused(true); });
 }
 
 void TForm1::MakeDialogs() {
