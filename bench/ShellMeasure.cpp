@@ -1,10 +1,12 @@
 // Measures the running program: start-up to the first painted title, wake-ups and CPU at rest
 // (title, paused, game over), with the ball waiting for its launch and in play, the step period
-// on the monotonic clock, input latency and peak memory.
+// on the monotonic clock, input latency and peak memory; then the same rest and play with a pad.
 #include "AppApplication.h"
 #include "AppCell.h"
+#include "AppGamepad.h"
 #include "AppProgramFolders.h"
 #include "AppProgramTexts.h"
+#include "AppVirtualPad.h"
 #include "TForm1.h"
 
 #include <QAction>
@@ -282,6 +284,25 @@ int main(int argc, char** argv) {
     }
     EndGameAtNextStep(*form);
     PrintRest("after game over", seconds);
+
+    // A pad made inside the program has no device node to wait on, so it is read once a
+    // second: the most a real pad at rest may cost, where one that sends nothing costs none.
+    {
+        AppVirtualPad pad(form->Gamepad());
+        form->Gamepad().Poll();
+        PrintRest("after game over with a pad", seconds);
+        form->findChild<QAction*>(QStringLiteral("Game_New_MItem"))->trigger();
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        KeepBallRunning(*form);
+        RunEventLoop(3000);
+        std::printf("wake-ups per second in play with a pad, all threads: %.1f\n",
+                    RunFor(seconds).wakeUps);
+        if (auto* pause = form->findChild<QAction*>(QStringLiteral("Game_Pause_MItem"))) {
+            pause->trigger();
+            PrintRest("while paused with a pad", seconds);
+        }
+    }
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
