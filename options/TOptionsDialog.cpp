@@ -238,6 +238,9 @@ void TOptionsDialog::CreateSystemPage(QWidget* page) {
     //: Keeps the window above the other windows (the desktop's usual term).
     AddCheckBox(running, tr("&Stay on Top"), QStringLiteral("Page3_CheckBox3"));
     AddCheckBox(running, tr("Pause &When Inactive"), QStringLiteral("Page3_CheckBox6"));
+    //: Play from the keyboard alone: the arrow keys move a frame over the field's cells, the
+    //: game's keys act on the framed cell, Space and Enter start and launch.
+    AddCheckBox(running, tr("&Keyboard Cursor"), QStringLiteral("Page3_CheckBox7"));
 
     //: Options that act at every start of the program.
     auto* starting = AddGroupBox(page, tr("Starting Time"), QStringLiteral("Page3_GroupBox2"));
