@@ -310,9 +310,9 @@ void TOptionsDialog::LayOut() {
             box.box->setGeometry(margin, y, boxWidth, top + box.rows * spacing);
             y += box.box->height() + margin;
         }
-        // Half a margin under the last box is room enough; the page control's own frame
-        // adds to it.
-        page->setMinimumSize(margin + boxWidth + margin, y - margin / 2);
+        // A quarter margin under the last box is room enough, the page control's own frame
+        // adds to it: so the System page's five running options fit the design's height.
+        page->setMinimumSize(margin + boxWidth + margin, y - margin + margin / 4);
     }
     const QSize pages =
         QSize(pageControlWidth, pageControlHeight).expandedTo(PageControl1->minimumSizeHint());
