@@ -5,9 +5,7 @@
 #include "AppCell.h"
 #include "AppProgramFolders.h"
 #include "AppProgramTexts.h"
-#include "TAboutDialog.h"
 #include "TForm1.h"
-#include "TOptionsDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -48,19 +46,19 @@ double CpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// How often each of this process's threads has been put on a processor: every wake-up
-// counts once.
-std::map<std::string, long long> RunCounts() {
+// How often each of this process's threads has gone to sleep until something woke it: its
+// voluntary context switches. A thread taken off a busy processor and put back is not woken,
+// so the figure does not grow with the machine's load.
+std::map<std::string, long long> WakeUpCounts() {
     std::map<std::string, long long> counts;
     for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
         if (task.startsWith(QLatin1Char('.')))
             continue;
-        std::ifstream schedstat("/proc/self/task/" + task.toStdString() + "/schedstat");
-        long long onCpu = 0;
-        long long waiting = 0;
-        long long runs = 0;
-        if (schedstat >> onCpu >> waiting >> runs)
-            counts[task.toStdString()] = runs;
+        std::ifstream status("/proc/self/task/" + task.toStdString() + "/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
+                counts[task.toStdString()] = std::stoll(line.substr(line.find(':') + 1));
     }
     return counts;
 }
@@ -81,7 +79,7 @@ void RunEventLoop(int ms) {
 }
 
 Rest RunFor(int seconds) {
-    const std::map<std::string, long long> before = RunCounts();
+    const std::map<std::string, long long> before = WakeUpCounts();
     const double cpuBefore = CpuSeconds();
     const Clock::time_point start = Clock::now();
     RunEventLoop(seconds * 1000);
@@ -90,7 +88,7 @@ Rest RunFor(int seconds) {
     // The timer that ends the run wakes this thread once: that wake-up is the measurement's.
     long long runs = -1;
     std::string byThread;
-    for (const auto& [task, count] : RunCounts()) {
+    for (const auto& [task, count] : WakeUpCounts()) {
         const auto was = before.find(task);
         const long long taskRuns = count - (was == before.end() ? 0 : was->second);
         runs += taskRuns;
@@ -196,13 +194,11 @@ int main(int argc, char** argv) {
     // 0 seconds: the start-up figure alone.
     const int seconds = argc > 1 ? std::max(0, atoi(argv[1])) : 10;
 
-    // The program's own construction order.
+    // The window as the program makes it. The dialogs are made when a command first opens
+    // one, which never happens here.
     ProgramTexts();
     ProgramFolders();
     auto form = std::make_unique<TForm1>();
-    auto optionsDialog = std::make_unique<TOptionsDialog>();
-    auto aboutDialog = std::make_unique<TAboutDialog>();
-    form->SetDialogs(optionsDialog.get(), aboutDialog.get());
     FirstPaint firstPaint;
     form->ClientArea()->installEventFilter(&firstPaint);
     form->show();
@@ -290,8 +286,6 @@ int main(int argc, char** argv) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak memory, max RSS (MiB): %.1f\n", usage.ru_maxrss / 1024.0);
-    aboutDialog.reset();
-    optionsDialog.reset();
     form.reset();
     return 0;
 }

@@ -1,6 +1,8 @@
 // One SDL audio output, opened on a thread of its own while sound plays and closed in silence.
 #include "AppAudioDevice.h"
 
+#include "AppSdlLibrary.h"
+
 #include <cstring>
 
 #include <dlfcn.h>
@@ -30,48 +32,51 @@ void SilenceAlsaMessages() {
 } // namespace
 
 AppAudioDevice::AppAudioDevice(int soundCount, std::chrono::milliseconds silenceBeforeClose)
-    : silentFramesBeforeClose(static_cast<std::size_t>(silenceBeforeClose.count()) *
-                              AppSoundMixer::frequency / 1000),
-      mixer(soundCount) {
-    // By default SDL installs its own SIGINT and SIGTERM handlers, after which the
-    // program could no longer be interrupted from the terminal.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SilenceAlsaMessages();
-    audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    // Opened once here to learn whether there is an output at all; from then on it is
-    // opened and closed on its own thread.
-    device = audioStarted ? Open() : 0;
-    if (device == 0) {
-        qCWarning(soundLog, "no audio output (%s): the game plays without sound", SDL_GetError());
+    : sdl_(AppSdlLibrary::Load()),
+      silentFramesBeforeClose_(static_cast<std::size_t>(silenceBeforeClose.count()) *
+                               AppSoundMixer::frequency / 1000),
+      mixer_(soundCount) {
+    if (sdl_ == nullptr) {
+        qCWarning(soundLog, "no audio output (cannot load %s: %s): the game plays without sound",
+                  AppSdlLibrary::fileName, AppSdlLibrary::Problem().c_str());
         return;
     }
-    available = true;
-    wantOpen = true;
-    SDL_PauseAudioDevice(device, 0);
-    outputThread = std::thread(&AppAudioDevice::Run, this);
+    SilenceAlsaMessages();
+    audioStarted_ = sdl_->InitSubSystem(SDL_INIT_AUDIO) == 0;
+    // Opened once here to learn whether there is an output at all; from then on it is
+    // opened and closed on its own thread.
+    device_ = audioStarted_ ? Open() : 0;
+    if (device_ == 0) {
+        qCWarning(soundLog, "no audio output (%s): the game plays without sound", sdl_->GetError());
+        return;
+    }
+    available_ = true;
+    wantOpen_ = true;
+    sdl_->PauseAudioDevice(device_, 0);
+    outputThread_ = std::thread(&AppAudioDevice::Run, this);
 }
 
 AppAudioDevice::~AppAudioDevice() {
-    if (outputThread.joinable()) {
+    if (outputThread_.joinable()) {
         {
-            const std::lock_guard<std::mutex> lock(mutex);
+            const std::lock_guard<std::mutex> lock(mutex_);
             // Silent before the output closes, as at any other stop.
-            mixer.Stop();
-            quit = true;
+            mixer_.Stop();
+            quit_ = true;
         }
-        changed.notify_one();
+        changed_.notify_one();
         // The thread closes the output, which waits for a running callback, so no
         // sound is read after this.
-        outputThread.join();
+        outputThread_.join();
     }
-    if (audioStarted) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (audioStarted_) {
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
 
 bool AppAudioDevice::IsOutputOpen() const {
-    const std::lock_guard<std::mutex> lock(mutex);
-    return device != 0;
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return device_ != 0;
 }
 
 SDL_AudioDeviceID AppAudioDevice::Open() {
@@ -85,88 +90,88 @@ SDL_AudioDeviceID AppAudioDevice::Open() {
     SDL_AudioSpec obtained{};
     // No changes allowed: SDL adapts to the hardware itself, so the sounds converted
     // to the format above are always what the callback must deliver.
-    return SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    return sdl_->OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
 }
 
 void AppAudioDevice::Run() {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        changed.wait(lock, [this] { return quit || wantOpen != (device != 0); });
-        if (quit) {
+        changed_.wait(lock, [this] { return quit_ || wantOpen_ != (device_ != 0); });
+        if (quit_) {
             break;
         }
         // SDL's own calls wait for the callback, which takes the lock: never hold it there.
-        if (wantOpen) {
+        if (wantOpen_) {
             lock.unlock();
             const SDL_AudioDeviceID opened = Open();
             lock.lock();
-            device = opened;
+            device_ = opened;
             if (opened == 0) {
                 // The output went away: this sound is lost, the next one tries again.
-                if (!openFailed) {
+                if (!openFailed_) {
                     qCWarning(soundLog, "the audio output cannot open (%s): silent until it can",
-                              SDL_GetError());
+                              sdl_->GetError());
                 }
-                openFailed = true;
-                wantOpen = false;
-                mixer.Stop();
+                openFailed_ = true;
+                wantOpen_ = false;
+                mixer_.Stop();
                 continue;
             }
-            openFailed = false;
+            openFailed_ = false;
             lock.unlock();
-            SDL_PauseAudioDevice(opened, 0);
+            sdl_->PauseAudioDevice(opened, 0);
             lock.lock();
         } else {
-            const SDL_AudioDeviceID open = device;
-            closing = true;
+            const SDL_AudioDeviceID open = device_;
+            closing_ = true;
             lock.unlock();
-            SDL_CloseAudioDevice(open);
+            sdl_->CloseAudioDevice(open);
             lock.lock();
-            closing = false;
-            device = 0;
+            closing_ = false;
+            device_ = 0;
         }
     }
-    const SDL_AudioDeviceID open = device;
-    closing = true;
+    const SDL_AudioDeviceID open = device_;
+    closing_ = true;
     lock.unlock();
     if (open != 0) {
-        SDL_CloseAudioDevice(open);
+        sdl_->CloseAudioDevice(open);
     }
 }
 
 bool AppAudioDevice::SetSound(int id, const void* image, std::size_t size) {
-    if (!available) {
+    if (!available_) {
         return false;
     }
-    std::vector<Uint8> samples = AppSoundMixer::Decode(image, size);
+    std::vector<Uint8> samples = AppSoundMixer::Decode(*sdl_, image, size);
     const bool decoded = !samples.empty();
-    const std::lock_guard<std::mutex> lock(mutex);
-    mixer.SetSound(id, std::move(samples));
+    const std::lock_guard<std::mutex> lock(mutex_);
+    mixer_.SetSound(id, std::move(samples));
     return decoded;
 }
 
 void AppAudioDevice::Play(int id) {
-    if (!available) {
+    if (!available_) {
         return;
     }
     bool openNow = false;
     {
-        const std::lock_guard<std::mutex> lock(mutex);
-        silentFrames = 0;
-        openNow = mixer.Start(id) && !wantOpen;
+        const std::lock_guard<std::mutex> lock(mutex_);
+        silentFrames_ = 0;
+        openNow = mixer_.Start(id) && !wantOpen_;
         if (openNow) {
-            wantOpen = true;
+            wantOpen_ = true;
         }
     }
     if (openNow) {
-        changed.notify_one();
+        changed_.notify_one();
     }
 }
 
 void AppAudioDevice::Stop() {
-    const std::lock_guard<std::mutex> lock(mutex);
-    mixer.Stop();
-    silentFrames = 0;
+    const std::lock_guard<std::mutex> lock(mutex_);
+    mixer_.Stop();
+    silentFrames_ = 0;
 }
 
 void SDLCALL AppAudioDevice::Callback(void* userdata, Uint8* stream, int len) {
@@ -176,22 +181,22 @@ void SDLCALL AppAudioDevice::Callback(void* userdata, Uint8* stream, int len) {
 void AppAudioDevice::Fill(Uint8* stream, std::size_t len) {
     bool closeNow = false;
     {
-        const std::lock_guard<std::mutex> lock(mutex);
+        const std::lock_guard<std::mutex> lock(mutex_);
         std::size_t copied = 0;
-        if (closing) {
+        if (closing_) {
             std::memset(stream, 0, len);
         } else {
-            copied = mixer.Fill(stream, len);
+            copied = mixer_.Fill(stream, len);
         }
-        if (!mixer.IsPlaying() && wantOpen) {
-            silentFrames += (len - copied) / AppSoundMixer::frameBytes;
-            closeNow = silentFrames >= silentFramesBeforeClose;
+        if (!mixer_.IsPlaying() && wantOpen_) {
+            silentFrames_ += (len - copied) / AppSoundMixer::frameBytes;
+            closeNow = silentFrames_ >= silentFramesBeforeClose_;
             if (closeNow) {
-                wantOpen = false;
+                wantOpen_ = false;
             }
         }
     }
     if (closeNow) {
-        changed.notify_one();
+        changed_.notify_one();
     }
 }

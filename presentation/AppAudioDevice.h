@@ -4,13 +4,15 @@
 #include "AppLog.h"
 #include "AppSoundMixer.h"
 
-#include <SDL.h>
+#include <SDL_audio.h>
 
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
 #include <thread>
+
+struct AppSdlLibrary;
 
 class AppAudioDevice {
 public:
@@ -20,8 +22,9 @@ public:
     // after this much silence and opened again for the next sound.
     static constexpr std::chrono::milliseconds closeWhenSilentFor{2000};
 
-    // Starts SDL's audio and opens the default output with room for soundCount sounds.
-    // Failure is reported and leaves a device that is not available and plays nothing.
+    // Loads the SDL library, starts its audio and opens the default output with room for
+    // soundCount sounds. Failure is reported and leaves a device that is not available and
+    // plays nothing.
     explicit AppAudioDevice(int soundCount,
                             std::chrono::milliseconds silenceBeforeClose = closeWhenSilentFor);
     ~AppAudioDevice();
@@ -29,7 +32,7 @@ public:
     AppAudioDevice& operator=(const AppAudioDevice&) = delete;
 
     // True when the machine has an output to play on.
-    bool IsAvailable() const { return available; }
+    bool IsAvailable() const { return available_; }
     // True while the output is open, from a sound's start until a silence after it.
     bool IsOutputOpen() const;
 
@@ -51,22 +54,23 @@ private:
     // The output's own thread: opens and closes it as asked, and sleeps in between.
     void Run();
 
-    bool audioStarted = false;
-    bool available = false;
-    std::size_t silentFramesBeforeClose;
+    const AppSdlLibrary* sdl_ = nullptr;
+    bool audioStarted_ = false;
+    bool available_ = false;
+    std::size_t silentFramesBeforeClose_;
 
     // Everything below is shared with the callback and the output's thread.
-    mutable std::mutex mutex;
-    std::condition_variable changed;
-    AppSoundMixer mixer;
-    std::size_t silentFrames = 0;
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    AppSoundMixer mixer_;
+    std::size_t silentFrames_ = 0;
     // What the output should be, and what it is.
-    bool wantOpen = false;
-    SDL_AudioDeviceID device = 0;
+    bool wantOpen_ = false;
+    SDL_AudioDeviceID device_ = 0;
     // While the output is being closed the callback reads nothing, so a sound asked for
     // meanwhile starts from its beginning on the reopened output.
-    bool closing = false;
-    bool openFailed = false;
-    bool quit = false;
-    std::thread outputThread;
+    bool closing_ = false;
+    bool openFailed_ = false;
+    bool quit_ = false;
+    std::thread outputThread_;
 };

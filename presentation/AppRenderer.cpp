@@ -6,9 +6,12 @@
 #include "AppGame.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 #include <optional>
@@ -31,6 +34,17 @@ std::array<AppRenderer::TextPass, 5> OutlinedText(const AppLook::Colors& colors)
              {0, 0, colors.text}}};
 }
 
+// The family a face name really resolves to on this machine, looked up once per name. Asked
+// for by the face name, every new size would go through fontconfig's aliases again; by the
+// resolved family it is found at once.
+QString ResolvedFamily(const QFont& font) {
+    static QHash<QString, QString> resolved;
+    auto found = resolved.constFind(font.family());
+    if (found == resolved.constEnd())
+        found = resolved.insert(font.family(), QFontInfo(font).family());
+    return *found;
+}
+
 // Text heights are given as the whole character cell (ascent plus descent),
 // which is larger than the font's pixel size: take the largest pixel size
 // whose cell still fits.
@@ -38,13 +52,21 @@ QFont CellHeightFont(const QString& family, int cellHeight) {
     QFont font(family);
     // Hard-edged glyphs keep the one-pixel outline of the overlay crisp.
     font.setStyleStrategy(QFont::NoAntialias);
-    for (int pixelSize = cellHeight; pixelSize > 1; --pixelSize) {
+    // A face's cell is about 8/7 of its pixel size: starting there, only the sizes next to
+    // the answer are ever made, each of which costs the font system a lookup.
+    font.setPixelSize(std::max(1, cellHeight * 7 / 8));
+    font.setFamily(ResolvedFamily(font));
+    const auto fits = [&font, cellHeight](int pixelSize) {
         font.setPixelSize(pixelSize);
         const QFontMetrics metrics(font);
-        if (metrics.ascent() + metrics.descent() <= cellHeight)
-            return font;
-    }
-    font.setPixelSize(1);
+        return metrics.ascent() + metrics.descent() <= cellHeight;
+    };
+    int pixelSize = font.pixelSize();
+    while (pixelSize < cellHeight && fits(pixelSize + 1))
+        ++pixelSize;
+    while (pixelSize > 1 && !fits(pixelSize))
+        --pixelSize;
+    font.setPixelSize(pixelSize);
     return font;
 }
 
@@ -75,9 +97,24 @@ AppRenderer::AppRenderer(AppGame& game, AppRandom&, QString titleText, ShowRect 
     : game_(game), titleText_(std::move(titleText)), showRect_(std::move(showRect)),
       sizeClient_(std::move(sizeClient)), look_(&AppLook::Of(AppLookKind::Classic)) {
     RegisterSubstitutes();
-    titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
-    gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
-    hintFont_ = CellHeightFont(QStringLiteral("Arial"), hintCellHeight);
+}
+
+const QFont& AppRenderer::TitleFont() {
+    if (!titleFont_)
+        titleFont_ = CellHeightFont(QStringLiteral("Arial"), textCellHeight);
+    return *titleFont_;
+}
+
+const QFont& AppRenderer::GameOverFont() {
+    if (!gameOverFont_)
+        gameOverFont_ = CellHeightFont(QStringLiteral("Verdana"), textCellHeight);
+    return *gameOverFont_;
+}
+
+const QFont& AppRenderer::HintFont() {
+    if (!hintFont_)
+        hintFont_ = CellHeightFont(QStringLiteral("Arial"), hintCellHeight);
+    return *hintFont_;
 }
 
 void AppRenderer::ResizeBackBuffer() {
@@ -179,7 +216,7 @@ void AppRenderer::PaintTitle(bool showNow) {
         QPainter painter(&backBuffer_);
         painter.fillRect(fieldRect_, QColor::fromRgb(look_->Color().titleBackground));
         painter.setClipRect(fieldRect_);
-        const TextLine lines[] = {{titleText_, titleFont_}};
+        const TextLine lines[] = {{titleText_, TitleFont()}};
         DrawCentredLines(painter, lines, PlainText(look_->Color()));
     }
     if (showNow)
@@ -190,9 +227,9 @@ void AppRenderer::PaintGameOver(bool showNow) {
     if (!backBuffer_.isNull()) {
         const TextLine lines[] = {
             //: Spaced out letter by letter, with two spaces between the words.
-            {QCoreApplication::translate("AppRenderer", "G a m e  O v e r !"), gameOverFont_},
-            {QString::fromStdString(game_.ScoreText()), gameOverFont_},
-            {QString::fromStdString(game_.RecordText()), gameOverFont_}};
+            {QCoreApplication::translate("AppRenderer", "G a m e  O v e r !"), GameOverFont()},
+            {QString::fromStdString(game_.ScoreText()), GameOverFont()},
+            {QString::fromStdString(game_.RecordText()), GameOverFont()}};
         QPainter painter(&backBuffer_);
         DrawCentredLines(painter, lines, OutlinedText(look_->Color()));
     }
@@ -238,8 +275,8 @@ void AppRenderer::PaintPauseScreen() {
     pauseScreen_.fill(QColor::fromRgb(look_->Color().titleBackground));
     // The word in the title's font, the hint smaller below it.
     const TextLine lines[] = {
-        {QCoreApplication::translate("AppRenderer", "Paused"), titleFont_},
-        {QCoreApplication::translate("AppRenderer", "Press P to go on"), hintFont_}};
+        {QCoreApplication::translate("AppRenderer", "Paused"), TitleFont()},
+        {QCoreApplication::translate("AppRenderer", "Press P to go on"), HintFont()}};
     QPainter painter(&pauseScreen_);
     DrawCentredLines(painter, lines, PlainText(look_->Color()));
 }

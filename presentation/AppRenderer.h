@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <span>
 
 class AppGame;
@@ -90,15 +91,19 @@ private:
     void DrawCentredLines(QPainter& painter, std::span<const TextLine> lines,
                           std::span<const TextPass> passes);
     void PaintPauseScreen();
+    // Each font is made when first drawn with: opening the window needs only the title's.
+    const QFont& TitleFont();
+    const QFont& GameOverFont();
+    const QFont& HintFont();
 
     AppGame& game_;
     QString titleText_;
     ShowRect showRect_;
     SizeClient sizeClient_;
     const AppLook* look_;
-    QFont titleFont_;
-    QFont gameOverFont_;
-    QFont hintFont_;
+    std::optional<QFont> titleFont_;
+    std::optional<QFont> gameOverFont_;
+    std::optional<QFont> hintFont_;
     QImage backBuffer_;
     QImage pauseScreen_;
     bool paused_ = false;

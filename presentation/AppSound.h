@@ -1,4 +1,4 @@
-// The game's three sounds: read and decoded once, then played from memory without waiting.
+// The game's three sounds: read once, then played from memory without waiting.
 #pragma once
 
 #include "AppDurableFile.h"
@@ -7,8 +7,13 @@
 
 #include <QString>
 
+#include <array>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
 
 class AppAudioDevice;
 
@@ -19,16 +24,25 @@ public:
 
     // Reads "start.wav", "bounce.wav" and "clear.wav" from soundFolder (a path ending
     // in '/'). Either all three are kept or, on any failure, none; a file that cannot be
-    // read or decoded is reported in the sound log.
+    // read, or later decoded, is reported in the sound log. The audio output waits for
+    // StartOutput().
     explicit AppSound(const QString& soundFolder);
     ~AppSound() override;
     AppSound(const AppSound&) = delete;
     AppSound& operator=(const AppSound&) = delete;
 
-    // Starts sound id and returns at once, cutting off the sound that is
-    // playing. Does nothing while disabled or for an id out of range.
+    // From now on the output may start: the sound library is loaded, the sounds decoded and
+    // the output opened on a thread of their own, at once if enabled, or else when enabled.
+    // The window calls it once it is on the screen, so that none of this delays it.
+    void StartOutput();
+    // Waits until a started output is ready to play, or known to be missing.
+    void WaitForOutput();
+
+    // Starts sound id and returns at once, cutting off the sound that is playing. A sound
+    // asked for before the output is ready plays as soon as it is. Does nothing while
+    // disabled or for an id out of range.
     void Play(AppSoundId id) override;
-    // Silences whatever is playing.
+    // Silences whatever is playing, or is waiting to play.
     void Stop();
     // Switches playing on or off; a sound already playing goes on to its end.
     void SetEnabled(bool flag);
@@ -37,8 +51,22 @@ public:
 private:
     // Reads a wave file whole into image; gives why it could not, or nothing.
     static QString ReadImage(const QString& path, std::string& image);
+    void StartIfWanted();
+    // The starting thread: decodes the images and opens the output.
+    void OpenOutput(const QString& soundFolder);
 
+    // The wave files' contents, as read; none when one of them could not be read.
+    std::array<std::string, appSoundCount> images_;
     bool enabled_ = true;
-    // Present only when all three files were read; plays their decoded samples.
+    QString soundFolder_;
+    bool outputAllowed_ = false;
+    std::thread starter_;
+
+    // Shared with the starting thread.
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    bool outputReady_ = false;
+    std::optional<AppSoundId> waiting_;
+    // Present once the output is ready and has somewhere to play.
     std::unique_ptr<AppAudioDevice> device_;
 };

@@ -1,6 +1,8 @@
 // The decoded sounds and the one playing, which it copies into the output's buffers.
 #include "AppSoundMixer.h"
 
+#include "AppSdlLibrary.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -13,44 +15,45 @@ namespace {
 constexpr std::size_t maxWorkBytes = 32u * 1024u * 1024u;
 
 struct WaveFree {
-    void operator()(Uint8* wave) const { SDL_FreeWAV(wave); }
+    const AppSdlLibrary& sdl;
+    void operator()(Uint8* wave) const { sdl.FreeWAV(wave); }
 };
 
 } // namespace
 
 void AppSoundMixer::SetSound(int id, std::vector<Uint8> samples) {
-    if (id < 0 || static_cast<std::size_t>(id) >= sounds.size()) {
+    if (id < 0 || static_cast<std::size_t>(id) >= sounds_.size()) {
         return;
     }
-    std::vector<Uint8>& sound = sounds[static_cast<std::size_t>(id)];
-    if (current == &sound) {
+    std::vector<Uint8>& sound = sounds_[static_cast<std::size_t>(id)];
+    if (current_ == &sound) {
         Stop();
     }
     sound = std::move(samples);
 }
 
 bool AppSoundMixer::Start(int id) {
-    if (id < 0 || static_cast<std::size_t>(id) >= sounds.size()) {
+    if (id < 0 || static_cast<std::size_t>(id) >= sounds_.size()) {
         return false;
     }
-    const std::vector<Uint8>& sound = sounds[static_cast<std::size_t>(id)];
-    current = sound.empty() ? nullptr : &sound;
-    position = 0;
-    return current != nullptr;
+    const std::vector<Uint8>& sound = sounds_[static_cast<std::size_t>(id)];
+    current_ = sound.empty() ? nullptr : &sound;
+    position_ = 0;
+    return current_ != nullptr;
 }
 
 void AppSoundMixer::Stop() {
-    current = nullptr;
-    position = 0;
+    current_ = nullptr;
+    position_ = 0;
 }
 
 std::size_t AppSoundMixer::Fill(Uint8* stream, std::size_t len) {
     std::size_t copied = 0;
-    if (current != nullptr) {
-        copied = std::min(len, current->size() - position);
-        std::memcpy(stream, current->data() + position, copied);
-        position += copied;
-        if (position >= current->size()) {
+    if (current_ != nullptr) {
+        copied = std::min(len, current_->size() - position_);
+        std::memcpy(stream, current_->data() + position_, copied);
+        position_ += copied;
+        if (position_ >= current_->size()) {
             Stop();
         }
     }
@@ -59,11 +62,12 @@ std::size_t AppSoundMixer::Fill(Uint8* stream, std::size_t len) {
     return copied;
 }
 
-std::vector<Uint8> AppSoundMixer::Decode(const void* image, std::size_t size) {
+std::vector<Uint8> AppSoundMixer::Decode(const AppSdlLibrary& sdl, const void* image,
+                                         std::size_t size) {
     if (image == nullptr || size == 0 || size > static_cast<std::size_t>(INT_MAX)) {
         return {};
     }
-    SDL_RWops* stream = SDL_RWFromConstMem(image, static_cast<int>(size));
+    SDL_RWops* stream = sdl.RWFromConstMem(image, static_cast<int>(size));
     if (stream == nullptr) {
         return {};
     }
@@ -71,13 +75,13 @@ std::vector<Uint8> AppSoundMixer::Decode(const void* image, std::size_t size) {
     Uint8* wave = nullptr;
     Uint32 waveBytes = 0;
     // Closes the stream whether or not decoding succeeds.
-    if (SDL_LoadWAV_RW(stream, 1, &waveFormat, &wave, &waveBytes) == nullptr) {
+    if (sdl.LoadWAV_RW(stream, 1, &waveFormat, &wave, &waveBytes) == nullptr) {
         return {};
     }
-    const std::unique_ptr<Uint8, WaveFree> waveOwner(wave);
+    const std::unique_ptr<Uint8, WaveFree> waveOwner(wave, WaveFree{sdl});
 
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels,
+    if (sdl.BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels,
                           static_cast<int>(waveFormat.freq), format, channels, frequency) < 0) {
         return {};
     }
@@ -97,7 +101,7 @@ std::vector<Uint8> AppSoundMixer::Decode(const void* image, std::size_t size) {
     if (cvt.needed != 0) {
         cvt.buf = samples.data();
         cvt.len = static_cast<int>(inputBytes);
-        if (SDL_ConvertAudio(&cvt) != 0) {
+        if (sdl.ConvertAudio(&cvt) != 0) {
             return {};
         }
         samples.resize(static_cast<std::size_t>(cvt.len_cvt));

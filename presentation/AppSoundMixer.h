@@ -1,10 +1,12 @@
 // The decoded sounds and the one playing, which it copies into the output's buffers.
 #pragma once
 
-#include <SDL.h>
+#include <SDL_audio.h>
 
 #include <cstddef>
 #include <vector>
+
+struct AppSdlLibrary;
 
 // Not locked: the output that owns it calls it under its own lock.
 class AppSoundMixer {
@@ -16,25 +18,25 @@ public:
     static constexpr SDL_AudioFormat format = AUDIO_S16SYS;
     static constexpr std::size_t frameBytes = channels * sizeof(Sint16);
 
-    explicit AppSoundMixer(int soundCount) : sounds(static_cast<std::size_t>(soundCount)) {}
+    explicit AppSoundMixer(int soundCount) : sounds_(static_cast<std::size_t>(soundCount)) {}
 
     // Decodes a wave-file image and converts it to the output format. An image SDL
     // cannot decode or convert gives nothing: playing it gives silence.
-    static std::vector<Uint8> Decode(const void* image, std::size_t size);
+    static std::vector<Uint8> Decode(const AppSdlLibrary& sdl, const void* image, std::size_t size);
     // Keeps decoded samples as sound id; stops it first if it is playing.
     void SetSound(int id, std::vector<Uint8> samples);
     // Starts sound id from its beginning, cutting off whatever was playing. An empty
     // sound still cuts it off. False when nothing plays now.
     bool Start(int id);
     void Stop();
-    bool IsPlaying() const { return current != nullptr; }
+    bool IsPlaying() const { return current_ != nullptr; }
     // Copies the playing sound's next samples into stream and silences the rest;
     // gives the number of bytes copied.
     std::size_t Fill(Uint8* stream, std::size_t len);
 
 private:
-    std::vector<std::vector<Uint8>> sounds;
+    std::vector<std::vector<Uint8>> sounds_;
     // The sound being copied and how far it has got.
-    const std::vector<Uint8>* current = nullptr;
-    std::size_t position = 0;
+    const std::vector<Uint8>* current_ = nullptr;
+    std::size_t position_ = 0;
 };

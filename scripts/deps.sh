@@ -17,7 +17,7 @@ run_packages=(
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format python3
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick openbox x11-utils
     appstream desktop-file-utils
     fonts-noto-cjk
 )

@@ -30,7 +30,10 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <malloc.h>
+
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -101,7 +104,6 @@ TForm1::TForm1(QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
     setWindowTitle(ProgramTexts().productName);
-    setWindowIcon(AppIcon());
 
     session_ =
         std::make_unique<AppPlaySession>([this](const QRect& rect) { clientArea_->ShowRect(rect); },
@@ -167,6 +169,21 @@ void TForm1::SaveGameInPlay() {
         gameSlot_->Put(*saved);
 }
 
+void TForm1::FormShown() {
+    // Decoding the icon's images and starting the sound output wait for the window, which
+    // shows as soon without them; the desktop takes the icon when it comes.
+    setWindowIcon(AppIcon());
+    Sound().StartOutput();
+    // Start-up's passing buffers (the settings file read, the pictures decoded) leave free
+    // pages inside the heap: they go back to the system now.
+    malloc_trim(0);
+}
+
+void TForm1::MakeDialogs() {
+    if (makeDialogs_)
+        std::exchange(makeDialogs_, {})();
+}
+
 void TForm1::SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog) {
     optionsDialog_ = optionsDialog;
     aboutDialog_ = aboutDialog;
@@ -227,6 +244,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != clientArea_)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::Paint:
+        // The first paint means the window is on the screen: what waited for it follows.
+        if (!painted_) {
+            painted_ = true;
+            QMetaObject::invokeMethod(this, &TForm1::FormShown, Qt::QueuedConnection);
+        }
+        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         // The second press of a quick double click comes as a double click:
@@ -606,6 +630,7 @@ void TForm1::ScoresCommand() {
 }
 
 void TForm1::OptionsCommand() {
+    MakeDialogs();
     if (!optionsDialog_)
         return;
     AppGame& game = Game();
@@ -644,6 +669,7 @@ void TForm1::TipsCommand() {
 }
 
 void TForm1::AboutCommand() {
+    MakeDialogs();
     if (aboutDialog_)
         aboutDialog_->exec();
 }

@@ -32,6 +32,11 @@ public:
 
     // The dialogs are made after the main window and outlive its use of them.
     void SetDialogs(TOptionsDialog* optionsDialog, TAboutDialog* aboutDialog);
+    // Or they are made by makeDialogs, which passes them to SetDialogs, when a command first
+    // needs one: until then they take neither time nor memory.
+    void SetDialogMaker(std::function<void()> makeDialogs) {
+        makeDialogs_ = std::move(makeDialogs);
+    }
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
     // Goes on with the game saved at the last end, if any, paused; from now on the game in
     // play is also saved whenever the settings are saved at the program's end.
@@ -86,6 +91,9 @@ protected:
 
 private:
     void BuildMenus();
+    // The window is on the screen: its icon and the sound output follow.
+    void FormShown();
+    void MakeDialogs();
     // The menu commands.
     void NewCommand();
     void NewNumberedCommand();
@@ -149,4 +157,6 @@ private:
     AppScoreKeeper scoreKeeper_{this};
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;
+    std::function<void()> makeDialogs_;
+    bool painted_ = false;
 };

@@ -29,10 +29,14 @@ int main(int argc, char** argv) {
         ProgramFolders();
         auto Form1 = std::make_unique<TForm1>();
         // The dialogs belong to the main window, so every desktop places them over it; the
-        // window deletes them after its own destructor has saved the settings.
-        auto* OptionsDialog = new TOptionsDialog(Form1.get());
-        auto* AboutDialog = new TAboutDialog(Form1.get());
-        Form1->SetDialogs(OptionsDialog, AboutDialog);
+        // window deletes them after its own destructor has saved the settings. They are made,
+        // in their order, when a command first opens one, so that they neither delay the
+        // window nor take memory in a game that never opens them.
+        Form1->SetDialogMaker([form = Form1.get()] {
+            auto* OptionsDialog = new TOptionsDialog(form);
+            auto* AboutDialog = new TAboutDialog(form);
+            form->SetDialogs(OptionsDialog, AboutDialog);
+        });
         // A game left in play at the last end opens paused, in place of the title.
         Form1->ResumeSavedGame();
         Form1->show();

@@ -1,11 +1,11 @@
 // Loading the wave files, its failure traces and the player's life with SDL's dummy driver.
 #include "AppSound.h"
+#include "AppSdlLibrary.h"
 #include "SoundTestFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -60,6 +60,7 @@ TEST_P(AppSoundLoadTest, ReportsEachFailureOnceInTheSoundLog) {
     testing::internal::CaptureStderr();
     {
         AppSound sound(folder.Path());
+        sound.StartOutput();
         EXPECT_TRUE(sound.IsEnabled());
         for (int round = 0; round < 2; ++round) {
             for (AppSoundId id : {soundStart, soundBounce, soundClear}) {
@@ -143,14 +144,19 @@ TEST(AppSoundSystemTest, StaysQuietOnTheMachinesOwnAudio) {
     unsetenv("SDL_AUDIODRIVER");
     QLoggingCategory::setFilterRules(QStringLiteral("zingaroo.sound=false"));
     testing::internal::CaptureStderr();
-    { AppSound sound(shippedFolder); }
+    {
+        AppSound sound(shippedFolder);
+        sound.StartOutput();
+    }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     QLoggingCategory::setFilterRules({});
 }
 
 TEST_F(AppSoundTest, LeavesTheInterruptAndTerminateSignalsToTheProgram) {
     AppSound sound(shippedFolder);
-    ASSERT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    sound.StartOutput();
+    sound.WaitForOutput();
+    ASSERT_NE(AppSdlLibrary::Load()->WasInit(SDL_INIT_AUDIO), 0u);
     sound.Play(soundStart);
     for (int signal : {SIGINT, SIGTERM}) {
         struct sigaction action {};
@@ -161,10 +167,13 @@ TEST_F(AppSoundTest, LeavesTheInterruptAndTerminateSignalsToTheProgram) {
 
 TEST_F(AppSoundTest, StartsAudioOnlyWhileItLives) {
     auto sound = std::make_unique<AppSound>(shippedFolder);
-    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    sound->StartOutput();
+    sound->WaitForOutput();
+    const AppSdlLibrary* sdl = AppSdlLibrary::Load();
+    EXPECT_NE(sdl->WasInit(SDL_INIT_AUDIO), 0u);
     sound->Play(soundBounce);
     sound.reset();
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    EXPECT_EQ(sdl->WasInit(SDL_INIT_AUDIO), 0u);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "AppRenderer.h"
 #include "AppTerminationSignals.h"
 #include "ModalWatcher.h"
+#include "TAboutDialog.h"
+#include "TOptionsDialog.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -400,6 +402,25 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.opened.size(), 1);
         QCOMPARE(recorder.opened.first().toLocalFile(), ProgramFolders().helpFile);
+    }
+
+    // The dialogs wait for the first command that opens one; both are made then, once.
+    void theDialogsAreMadeOnceByTheFirstCommandThatOpensOne() {
+        int made = 0;
+        form->SetDialogMaker([this, &made] {
+            ++made;
+            form->SetDialogs(new TOptionsDialog(form.get()), new TAboutDialog(form.get()));
+        });
+        QStringList opened;
+        for (const char* name : {"Help_About_MItem", "Game_Options_MItem", "Help_About_MItem"}) {
+            WhenModalShown([&opened](QWidget* modal) {
+                opened.append(QLatin1String(modal->metaObject()->className()));
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+            item(name)->trigger();
+        }
+        QCOMPARE(made, 1);
+        QCOMPARE(opened, (QStringList{"TAboutDialog", "TOptionsDialog", "TAboutDialog"}));
     }
 
     void tipsShowTheTwelveLines() {
