@@ -394,8 +394,10 @@ void TForm1::CursorLaunch() {
 }
 
 void TForm1::PointerMoved(const QPoint& screen) {
-    // Qt also tells of an unmoved pointer, when the window shows or the pointer enters it.
-    if (!cursor_.Shown() || pointerAtCursor_ == screen)
+    // Qt also tells of an unmoved pointer, when the window shows or the pointer enters it;
+    // on a screen scaled by a fraction its place may then be rounded one pixel apart.
+    if (!cursor_.Shown() ||
+        (pointerAtCursor_ && (screen - *pointerAtCursor_).manhattanLength() <= 1))
         return;
     cursor_.Hide();
     ShowCursor();

@@ -239,10 +239,6 @@ private slots:
         row("slash or shove right on a used paddle", {3, 4}, {1, 0}, {4, 4}, P::slashOrShoveRight,
             cellPaddleUsed, true);
         row("slash on obstacle", {12, 12}, {-1, 0}, {11, 12}, P::slash, cellObstacle, false);
-        row("shove left off the field", {1, 6}, {-1, 0}, {0, 6}, P::backOrShoveLeft, cellObstacle,
-            true);
-        row("shove right off the field", {22, 6}, {1, 0}, {23, 6}, P::slashOrShoveRight,
-            cellObstacle, true);
     }
 
     void cursorKeysActOnTheCursorCellAsOnTheCellUnderThePointer() {
@@ -314,12 +310,12 @@ private slots:
         QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellEmpty));
         QCOMPARE(form->ClientArea()->Frame(), QRect(180, 126, 18, 18));
 
-        // A move event of a pointer that stayed keeps the cursor; one that moved hides it,
-        // and the letters act under the pointer again.
+        // A move event of a pointer that stayed (give or take a rounded pixel) keeps the
+        // cursor; one that moved hides it, and the letters act under the pointer again.
         const QPoint rest = area->mapFromGlobal(pointer);
-        movePointer(rest);
-        QVERIFY(form->Cursor().Shown());
         movePointer(rest + QPoint(1, 0));
+        QVERIFY(form->Cursor().Shown());
+        movePointer(rest + QPoint(3, 0));
         QVERIFY(!form->Cursor().Shown());
         QVERIFY(form->ClientArea()->Frame().isEmpty());
         QTest::keyClick(area, Qt::Key_W);
