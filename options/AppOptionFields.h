@@ -62,7 +62,7 @@ template <> struct AppOptionTable<AppViewOptions> {
 template <> struct AppOptionTable<AppSystemOptions> {
     using R = AppSystemOptions;
     static constexpr std::string_view key = "SystemOptions";
-    static constexpr std::array<AppOptionField<R>, 6> fields = {{
+    static constexpr std::array<AppOptionField<R>, 7> fields = {{
         {.flag = &R::PlaySound, .control = "Page3_CheckBox1"},
         {.flag = &R::ClearRecordNow, .control = "Page3_CheckBox2", .stored = false},
         {.flag = &R::StayOnTop, .control = "Page3_CheckBox3"},
@@ -71,6 +71,7 @@ template <> struct AppOptionTable<AppSystemOptions> {
         {.flag = &R::PauseWhenInactive,
          .control = "Page3_CheckBox6",
          .ownKey = "PauseWhenInactive"},
+        {.flag = &R::KeyboardCursor, .control = "Page3_CheckBox7", .ownKey = "KeyboardCursor"},
     }};
 };
 

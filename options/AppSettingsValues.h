@@ -12,8 +12,8 @@
 // Section "Settings" holds four keys, each a comma list (see SplitCommaList):
 // one per option record, named and filled as the record's AppOptionTable says,
 // and "Others" with recordScore, recordPhase, left and top; after them, a key
-// for each field the tables give a key of its own (PauseWhenInactive, then Zoom,
-// FullScreen and Look). Integers are written in signed decimal, booleans as "1"
+// for each field the tables give a key of its own (PauseWhenInactive, KeyboardCursor,
+// then Zoom, FullScreen and Look). Integers are written in signed decimal, booleans as "1"
 // and "0".
 struct AppSettingsValues {
     AppPlayOptions play;

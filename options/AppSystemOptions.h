@@ -1,4 +1,4 @@
-// Sound, window stacking, pausing and what is restored at start; never compared.
+// Sound, stacking, pausing, the keyboard cursor and what is restored at start; never compared.
 #pragma once
 
 class AppSystemOptions {
@@ -16,4 +16,7 @@ public:
     bool RestoreWindowPosition = true;
     // A game in play pauses when the window is minimised or another program becomes active.
     bool PauseWhenInactive = false;
+    // The arrow keys move a cursor cell, the game's keys act on it, Space and Enter start and
+    // launch.
+    bool KeyboardCursor = false;
 };

@@ -238,6 +238,9 @@ void TOptionsDialog::CreateSystemPage(QWidget* page) {
     //: Keeps the window above the other windows (the desktop's usual term).
     AddCheckBox(running, tr("&Stay on Top"), QStringLiteral("Page3_CheckBox3"));
     AddCheckBox(running, tr("Pause &When Inactive"), QStringLiteral("Page3_CheckBox6"));
+    //: Play from the keyboard alone: the arrow keys move a frame over the field's cells, the
+    //: game's keys act on the framed cell, Space and Enter start and launch.
+    AddCheckBox(running, tr("&Keyboard Cursor"), QStringLiteral("Page3_CheckBox7"));
 
     //: Options that act at every start of the program.
     auto* starting = AddGroupBox(page, tr("Starting Time"), QStringLiteral("Page3_GroupBox2"));
@@ -307,9 +310,9 @@ void TOptionsDialog::LayOut() {
             box.box->setGeometry(margin, y, boxWidth, top + box.rows * spacing);
             y += box.box->height() + margin;
         }
-        // Half a margin under the last box is room enough; the page control's own frame
-        // adds to it.
-        page->setMinimumSize(margin + boxWidth + margin, y - margin / 2);
+        // A quarter margin under the last box is room enough, the page control's own frame
+        // adds to it: so the System page's five running options fit the design's height.
+        page->setMinimumSize(margin + boxWidth + margin, y - margin + margin / 4);
     }
     const QSize pages =
         QSize(pageControlWidth, pageControlHeight).expandedTo(PageControl1->minimumSizeHint());

@@ -20,6 +20,16 @@ int FloorDivide(int value, int divisor) {
 
 // Around a picture smaller than the area.
 const QColor letterbox(Qt::black);
+// The frame's rings: the outer one, then the inner one.
+const QColor frameDark(Qt::black);
+const QColor frameLight(Qt::white);
+
+// The band `width` wide just inside `outer`.
+void FillRing(QPainter& painter, const QRect& outer, int width, const QColor& colour) {
+    const QRegion inside(outer.adjusted(width, width, -width, -width));
+    for (const QRect& band : QRegion(outer).subtracted(inside))
+        painter.fillRect(band, colour);
+}
 
 } // namespace
 
@@ -103,6 +113,11 @@ void AppFieldView::paintEvent(QPaintEvent* event) {
         if (!source.isEmpty())
             painter.drawImage(ToArea(source), picture, source);
     }
+    if (!frame_.isEmpty()) {
+        const QRect outer = ToArea(frame_);
+        FillRing(painter, outer, scale_, frameDark);
+        FillRing(painter, outer.adjusted(scale_, scale_, -scale_, -scale_), scale_, frameLight);
+    }
     if (!mark_.isEmpty()) {
         const QRect mark = MarkRect();
         painter.fillRect(mark, Qt::black);
@@ -117,6 +132,14 @@ void AppFieldView::SetMark(const QString& mark) {
     update(MarkRect());
     mark_ = mark;
     update(MarkRect());
+}
+
+void AppFieldView::SetFrame(const QRect& pictureRect) {
+    if (pictureRect == frame_)
+        return;
+    update(ToArea(frame_));
+    frame_ = pictureRect;
+    update(ToArea(frame_));
 }
 
 QRect AppFieldView::MarkRect() const {

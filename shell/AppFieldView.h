@@ -44,6 +44,12 @@ public:
     // desktop's font size; none when empty.
     void SetMark(const QString& mark);
 
+    // A frame around this rectangle of the picture (a cell), drawn over the picture and never
+    // into it: a dark ring outside and a light one inside, each one picture pixel wide at the
+    // zoom, so that one of them stands out on any colour. None when empty.
+    void SetFrame(const QRect& pictureRect);
+    QRect Frame() const { return frame_; }
+
     // The largest whole zoom, 1 at least, at which the picture fits the room.
     static int FittingZoom(const QSize& picture, const QSize& room);
 
@@ -63,4 +69,5 @@ private:
     int scale_ = 1;
     QPoint origin_;
     QString mark_;
+    QRect frame_;
 };

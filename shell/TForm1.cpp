@@ -59,6 +59,22 @@ int GameKey(int qtKey) {
     return 0;
 }
 
+// A key of the first set for each position, as the recorder takes keys.
+int KeyOfPosition(AppKeyPosition position) {
+    switch (position) {
+    case AppKeyPosition::slash:
+        return AppKey::W;
+    case AppKeyPosition::back:
+        return AppKey::R;
+    case AppKeyPosition::backOrShoveLeft:
+        return AppKey::S;
+    case AppKeyPosition::slashOrShoveRight:
+        return AppKey::F;
+    default:
+        return 0;
+    }
+}
+
 AppMouseButton GameButton(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
@@ -83,6 +99,8 @@ TForm1::TForm1(QWidget* parent)
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
     clientArea_->setFocusPolicy(Qt::StrongFocus);
     clientArea_->installEventFilter(this);
+    // Moving the mouse hands the field back from the cursor to the pointer.
+    clientArea_->setMouseTracking(true);
     setCentralWidget(clientArea_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
@@ -95,6 +113,7 @@ TForm1::TForm1(QWidget* parent)
                                              FitZoom();
                                          });
     connect(session_.get(), &AppPlaySession::Changed, this, &TForm1::ShowPause);
+    connect(session_.get(), &AppPlaySession::Changed, this, &TForm1::ShowCursor);
     settings_ = std::make_unique<AppSettingsKeeper>(*this, Game(), Sound(),
                                                     [this] { return ConfirmClearRecord(); });
     settings_->Load();
@@ -140,6 +159,7 @@ void TForm1::ResumeSavedGame() {
     }
     gameSlot_->Release();
     scoreKeeper_.Resumed(saved->playMs, !Game().ball.IsStanding());
+    cursor_.StartAt({Game().ball.x, Game().ball.y});
     ShowPause();
 }
 
@@ -250,6 +270,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // it is a press all the same (start, then launch at once).
         FormMouseDown(static_cast<QMouseEvent*>(event)->button());
         return false;
+    case QEvent::MouseMove:
+        PointerMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return false;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
         // Escape only leaves full screen, it never enters it.
@@ -309,8 +332,99 @@ void TForm1::FormKeyDown(int qtKey) {
         ReplayKey(qtKey);
         return;
     }
+    if (SystemOptions().KeyboardCursor && KeyboardCursorKey(qtKey))
+        return;
     if (const int key = GameKey(qtKey); key != 0)
         session_->KeyDown(key, PointerInClientArea());
+}
+
+bool TForm1::KeyboardCursorKey(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Left:
+        CursorMove(-1, 0);
+        return true;
+    case Qt::Key_Right:
+        CursorMove(1, 0);
+        return true;
+    case Qt::Key_Up:
+        CursorMove(0, -1);
+        return true;
+    case Qt::Key_Down:
+        CursorMove(0, 1);
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        CursorLaunch();
+        return true;
+    default:
+        break;
+    }
+    // The letters point with the cursor while it shows, else with the mouse.
+    const AppKeyPosition position = AppGame::PositionOfKey(GameKey(qtKey));
+    if (position == AppKeyPosition::none || !cursor_.Shown())
+        return false;
+    CursorKey(position);
+    return true;
+}
+
+bool TForm1::CursorActs() const {
+    return session_->Game().State() == stPlaying && !session_->Paused() && !session_->Replaying();
+}
+
+void TForm1::UseCursor() {
+    cursor_.Show();
+    pointerAtCursor_ = pointer_();
+}
+
+void TForm1::CursorMove(int dx, int dy) {
+    if (!CursorActs())
+        return;
+    UseCursor();
+    const AppField& field = Game().Field();
+    cursor_.Move(dx, dy, field.Width(), field.Height());
+    ShowCursor();
+}
+
+void TForm1::CursorKey(AppKeyPosition position) {
+    const int key = KeyOfPosition(position);
+    if (!CursorActs() || key == 0)
+        return;
+    UseCursor();
+    // The centre of the cursor cell, as the pointer would give it: a recorded game keeps the
+    // key and its cell alike, whichever pointed.
+    const AppViewOptions& view = Game().ViewOptions();
+    const AppPoint cell = cursor_.Cell();
+    session_->KeyDown(key, AppPoint{cell.x * view.CharWidth + view.CharWidth / 2,
+                                    cell.y * view.CharHeight + view.CharHeight / 2});
+    ShowCursor();
+}
+
+void TForm1::CursorLaunch() {
+    UseCursor();
+    FormMouseDown(Qt::LeftButton);
+    ShowCursor();
+}
+
+void TForm1::PointerMoved(const QPoint& screen) {
+    // Qt also tells of an unmoved pointer, when the window shows or the pointer enters it;
+    // on a screen scaled by a fraction its place may then be rounded one pixel apart.
+    if (!cursor_.Shown() ||
+        (pointerAtCursor_ && (screen - *pointerAtCursor_).manhattanLength() <= 1))
+        return;
+    cursor_.Hide();
+    ShowCursor();
+}
+
+void TForm1::ShowCursor() {
+    QRect frame;
+    if (cursor_.Shown() && CursorActs()) {
+        const AppViewOptions& view = Game().ViewOptions();
+        const AppPoint cell = cursor_.Cell();
+        frame = QRect(cell.x * view.CharWidth, cell.y * view.CharHeight, view.CharWidth,
+                      view.CharHeight);
+    }
+    clientArea_->SetFrame(frame);
 }
 
 std::optional<AppPoint> TForm1::PointerInClientArea() const {
@@ -422,6 +536,8 @@ void TForm1::NewNumberedCommand() {
 
 void TForm1::NewGame(std::uint32_t number) {
     session_->New(number, settings_->PlayOptions());
+    cursor_.StartAt({Game().ball.x, Game().ball.y});
+    ShowCursor();
 }
 
 void TForm1::Watch(const std::string& replay) {

@@ -1,6 +1,7 @@
 // The main window: its menus and boxes, the player's input, and the picture painted into it.
 #pragma once
 
+#include "AppCellCursor.h"
 #include "AppFieldView.h"
 #include "AppLookKind.h"
 #include "AppPlaySession.h"
@@ -66,6 +67,21 @@ public:
     void FormMouseDown(Qt::MouseButton button);
     void FormKeyDown(int qtKey);
 
+    // The cursor cell, for the keyboard cursor and the gamepad. It starts at the ball's cell
+    // when a game is dealt or resumed, and acts only on a game in play, neither paused nor
+    // replayed; each call below shows it, and moving the mouse over the field hides it.
+    const AppCellCursor& Cursor() const { return cursor_; }
+    // Moves the cursor by (dx, dy) cells, wrapping with the field.
+    void CursorMove(int dx, int dy);
+    // A key of this position acting on the cursor cell, as it acts on the cell under the
+    // pointer.
+    void CursorKey(AppKeyPosition position);
+    // A left click's work: starts a game on the title, launches the standing ball, goes on
+    // from a pause.
+    void CursorLaunch();
+    // Pauses a game in play, or goes on with it.
+    void PauseCommand();
+
 signals:
     // The field is now painted in another look; at start, sent when the look is not Classic.
     void LookChanged(AppLookKind look);
@@ -88,7 +104,6 @@ private:
     void NewNumberedCommand();
     // Deals game `number` with the options the player chose.
     void NewGame(std::uint32_t number);
-    void PauseCommand();
     void StatusCommand();
     void ScoresCommand();
     void OptionsCommand();
@@ -110,6 +125,15 @@ private:
     QString ReplayMark() const;
 
     std::optional<AppPoint> PointerInClientArea() const;
+    // With the keyboard cursor on: the arrows, Space and Enter, and the game's keys while the
+    // cursor is shown; false for a key that keeps its usual meaning.
+    bool KeyboardCursorKey(int qtKey);
+    bool CursorActs() const;
+    // A cursor input was used: the cursor shows until the pointer leaves where it rests now.
+    void UseCursor();
+    void PointerMoved(const QPoint& screen);
+    // The frame over the cursor cell, while the cursor is shown and acts.
+    void ShowCursor();
     // The picture takes the chosen zoom, or the largest below it with which the window
     // fits its screen.
     void FitZoom();
@@ -119,6 +143,9 @@ private:
     void UpdateLook();
 
     PointerSource pointer_;
+    AppCellCursor cursor_;
+    // Where the pointer rested when a cursor input was last used.
+    std::optional<QPoint> pointerAtCursor_;
     AppFieldView* clientArea_ = nullptr;
     AppGamepad* gamepad_ = nullptr;
     QMenu* PopupMenu1 = nullptr;

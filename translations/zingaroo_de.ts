@@ -429,6 +429,11 @@
         <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
         <translation>Automatisch</translation>
     </message>
+    <message>
+        <source>&amp;Keyboard Cursor</source>
+        <extracomment>Play from the keyboard alone: the arrow keys move a frame over the field&apos;s cells, the game&apos;s keys act on the framed cell, Space and Enter start and launch.</extracomment>
+        <translation>&amp;Tastaturcursor</translation>
+    </message>
 </context>
 <context>
     <name>TScoresDialog</name>

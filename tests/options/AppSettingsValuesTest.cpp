@@ -245,6 +245,7 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "SystemOptions=1,0,1,1\n"
                           "Others=0,0,100,80\n"
                           "PauseWhenInactive=0\n"
+                          "KeyboardCursor=0\n"
                           "Zoom=1\n"
                           "FullScreen=0\n"
                           "Look=0\n");
@@ -260,6 +261,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     values.system.RestoreWindowPosition = false;
     values.system.ClearRecordNow = true;
     values.system.PauseWhenInactive = true;
+    values.system.KeyboardCursor = true;
     values.display.Zoom = 4;
     values.display.FullScreen = true;
     values.display.Look = AppDisplayOptions::lookAutomatic;
@@ -274,7 +276,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_EQ(ini.Text(), "; hand-written\r\n[Settings]\r\nOthers=2147483647,12,-2147483648,-7\r\n"
                           "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
                           "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
-                          "Zoom=4\r\nFullScreen=1\r\nLook=3\r\n"
+                          "KeyboardCursor=1\r\nZoom=4\r\nFullScreen=1\r\nLook=3\r\n"
                           "[Mine]\r\nA=1\r\n");
 
     AppSettingsValues read = Working();
@@ -287,6 +289,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_FALSE(read.system.RestoreWindowPosition);
     EXPECT_FALSE(read.system.ClearRecordNow);
     EXPECT_TRUE(read.system.PauseWhenInactive);
+    EXPECT_TRUE(read.system.KeyboardCursor);
     EXPECT_TRUE(read.display == values.display);
     EXPECT_EQ(read.recordScore, values.recordScore);
     EXPECT_EQ(read.recordPhase, values.recordPhase);

@@ -121,6 +121,8 @@ private slots:
         QVERIFY(Child<QCheckBox>(dialog, "Page3_CheckBox5")->isChecked());
         QVERIFY(!Child<QCheckBox>(dialog, "Page3_CheckBox2")->isChecked());
         QVERIFY(!Child<QCheckBox>(dialog, "Page3_CheckBox6")->isChecked());
+        QCOMPARE(Child<QCheckBox>(dialog, "Page3_CheckBox7")->text(), QString("&Keyboard Cursor"));
+        QVERIFY(!Child<QCheckBox>(dialog, "Page3_CheckBox7")->isChecked());
     }
 
     void okBoundsAndStoresTypedValues_data() {
@@ -168,6 +170,7 @@ private slots:
         Tick(dialog, "Page3_CheckBox2");
         Tick(dialog, "Page3_CheckBox5");
         Tick(dialog, "Page3_CheckBox6");
+        Tick(dialog, "Page3_CheckBox7");
         Click(dialog, "Button1");
         QVERIFY(dialog.GetPlayOptions().UseSweeper);
         const AppSystemOptions system = dialog.GetSystemOptions();
@@ -177,6 +180,7 @@ private slots:
         QVERIFY(!system.RestoreRecord);
         QVERIFY(!system.RestoreWindowPosition);
         QVERIFY(system.PauseWhenInactive);
+        QVERIFY(system.KeyboardCursor);
     }
 
     void presetFillsAndCancelRestoresWhatWasShown() {

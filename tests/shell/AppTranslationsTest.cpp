@@ -304,7 +304,7 @@ private slots:
         QCOMPARE(at("Page1_Edit1"), QRect(233, 28, 121, 24));
         QCOMPARE(at("Page1_CheckBox1"), QRect(233, 220, 136, 24));
         QCOMPARE(at("Page1_ComboBox1"), QRect(233, 252, 129, 24));
-        QCOMPARE(at("Page3_GroupBox2"), QRect(8, 172, 377, 92));
+        QCOMPARE(at("Page3_GroupBox2"), QRect(8, 204, 377, 92));
         QCOMPARE(at("Page3_CheckBox5"), QRect(16, 60, 337, 24));
     }
 

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -70,6 +71,10 @@ private:
         QCOMPARE(game().State(), stPlaying);
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         QVERIFY(!game().ball.IsStanding());
+        arrangeMovingGame();
+    }
+
+    void arrangeMovingGame() {
         AppField& field = game().Field();
         field.ReplaceAll(cellSweeper, cellEmpty);
         field.ReplaceAll(cellObstacle, cellEmpty);
@@ -83,6 +88,37 @@ private:
             field.SetCell(x, 2, layerGround, cellEmpty);
         // Keep one fresh paddle far from row 2 so no phase is cleared.
         field.SetCell(0, 10, layerGround, cellPaddleBack);
+    }
+
+    // The ground of every cell, column by column.
+    QList<int> ground() {
+        QList<int> cells;
+        const AppField& field = game().Field();
+        for (int x = 0; x < field.Width(); ++x)
+            for (int y = 0; y < field.Height(); ++y)
+                cells.append(field.GetCell(x, y, layerGround));
+        return cells;
+    }
+
+    // The ground emptied but for the paddle that keeps the phase, and one cell set.
+    void setOnlyCell(const QPoint& cell, int code) {
+        AppField& field = game().Field();
+        field.ReplaceAll(cellPaddleSlash, cellEmpty);
+        field.ReplaceAll(cellObstacle, cellEmpty);
+        field.SetCell(0, 10, layerGround, cellPaddleBack);
+        field.SetCell(cell.x(), cell.y(), layerGround, code);
+    }
+
+    void moveCursorTo(const QPoint& cell) {
+        const AppPoint at = form->Cursor().Cell();
+        form->CursorMove(cell.x() - at.x, cell.y() - at.y);
+    }
+
+    // The pointer moves over the client area to a point of it.
+    void movePointer(const QPoint& point) {
+        QMouseEvent move(QEvent::MouseMove, point, form->ClientArea()->mapToGlobal(point),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form->ClientArea(), &move);
     }
 
     // The message box's text, read while it is open; then it is closed with
@@ -176,6 +212,133 @@ private slots:
         pointAt(6, 5);
         QTest::keyClick(form->ClientArea(), Qt::Key_Right);
         QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellObstacle));
+    }
+
+    void cursorKeysActOnTheCursorCellAsOnTheCellUnderThePointer_data() {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("step");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("changes");
+        // The field is 24 by 18 cells; the ball runs along row 2.
+        const auto row = [](const char* name, QPoint from, QPoint step, QPoint to,
+                            AppKeyPosition position, AppCell code, bool changes) {
+            QTest::newRow(name) << from << step << to << int(position) << int(code) << changes;
+        };
+        using P = AppKeyPosition;
+        row("left edge, slash", {0, 5}, {-1, 0}, {23, 5}, P::slash, cellEmpty, true);
+        row("right edge, back on obstacle", {23, 5}, {1, 0}, {0, 5}, P::back, cellObstacle, false);
+        row("top edge, shove left", {7, 0}, {0, -1}, {7, 17}, P::backOrShoveLeft, cellObstacle,
+            true);
+        row("bottom edge, shove right", {7, 17}, {0, 1}, {7, 0}, P::slashOrShoveRight, cellObstacle,
+            true);
+        row("back", {10, 8}, {1, 1}, {11, 9}, P::back, cellEmpty, true);
+        row("back or shove left on empty", {3, 4}, {0, 1}, {3, 5}, P::backOrShoveLeft, cellEmpty,
+            true);
+        row("slash or shove right on a used paddle", {3, 4}, {1, 0}, {4, 4}, P::slashOrShoveRight,
+            cellPaddleUsed, true);
+        row("slash on obstacle", {12, 12}, {-1, 0}, {11, 12}, P::slash, cellObstacle, false);
+    }
+
+    void cursorKeysActOnTheCursorCellAsOnTheCellUnderThePointer() {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, step);
+        QFETCH(QPoint, to);
+        QFETCH(int, position);
+        QFETCH(int, code);
+        QFETCH(bool, changes);
+        startMovingGame();
+        useFakeClock();
+        static const Qt::Key keys[] = {Qt::Key_unknown, Qt::Key_W, Qt::Key_R, Qt::Key_S, Qt::Key_F};
+        setOnlyCell(to, code);
+        const QList<int> before = ground();
+        pointAt(to.x(), to.y());
+        QTest::keyClick(form->ClientArea(), keys[position]);
+        const QList<int> byPointer = ground();
+        QCOMPARE(byPointer != before, changes);
+
+        setOnlyCell(to, code);
+        moveCursorTo(from);
+        form->CursorMove(step.x(), step.y());
+        QCOMPARE(form->Cursor().Cell(), (AppPoint{to.x(), to.y()}));
+        form->CursorKey(AppKeyPosition(position));
+        QCOMPARE(ground(), byPointer);
+        QCOMPARE(game().State(), stPlaying);
+    }
+
+    void theKeyboardCursorOptionTakesTheArrowsSpaceAndEnterUntilTheMouseMoves() {
+        // Off: Space and Enter do nothing, Left and Right act as set 3 under the pointer.
+        QWidget* area = form->ClientArea();
+        QTest::keyClick(area, Qt::Key_Space);
+        QTest::keyClick(area, Qt::Key_Return);
+        QCOMPARE(game().State(), stTitle);
+        startMovingGame();
+        useFakeClock();
+        pointAt(7, 5);
+        QTest::keyClick(area, Qt::Key_Left);
+        QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellPaddleBack));
+        QTest::keyClick(area, Qt::Key_Right);
+        QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellPaddleSlash));
+        QVERIFY(!form->Cursor().Shown());
+
+        // On: Enter deals a game with the cursor framed on the ball, Space launches it.
+        AppSystemOptions options = form->SystemOptions();
+        options.KeyboardCursor = true;
+        form->ApplySystemOptions(options);
+        game().SetState(stSetup);
+        QTest::keyClick(area, Qt::Key_Enter);
+        QCOMPARE(game().State(), stPlaying);
+        const AppPoint ball{game().ball.x, game().ball.y};
+        QCOMPARE(form->Cursor().Cell(), ball);
+        QCOMPARE(form->ClientArea()->Frame(), QRect(ball.x * 18, ball.y * 18, 18, 18));
+        QTest::keyClick(area, Qt::Key_Space);
+        QVERIFY(!game().ball.IsStanding());
+        arrangeMovingGame();
+
+        // The arrows move the cursor and the letters act on its cell, not the pointer's.
+        setOnlyCell({7, 5}, cellEmpty);
+        pointAt(7, 5);
+        moveCursorTo({9, 8});
+        QTest::keyClick(area, Qt::Key_Right);
+        QTest::keyClick(area, Qt::Key_Up);
+        QTest::keyClick(area, Qt::Key_Up);
+        QTest::keyClick(area, Qt::Key_Down);
+        QCOMPARE(form->Cursor().Cell(), (AppPoint{10, 7}));
+        QTest::keyClick(area, Qt::Key_U);
+        QCOMPARE(game().Field().GetCell(10, 7, layerGround), int(cellPaddleSlash));
+        QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellEmpty));
+        QCOMPARE(form->ClientArea()->Frame(), QRect(180, 126, 18, 18));
+
+        // A move event of a pointer that stayed (give or take a rounded pixel) keeps the
+        // cursor; one that moved hides it, and the letters act under the pointer again.
+        const QPoint rest = area->mapFromGlobal(pointer);
+        movePointer(rest + QPoint(1, 0));
+        QVERIFY(form->Cursor().Shown());
+        movePointer(rest + QPoint(3, 0));
+        QVERIFY(!form->Cursor().Shown());
+        QVERIFY(form->ClientArea()->Frame().isEmpty());
+        QTest::keyClick(area, Qt::Key_W);
+        QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellPaddleSlash));
+
+        // Paused, the cursor neither moves nor acts; a thousand arrows in one step move it and
+        // never the ball.
+        QTest::keyClick(area, Qt::Key_Left);
+        QTest::keyClick(form.get(), Qt::Key_P);
+        QVERIFY(form->ClientArea()->Frame().isEmpty());
+        QTest::keyClick(area, Qt::Key_Left);
+        QTest::keyClick(area, Qt::Key_R);
+        QCOMPARE(form->Cursor().Cell(), (AppPoint{9, 7}));
+        QCOMPARE(game().Field().GetCell(9, 7, layerGround), int(cellEmpty));
+        QTest::keyClick(form.get(), Qt::Key_P);
+        const AppPlayer before = game().ball;
+        const QList<int> field = ground();
+        for (int i = 0; i < 1000; ++i)
+            QTest::keyClick(area, Qt::Key_Right);
+        QCOMPARE(form->Cursor().Cell(), (AppPoint{(9 + 1000) % 24, 7}));
+        QCOMPARE(game().ball.x, before.x);
+        QCOMPARE(game().ball.dx, before.dx);
+        QCOMPARE(ground(), field);
     }
 
     void pointerOutsideTheFieldOrUnreadableDoesNothing() {

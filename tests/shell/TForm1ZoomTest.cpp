@@ -136,6 +136,38 @@ private slots:
         QCOMPARE(form->DisplayOptions().Zoom, 4);
     }
 
+    void theCursorFrameStandsOutInEveryLookAtZoomOneAndThree() {
+        startStillGameFullOfSprites();
+        const AppPoint at = form->Cursor().Cell();
+        form->CursorMove(7 - at.x, 5 - at.y);
+        for (int look = 0; look <= int(AppLookKind::HighContrast); ++look)
+            for (const int zoom : {1, 3}) {
+                AppDisplayOptions display;
+                display.Zoom = zoom;
+                display.Look = look;
+                form->ApplyDisplayOptions(display);
+                const QImage shown = view().grab().toImage();
+                const QImage& picture = form->Renderer().Picture();
+                // Half way down the cell's left edge: the dark ring, the light one, then the
+                // picture again; just left of the frame, the picture.
+                const QPoint edge(7 * 18, 5 * 18 + 9);
+                const QString where = QStringLiteral("look %1, zoom %2").arg(look).arg(zoom);
+                QVERIFY2(shown.pixelColor(edge * zoom) == QColor(Qt::black), qPrintable(where));
+                QVERIFY2(shown.pixelColor(edge * zoom + QPoint(zoom, 0)) == QColor(Qt::white),
+                         qPrintable(where));
+                QVERIFY2(shown.pixel(edge * zoom + QPoint(2 * zoom, 0)) ==
+                             picture.pixel(edge + QPoint(2, 0)),
+                         qPrintable(where));
+                QVERIFY2(shown.pixel(edge * zoom - QPoint(1, 0)) ==
+                             picture.pixel(edge - QPoint(1, 0)),
+                         qPrintable(where));
+            }
+        // Gone while paused: the pause screen is shown as it is.
+        form->PauseCommand();
+        QVERIFY(view().Frame().isEmpty());
+        verifyShownIsPictureMagnified();
+    }
+
     void fullScreenCentresTheLargestZoomAndGivesThePlaceBack() {
         const QRect before = form->geometry();
         const QPoint place = form->pos();

@@ -79,6 +79,7 @@ void CheckSettingsRoundTrip(const AppIniFile& ini) {
     Check(again.system.RestoreRecord == read.system.RestoreRecord);
     Check(again.system.RestoreWindowPosition == read.system.RestoreWindowPosition);
     Check(again.system.PauseWhenInactive == read.system.PauseWhenInactive);
+    Check(again.system.KeyboardCursor == read.system.KeyboardCursor);
     Check(again.recordScore == read.recordScore && again.recordPhase == read.recordPhase);
     Check(again.left == read.left && again.top == read.top);
 }
