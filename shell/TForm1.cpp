@@ -184,6 +184,11 @@ void TForm1::FormShown() {
 
 void TForm1::ConnectGamepad() {
     gamepad_ = new AppGamepad(this);
+    connect(gamepad_, &AppGamepad::Moved, this, &TForm1::CursorMove);
+    // South sends its key first: it acts only on a moving ball, and the launch that follows
+    // only on the title or a standing ball, so one press never does both.
+    connect(gamepad_, &AppGamepad::KeyPressed, this, &TForm1::CursorKey);
+    connect(gamepad_, &AppGamepad::LaunchPressed, this, &TForm1::CursorLaunch);
     connect(gamepad_, &AppGamepad::PausePressed, this, [this] {
         if (Game().State() == stPlaying)
             PauseCommand();

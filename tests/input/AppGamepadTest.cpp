@@ -1,10 +1,10 @@
 // A pad made inside the test, pressed and tilted: what the gamepad sends for it.
-#include "AppGamepad.h"
-#include "AppVirtualPad.h"
+#include "PadScript.h"
 
 #include <QTest>
 
-#include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -40,58 +40,6 @@ private:
     }
     std::vector<std::pair<QString, int>> lines_;
 };
-
-const std::map<QString, int> buttons = {
-    {"a", SDL_CONTROLLER_BUTTON_A},
-    {"b", SDL_CONTROLLER_BUTTON_B},
-    {"x", SDL_CONTROLLER_BUTTON_X},
-    {"y", SDL_CONTROLLER_BUTTON_Y},
-    {"start", SDL_CONTROLLER_BUTTON_START},
-    {"guide", SDL_CONTROLLER_BUTTON_GUIDE},
-    {"back", SDL_CONTROLLER_BUTTON_BACK},
-    {"lb", SDL_CONTROLLER_BUTTON_LEFTSHOULDER},
-    {"ls", SDL_CONTROLLER_BUTTON_LEFTSTICK},
-    {"paddle", SDL_CONTROLLER_BUTTON_PADDLE1},
-    {"up", SDL_CONTROLLER_BUTTON_DPAD_UP},
-    {"down", SDL_CONTROLLER_BUTTON_DPAD_DOWN},
-    {"left", SDL_CONTROLLER_BUTTON_DPAD_LEFT},
-    {"right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
-    {"b99", 99},
-};
-const std::map<QString, int> axes = {
-    {"lx", SDL_CONTROLLER_AXIS_LEFTX},
-    {"ly", SDL_CONTROLLER_AXIS_LEFTY},
-    {"rx", SDL_CONTROLLER_AXIS_RIGHTX},
-    {"ry", SDL_CONTROLLER_AXIS_RIGHTY},
-    {"lt", SDL_CONTROLLER_AXIS_TRIGGERLEFT},
-    {"rt", SDL_CONTROLLER_AXIS_TRIGGERRIGHT},
-    {"a9", 9},
-};
-
-// Plays a script on the pad, the gamepad reading it after each step: "a+" presses A, "a-"
-// lets it go, "a*1000" presses and lets go a thousand times, "lx=-200" tilts an axis,
-// "unplug" and "plug" take the pad away and bring it back.
-void Play(AppVirtualPad& pad, AppGamepad& gamepad, const QString& script) {
-    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
-        if (step == QStringLiteral("unplug")) {
-            pad.Unplug();
-        } else if (step == QStringLiteral("plug")) {
-            pad.Plug();
-        } else if (step.contains(u'=')) {
-            pad.Tilt(axes.at(step.section(u'=', 0, 0)), step.section(u'=', 1).toInt());
-        } else if (step.contains(u'*')) {
-            for (int i = step.section(u'*', 1).toInt(); i > 0; --i) {
-                pad.Press(buttons.at(step.section(u'*', 0, 0)), true);
-                gamepad.Poll();
-                pad.Press(buttons.at(step.section(u'*', 0, 0)), false);
-                gamepad.Poll();
-            }
-        } else {
-            pad.Press(buttons.at(step.chopped(1)), step.endsWith(u'+'));
-        }
-        gamepad.Poll();
-    }
-}
 
 } // namespace
 
@@ -151,7 +99,7 @@ private slots:
         AppVirtualPad pad(gamepad);
         gamepad.Poll();
         SignalLog log(gamepad);
-        Play(pad, gamepad, script);
+        PlayPad(pad, gamepad, script);
         QCOMPARE(log.Text(), sent);
         QCOMPARE(gamepad.Repeating(), repeating);
     }
@@ -161,9 +109,9 @@ private slots:
         AppVirtualPad pad(gamepad);
         gamepad.Poll();
         SignalLog log(gamepad);
-        Play(pad, gamepad, QStringLiteral("right+"));
+        PlayPad(pad, gamepad, QStringLiteral("right+"));
         QTRY_VERIFY_WITH_TIMEOUT(log.moves >= 3, 5000);
-        Play(pad, gamepad, QStringLiteral("right-"));
+        PlayPad(pad, gamepad, QStringLiteral("right-"));
         const int moves = log.moves;
         QTest::qWait(3 * AppGamepad::repeatIntervalMs);
         QCOMPARE(log.moves, moves);
@@ -176,10 +124,10 @@ private slots:
         gamepad.Poll();
         QCOMPARE(gamepad.PadCount(), 2);
         SignalLog log(gamepad);
-        Play(first, gamepad, QStringLiteral("left+"));
-        Play(second, gamepad, QStringLiteral("y+ unplug"));
+        PlayPad(first, gamepad, QStringLiteral("left+"));
+        PlayPad(second, gamepad, QStringLiteral("y+ unplug"));
         QVERIFY(gamepad.Repeating());
-        Play(first, gamepad, QStringLiteral("left-"));
+        PlayPad(first, gamepad, QStringLiteral("left-"));
         QCOMPARE(log.Text(), QStringLiteral("move -1,0 | key 1 | unplugged"));
         QVERIFY(!gamepad.Repeating());
     }
