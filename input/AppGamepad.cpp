@@ -71,6 +71,7 @@ AppGamepad::AppGamepad(QObject* parent) : QObject(parent) {
 }
 
 AppGamepad::~AppGamepad() {
+    folderChanged_.reset();
     if (watch_ >= 0)
         ::close(watch_);
     if (controllers_ == nullptr)

@@ -112,37 +112,60 @@ private slots:
         QTest::qWait(2 * AppGamepad::repeatDelayMs);
         QCOMPARE(cursor(), held);
 
-        // Plugged back in, it goes on and plays.
+        // Plugged back in, beside a second pad: either drives.
         play("plug");
-        QCOMPARE(form->Gamepad().PadCount(), 1);
-        play("start+ start-");
+        AppVirtualPad second(form->Gamepad());
+        form->Gamepad().Poll();
+        QCOMPARE(form->Gamepad().PadCount(), 2);
+        PlayPad(second, form->Gamepad(), QStringLiteral("start+ start-"));
         QVERIFY(!paused());
         setGround(cursor(), cellEmpty);
         play("y+ y-");
         QCOMPARE(ground(cursor()), int(cellPaddleSlash));
+
+        // A held direction repeats until let go.
+        const QPoint from = cursor();
+        play("up+");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            cursor().y() != (from.y() + field().Height() - 1) % field().Height(), 5000);
+        play("up-");
+        const QPoint stopped = cursor();
+        QTest::qWait(3 * AppGamepad::repeatIntervalMs);
+        QCOMPARE(cursor(), stopped);
         QCOMPARE(game().State(), stPlaying);
     }
 
-    void nonsenseNeverMovesTheBall_data() {
+    // Each row on a moving ball, the cursor starting on its cell: where the cursor ends, and
+    // the ball neither moved nor turned.
+    void eventsMoveTheCursorNeverTheBall_data() {
         QTest::addColumn<QString>("script");
-        QTest::newRow("absurd axes, and an axis the pad does not have")
-            << "rx=32767 ry=-32768 lt=-32768 rt=32767 a9=32767 lx=-32768 lx=32767 ly=32767 "
-               "ly=-32768 lx=0 ly=0";
+        QTest::addColumn<QPoint>("cursorMoved");
+        QTest::newRow("the stick past half its travel, held until back inside 3/8")
+            << "lx=20000 lx=14000 lx=20000 lx=10000 lx=20000 lx=0" << QPoint(2, 0);
+        QTest::newRow("a second arrow adds a diagonal; letting one go moves nothing")
+            << "up+ right+ right- up-" << QPoint(1, -2);
+        QTest::newRow("stick and d-pad the same way move once")
+            << "left+ lx=-32768 left- lx=0" << QPoint(-1, 0);
+        QTest::newRow("absurd axes: extremes, the other stick, triggers, an axis not there")
+            << "rx=32767 ry=-32768 lt=-32768 rt=32767 lt=32767 a9=32767 a9=0" << QPoint(0, 0);
         QTest::newRow("buttons with no meaning, a thousand presses each")
-            << "guide*1000 back*1000 lb*1000 ls*1000 paddle*1000 b99*1000";
+            << "guide*1000 back*1000 lb*1000 ls*1000 paddle*1000 b99*1000" << QPoint(0, 0);
         QTest::newRow("a thousand presses of each face button in one step")
-            << "y*1000 x*1000 b*1000 a*1000";
-        QTest::newRow("pulled out mid-press") << "a+ right+ unplug";
+            << "y*1000 x*1000 b*1000 a*1000" << QPoint(0, 0);
+        QTest::newRow("pulled out mid-press") << "a+ right+ unplug" << QPoint(1, 0);
     }
-    void nonsenseNeverMovesTheBall() {
+    void eventsMoveTheCursorNeverTheBall() {
         QFETCH(QString, script);
+        QFETCH(QPoint, cursorMoved);
         startMovingGame();
         const AppPlayer before = game().ball;
         PlayPad(*pad, form->Gamepad(), script);
+        const QPoint size(field().Width(), field().Height());
+        QCOMPARE(cursor(), QPoint((before.x + cursorMoved.x() + size.x()) % size.x(),
+                                  (before.y + cursorMoved.y() + size.y()) % size.y()));
         QCOMPARE(game().State(), stPlaying);
         QCOMPARE(ballAt(), QPoint(before.x, before.y));
-        QCOMPARE(game().ball.dx, before.dx);
-        QCOMPARE(game().ball.dy, before.dy);
+        QCOMPARE(QPoint(game().ball.dx, game().ball.dy), QPoint(before.dx, before.dy));
     }
 };
 
