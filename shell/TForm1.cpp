@@ -184,13 +184,27 @@ void TForm1::FormShown() {
 
 void TForm1::ConnectGamepad() {
     gamepad_ = new AppGamepad(this);
-    connect(gamepad_, &AppGamepad::Moved, this, &TForm1::CursorMove);
+    // While a box, a dialog or a menu is open the pad waits, as the game's keys do.
+    const auto free = [] {
+        return QApplication::activeModalWidget() == nullptr &&
+               QApplication::activePopupWidget() == nullptr;
+    };
+    connect(gamepad_, &AppGamepad::Moved, this, [this, free](int dx, int dy) {
+        if (free())
+            CursorMove(dx, dy);
+    });
     // South sends its key first: it acts only on a moving ball, and the launch that follows
     // only on the title or a standing ball, so one press never does both.
-    connect(gamepad_, &AppGamepad::KeyPressed, this, &TForm1::CursorKey);
-    connect(gamepad_, &AppGamepad::LaunchPressed, this, &TForm1::CursorLaunch);
-    connect(gamepad_, &AppGamepad::PausePressed, this, [this] {
-        if (Game().State() == stPlaying)
+    connect(gamepad_, &AppGamepad::KeyPressed, this, [this, free](AppKeyPosition position) {
+        if (free())
+            CursorKey(position);
+    });
+    connect(gamepad_, &AppGamepad::LaunchPressed, this, [this, free] {
+        if (free())
+            CursorLaunch();
+    });
+    connect(gamepad_, &AppGamepad::PausePressed, this, [this, free] {
+        if (free() && Game().State() == stPlaying)
             PauseCommand();
     });
     // A pad pulled out mid-game leaves its player without hands: the game waits.

@@ -1,9 +1,12 @@
 // Whole games played with a pad made inside the test, through the main window.
 #include "AppCell.h"
+#include "ModalWatcher.h"
 #include "PadScript.h"
 #include "TForm1.h"
 
 #include <QAction>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <chrono>
@@ -133,6 +136,16 @@ private slots:
         QTest::qWait(3 * AppGamepad::repeatIntervalMs);
         QCOMPARE(cursor(), stopped);
         QCOMPARE(game().State(), stPlaying);
+
+        // While a box is open the pad waits.
+        setGround(stopped, cellEmpty);
+        WhenModalShown([&](QWidget* box) {
+            play("y+ y- start+ start-");
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+        });
+        QTest::keyClick(form.get(), Qt::Key_F4);
+        QCOMPARE(ground(stopped), int(cellEmpty));
+        QVERIFY(!paused());
     }
 
     // Each row on a moving ball, the cursor starting on its cell: where the cursor ends, and
