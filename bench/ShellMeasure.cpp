@@ -1,11 +1,18 @@
 // Measures the running program: start-up to the first painted title, wake-ups and CPU at rest
 // (title, paused, game over), with the ball waiting for its launch and in play, the step period
-// on the monotonic clock, input latency and peak memory.
+// on the monotonic clock, input latency and peak memory; then the same rest and play with a pad.
 #include "AppApplication.h"
 #include "AppCell.h"
 #include "AppProgramFolders.h"
 #include "AppProgramTexts.h"
 #include "TForm1.h"
+
+// An older program, measured side by side, has no pads.
+#if __has_include("AppVirtualPad.h")
+#include "AppGamepad.h"
+#include "AppVirtualPad.h"
+#define ZINGAROO_MEASURE_PAD 1
+#endif
 
 #include <QAction>
 #include <QDir>
@@ -282,6 +289,27 @@ int main(int argc, char** argv) {
     }
     EndGameAtNextStep(*form);
     PrintRest("after game over", seconds);
+
+#ifdef ZINGAROO_MEASURE_PAD
+    // A pad made inside the program has no device node to wait on, so it is read once a
+    // second: the most a real pad at rest may cost, where one that sends nothing costs none.
+    {
+        AppVirtualPad pad(form->Gamepad());
+        form->Gamepad().Poll();
+        PrintRest("after game over with a pad", seconds);
+        form->findChild<QAction*>(QStringLiteral("Game_New_MItem"))->trigger();
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        KeepBallRunning(*form);
+        RunEventLoop(3000);
+        std::printf("wake-ups per second in play with a pad, all threads: %.1f\n",
+                    RunFor(seconds).wakeUps);
+        if (auto* pause = form->findChild<QAction*>(QStringLiteral("Game_Pause_MItem"))) {
+            pause->trigger();
+            PrintRest("while paused with a pad", seconds);
+        }
+    }
+#endif
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

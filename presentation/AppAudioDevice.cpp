@@ -42,7 +42,7 @@ AppAudioDevice::AppAudioDevice(int soundCount, std::chrono::milliseconds silence
         return;
     }
     SilenceAlsaMessages();
-    audioStarted_ = sdl_->InitSubSystem(SDL_INIT_AUDIO) == 0;
+    audioStarted_ = sdl_->Start(SDL_INIT_AUDIO);
     // Opened once here to learn whether there is an output at all; from then on it is
     // opened and closed on its own thread.
     device_ = audioStarted_ ? Open() : 0;
@@ -70,7 +70,7 @@ AppAudioDevice::~AppAudioDevice() {
         outputThread_.join();
     }
     if (audioStarted_) {
-        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+        sdl_->Stop(SDL_INIT_AUDIO);
     }
 }
 

@@ -4,6 +4,7 @@
 Q_LOGGING_CATEGORY(settingsLog, "zingaroo.settings")
 Q_LOGGING_CATEGORY(scoresLog, "zingaroo.scores")
 Q_LOGGING_CATEGORY(soundLog, "zingaroo.sound")
+Q_LOGGING_CATEGORY(inputLog, "zingaroo.input")
 Q_LOGGING_CATEGORY(gameLog, "zingaroo.game")
 
 AppLog::Report AppLog::Writer(Category category) {

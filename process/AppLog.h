@@ -13,6 +13,7 @@ Q_DECLARE_LOGGING_CATEGORY(settingsLog) // "zingaroo.settings"
 Q_DECLARE_LOGGING_CATEGORY(scoresLog)   // "zingaroo.scores"
 Q_DECLARE_LOGGING_CATEGORY(soundLog)    // "zingaroo.sound"
 Q_DECLARE_LOGGING_CATEGORY(gameLog)     // "zingaroo.game": saved games and replays
+Q_DECLARE_LOGGING_CATEGORY(inputLog)    // "zingaroo.input": game pads
 
 class AppLog {
 public:

@@ -3,6 +3,7 @@
 
 #include "AppGameFile.h"
 #include "AppGameNumber.h"
+#include "AppGamepad.h"
 #include "AppIcon.h"
 #include "AppLog.h"
 #include "AppMessageBox.h"
@@ -135,6 +136,7 @@ TForm1::TForm1(QWidget* parent)
                     PauseWhenInactive();
             });
     clientArea_->setFocus();
+    ConnectGamepad();
 }
 
 TForm1::~TForm1() {
@@ -170,13 +172,43 @@ void TForm1::SaveGameInPlay() {
 }
 
 void TForm1::FormShown() {
-    // Decoding the icon's images and starting the sound output wait for the window, which
-    // shows as soon without them; the desktop takes the icon when it comes.
+    // Decoding the icon's images, starting the sound output and looking for pads wait for
+    // the window, which shows as soon without them; the desktop takes the icon when it comes.
     setWindowIcon(AppIcon());
     Sound().StartOutput();
+    gamepad_->Watch();
     // Start-up's passing buffers (the settings file read, the pictures decoded) leave free
     // pages inside the heap: they go back to the system now.
     malloc_trim(0);
+}
+
+void TForm1::ConnectGamepad() {
+    gamepad_ = new AppGamepad(this);
+    // While a box, a dialog or a menu is open the pad waits, as the game's keys do.
+    const auto free = [] {
+        return QApplication::activeModalWidget() == nullptr &&
+               QApplication::activePopupWidget() == nullptr;
+    };
+    connect(gamepad_, &AppGamepad::Moved, this, [this, free](int dx, int dy) {
+        if (free())
+            CursorMove(dx, dy);
+    });
+    // South sends its key first: it acts only on a moving ball, and the launch that follows
+    // only on the title or a standing ball, so one press never does both.
+    connect(gamepad_, &AppGamepad::KeyPressed, this, [this, free](AppKeyPosition position) {
+        if (free())
+            CursorKey(position);
+    });
+    connect(gamepad_, &AppGamepad::LaunchPressed, this, [this, free] {
+        if (free())
+            CursorLaunch();
+    });
+    connect(gamepad_, &AppGamepad::PausePressed, this, [this, free] {
+        if (free() && Game().State() == stPlaying)
+            PauseCommand();
+    });
+    // A pad pulled out mid-game leaves its player without hands: the game waits.
+    connect(gamepad_, &AppGamepad::Unplugged, this, [this] { session_->SetPaused(true); });
 }
 
 void TForm1::MakeDialogs() {

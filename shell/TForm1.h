@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class AppGamepad;
 class QMenu;
 class TAboutDialog;
 class TOptionsDialog;
@@ -48,6 +49,8 @@ public:
     AppSound& Sound() { return session_->Sound(); }
     AppStepLoop& StepLoop() { return session_->StepLoop(); }
     AppFieldView* ClientArea() const { return clientArea_; }
+    // Watches for pads once the window shows.
+    AppGamepad& Gamepad() const { return *gamepad_; }
     const AppSystemOptions& SystemOptions() const { return settings_->SystemOptions(); }
     void ApplySystemOptions(const AppSystemOptions& options) {
         settings_->ApplySystemOptions(options);
@@ -91,8 +94,10 @@ protected:
 
 private:
     void BuildMenus();
-    // The window is on the screen: its icon and the sound output follow.
+    // The window is on the screen: its icon, the sound output and the pads follow.
     void FormShown();
+    // The pad's buttons and moves reach the game as the pointer's and the keys' do.
+    void ConnectGamepad();
     void MakeDialogs();
     // The menu commands.
     void NewCommand();
@@ -142,6 +147,7 @@ private:
     // Where the pointer rested when a cursor input was last used.
     std::optional<QPoint> pointerAtCursor_;
     AppFieldView* clientArea_ = nullptr;
+    AppGamepad* gamepad_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
     QAction* Game_FullScreen_MItem = nullptr;

@@ -1,5 +1,6 @@
 // The main window's sound as the player meets it: nothing of it before the window shows,
 // nothing at all with sound off, and the start sound of a game started at once still heard.
+#include "AppGamepad.h"
 #include "AppProgramFolders.h"
 #include "AppSdlLibrary.h"
 #include "AppSound.h"
@@ -70,7 +71,8 @@ private slots:
         ShowForm();
         NewGame();
         QTest::qWait(300);
-        QVERIFY(!AppSdlLibrary::IsLoaded());
+        // Unless a pad plugged into this machine has loaded it.
+        QVERIFY(form->Gamepad().SdlStarted() || !AppSdlLibrary::IsLoaded());
         QVERIFY2(!QFile::exists(ProgramFolders().exeFolder + QStringLiteral("off.raw")),
                  "the disk driver writes its file as soon as an output opens");
 
