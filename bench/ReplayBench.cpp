@@ -34,16 +34,21 @@ struct Rig {
     AppGameRecorder recorder{game, random};
 };
 
-// The long game saved at its last step in play.
-std::string LongGameSaved() {
+// The long game played back on the rig to its last step in play, as if still going on.
+void PlayLongGameToItsEnd(Rig& rig) {
     AppGameRecord inPlay = LongGame();
     const std::uint32_t steps = inPlay.end->step;
     inPlay.end.reset();
-    Rig rig;
     AppReplay replay(rig.recorder, inPlay);
     replay.Start();
     while (replay.Steps() < steps && replay.Advance()) {
     }
+}
+
+// The long game saved at its last step in play.
+std::string LongGameSaved() {
+    Rig rig;
+    PlayLongGameToItsEnd(rig);
     return AppGameFile::Text(*rig.recorder.Save(30 * 60 * 1000));
 }
 
@@ -70,14 +75,8 @@ void BM_RecordedStep(benchmark::State& state) {
 BENCHMARK(BM_RecordedStep)->Arg(0)->Arg(1);
 
 void BM_SaveLongGame(benchmark::State& state) {
-    AppGameRecord inPlay = LongGame();
-    const std::uint32_t steps = inPlay.end->step;
-    inPlay.end.reset();
     Rig rig;
-    AppReplay replay(rig.recorder, inPlay);
-    replay.Start();
-    while (replay.Steps() < steps && replay.Advance()) {
-    }
+    PlayLongGameToItsEnd(rig);
     std::size_t bytes = 0;
     for (auto _ : state) {
         const std::string text = AppGameFile::Text(*rig.recorder.Save(30 * 60 * 1000));
