@@ -7,33 +7,14 @@
 set -euo pipefail
 
 build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
-fail() {
-    echo "e2e-resume: FAILED: $*" >&2
-    exit 1
-}
-passed=0
-pass() {
-    passed=$((passed + 1))
-    echo "e2e-resume: ok: $*"
-}
+name=e2e-resume
+. "$(dirname "$0")/e2e-common.sh"
 if [ "${ZINGAROO_E2E_INNER:-}" != 1 ]; then
     export ZINGAROO_E2E_INNER=1
     exec timeout -k 5 100 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build"
 fi
 
-out=$build/e2e-resume
-rm -rf "$out"
-mkdir -p "$out"
-work=$(mktemp -d)
-pid=
-cleanup() {
-    [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' TERM INT HUP
-mkdir -p "$work/game" "$work/config" "$work/data" "$work/runtime"
-chmod 700 "$work/runtime"
+make_workspace "$build/e2e-resume"
 exe=$work/game/zingaroo
 cp "$build/shell/zingaroo" "$work/game/"
 cp -r "$build/shell/sound" "$build/shell/help" "$work/game/"
@@ -42,22 +23,6 @@ printf '[Settings]\nPlayOptions=24,18,60,0,60,10,1\n' >"$work/game/settings.ini"
 saved=$work/data/zingaroo/game
 scores=$work/data/zingaroo/scores
 
-pixel() {
-    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
-        sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
-}
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
-    done
-}
-first_run() {
-    import -window root -crop "$1" -depth 8 txt:- 2>/dev/null |
-        awk 'NR == 2 {c = $2} NR > 2 && $2 != c && !n {n = NR - 2} END {if (n) print n}'
-}
 run() {
     QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME="$work/config" \
         XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \

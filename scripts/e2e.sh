@@ -13,15 +13,8 @@ set -euo pipefail
 build=$(cd "${1:?usage: $0 BUILD_DIR [PROGRAM]}" && pwd)
 program=${2:+$(realpath "$2")}
 
-fail() {
-    echo "e2e: FAILED: $*" >&2
-    exit 1
-}
-passed=${ZINGAROO_E2E_PASSED:-0}
-pass() {
-    passed=$((passed + 1))
-    echo "e2e: ok: $*"
-}
+name=e2e
+. "$(dirname "$0")/e2e-common.sh"
 
 if [ "${ZINGAROO_E2E_INNER:-}" != 1 ]; then
     for tool in xvfb-run xdotool import convert compare; do
@@ -40,21 +33,7 @@ if [ "${ZINGAROO_E2E_INNER:-}" != 1 ]; then
     exec timeout -k 5 80 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" ${program:+"$program"}
 fi
 
-out=$build/e2e${program:+-installed}
-rm -rf "$out"
-mkdir -p "$out"
-work=$(mktemp -d)
-pid=
-# A failure or a timeout ends the game too, not only the check.
-cleanup() {
-    [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' TERM INT HUP
-
-mkdir -p "$work/game" "$work/config" "$work/data" "$work/runtime"
-chmod 700 "$work/runtime"
+make_workspace "$build/e2e${program:+-installed}"
 if [ -n "$program" ]; then
     exe=$program
     settings=$work/config/zingaroo/settings.ini
@@ -67,27 +46,8 @@ else
     cp -r "$build/shell/sound" "$build/shell/help" "$work/game/"
 fi
 
-# The colour of one screen pixel as "r,g,b".
-pixel() {
-    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
-        sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
-}
 shot() { import -window root "$out/$1.png"; }
-# Runs the command until it succeeds, for at most $1 seconds.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
-    done
-}
 shows() { [ "$(pixel "$1" "$2")" = "$3" ]; }
-# How many pixels of one colour start the screen line "WIDTHxHEIGHT+X+Y"; empty if all do.
-first_run() {
-    import -window root -crop "$1" -depth 8 txt:- 2>/dev/null |
-        awk 'NR == 2 {c = $2} NR > 2 && $2 != c && !n {n = NR - 2} END {if (n) print n}'
-}
 
 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
     XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
