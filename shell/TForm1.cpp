@@ -412,10 +412,8 @@ void TForm1::CursorKey(AppKeyPosition position) {
     UseCursor();
     // The centre of the cursor cell, as the pointer would give it: a recorded game keeps the
     // key and its cell alike, whichever pointed.
-    const AppViewOptions& view = Game().ViewOptions();
-    const AppPoint cell = cursor_.Cell();
-    session_->KeyDown(key, AppPoint{cell.x * view.CharWidth + view.CharWidth / 2,
-                                    cell.y * view.CharHeight + view.CharHeight / 2});
+    const QRect cell = CursorRect();
+    session_->KeyDown(key, AppPoint{cell.x() + cell.width() / 2, cell.y() + cell.height() / 2});
     ShowCursor();
 }
 
@@ -435,15 +433,14 @@ void TForm1::PointerMoved(const QPoint& screen) {
     ShowCursor();
 }
 
+QRect TForm1::CursorRect() const {
+    const AppViewOptions& view = session_->Game().ViewOptions();
+    const AppPoint cell = cursor_.Cell();
+    return {cell.x * view.CharWidth, cell.y * view.CharHeight, view.CharWidth, view.CharHeight};
+}
+
 void TForm1::ShowCursor() {
-    QRect frame;
-    if (cursor_.Shown() && CursorActs()) {
-        const AppViewOptions& view = Game().ViewOptions();
-        const AppPoint cell = cursor_.Cell();
-        frame = QRect(cell.x * view.CharWidth, cell.y * view.CharHeight, view.CharWidth,
-                      view.CharHeight);
-    }
-    clientArea_->SetFrame(frame);
+    clientArea_->SetFrame(cursor_.Shown() && CursorActs() ? CursorRect() : QRect());
 }
 
 std::optional<AppPoint> TForm1::PointerInClientArea() const {

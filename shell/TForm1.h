@@ -132,6 +132,8 @@ private:
     // A cursor input was used: the cursor shows until the pointer leaves where it rests now.
     void UseCursor();
     void PointerMoved(const QPoint& screen);
+    // The cursor cell in the picture.
+    QRect CursorRect() const;
     // The frame over the cursor cell, while the cursor is shown and acts.
     void ShowCursor();
     // The picture takes the chosen zoom, or the largest below it with which the window
