@@ -77,9 +77,8 @@ int PixelsSeenApart(const QImage& a, const QImage& b, QRgb square, const Matrix&
         for (int x = 0; x < a.width(); ++x) {
             const Vector seenA = SeenLab(Opaque(a, x, y) ? a.pixel(x, y) : square, eye);
             const Vector seenB = SeenLab(Opaque(b, x, y) ? b.pixel(x, y) : square, eye);
-            const double dl = seenA[0] - seenB[0], da = seenA[1] - seenB[1];
-            const double db = seenA[2] - seenB[2];
-            apart += std::sqrt(dl * dl + da * da + db * db) >= 10 ? 1 : 0;
+            apart +=
+                std::hypot(seenA[0] - seenB[0], seenA[1] - seenB[1], seenA[2] - seenB[2]) >= 10;
         }
     return apart;
 }

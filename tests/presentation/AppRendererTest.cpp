@@ -544,14 +544,6 @@ private slots:
         for (int step = 0; step < 30; ++step)
             rig.game.Step();
         const QImage classic = rig.Buffer().copy();
-        // The ball's face in the classic picture, open or blinking.
-        const AppPlayer& ball = rig.game.ball;
-        const QRgb under = Rgb(classic.pixel(rig.CellRect(ball.x, ball.y).topLeft()));
-        const int face =
-            CellMismatch(classic, rig.CellRect(ball.x, ball.y), under, &rig.sprites.Image(0), {})
-                    .isEmpty()
-                ? 0
-                : 6;
 
         for (const AppLookKind kind : {AppLookKind::Dark, AppLookKind::HighContrast}) {
             const AppLook& look = AppLook::Of(kind);
@@ -563,10 +555,10 @@ private slots:
             const AppField& field = rig.Field();
             for (int x = 0; x < field.Width(); ++x)
                 for (int y = 0; y < field.Height(); ++y) {
-                    const int ground = field.GetCell(x, y, layerGround);
-                    const int s = x + y + (ground == cellPaddleUsed ? 1 : 0);
-                    const int tile =
-                        field.IsCell(x, y, layerBall, cellBall) ? face : TileForGround(ground);
+                    // Which tile each code shows is proven against the classic tiles above;
+                    // here the game's own choice, the ball's face as last painted included.
+                    const int s = x + y + (field.IsCell(x, y, layerGround, cellPaddleUsed) ? 1 : 0);
+                    const int tile = rig.game.ShownSpriteAt(x, y);
                     const QString mismatch =
                         CellMismatch(rig.Buffer(), rig.CellRect(x, y),
                                      s % 2 == 0 ? look.Color().even : look.Color().odd,

@@ -7,18 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 namespace {
 
 std::string CorpusText(const char* name) {
-    std::ifstream file(std::string(ZINGAROO_REPLAY_CORPUS "/") + name + ".replay",
-                       std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return FileText(std::string(ZINGAROO_REPLAY_CORPUS "/") + name + ".replay");
 }
 
 // The text with the first line starting with `lead` replaced by `line` (dropped when empty).
@@ -36,7 +30,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 std::string Repeated(const std::string& head, const std::string& line, std::size_t count,
                      const std::string& last) {
     std::string text = head;
-    text.reserve(head.size() + line.size() * count + last.size());
     for (std::size_t i = 0; i < count; ++i)
         text += line;
     return text + last;

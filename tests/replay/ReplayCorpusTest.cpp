@@ -1,12 +1,11 @@
 // The replay corpus, the rules' golden master: every recorded game plays back to its recorded end.
 #include "AppGameFile.h"
 #include "AppReplay.h"
+#include "ReplayDrive.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -16,11 +15,9 @@ TEST(ReplayCorpus, EveryRecordedGamePlaysBackToItsRecordedEndWithoutAWindow) {
         if (entry.path().extension() != ".replay")
             continue;
         SCOPED_TRACE(entry.path().filename().string());
-        std::ifstream file(entry.path(), std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
+        const std::string text = FileText(entry.path());
         std::string reason;
-        const std::optional<AppGameRecord> record = AppGameFile::ReadRecord(text.str(), reason);
+        const std::optional<AppGameRecord> record = AppGameFile::ReadRecord(text, reason);
         ASSERT_TRUE(record) << reason;
 
         const AppReplayOutcome outcome = AppReplay::Play(*record);
@@ -30,7 +27,7 @@ TEST(ReplayCorpus, EveryRecordedGamePlaysBackToItsRecordedEndWithoutAWindow) {
         EXPECT_EQ(outcome.phase, record->end->phase);
         EXPECT_EQ(outcome.fieldChecksum, record->end->fieldChecksum);
         // Recorded again as it played, the game gives the very same file.
-        EXPECT_EQ(AppGameFile::Text(outcome.record), text.str());
+        EXPECT_EQ(AppGameFile::Text(outcome.record), text);
         ++games;
     }
     EXPECT_GE(games, 20);

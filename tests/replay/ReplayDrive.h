@@ -5,7 +5,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <fstream>
 #include <optional>
+#include <sstream>
+#include <string>
+
+// The whole of a file, as bytes; empty when it cannot be read.
+inline std::string FileText(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
 
 // A point of a recorded game: `steps` steps run and the record's first `inputs` inputs made.
 struct ReplayCut {

@@ -7,20 +7,7 @@
 #include "ReplayDrive.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <sstream>
-
-namespace {
-
-std::string FileText(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3)
