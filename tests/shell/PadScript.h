@@ -31,14 +31,9 @@ inline void PlayPad(AppVirtualPad& pad, AppGamepad& gamepad, const QString& scri
         {"b99", 99},
     };
     static const std::map<QString, int> axes = {
-        {"lx", SDL_CONTROLLER_AXIS_LEFTX},
-        {"ly", SDL_CONTROLLER_AXIS_LEFTY},
-        {"rx", SDL_CONTROLLER_AXIS_RIGHTX},
-        {"ry", SDL_CONTROLLER_AXIS_RIGHTY},
-        {"lt", SDL_CONTROLLER_AXIS_TRIGGERLEFT},
-        {"rt", SDL_CONTROLLER_AXIS_TRIGGERRIGHT},
-        {"a9", 9},
-    };
+        {"lx", SDL_CONTROLLER_AXIS_LEFTX},        {"rx", SDL_CONTROLLER_AXIS_RIGHTX},
+        {"ry", SDL_CONTROLLER_AXIS_RIGHTY},       {"lt", SDL_CONTROLLER_AXIS_TRIGGERLEFT},
+        {"rt", SDL_CONTROLLER_AXIS_TRIGGERRIGHT}, {"a9", 9}};
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
         if (step == QStringLiteral("unplug")) {
             pad.Unplug();

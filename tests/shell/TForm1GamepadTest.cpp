@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <memory>
+#include <utility>
 
 class TForm1GamepadTest : public QObject {
     Q_OBJECT
@@ -78,14 +79,12 @@ private slots:
         // The face buttons put paddles on the cursor cell, and South does too with the ball
         // on its way.
         setGround(cell, cellEmpty);
-        play("y+ y-");
-        QCOMPARE(ground(cell), int(cellPaddleSlash));
-        play("x+ x-");
-        QCOMPARE(ground(cell), int(cellPaddleBack));
-        play("b+ b-");
-        QCOMPARE(ground(cell), int(cellPaddleSlash));
-        play("a+ a-");
-        QCOMPARE(ground(cell), int(cellPaddleBack));
+        for (const auto& [press, paddle] :
+             {std::pair("y+ y-", cellPaddleSlash), std::pair("x+ x-", cellPaddleBack),
+              std::pair("b+ b-", cellPaddleSlash), std::pair("a+ a-", cellPaddleBack)}) {
+            play(press);
+            QVERIFY2(ground(cell) == paddle, press);
+        }
         QVERIFY(!game().ball.IsStanding());
 
         // East and West shove an obstacle to either side, and back.
