@@ -20,7 +20,8 @@ namespace {
 struct BenchGame {
     BenchGame()
         : random(5), game(random),
-          renderer(game, random, QStringLiteral("Zingaroo"), [](const QRect&) {}) {
+          renderer(
+              game, [] { return false; }, QStringLiteral("Zingaroo"), [](const QRect&) {}) {
         game.SetPicture(renderer);
         game.CreateField();
         game.SetPlayOptions(AppPlayOptions(32, 32, 60, 6, 60, 160, true));
@@ -93,8 +94,9 @@ BENCHMARK(BM_PaintGameOver)->Unit(benchmark::kMicrosecond);
 // filling a 1920 x 1080 screen at the largest zoom that fits.
 struct ShownGame {
     explicit ShownGame(int zoom)
-        : random(5), game(random), renderer(game, random, QStringLiteral("Zingaroo"),
-                                            [this](const QRect& rect) { view->ShowRect(rect); }) {
+        : random(5), game(random), renderer(
+                                       game, [] { return false; }, QStringLiteral("Zingaroo"),
+                                       [this](const QRect& rect) { view->ShowRect(rect); }) {
         view = std::make_unique<AppFieldView>(
             [this]() -> const QImage& { return renderer.Picture(); }, nullptr);
         game.SetPicture(renderer);

@@ -6,6 +6,7 @@
 #include "AppProgramFolders.h"
 #include "AppProgramTexts.h"
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 
 // An older program, measured side by side, has no pads.
 #if __has_include("AppVirtualPad.h")
@@ -157,7 +158,7 @@ public:
 // (obstacles from wrapping land off its row), and a fresh paddle far away keeps the phase
 // from clearing. No bounce, so no sound.
 void KeepBallRunning(TForm1& form) {
-    AppGame& game = form.Game();
+    AppGame& game = TForm1TestPeer::Game(form);
     AppField& field = game.Field();
     for (int x = 0; x < field.Width(); ++x)
         for (int y = 0; y < field.Height(); ++y)
@@ -173,7 +174,7 @@ void KeepBallRunning(TForm1& form) {
 
 // Puts an obstacle in the ball's way: the next step ends the game.
 void EndGameAtNextStep(TForm1& form) {
-    AppGame& game = form.Game();
+    AppGame& game = TForm1TestPeer::Game(form);
     AppField& field = game.Field();
     const int x = (game.ball.x + game.ball.dx + field.Width()) % field.Width();
     const int y = (game.ball.y + game.ball.dy + field.Height()) % field.Height();
@@ -235,15 +236,15 @@ int main(int argc, char** argv) {
     // The start sound ends and its output closes.
     RunEventLoop(3000);
     std::vector<Clock::time_point> periodEnds;
-    QObject::connect(&form->StepLoop(), &AppStepLoop::PeriodEnded,
+    QObject::connect(&TForm1TestPeer::StepLoop(*form), &AppStepLoop::PeriodEnded,
                      [&] { periodEnds.push_back(Clock::now()); });
     const Rest play = RunFor(seconds);
     std::printf("wake-ups per second in play, no sound playing, all threads: %.1f\n", play.wakeUps);
     std::printf("  by thread:%s\n", play.byThread.c_str());
     std::printf("CPU in play at Speed %d (%% of one core): %.2f\n",
-                form->Game().PlayOptions().Speed, play.cpu);
+                TForm1TestPeer::Game(*form).PlayOptions().Speed, play.cpu);
 
-    const double speed = form->Game().PlayOptions().Speed;
+    const double speed = TForm1TestPeer::Game(*form).PlayOptions().Speed;
     std::vector<double> errors;
     for (std::size_t i = 1; i < periodEnds.size(); ++i)
         errors.push_back(MsSince(periodEnds[i - 1], periodEnds[i]) - speed);
@@ -294,8 +295,8 @@ int main(int argc, char** argv) {
     // A pad made inside the program has no device node to wait on, so it is read once a
     // second: the most a real pad at rest may cost, where one that sends nothing costs none.
     {
-        AppVirtualPad pad(form->Gamepad());
-        form->Gamepad().Poll();
+        AppVirtualPad pad(TForm1TestPeer::Gamepad(*form));
+        TForm1TestPeer::Gamepad(*form).Poll();
         PrintRest("after game over with a pad", seconds);
         form->findChild<QAction*>(QStringLiteral("Game_New_MItem"))->trigger();
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);

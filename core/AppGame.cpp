@@ -84,6 +84,8 @@ void AppGame::EnterGameOver() {
     if (phase > recordPhase)
         recordPhase = phase;
     picture_->PaintGameOver(true);
+    if (gameOverWatch_)
+        gameOverWatch_();
 }
 
 void AppGame::Step() {

@@ -16,6 +16,7 @@
 #include "AppPlayOptions.h"
 #include "AppViewOptions.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -60,6 +61,8 @@ public:
 
     AppState State() const { return state_; }
     void SetState(AppState state);
+    // Called each time a game enters game over, after the record and the picture took it.
+    void SetGameOverWatch(std::function<void()> watch) { gameOverWatch_ = std::move(watch); }
     void Step();
     void LayOutPhase();
     int RandomOtherColumn(int column);
@@ -148,4 +151,5 @@ private:
     std::int32_t sweeperQuota = 0;
     AppGameTexts texts_;
     int ballSprite_ = ballSprite;
+    std::function<void()> gameOverWatch_;
 };

@@ -10,6 +10,9 @@ public:
     // Draw the dirty cells into the picture (and show each at once when
     // showNow is set), then empty the field's dirty list.
     virtual void PaintCells(bool showNow) = 0;
+    // Draw every cell as it was last shown, the ball with the tile it last had, drawing no
+    // number: for a game restored from disk, whose field was never painted.
+    virtual void RepaintField(bool showNow) = 0;
     virtual void PaintTitle(bool showNow) = 0;
     virtual void PaintGameOver(bool showNow) = 0;
     // Show the whole picture.

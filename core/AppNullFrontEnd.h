@@ -14,6 +14,7 @@ public:
     // Walks and empties the dirty list as a real picture does, so that it never fills up
     // and the ball's twinkle uses up the same random numbers.
     void PaintCells(bool showNow) override;
+    void RepaintField(bool) override {}
     void PaintTitle(bool) override {}
     void PaintGameOver(bool) override {}
     void FormPaint() override {}

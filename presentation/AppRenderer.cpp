@@ -92,10 +92,11 @@ QFont FittingFont(QFont font, const QString& text, int width, const QPaintDevice
 
 } // namespace
 
-AppRenderer::AppRenderer(AppGame& game, AppRandom&, QString titleText, ShowRect showRect,
+AppRenderer::AppRenderer(AppGame& game, PausedQuery paused, QString titleText, ShowRect showRect,
                          SizeClient sizeClient)
     : game_(game), titleText_(std::move(titleText)), showRect_(std::move(showRect)),
-      sizeClient_(std::move(sizeClient)), look_(&AppLook::Of(AppLookKind::Classic)) {
+      sizeClient_(std::move(sizeClient)), look_(&AppLook::Of(AppLookKind::Classic)),
+      paused_(std::move(paused)) {
     RegisterSubstitutes();
 }
 
@@ -256,14 +257,13 @@ void AppRenderer::SetLook(AppLookKind kind) {
         // Before the title and while closing there is no picture to bring up to date.
         return;
     }
-    if (paused_)
+    if (paused_())
         PaintPauseScreen();
     FormPaint();
 }
 
-void AppRenderer::ShowPaused(bool paused) {
-    paused_ = paused;
-    if (paused_)
+void AppRenderer::PauseChanged() {
+    if (paused_())
         PaintPauseScreen();
     FormPaint();
 }

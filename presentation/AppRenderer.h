@@ -16,7 +16,6 @@
 #include <span>
 
 class AppGame;
-class AppRandom;
 class QPainter;
 
 class AppRenderer : public AppGamePicture {
@@ -25,10 +24,12 @@ public:
     using ShowRect = std::function<void(const QRect&)>;
     // Sizes the window's client area to the back buffer.
     using SizeClient = std::function<void(const QSize&)>;
+    // Whether the game shown is paused, as its owner holds it.
+    using PausedQuery = std::function<bool()>;
 
-    // The game belongs to the owner and outlives the renderer. The random source is the
-    // game's: the ball's twinkle draws from it through the game (AppGame::SpriteAt).
-    AppRenderer(AppGame& game, AppRandom& random, QString titleText, ShowRect showRect,
+    // The game belongs to the owner and outlives the renderer; the ball's twinkle draws from
+    // the game's random source through the game (AppGame::SpriteAt).
+    AppRenderer(AppGame& game, PausedQuery paused, QString titleText, ShowRect showRect,
                 SizeClient sizeClient = {});
 
     // FieldRect and the back buffer sized from the game's play and view
@@ -39,7 +40,7 @@ public:
     void PaintCells(bool showNow) override;
     // Repaints every cell as it was last shown, the ball with the tile it last had, without
     // drawing a number: for a game restored from disk, whose field was never painted here.
-    void RepaintField(bool showNow);
+    void RepaintField(bool showNow) override;
     void PaintTitle(bool showNow) override;
     // Overlays the game-over text on the current picture.
     void PaintGameOver(bool showNow) override;
@@ -48,9 +49,9 @@ public:
 
     // While paused the window shows a plain screen in the title's style instead of the
     // field, so a pause cannot be used to plan. The back buffer stays as it is, and
-    // showing it again brings the field back exactly as it was.
-    void ShowPaused(bool paused);
-    bool Paused() const { return paused_; }
+    // showing it again brings the field back exactly as it was. Called when the pause began
+    // or ended.
+    void PauseChanged();
 
     // Paints every picture from now on in the look of that kind, and at once repaints what
     // the window shows in it. The ball keeps the tile it showed last, so the repaint draws
@@ -60,7 +61,7 @@ public:
 
     const QImage& BackBuffer() const { return backBuffer_; }
     // What the window shows: the back buffer, or the pause screen while paused.
-    const QImage& Picture() const { return paused_ ? pauseScreen_ : backBuffer_; }
+    const QImage& Picture() const { return paused_() ? pauseScreen_ : backBuffer_; }
     QRect FieldRect() const { return fieldRect_; }
 
     // The classic look's colours.
@@ -106,6 +107,6 @@ private:
     std::optional<QFont> hintFont_;
     QImage backBuffer_;
     QImage pauseScreen_;
-    bool paused_ = false;
+    PausedQuery paused_;
     QRect fieldRect_;
 };

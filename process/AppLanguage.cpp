@@ -81,10 +81,3 @@ QString AppLanguage::HelpFile(const QString& dataFolder) {
     }
     return dataFolder + QStringLiteral("help/index.html");
 }
-
-AppGameTexts AppLanguage::GameTexts() {
-    AppGameTexts texts;
-    for (std::string* text : texts.All())
-        *text = QCoreApplication::translate("AppGame", text->c_str()).toStdString();
-    return texts;
-}

@@ -1,8 +1,6 @@
 // The player's language: the program's and Qt's translations, and the help page to open.
 #pragma once
 
-#include "AppGameTexts.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -23,7 +21,4 @@ public:
     // help/<language>/index.html in the data folder (ending in '/') for the installed
     // language, tried by its full name and then by its language part; else help/index.html.
     static QString HelpFile(const QString& dataFolder);
-
-    // The game's state, score and record words in the installed language.
-    static AppGameTexts GameTexts();
 };

@@ -22,6 +22,10 @@ struct AppProgramFolders {
     // $HOME/`homeSubfolder` when it is unset or relative, as the XDG base-directory rules
     // say. Nothing is created here.
     static QString PlayerFolder(const char* variable, const QString& homeSubfolder);
+    // The player's data folder: the scores, the replays and the saved game live there.
+    static QString PlayerDataFolder() {
+        return PlayerFolder("XDG_DATA_HOME", QStringLiteral(".local/share"));
+    }
 };
 
 // Made once, after the application object exists and before any window; later calls return

@@ -8,8 +8,7 @@
 #include <QFileInfo>
 
 QString AppPlayerScores::Path() {
-    return AppProgramFolders::PlayerFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
-           QStringLiteral("/scores");
+    return AppProgramFolders::PlayerDataFolder() + QStringLiteral("/scores");
 }
 
 AppScoreFile AppPlayerScores::File() {

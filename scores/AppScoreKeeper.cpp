@@ -14,50 +14,24 @@
 #include <unistd.h>
 #include <vector>
 
-void AppScoreKeeper::GameStarted() {
-    sinceLaunch_.start();
-    pausedMs_ = 0;
+void AppScoreKeeper::Finish() {
+    // The reading queue posts to the writing one, so it finishes first.
+    reads_.Finish();
+    writes_.Finish();
 }
 
-void AppScoreKeeper::SetPaused(bool paused) {
-    if (paused && !sincePause_.isValid()) {
-        sincePause_.start();
-    } else if (!paused && sincePause_.isValid()) {
-        pausedMs_ += sincePause_.elapsed();
-        sincePause_.invalidate();
-    }
-}
-
-std::int64_t AppScoreKeeper::PlayMs() const {
-    if (!sinceLaunch_.isValid())
-        return 0;
-    const qint64 pausing = sincePause_.isValid() ? sincePause_.elapsed() : 0;
-    return sinceLaunch_.elapsed() - pausedMs_ - pausing;
-}
-
-void AppScoreKeeper::Resumed(std::int64_t playMs, bool launched) {
-    sinceLaunch_.invalidate();
-    sincePause_.invalidate();
-    pausedMs_ = 0;
-    if (launched) {
-        // The time before this sitting counts as if it had just passed.
-        sinceLaunch_.start();
-        pausedMs_ = -playMs;
-    }
-}
-
-void AppScoreKeeper::GameEnded(const AppGame& game, const AppGameRecord& record) {
+void AppScoreKeeper::GameEnded(const AppFinishedGame& game) {
     auto ended = std::make_shared<AppScoreGame>();
     ended->endTime = std::time(nullptr);
     // A game played past the bounds of a record has no whole record, and so no replay.
+    const AppGameRecord& record = game.record;
     const bool recorded = record.end && record.end->how == AppGameEnd::gameOver;
-    ended->number = record.number;
+    ended->number = game.number;
     std::string replay = recorded ? AppGameFile::Text(record) : std::string();
-    ended->rules = game.PlayOptions();
-    ended->score = game.Score();
-    ended->phase = game.Phase();
-    ended->lengthSeconds = std::int32_t(PlayMs() / 1000);
-    sinceLaunch_.invalidate();
+    ended->rules = game.options;
+    ended->score = game.score;
+    ended->phase = game.phase;
+    ended->lengthSeconds = std::int32_t(game.playMs / 1000);
     std::function<void()> putReplay;
     if (!replay.empty())
         putReplay = [ended, replay = std::move(replay)] {

@@ -1,12 +1,9 @@
 // Enters every finished game in the player's scores and shows the Scores dialog.
 #pragma once
 
-#include "AppGame.h"
-#include "AppGameRecord.h"
+#include "AppFinishedGame.h"
 #include "AppScoreFile.h"
 #include "AppWriteQueue.h"
-
-#include <QElapsedTimer>
 
 #include <functional>
 #include <list>
@@ -24,26 +21,17 @@ public:
     AppScoreKeeper(const AppScoreKeeper&) = delete;
     AppScoreKeeper& operator=(const AppScoreKeeper&) = delete;
 
-    // The ball was launched: the game's clock starts.
-    void GameStarted();
     // A game in play reached game over: it is written to the scores file at
     // once, and when it makes its table the Scores dialog opens on it as soon
-    // as the file has been read, before the write is done. `record` is the
-    // game's record: an entered game gets its number, and its replay is kept
-    // with the table.
+    // as the file has been read, before the write is done. An entered game keeps
+    // its number, and its replay is kept with the table.
     //
     // Reading and writing the file run on threads of their own, so that a lock
-    // another copy holds never stops the window. Writes not done when the
-    // keeper goes are finished first, or left beside the file (see
-    // AppWriteQueue).
-    void GameEnded(const AppGame& game, const AppGameRecord& record);
-    // The game's clock stands while the game is paused, so a game's length is its time in
-    // play. Telling the same twice changes nothing.
-    void SetPaused(bool paused);
-    // The game's time in play so far, over every sitting.
-    std::int64_t PlayMs() const;
-    // A saved game goes on: its clock runs on from `playMs` when its ball was launched.
-    void Resumed(std::int64_t playMs, bool launched);
+    // another copy holds never stops the window.
+    void GameEnded(const AppFinishedGame& game);
+    // Finishes the writes still waiting, each within what is left of one lock wait, or
+    // leaves them beside the file (see AppWriteQueue). Once, at the program's end.
+    void Finish();
 
     // Where "Watch" in the Scores dialog sends the replay it chose (a game file's text).
     void SetWatch(std::function<void(const std::string& replay)> watch) {
@@ -77,7 +65,4 @@ private:
     // Declared so that the reading queue, which posts to the writing one, finishes first.
     AppWriteQueue writes_;
     AppWriteQueue reads_;
-    QElapsedTimer sinceLaunch_;
-    QElapsedTimer sincePause_;
-    qint64 pausedMs_ = 0;
 };

@@ -1,8 +1,8 @@
-// The player's settings: read into the game and the window at start, written back at the end.
+// The player's settings: read into the session and the window at start, written back at the end.
 #include "AppSettingsKeeper.h"
 
-#include "AppGame.h"
 #include "AppLog.h"
+#include "AppPlaySession.h"
 #include "AppProgramFolders.h"
 #include "AppSettingsLocation.h"
 #include "AppSound.h"
@@ -13,18 +13,10 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <cstdlib>
 #include <limits>
 #include <utility>
 
 namespace {
-
-// The settings not saved yet. When the display goes away, Qt's X11
-// connection ends the process with exit(), which destroys no window: an exit
-// handler saves the settings then. It only reads the game's values and
-// writes the file, and the step loop is never mid-step when the connection
-// is checked.
-AppSettingsKeeper* unsaved = nullptr;
 
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -32,15 +24,10 @@ std::string LocalPath(const QString& path) {
 
 } // namespace
 
-AppSettingsKeeper::AppSettingsKeeper(QWidget& window, AppGame& game, AppSound& sound,
+AppSettingsKeeper::AppSettingsKeeper(QWidget& window, AppPlaySession& session, AppSound& sound,
                                      std::function<bool()> confirmClear)
-    : window_(window), game_(game), sound_(sound), confirmClear_(std::move(confirmClear)),
+    : window_(window), session_(session), sound_(sound), confirmClear_(std::move(confirmClear)),
       settingsStore_(AppSharedFile::defaultLockWaitMs, AppLog::Writer(settingsLog)) {}
-
-AppSettingsKeeper::~AppSettingsKeeper() {
-    if (unsaved == this)
-        unsaved = nullptr;
-}
 
 void AppSettingsKeeper::Load() {
     // Without a stored position the window manager places the window, so the
@@ -51,36 +38,24 @@ void AppSettingsKeeper::Load() {
     working.top = noPosition;
     const QString path = AppSettingsLocation::ReadPath(ProgramFolders().exeFolder);
     settingsStore_.Load(LocalPath(path), working);
-    game_.SetPlayOptions(working.play);
-    // Bounded to their ranges as the game bounds them.
-    playOptions_ = game_.PlayOptions();
-    game_.SetViewOptions(working.view);
+    session_.ApplyOptions(working.play, working.view);
     ApplySystemOptions(working.system);
     displayOptions_ = working.display;
     if (systemOptions_.RestoreRecord)
-        game_.SetRecord(working.recordScore, working.recordPhase);
+        session_.RestoreRecord(working.recordScore, working.recordPhase);
     if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
         working.top != noPosition)
         RestorePosition(QPoint(working.left, working.top));
-    static const bool saveAtExit = std::atexit([] {
-                                       if (unsaved != nullptr)
-                                           std::exchange(unsaved, nullptr)->Save();
-                                   }) == 0;
-    if (saveAtExit)
-        unsaved = this;
 }
 
 void AppSettingsKeeper::Save() {
-    if (unsaved == this)
-        unsaved = nullptr;
-    if (alsoSave_)
-        alsoSave_();
+    const AppGame& game = session_.Game();
     AppSettingsValues values;
-    values.play = playOptions_;
-    values.view = game_.ViewOptions();
+    values.play = session_.PlayerOptions();
+    values.view = game.ViewOptions();
     values.system = systemOptions_;
-    values.recordScore = game_.RecordScore();
-    values.recordPhase = game_.RecordPhase();
+    values.recordScore = game.RecordScore();
+    values.recordPhase = game.RecordPhase();
     values.display = displayOptions_;
     const QPoint place = normalPlace_.value_or(window_.pos());
     values.left = place.x();
@@ -98,7 +73,7 @@ void AppSettingsKeeper::ApplySystemOptions(const AppSystemOptions& options) {
     sound_.SetEnabled(options.PlaySound);
     if (systemOptions_.ClearRecordNow) {
         if (confirmClear_()) {
-            game_.SetRecord(0, 0);
+            session_.ClearRecord();
             settingsStore_.RecordCleared();
         }
         systemOptions_.ClearRecordNow = false;

@@ -1,8 +1,7 @@
-// The player's settings: read into the game and the window at start, written back at the end.
+// The player's settings: read into the session and the window at start, written back at the end.
 #pragma once
 
 #include "AppDisplayOptions.h"
-#include "AppPlayOptions.h"
 #include "AppSettingsStore.h"
 #include "AppSystemOptions.h"
 
@@ -11,31 +10,23 @@
 #include <functional>
 #include <optional>
 
-class AppGame;
+class AppPlaySession;
 class AppSound;
 class QWidget;
 
 class AppSettingsKeeper {
 public:
     // confirmClear asks the player whether the record is to be cleared.
-    AppSettingsKeeper(QWidget& window, AppGame& game, AppSound& sound,
+    AppSettingsKeeper(QWidget& window, AppPlaySession& session, AppSound& sound,
                       std::function<bool()> confirmClear);
-    ~AppSettingsKeeper();
     AppSettingsKeeper(const AppSettingsKeeper&) = delete;
     AppSettingsKeeper& operator=(const AppSettingsKeeper&) = delete;
 
-    // Reads the file into the game and the window. From then on the settings
-    // are also saved when the program ends without closing the window.
+    // Reads the file into the session and the window.
     void Load();
-    // Writes the settings now, and no more at the program's end.
+    // Writes the settings: the play and view options and the record as the session holds
+    // them, the rest as kept here.
     void Save();
-    // Also done whenever the settings are saved at the program's end, just before.
-    void SetAlsoSave(std::function<void()> alsoSave) { alsoSave_ = std::move(alsoSave); }
-
-    // The play options the player chose, which deal every new game. The game in play may
-    // have others: a resumed game and a replay keep their own.
-    const AppPlayOptions& PlayOptions() const { return playOptions_; }
-    void SetPlayOptions(const AppPlayOptions& options) { playOptions_ = options; }
 
     const AppSystemOptions& SystemOptions() const { return systemOptions_; }
     void ApplySystemOptions(const AppSystemOptions& options);
@@ -52,11 +43,9 @@ private:
     static constexpr int titleBarProbe = 16;
 
     QWidget& window_;
-    AppGame& game_;
+    AppPlaySession& session_;
     AppSound& sound_;
     std::function<bool()> confirmClear_;
-    std::function<void()> alsoSave_;
-    AppPlayOptions playOptions_;
     AppSystemOptions systemOptions_;
     AppDisplayOptions displayOptions_;
     std::optional<QPoint> normalPlace_;

@@ -64,3 +64,10 @@ QString AppShellTexts::ClearRecordQuestion() {
         tr("Sure?"),
     });
 }
+
+AppGameTexts AppShellTexts::GameTexts() {
+    AppGameTexts texts;
+    for (std::string* text : texts.All())
+        *text = QCoreApplication::translate("AppGame", text->c_str()).toStdString();
+    return texts;
+}

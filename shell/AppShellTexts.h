@@ -1,6 +1,8 @@
 // The longer texts of the main window's boxes, in the player's language.
 #pragma once
 
+#include "AppGameTexts.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -16,4 +18,6 @@ public:
     static QString HelpQuestion();
     static QString Tips();
     static QString ClearRecordQuestion();
+    // The game's state, score and record words in the installed language.
+    static AppGameTexts GameTexts();
 };

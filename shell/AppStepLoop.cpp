@@ -16,7 +16,7 @@ AppStepLoop::AppStepLoop(QObject* host, std::function<void()> step,
                          std::function<std::int32_t()> speed, Condition closing)
     : host_(host), step_(std::move(step)), speed_(std::move(speed)), closing_(std::move(closing)),
       now_([] { return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()); }),
-      holding_(&AppStepLoop::MenuOrBoxOpen), resting_([] { return false; }),
+      holding_(&AppStepLoop::MenuOrBoxOpen), resting_([this] { return !running_; }),
       fallbackTimer_(std::make_unique<QTimer>()) {
     fallbackTimer_->setSingleShot(true);
     fallbackTimer_->setTimerType(Qt::PreciseTimer);
@@ -110,6 +110,11 @@ void AppStepLoop::Check() {
         return;
     }
     PostGameStep();
+}
+
+void AppStepLoop::RunSteps(bool run) {
+    running_ = run;
+    RestOrWake();
 }
 
 void AppStepLoop::RestOrWake() {

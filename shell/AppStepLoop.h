@@ -1,6 +1,8 @@
 // Paces the game step: one step message at a time, each period at least Speed milliseconds long.
 #pragma once
 
+#include "AppStepTimer.h"
+
 #include <QEvent>
 #include <QObject>
 
@@ -13,8 +15,10 @@
 class QSocketNotifier;
 class QTimer;
 
-class AppStepLoop : public QObject {
+class AppStepLoop : public QObject, public AppStepTimer {
     Q_OBJECT
+    // Sets the clock, the hold and the rest checks, and looks at the timer.
+    friend class AppStepLoopTestPeer;
 
 public:
     // The private step message, one above the first user message number.
@@ -30,12 +34,10 @@ public:
                 Condition closing);
     ~AppStepLoop() override;
 
-    // Defaults: the system's monotonic clock, MenuOrBoxOpen(), and never at rest.
-    void SetClock(Clock clock) { now_ = std::move(clock); }
-    void SetHoldCheck(Condition holding) { holding_ = std::move(holding); }
-    // True while nothing can move: the loop then runs no step, arms no timer and posts
-    // nothing, so the program sleeps until input; RestOrWake() starts it again.
-    void SetRestCheck(Condition resting) { resting_ = std::move(resting); }
+    // While not running, nothing can move: the loop then runs no step, arms no timer and
+    // posts nothing, so the program sleeps until input. Running again starts a new period
+    // from now, so the next step follows a whole period later.
+    void RunSteps(bool run) override;
 
     // True while a menu or a modal box is open: the game stands still then.
     static bool MenuOrBoxOpen();
@@ -51,9 +53,6 @@ public:
     // can; a loop at rest starts again when something can, with a new period from now, so
     // the next step follows a whole period later.
     void RestOrWake();
-    // Whether a timer is set to end a period.
-    bool Armed() const;
-
 signals:
     // Each time a wait ends, just before the next step message is posted.
     void PeriodEnded();
@@ -62,6 +61,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The system's monotonic clock, MenuOrBoxOpen() and RunSteps are the defaults.
+    void SetClock(Clock clock) { now_ = std::move(clock); }
+    void SetHoldCheck(Condition holding) { holding_ = std::move(holding); }
+    void SetRestCheck(Condition resting) { resting_ = std::move(resting); }
+    // Whether a timer is set to end a period.
+    bool Armed() const;
+
     // Posted: a step message is queued. HeldBack: it was delivered while the game was
     // held still and is kept. Resumed: that message is queued again. Waiting: between a
     // step and the end of its period. Resting: nothing can move and nothing is queued or
@@ -80,6 +86,7 @@ private:
     Clock now_;
     Condition holding_;
     Condition resting_;
+    bool running_ = false;
     Phase phase_ = Phase::Stopped;
     // The end of the previous wait; none before the first, so that one ends at once.
     std::optional<std::chrono::nanoseconds> previousEnd_;

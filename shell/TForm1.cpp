@@ -7,20 +7,21 @@
 #include "AppIcon.h"
 #include "AppLog.h"
 #include "AppMessageBox.h"
-#include "AppPlayerScores.h"
 #include "AppProgramFolders.h"
 #include "AppProgramTexts.h"
 #include "AppRenderer.h"
 #include "AppShellTexts.h"
 #include "AppSound.h"
+#include "AppStepLoop.h"
 #include "TAboutDialog.h"
 #include "TOptionsDialog.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QFileInfo>
+#include <QFile>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLayout>
@@ -34,6 +35,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -47,32 +49,21 @@ void WriteGameLine(const std::string& line) {
 // How long the last picture of a replay that came to its end stays before the title.
 constexpr int replayEndMs = 2000;
 
-// The game's code for a Qt key, or 0 for a key it ignores. Qt already gives a
-// letter as its upper-case character code, whatever the case and modifiers.
-int GameKey(int qtKey) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return qtKey;
-    if (qtKey == Qt::Key_Left)
-        return AppKey::Left;
-    if (qtKey == Qt::Key_Right)
-        return AppKey::Right;
-    return 0;
-}
+// The window whose way out is still to come. When the display goes away, Qt's X11 connection
+// ends the process with exit(), which destroys no window: the one exit handler takes this
+// window's way out then. The step loop is never mid-step when the connection is checked.
+TForm1* unended = nullptr;
 
-// A key of the first set for each position, as the recorder takes keys.
-int KeyOfPosition(AppKeyPosition position) {
-    switch (position) {
-    case AppKeyPosition::slash:
-        return AppKey::W;
-    case AppKeyPosition::back:
-        return AppKey::R;
-    case AppKeyPosition::backOrShoveLeft:
-        return AppKey::S;
-    case AppKeyPosition::slashOrShoveRight:
-        return AppKey::F;
-    default:
-        return 0;
-    }
+// The position of a Qt key of the game's sets, or none. Qt already gives a letter as its
+// upper-case character code, whatever the case and modifiers.
+AppKeyPosition PositionOfKey(int qtKey) {
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return AppGame::PositionOfKey(qtKey);
+    if (qtKey == Qt::Key_Left)
+        return AppGame::PositionOfKey(AppKey::Left);
+    if (qtKey == Qt::Key_Right)
+        return AppGame::PositionOfKey(AppKey::Right);
+    return AppKeyPosition::none;
 }
 
 AppMouseButton GameButton(Qt::MouseButton button) {
@@ -95,7 +86,7 @@ TForm1::TForm1(QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
     clientArea_ =
-        new AppFieldView([this]() -> const QImage& { return Renderer().Picture(); }, this);
+        new AppFieldView([this]() -> const QImage& { return renderer_->Picture(); }, this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
     clientArea_->setFocusPolicy(Qt::StrongFocus);
     clientArea_->installEventFilter(this);
@@ -106,29 +97,35 @@ TForm1::TForm1(QWidget* parent)
     BuildMenus();
     setWindowTitle(ProgramTexts().productName);
 
-    session_ =
-        std::make_unique<AppPlaySession>([this](const QRect& rect) { clientArea_->ShowRect(rect); },
-                                         [this](const QSize& size) {
-                                             clientArea_->SetPictureSize(size);
-                                             FitZoom();
-                                         });
-    connect(session_.get(), &AppPlaySession::Changed, this, &TForm1::ShowPause);
-    connect(session_.get(), &AppPlaySession::Changed, this, &TForm1::ShowCursor);
-    settings_ = std::make_unique<AppSettingsKeeper>(*this, Game(), Sound(),
+    session_ = std::make_unique<AppPlaySession>(static_cast<AppSessionObserver&>(*this));
+    session_->SetTexts(AppShellTexts::GameTexts());
+    renderer_ = std::make_unique<AppRenderer>(
+        session_->Game(), [this] { return session_->Paused(); }, ProgramTexts().productName,
+        [this](const QRect& rect) { clientArea_->ShowRect(rect); },
+        [this](const QSize& size) {
+            clientArea_->SetPictureSize(size);
+            FitZoom();
+        });
+    sound_ = std::make_unique<AppSound>(ProgramFolders().soundFolder);
+    loop_ = std::make_unique<AppStepLoop>(
+        this, [this] { session_->Step(); }, [this] { return session_->Period(); },
+        [this] { return session_->Closing(); });
+    session_->SetFrontEnd(*renderer_, *sound_, *loop_);
+    settings_ = std::make_unique<AppSettingsKeeper>(*this, *session_, *sound_,
                                                     [this] { return ConfirmClearRecord(); });
     settings_->Load();
     UpdateLook();
     if (DisplayOptions().FullScreen)
         SetFullScreen(true);
-    connect(session_.get(), &AppPlaySession::GameStarted, this,
-            [this] { scoreKeeper_.GameStarted(); });
-    connect(session_.get(), &AppPlaySession::GameEnded, this,
-            [this] { scoreKeeper_.GameEnded(Game(), session_->Recorder().Record()); });
-    connect(session_.get(), &AppPlaySession::PauseChanged, this,
-            [this](bool paused) { scoreKeeper_.SetPaused(paused); });
-    connect(session_.get(), &AppPlaySession::ReplayStopped, this, &TForm1::ReplayStopped);
     scoreKeeper_.SetWatch([this](const std::string& replay) { Watch(replay); });
+    loop_->PostGameStep();
     session_->Start();
+    unended = this;
+    static const bool wayOutAtExit = std::atexit([] {
+                                         if (unended != nullptr)
+                                             unended->WayOut();
+                                     }) == 0;
+    (void)wayOutAtExit;
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 // Our own menus, boxes and dialogs keep the application active.
@@ -140,42 +137,54 @@ TForm1::TForm1(QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    // The game in play is saved with the settings, before it closes.
-    settings_->Save();
+    WayOut();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    WayOut();
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::WayOut() {
+    if (ended_)
+        return;
+    ended_ = true;
+    if (unended == this)
+        unended = nullptr;
+    // In this order: no step follows and the game in play is saved as it stands, then the
+    // settings, then the scores' writes still waiting, each within what is left of its wait.
     session_->Close();
+    settings_->Save();
+    scoreKeeper_.Finish();
 }
 
 void TForm1::ResumeSavedGame() {
-    const QString folder = QFileInfo(AppPlayerScores::Path()).path();
-    gameSlot_ =
-        std::make_unique<AppSavedGameSlot>(QFile::encodeName(folder).toStdString(), WriteGameLine);
-    settings_->SetAlsoSave([this] { SaveGameInPlay(); });
-    const std::optional<AppSavedGame> saved = gameSlot_->Claim();
-    if (!saved)
+    const QString folder = AppProgramFolders::PlayerDataFolder();
+    session_->SetSavedGamePlace(QFile::encodeName(folder).toStdString(), WriteGameLine);
+    if (!session_->ResumeSaved())
         return;
-    if (const std::string reason = session_->Resume(*saved); !reason.empty()) {
-        gameSlot_->Reject(reason);
-        return;
-    }
-    gameSlot_->Release();
-    scoreKeeper_.Resumed(saved->playMs, !Game().ball.IsStanding());
-    cursor_.StartAt({Game().ball.x, Game().ball.y});
+    CursorToBall();
     ShowPause();
 }
 
-void TForm1::SaveGameInPlay() {
-    if (gameSaved_ || !gameSlot_ || session_->Replaying())
-        return;
-    gameSaved_ = true;
-    if (const std::optional<AppSavedGame> saved = session_->Recorder().Save(scoreKeeper_.PlayMs()))
-        gameSlot_->Put(*saved);
+void TForm1::GameEnded(const AppFinishedGame& game) {
+    scoreKeeper_.GameEnded(game);
+}
+
+void TForm1::PauseChanged(bool) {
+    renderer_->PauseChanged();
+}
+
+void TForm1::PictureChanged() {
+    ShowPause();
+    ShowCursor();
 }
 
 void TForm1::FormShown() {
     // Decoding the icon's images, starting the sound output and looking for pads wait for
     // the window, which shows as soon without them; the desktop takes the icon when it comes.
     setWindowIcon(AppIcon());
-    Sound().StartOutput();
+    sound_->StartOutput();
     gamepad_->Watch();
     // Start-up's passing buffers (the settings file read, the pictures decoded) leave free
     // pages inside the heap: they go back to the system now.
@@ -204,7 +213,7 @@ void TForm1::ConnectGamepad() {
             CursorLaunch();
     });
     connect(gamepad_, &AppGamepad::PausePressed, this, [this, free] {
-        if (free() && Game().State() == stPlaying)
+        if (free() && session_->Game().State() == stPlaying)
             PauseCommand();
     });
     // A pad pulled out mid-game leaves its player without hands: the game waits.
@@ -330,6 +339,10 @@ void TForm1::changeEvent(QEvent* event) {
 }
 
 bool TForm1::event(QEvent* event) {
+    if (event->type() == AppStepLoop::WM_GAMESTEP) {
+        loop_->Receive();
+        return true;
+    }
     // The desktop's colours changed: Automatic may now mean another look.
     if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange)
         UpdateLook();
@@ -337,13 +350,11 @@ bool TForm1::event(QEvent* event) {
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button) {
-    // Each game from the title gets a fresh number and the player's options.
-    if (Game().State() == stTitle && button == Qt::LeftButton && !session_->Paused() &&
-        !session_->Replaying()) {
-        NewGame(AppGameNumber::FromClock());
-        return;
-    }
-    session_->MouseDown(GameButton(button));
+    const bool dealing = session_->Game().State() == stTitle && button == Qt::LeftButton &&
+                         !session_->Paused() && !session_->Replaying();
+    session_->Click(GameButton(button));
+    if (dealing)
+        CursorToBall();
 }
 
 void TForm1::FormKeyDown(int qtKey) {
@@ -353,8 +364,11 @@ void TForm1::FormKeyDown(int qtKey) {
     }
     if (SystemOptions().KeyboardCursor && KeyboardCursorKey(qtKey))
         return;
-    if (const int key = GameKey(qtKey); key != 0)
-        session_->KeyDown(key, PointerInClientArea());
+    const AppKeyPosition position = PositionOfKey(qtKey);
+    if (position == AppKeyPosition::none)
+        return;
+    if (const std::optional<AppPoint> pixel = PointerInClientArea())
+        session_->Key(position, session_->Game().PixelToCell(*pixel));
 }
 
 bool TForm1::KeyboardCursorKey(int qtKey) {
@@ -380,7 +394,7 @@ bool TForm1::KeyboardCursorKey(int qtKey) {
         break;
     }
     // The letters point with the cursor while it shows, else with the mouse.
-    const AppKeyPosition position = AppGame::PositionOfKey(GameKey(qtKey));
+    const AppKeyPosition position = PositionOfKey(qtKey);
     if (position == AppKeyPosition::none || !cursor_.Shown())
         return false;
     CursorKey(position);
@@ -388,7 +402,7 @@ bool TForm1::KeyboardCursorKey(int qtKey) {
 }
 
 bool TForm1::CursorActs() const {
-    return session_->Game().State() == stPlaying && !session_->Paused() && !session_->Replaying();
+    return session_->Moving() && !session_->Replaying();
 }
 
 void TForm1::UseCursor() {
@@ -400,20 +414,16 @@ void TForm1::CursorMove(int dx, int dy) {
     if (!CursorActs())
         return;
     UseCursor();
-    const AppField& field = Game().Field();
+    const AppField& field = session_->Game().Field();
     cursor_.Move(dx, dy, field.Width(), field.Height());
     ShowCursor();
 }
 
 void TForm1::CursorKey(AppKeyPosition position) {
-    const int key = KeyOfPosition(position);
-    if (!CursorActs() || key == 0)
+    if (!CursorActs() || position == AppKeyPosition::none)
         return;
     UseCursor();
-    // The centre of the cursor cell, as the pointer would give it: a recorded game keeps the
-    // key and its cell alike, whichever pointed.
-    const QRect cell = CursorRect();
-    session_->KeyDown(key, AppPoint{cell.x() + cell.width() / 2, cell.y() + cell.height() / 2});
+    session_->Key(position, cursor_.Cell());
     ShowCursor();
 }
 
@@ -528,8 +538,7 @@ void TForm1::UpdateLook() {
     if (look == look_)
         return;
     look_ = look;
-    Renderer().SetLook(look_);
-    emit LookChanged(look_);
+    renderer_->SetLook(look_);
 }
 
 void TForm1::NewCommand() {
@@ -537,7 +546,7 @@ void TForm1::NewCommand() {
 }
 
 void TForm1::NewNumberedCommand() {
-    const std::uint32_t current = session_->Recorder().Record().number;
+    const std::uint32_t current = session_->Number();
     bool ok = false;
     const int number = QInputDialog::getInt(
         this,
@@ -551,8 +560,13 @@ void TForm1::NewNumberedCommand() {
 }
 
 void TForm1::NewGame(std::uint32_t number) {
-    session_->New(number, settings_->PlayOptions());
-    cursor_.StartAt({Game().ball.x, Game().ball.y});
+    session_->New(number, session_->PlayerOptions());
+    CursorToBall();
+}
+
+void TForm1::CursorToBall() {
+    const AppGame& game = session_->Game();
+    cursor_.StartAt({game.ball.x, game.ball.y});
     ShowCursor();
 }
 
@@ -578,7 +592,7 @@ void TForm1::ReplayStopped() {
     if (replay->Finished()) {
         QTimer::singleShot(replayEndMs, this, [this, which] {
             if (which == replays_ && session_->Replaying())
-                ReturnToTitle();
+                session_->EndReplay();
         });
         return;
     }
@@ -592,15 +606,8 @@ void TForm1::ReplayStopped() {
             return;
         AppMessageBox::Show(text, tr("Replay"), AppMessageBox::mbIconWarning, this);
         if (which == replays_)
-            ReturnToTitle();
+            session_->EndReplay();
     });
-}
-
-void TForm1::ReturnToTitle() {
-    session_->StopReplay();
-    Game().SetPlayOptions(settings_->PlayOptions());
-    Game().SetState(stSetup);
-    session_->Settle();
 }
 
 bool TForm1::ReplayKey(int qtKey) {
@@ -615,7 +622,7 @@ bool TForm1::ReplayKey(int qtKey) {
         session_->SetReplaySpeed(4);
         return true;
     case Qt::Key_Escape:
-        ReturnToTitle();
+        session_->EndReplay();
         return true;
     default:
         return false;
@@ -638,7 +645,7 @@ void TForm1::PauseWhenInactive() {
 }
 
 void TForm1::ShowPause() {
-    Game_Pause_MItem->setEnabled(Game().State() == stPlaying);
+    Game_Pause_MItem->setEnabled(session_->Game().State() == stPlaying);
     Game_Pause_MItem->setChecked(session_->Paused());
     const QString title =
         session_->Replaying()
@@ -652,40 +659,28 @@ void TForm1::ShowPause() {
 
 void TForm1::StatusCommand() {
     //: The title of the box the Status command shows: the same word as the menu item.
-    AppMessageBox::Show(AppShellTexts::Status(Game(), session_->Paused()), tr("Status"),
+    AppMessageBox::Show(AppShellTexts::Status(session_->Game(), session_->Paused()), tr("Status"),
                         AppMessageBox::mbIconInformation, this);
 }
 
 void TForm1::ScoresCommand() {
-    scoreKeeper_.ShowScores(Game().PlayOptions());
+    scoreKeeper_.ShowScores(session_->Game().PlayOptions());
 }
 
 void TForm1::OptionsCommand() {
     MakeDialogs();
     if (!optionsDialog_)
         return;
-    AppGame& game = Game();
-    optionsDialog_->SetPlayOptions(settings_->PlayOptions());
-    optionsDialog_->SetViewOptions(game.ViewOptions());
+    optionsDialog_->SetPlayOptions(session_->PlayerOptions());
+    optionsDialog_->SetViewOptions(session_->Game().ViewOptions());
     optionsDialog_->SetSystemOptions(SystemOptions());
     optionsDialog_->SetDisplayOptions(DisplayOptions());
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
-    const bool changed = optionsDialog_->GetPlayOptions() != settings_->PlayOptions() ||
-                         optionsDialog_->GetViewOptions() != game.ViewOptions();
     ApplySystemOptions(optionsDialog_->GetSystemOptions());
     // Zoom and look change how the game is shown, never the game itself.
     ApplyDisplayOptions(optionsDialog_->GetDisplayOptions());
-    if (changed) {
-        // Other options end the game in play, or the replay, on their title.
-        session_->StopReplay();
-        session_->Recorder().Abandon();
-        game.SetPlayOptions(optionsDialog_->GetPlayOptions());
-        game.SetViewOptions(optionsDialog_->GetViewOptions());
-        game.SetState(stSetup);
-        settings_->SetPlayOptions(game.PlayOptions());
-    }
-    session_->Settle();
+    session_->ApplyOptions(optionsDialog_->GetPlayOptions(), optionsDialog_->GetViewOptions());
 }
 
 void TForm1::HelpCommand() {

@@ -5,8 +5,8 @@
 #include "AppFieldView.h"
 #include "AppLookKind.h"
 #include "AppPlaySession.h"
-#include "AppSavedGameSlot.h"
 #include "AppScoreKeeper.h"
+#include "AppSessionObserver.h"
 #include "AppSettingsKeeper.h"
 
 #include <QMainWindow>
@@ -17,12 +17,19 @@
 #include <optional>
 
 class AppGamepad;
+class AppRenderer;
+class AppSound;
+class AppStepLoop;
 class QMenu;
 class TAboutDialog;
 class TOptionsDialog;
 
-class TForm1 : public QMainWindow {
+// The window translates the player's input into the session's calls and shows what the
+// session tells it; it never changes the game itself.
+class TForm1 : public QMainWindow, private AppSessionObserver {
     Q_OBJECT
+    // Reaches the session, the renderer, the step loop and the pad to arrange a game.
+    friend class TForm1TestPeer;
 
 public:
     // The pointer's position on the screen, or nothing when it cannot be read.
@@ -40,17 +47,10 @@ public:
     }
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
     // Goes on with the game saved at the last end, if any, paused; from now on the game in
-    // play is also saved whenever the settings are saved at the program's end.
+    // play is saved at the program's end.
     void ResumeSavedGame();
 
-    AppGame& Game() { return session_->Game(); }
-    AppRandom& Random() { return session_->Random(); }
-    AppRenderer& Renderer() { return session_->Renderer(); }
-    AppSound& Sound() { return session_->Sound(); }
-    AppStepLoop& StepLoop() { return session_->StepLoop(); }
     AppFieldView* ClientArea() const { return clientArea_; }
-    // Watches for pads once the window shows.
-    AppGamepad& Gamepad() const { return *gamepad_; }
     const AppSystemOptions& SystemOptions() const { return settings_->SystemOptions(); }
     void ApplySystemOptions(const AppSystemOptions& options) {
         settings_->ApplySystemOptions(options);
@@ -82,17 +82,23 @@ public:
     // Pauses a game in play, or goes on with it.
     void PauseCommand();
 
-signals:
-    // The field is now painted in another look; at start, sent when the look is not Classic.
-    void LookChanged(AppLookKind look);
-
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the session tells.
+    void GameEnded(const AppFinishedGame& game) override;
+    void PauseChanged(bool paused) override;
+    void ReplayStopped() override;
+    void PictureChanged() override;
+
+    // The program's one way out, whatever ends it: the close box, Exit, a signal to end,
+    // the loss of the display. Once.
+    void WayOut();
     void BuildMenus();
     // The window is on the screen: its icon, the sound output and the pads follow.
     void FormShown();
@@ -104,6 +110,8 @@ private:
     void NewNumberedCommand();
     // Deals game `number` with the options the player chose.
     void NewGame(std::uint32_t number);
+    // The cursor starts on the ball of a game dealt or resumed.
+    void CursorToBall();
     void StatusCommand();
     void ScoresCommand();
     void OptionsCommand();
@@ -114,12 +122,8 @@ private:
     void PauseWhenInactive();
     // The Pause item can be chosen in play only and is ticked while paused.
     void ShowPause();
-    void SaveGameInPlay();
     // Plays a replay (a game file's text) in place of the game.
     void Watch(const std::string& replay);
-    void ReplayStopped();
-    // Ends a replay on the title of the player's own options.
-    void ReturnToTitle();
     // Speed keys, Escape and the mark a replay shows; false for a key a replay ignores.
     bool ReplayKey(int qtKey);
     QString ReplayMark() const;
@@ -156,12 +160,15 @@ private:
     // Where the window goes back to when it leaves full screen.
     QPoint normalPlace_;
     AppLookKind look_ = AppLookKind::Classic;
+    // Declared before the session, which shows and sounds through them to its end.
+    std::unique_ptr<AppSound> sound_;
+    std::unique_ptr<AppRenderer> renderer_;
     std::unique_ptr<AppPlaySession> session_;
+    std::unique_ptr<AppStepLoop> loop_;
     std::unique_ptr<AppSettingsKeeper> settings_;
-    std::unique_ptr<AppSavedGameSlot> gameSlot_;
-    bool gameSaved_ = false;
     // Counts the replays started, so that a late end of one never ends the next.
     int replays_ = 0;
+    bool ended_ = false;
     AppScoreKeeper scoreKeeper_{this};
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;

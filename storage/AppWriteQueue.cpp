@@ -3,41 +3,11 @@
 #include "AppWriteQueue.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <vector>
 
-namespace {
-
-// The queues alive, oldest first, for the exit handler.
-std::mutex liveMutex;
-std::vector<AppWriteQueue*>& LiveQueues() {
-    static std::vector<AppWriteQueue*> queues;
-    return queues;
-}
-
-void FinishLiveQueues() {
-    std::vector<AppWriteQueue*> queues;
-    {
-        const std::lock_guard<std::mutex> guard(liveMutex);
-        queues = LiveQueues();
-    }
-    std::for_each(queues.rbegin(), queues.rend(), [](AppWriteQueue* queue) { queue->Finish(); });
-}
-
-} // namespace
-
-AppWriteQueue::AppWriteQueue(int lockWaitMs) : lockWaitMs_(lockWaitMs) {
-    const std::lock_guard<std::mutex> guard(liveMutex);
-    // Made before the exit handler is registered, the list is destroyed after it has run.
-    LiveQueues().push_back(this);
-    static const bool finishAtExit = std::atexit(FinishLiveQueues) == 0;
-    (void)finishAtExit;
-}
+AppWriteQueue::AppWriteQueue(int lockWaitMs) : lockWaitMs_(lockWaitMs) {}
 
 AppWriteQueue::~AppWriteQueue() {
     Finish();
-    const std::lock_guard<std::mutex> guard(liveMutex);
-    std::erase(LiveQueues(), this);
 }
 
 int AppWriteQueue::LockWaitMs() const {

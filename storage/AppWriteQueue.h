@@ -15,8 +15,7 @@
 // lockWaitMs while the queue runs; once Finish has been called, what is left
 // of lockWaitMs from that call, so that finishing never takes much longer than
 // one lock wait. A job then leaves its change beside the file rather than
-// losing it (see AppSharedFile). Queues still running when the process calls
-// exit() without destroying them are finished then, newest first.
+// losing it (see AppSharedFile). The owner finishes its queues at the program's end.
 class AppWriteQueue {
 public:
     using Job = std::function<void(int lockWaitMs)>;

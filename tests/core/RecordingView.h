@@ -23,6 +23,9 @@ public:
             beforeClear(*field_);
         field_->ClearDirty();
     }
+    void RepaintField(bool showNow) override {
+        Record(showNow ? "RepaintField(true)" : "RepaintField(false)");
+    }
     void PaintTitle(bool showNow) override {
         Record(showNow ? "PaintTitle(true)" : "PaintTitle(false)");
     }

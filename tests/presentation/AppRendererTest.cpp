@@ -28,8 +28,10 @@ public:
 struct Rig {
     explicit Rig(int width = 24, int height = 18, int charWidth = 18, int charHeight = 18,
                  std::uint64_t seed = 7)
-        : random(seed), game(random), renderer(game, random, QStringLiteral("Zingaroo"),
-                                               [this](const QRect& rect) { shown.append(rect); }) {
+        : random(seed), game(random),
+          renderer(
+              game, [this] { return paused; }, QStringLiteral("Zingaroo"),
+              [this](const QRect& rect) { shown.append(rect); }) {
         game.SetPicture(renderer);
         game.CreateField();
         Resize(width, height, charWidth, charHeight);
@@ -52,6 +54,7 @@ struct Rig {
     AppRandom random;
     AppGame game;
     QList<QRect> shown;
+    bool paused = false;
     AppRenderer renderer;
     AppSprites sprites;
 };
@@ -459,7 +462,8 @@ private slots:
         rig.game.SetState(stPlaying);
         const QImage field = rig.Buffer().copy();
         rig.shown.clear();
-        rig.renderer.ShowPaused(true);
+        rig.paused = true;
+        rig.renderer.PauseChanged();
         QCOMPARE(rig.shown, QList<QRect>{rig.renderer.FieldRect()});
         QCOMPARE(rig.Buffer(), field);
 
@@ -484,7 +488,8 @@ private slots:
         }
 
         rig.shown.clear();
-        rig.renderer.ShowPaused(false);
+        rig.paused = false;
+        rig.renderer.PauseChanged();
         QCOMPARE(rig.shown, QList<QRect>{rig.renderer.FieldRect()});
         QCOMPARE(rig.renderer.Picture(), field);
 
@@ -492,7 +497,8 @@ private slots:
         // whole.
         LongTexts longTexts;
         QCoreApplication::installTranslator(&longTexts);
-        rig.renderer.ShowPaused(true);
+        rig.paused = true;
+        rig.renderer.PauseChanged();
         QCoreApplication::removeTranslator(&longTexts);
         const QImage& squeezed = rig.renderer.Picture();
         QCOMPARE(WhiteBands(squeezed).size(), 2);
@@ -516,7 +522,8 @@ private slots:
         QCoreApplication::installTranslator(&wide);
         Rig rig(16, 16, 18, 18);
         rig.game.SetState(stPlaying);
-        rig.renderer.ShowPaused(true);
+        rig.paused = true;
+        rig.renderer.PauseChanged();
         QCoreApplication::removeTranslator(&wide);
 
         const QImage& cover = rig.renderer.Picture();
@@ -585,13 +592,15 @@ private slots:
         const QImage darkOver = rig.Buffer().copy();
         QVERIFY(darkOver != darkField);
         QVERIFY(darkOver.save(dir.filePath("dark-gameover.png")));
-        rig.renderer.ShowPaused(true);
+        rig.paused = true;
+        rig.renderer.PauseChanged();
         rig.renderer.SetLook(AppLookKind::HighContrast);
         const auto background = [](AppLookKind kind) {
             return Rgb(AppLook::Of(kind).Color().titleBackground);
         };
         QCOMPARE(Rgb(rig.renderer.Picture().pixel(0, 0)), background(AppLookKind::HighContrast));
-        rig.renderer.ShowPaused(false);
+        rig.paused = false;
+        rig.renderer.PauseChanged();
         rig.renderer.SetLook(AppLookKind::Dark);
         QCOMPARE(rig.Buffer(), darkOver);
         rig.game.SetState(stTitle);
@@ -602,8 +611,9 @@ private slots:
         AppRandom random(3);
         AppGame game(random);
         QList<QRect> shown;
-        AppRenderer renderer(game, random, QStringLiteral("Zingaroo"),
-                             [&shown](const QRect& rect) { shown.append(rect); });
+        AppRenderer renderer(
+            game, [] { return false; }, QStringLiteral("Zingaroo"),
+            [&shown](const QRect& rect) { shown.append(rect); });
         game.SetPicture(renderer);
         game.CreateField();
         game.Field().SetCell(0, 0, layerBall, cellBall);
@@ -644,9 +654,11 @@ private slots:
         QVERIFY(rig.Field().GetCount(cellPaddleUsed) > 0);
         QVERIFY(rig.Field().GetCount(cellObstacle) > 0);
         save("field.png");
-        rig.renderer.ShowPaused(true);
+        rig.paused = true;
+        rig.renderer.PauseChanged();
         save("paused.png");
-        rig.renderer.ShowPaused(false);
+        rig.paused = false;
+        rig.renderer.PauseChanged();
 
         rig.game.SetState(stGameOver);
         save("gameover.png");

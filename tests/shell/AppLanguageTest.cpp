@@ -6,6 +6,7 @@
 #include "ModalWatcher.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 
 #include <QLocale>
 #include <QMenu>
@@ -34,7 +35,7 @@ private slots:
         AppSystemOptions clear = form.SystemOptions();
         clear.ClearRecordNow = true;
         form.ApplySystemOptions(clear);
-        shown << QString::fromStdString(form.Game().StateText())
+        shown << QString::fromStdString(TForm1TestPeer::Game(form).StateText())
               << TAboutDialog::AboutText(ProgramTexts())
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
         const QString version = QLatin1String(AppApplication::Version());

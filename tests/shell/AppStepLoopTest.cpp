@@ -1,6 +1,7 @@
 // The step loop on a fake clock with a fake hold: periods, holds, rests, closing and Speed's
 // bounds.
 #include "AppStepLoop.h"
+#include "AppStepLoopTestPeer.h"
 
 #include <QTest>
 
@@ -75,9 +76,9 @@ private slots:
                 resting = resting || restInStep;
             },
             [this] { return speed; }, [this] { return closing; });
-        loop->SetClock([this] { return now; });
-        loop->SetHoldCheck([this] { return holding; });
-        loop->SetRestCheck([this] { return resting; });
+        AppStepLoopTestPeer::SetClock(*loop, [this] { return now; });
+        AppStepLoopTestPeer::SetHoldCheck(*loop, [this] { return holding; });
+        AppStepLoopTestPeer::SetRestCheck(*loop, [this] { return resting; });
         connect(loop.get(), &AppStepLoop::PeriodEnded, this, [this] { periodEnds.push_back(now); });
         host.loop = loop.get();
         loop->PostGameStep();
@@ -190,11 +191,11 @@ private slots:
         }
         const std::size_t stepsAtRest = steps.size();
         const std::size_t endsAtRest = periodEnds.size();
-        QVERIFY(!loop->Armed());
+        QVERIFY(!AppStepLoopTestPeer::Armed(*loop));
         loop->RestOrWake();
         for (int look = 0; look < 10; ++look)
             advance(seconds(1));
-        QVERIFY(!loop->Armed());
+        QVERIFY(!AppStepLoopTestPeer::Armed(*loop));
         QCOMPARE(steps.size(), stepsAtRest);
         QCOMPARE(periodEnds.size(), endsAtRest);
 
@@ -202,7 +203,7 @@ private slots:
         advance(milliseconds(speed / 3));
         resting = false;
         loop->RestOrWake();
-        QVERIFY(loop->Armed());
+        QVERIFY(AppStepLoopTestPeer::Armed(*loop));
         advance(milliseconds(speed) - nanoseconds(1));
         QCOMPARE(steps.size(), stepsAtRest);
         advance(nanoseconds(1));

@@ -4,9 +4,11 @@
 #include "AppGame.h"
 #include "AppLanguage.h"
 #include "AppRenderer.h"
+#include "AppShellTexts.h"
 #include "ModalWatcher.h"
 #include "TAboutDialog.h"
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 #include "TOptionsDialog.h"
 #include "TScoresDialog.h"
 
@@ -192,14 +194,14 @@ QStringList Languages() {
 // Fails unless the game-over lines, with scores and phases as long as play reaches, lie whole
 // inside the narrowest field: no letter or outline pixel in its outermost columns.
 void CheckGameOverFits(TForm1& form, const QString& language) {
-    AppGame& game = form.Game();
+    AppGame& game = TForm1TestPeer::Game(form);
     game.SetPlayOptions(AppPlayOptions(16, 16, 1, 1, 32, 240, true));
     game.SetViewOptions(AppViewOptions(18, 18));
     game.SetState(stSetup);
     game.SetScore(12345, 123);
     game.SetRecord(99999, 999);
     game.SetState(stGameOver);
-    const QImage& picture = form.Renderer().BackBuffer();
+    const QImage& picture = TForm1TestPeer::Renderer(form).BackBuffer();
     QCOMPARE(picture.width(), 288);
     for (const int x : {0, picture.width() - 1})
         for (int y = 0; y < picture.height(); ++y) {
@@ -378,7 +380,7 @@ private slots:
                                         words.join(QStringLiteral("\" or \"")) + '"'));
                 }
 
-            const AppGameTexts texts = AppLanguage::GameTexts();
+            const AppGameTexts texts = AppShellTexts::GameTexts();
             const auto line = [](const std::string& pattern,
                                  std::initializer_list<std::string> args) {
                 return PlainSpaces(QString::fromStdString(AppGameTexts::Fill(pattern, args)));

@@ -3,6 +3,7 @@
 #include "ModalWatcher.h"
 #include "PadScript.h"
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -21,7 +22,7 @@ private:
     std::unique_ptr<AppVirtualPad> pad;
     std::chrono::nanoseconds fakeNow{};
 
-    AppGame& game() { return form->Game(); }
+    AppGame& game() { return TForm1TestPeer::Game(*form); }
     AppField& field() { return game().Field(); }
     QPoint cursor() { return QPoint(form->Cursor().Cell().x, form->Cursor().Cell().y); }
     QPoint ballAt() { return QPoint(game().ball.x, game().ball.y); }
@@ -32,7 +33,9 @@ private:
     bool paused() {
         return form->findChild<QAction*>(QStringLiteral("Game_Pause_MItem"))->isChecked();
     }
-    void play(const char* script) { PlayPad(*pad, form->Gamepad(), QLatin1String(script)); }
+    void play(const char* script) {
+        PlayPad(*pad, TForm1TestPeer::Gamepad(*form), QLatin1String(script));
+    }
 
     // The title, then a launched ball, which steps only when the test says.
     void startMovingGame() {
@@ -45,12 +48,12 @@ private slots:
     void init() {
         form = std::make_unique<TForm1>();
         fakeNow = std::chrono::steady_clock::now().time_since_epoch();
-        form->StepLoop().SetClock([this] { return fakeNow; });
+        TForm1TestPeer::SetStepClock(*form, [this] { return fakeNow; });
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        pad = std::make_unique<AppVirtualPad>(form->Gamepad());
-        form->Gamepad().Poll();
-        QCOMPARE(form->Gamepad().PadCount(), 1);
+        pad = std::make_unique<AppVirtualPad>(TForm1TestPeer::Gamepad(*form));
+        TForm1TestPeer::Gamepad(*form).Poll();
+        QCOMPARE(TForm1TestPeer::Gamepad(*form).PadCount(), 1);
     }
     void cleanup() {
         pad.reset();
@@ -110,16 +113,16 @@ private slots:
         const QPoint held = cursor();
         play("unplug");
         QVERIFY(paused());
-        QVERIFY(!form->Gamepad().Repeating());
+        QVERIFY(!TForm1TestPeer::Gamepad(*form).Repeating());
         QTest::qWait(2 * AppGamepad::repeatDelayMs);
         QCOMPARE(cursor(), held);
 
         // Plugged back in, beside a second pad: either drives.
         play("plug");
-        AppVirtualPad second(form->Gamepad());
-        form->Gamepad().Poll();
-        QCOMPARE(form->Gamepad().PadCount(), 2);
-        PlayPad(second, form->Gamepad(), QStringLiteral("start+ start-"));
+        AppVirtualPad second(TForm1TestPeer::Gamepad(*form));
+        TForm1TestPeer::Gamepad(*form).Poll();
+        QCOMPARE(TForm1TestPeer::Gamepad(*form).PadCount(), 2);
+        PlayPad(second, TForm1TestPeer::Gamepad(*form), QStringLiteral("start+ start-"));
         QVERIFY(!paused());
         setGround(cursor(), cellEmpty);
         play("y+ y-");
@@ -171,7 +174,7 @@ private slots:
         QFETCH(QPoint, cursorMoved);
         startMovingGame();
         const AppPlayer before = game().ball;
-        PlayPad(*pad, form->Gamepad(), script);
+        PlayPad(*pad, TForm1TestPeer::Gamepad(*form), script);
         const QPoint size(field().Width(), field().Height());
         QCOMPARE(cursor(), QPoint((before.x + cursorMoved.x() + size.x()) % size.x(),
                                   (before.y + cursorMoved.y() + size.y()) % size.y()));

@@ -5,6 +5,7 @@
 #include "AppRenderer.h"
 #include "ModalWatcher.h"
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 #include "TOptionsDialog.h"
 
 #include <QAction>
@@ -27,15 +28,15 @@ private:
     std::unique_ptr<TOptionsDialog> dialog;
     std::chrono::nanoseconds fakeNow{};
 
-    AppGame& game() { return form->Game(); }
+    AppGame& game() { return TForm1TestPeer::Game(*form); }
     QAction* pauseItem() { return form->findChild<QAction*>(QStringLiteral("Game_Pause_MItem")); }
     QImage shown() { return form->ClientArea()->grab().toImage(); }
-    bool paused() { return form->Renderer().Paused(); }
+    bool paused() { return TForm1TestPeer::Session(*form).Paused(); }
     QPoint ballAt() { return QPoint(game().ball.x, game().ball.y); }
 
     void passTime(int ms) {
         fakeNow += std::chrono::milliseconds(ms);
-        form->StepLoop().Check();
+        TForm1TestPeer::StepLoop(*form).Check();
         QCoreApplication::processEvents();
     }
 
@@ -44,7 +45,7 @@ private:
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         fakeNow = std::chrono::steady_clock::now().time_since_epoch();
-        form->StepLoop().SetClock([this] { return fakeNow; });
+        TForm1TestPeer::SetStepClock(*form, [this] { return fakeNow; });
     }
 
     QString statusFirstLine() {
@@ -158,10 +159,10 @@ private slots:
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         QVERIFY(game().ball.IsStanding());
         fakeNow = std::chrono::steady_clock::now().time_since_epoch();
-        form->StepLoop().SetClock([this] { return fakeNow; });
+        TForm1TestPeer::SetStepClock(*form, [this] { return fakeNow; });
         passTime(game().PlayOptions().Speed);
         constexpr std::uint64_t seed = 2026;
-        form->Random().Seed(seed);
+        TForm1TestPeer::Random(*form).Seed(seed);
         AppRandom expected(seed);
 
         // Row 9, column 6 of the ball's tile: an open eye (green) or a closed one (skin).
@@ -172,7 +173,7 @@ private slots:
             passTime(game().PlayOptions().Speed);
             const bool closed = expected.Next() % 24 == 0;
             blinks += closed ? 1 : 0;
-            QCOMPARE(form->Renderer().BackBuffer().pixel(eye),
+            QCOMPARE(TForm1TestPeer::Renderer(*form).BackBuffer().pixel(eye),
                      closed ? qRgb(255, 214, 193) : qRgb(0, 128, 0));
         }
         QVERIFY(blinks > 0);
@@ -228,7 +229,7 @@ private slots:
         if (endBy.isEmpty())
             return;
         // The field is covered; steps, paddle and shove keys and other clicks do nothing.
-        QCOMPARE(shown(), form->Renderer().Picture());
+        QCOMPARE(shown(), TForm1TestPeer::Renderer(*form).Picture());
         QVERIFY(shown() != field);
         passTime(5000);
         for (const Qt::Key key : {Qt::Key_W, Qt::Key_J, Qt::Key_Right})

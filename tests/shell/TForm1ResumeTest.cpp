@@ -4,6 +4,7 @@
 #include "AppPlayerScores.h"
 #include "AppProgramFolders.h"
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,15 +62,15 @@ private:
         form->show();
         static_cast<void>(QTest::qWaitForWindowExposed(form.get()));
         fakeNow = std::chrono::steady_clock::now().time_since_epoch();
-        form->StepLoop().SetClock([this] { return fakeNow; });
+        TForm1TestPeer::SetStepClock(*form, [this] { return fakeNow; });
         form->ResumeSavedGame();
         return form;
     }
 
     void steps(TForm1& form, int count) {
         for (int i = 0; i < count; ++i) {
-            fakeNow += std::chrono::milliseconds(form.Game().PlayOptions().Speed);
-            form.StepLoop().Check();
+            fakeNow += std::chrono::milliseconds(TForm1TestPeer::Game(form).PlayOptions().Speed);
+            TForm1TestPeer::StepLoop(form).Check();
             QCoreApplication::processEvents();
         }
     }
@@ -78,7 +79,7 @@ private:
     void playAndEnd(TForm1& form) {
         QTest::mouseClick(form.ClientArea(), Qt::LeftButton);
         QTest::mouseClick(form.ClientArea(), Qt::LeftButton);
-        for (int i = 0; i < 3 && form.Game().State() == stPlaying; ++i) {
+        for (int i = 0; i < 3 && TForm1TestPeer::Game(form).State() == stPlaying; ++i) {
             steps(form, 2);
             form.SetPointerSource([&form, i] {
                 return std::optional<QPoint>(
@@ -86,7 +87,7 @@ private:
             });
             QTest::keyClick(form.ClientArea(), Qt::Key_W);
         }
-        QCOMPARE(form.Game().State(), stPlaying);
+        QCOMPARE(TForm1TestPeer::Game(form).State(), stPlaying);
     }
 
 private slots:
@@ -103,9 +104,10 @@ private slots:
     void aGameLeftInPlayComesBackPausedAsItWas() {
         {
             auto form = start();
-            QCOMPARE(form->Game().State(), stTitle);
+            QCOMPARE(TForm1TestPeer::Game(*form).State(), stTitle);
             playAndEnd(*form);
-            savedChecksum = AppGameChecksum::State(form->Game(), form->Random());
+            savedChecksum =
+                AppGameChecksum::State(TForm1TestPeer::Game(*form), TForm1TestPeer::Random(*form));
         }
         savedText = ReadAll(gamePath());
         std::string reason;
@@ -114,17 +116,19 @@ private slots:
         WriteAll(ProgramFolders().exeFolder + QStringLiteral("settings.ini"),
                  "[Settings]\nPlayOptions=16,16,1,1,32,240,1\n");
         auto form = start();
-        QCOMPARE(form->Game().State(), stPlaying);
-        QVERIFY(form->Renderer().Paused());
-        QCOMPARE(AppGameChecksum::State(form->Game(), form->Random()), savedChecksum);
-        QCOMPARE(form->Game().PlayOptions(), AppPlayOptions());
+        QCOMPARE(TForm1TestPeer::Game(*form).State(), stPlaying);
+        QVERIFY(TForm1TestPeer::Session(*form).Paused());
+        QCOMPARE(AppGameChecksum::State(TForm1TestPeer::Game(*form), TForm1TestPeer::Random(*form)),
+                 savedChecksum);
+        QCOMPARE(TForm1TestPeer::Game(*form).PlayOptions(), AppPlayOptions());
         // This copy holds the game now: a copy started meanwhile finds none.
         QCOMPARE(gameFiles(), QStringList());
         QVERIFY(gameLog.isEmpty());
         QTest::keyClick(form->ClientArea(), Qt::Key_P);
-        QVERIFY(!form->Renderer().Paused());
+        QVERIFY(!TForm1TestPeer::Session(*form).Paused());
         QTest::keyClick(form.get(), Qt::Key_F2);
-        QCOMPARE(form->Game().PlayOptions(), AppPlayOptions(16, 16, 1, 1, 32, 240, true));
+        QCOMPARE(TForm1TestPeer::Game(*form).PlayOptions(),
+                 AppPlayOptions(16, 16, 1, 1, 32, 240, true));
     }
 
     void aBadGameFileOpensOnTheTitleAndIsKeptAside_data() {
@@ -153,8 +157,8 @@ private slots:
         const QByteArray bad = spoil(savedText);
         WriteAll(gamePath(), bad);
         auto form = start();
-        QCOMPARE(form->Game().State(), stTitle);
-        QVERIFY(!form->Renderer().Paused());
+        QCOMPARE(TForm1TestPeer::Game(*form).State(), stTitle);
+        QVERIFY(!TForm1TestPeer::Session(*form).Paused());
         const QStringList files = gameFiles();
         QCOMPARE(files.size(), 1);
         QVERIFY2(files.front().startsWith(QStringLiteral("game.damaged-")),
@@ -163,27 +167,31 @@ private slots:
         QCOMPARE(gameLog.size(), 1);
         // The title is the title: a click starts a game of the player's options.
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
-        QCOMPARE(form->Game().State(), stPlaying);
+        QCOMPARE(TForm1TestPeer::Game(*form).State(), stPlaying);
     }
 
     void twoCopiesEndingInPlayKeepBothGames() {
         WriteAll(gamePath(), savedText);
         auto first = start();
-        QCOMPARE(first->Game().State(), stPlaying);
+        QCOMPARE(TForm1TestPeer::Game(*first).State(), stPlaying);
         auto second = start();
-        QCOMPARE(second->Game().State(), stTitle);
+        QCOMPARE(TForm1TestPeer::Game(*second).State(), stTitle);
         playAndEnd(*second);
         const std::uint64_t secondChecksum =
-            AppGameChecksum::State(second->Game(), second->Random());
+            AppGameChecksum::State(TForm1TestPeer::Game(*second), TForm1TestPeer::Random(*second));
         second.reset();
         first.reset();
         QCOMPARE(gameFiles(), QStringList({QStringLiteral("game"), QStringLiteral("game.2")}));
         QCOMPARE(gameLog.size(), 1);
         // Each start resumes one of them, in turn.
         auto again = start();
-        QCOMPARE(AppGameChecksum::State(again->Game(), again->Random()), secondChecksum);
+        QCOMPARE(
+            AppGameChecksum::State(TForm1TestPeer::Game(*again), TForm1TestPeer::Random(*again)),
+            secondChecksum);
         auto later = start();
-        QCOMPARE(AppGameChecksum::State(later->Game(), later->Random()), savedChecksum);
+        QCOMPARE(
+            AppGameChecksum::State(TForm1TestPeer::Game(*later), TForm1TestPeer::Random(*later)),
+            savedChecksum);
     }
 };
 

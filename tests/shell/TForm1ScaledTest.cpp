@@ -3,6 +3,7 @@
 #include "AppProgramFolders.h"
 #include "AppRenderer.h"
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 
 #include <QFile>
 #include <QSet>
@@ -23,14 +24,14 @@ private slots:
         // A field full of sprites: every edge between two colours is a place
         // where smoothing would invent a colour of its own.
         QTest::mouseClick(form.ClientArea(), Qt::LeftButton);
-        AppField& field = form.Game().Field();
+        AppField& field = TForm1TestPeer::Game(form).Field();
         for (int x = 0; x < field.Width(); ++x)
             for (int y = 0; y < field.Height(); ++y)
                 field.SetCell(x, y, layerGround, cellPaddleBack + (x + y) % 5);
-        form.Renderer().PaintCells(false);
-        form.Renderer().FormPaint();
+        TForm1TestPeer::Renderer(form).PaintCells(false);
+        TForm1TestPeer::Renderer(form).FormPaint();
 
-        const QImage& picture = form.Renderer().BackBuffer();
+        const QImage& picture = TForm1TestPeer::Renderer(form).BackBuffer();
         QSet<QRgb> colours;
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)

@@ -4,6 +4,7 @@
 #include "AppSound.h"
 #include "ModalWatcher.h"
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 #include "TOptionsDialog.h"
 
 #include <QAction>
@@ -53,7 +54,7 @@ private:
         form.reset();
     }
 
-    AppGame& game() { return form->Game(); }
+    AppGame& game() { return TForm1TestPeer::Game(*form); }
 
     // Runs the Options command; `edit` changes the dialog while it is open,
     // then OK is pressed.
@@ -85,7 +86,7 @@ private slots:
         QCOMPARE(game().PlayOptions(), AppPlayOptions());
         QCOMPARE(form->ClientArea()->size(), QSize(432, 324));
         QCOMPARE(game().RecordScore(), 0);
-        QVERIFY(form->Sound().IsEnabled());
+        QVERIFY(TForm1TestPeer::Sound(*form).IsEnabled());
         const QPoint at = form->pos();
         finish();
         const QByteArray expected =
@@ -102,7 +103,7 @@ private slots:
         start();
         QCOMPARE(game().PlayOptions(), AppPlayOptions(20, 16, 3, 2, 50, 100, false));
         QCOMPARE(form->ClientArea()->size(), QSize(480, 384));
-        QVERIFY(!form->Sound().IsEnabled());
+        QVERIFY(!TForm1TestPeer::Sound(*form).IsEnabled());
         QCOMPARE(game().RecordScore(), 40);
         QCOMPARE(game().RecordPhase(), 3);
     }
@@ -159,7 +160,7 @@ private slots:
         QCOMPARE(game().State(), stTitle);
         QCOMPARE(game().PlayOptions().Width, 32);
         QCOMPARE(form->ClientArea()->size(), QSize(32 * 18, 18 * 20));
-        QCOMPARE(form->Renderer().BackBuffer().size(), QSize(32 * 18, 18 * 20));
+        QCOMPARE(TForm1TestPeer::Renderer(*form).BackBuffer().size(), QSize(32 * 18, 18 * 20));
         QCOMPARE(game().RecordScore(), 9);
     }
 
@@ -168,7 +169,7 @@ private slots:
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         runOptions([](TOptionsDialog* shown) { setCheck(shown, "Page3_CheckBox1", false); });
         QCOMPARE(game().State(), stPlaying);
-        QVERIFY(!form->Sound().IsEnabled());
+        QVERIFY(!TForm1TestPeer::Sound(*form).IsEnabled());
         QVERIFY(!form->SystemOptions().PlaySound);
     }
 

@@ -8,6 +8,7 @@
 #include "DiskAudioOutput.h"
 #include "SoundTestFolder.h"
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 
 #include <QAction>
 #include <QDir>
@@ -72,7 +73,7 @@ private slots:
         NewGame();
         QTest::qWait(300);
         // Unless a pad plugged into this machine has loaded it.
-        QVERIFY(form->Gamepad().SdlStarted() || !AppSdlLibrary::IsLoaded());
+        QVERIFY(TForm1TestPeer::Gamepad(*form).SdlStarted() || !AppSdlLibrary::IsLoaded());
         QVERIFY2(!QFile::exists(ProgramFolders().exeFolder + QStringLiteral("off.raw")),
                  "the disk driver writes its file as soon as an output opens");
 
@@ -80,7 +81,7 @@ private slots:
         AppSystemOptions options = form->SystemOptions();
         options.PlaySound = true;
         form->ApplySystemOptions(options);
-        form->Sound().WaitForOutput();
+        TForm1TestPeer::Sound(*form).WaitForOutput();
         QVERIFY(AppSdlLibrary::IsLoaded());
         NewGame();
         QVERIFY(output.WaitForLevel(0, [](std::int16_t level) { return level == startLevel; }) >=

@@ -6,6 +6,7 @@
 #include "AppTerminationSignals.h"
 #include "ModalWatcher.h"
 #include "TAboutDialog.h"
+#include "TForm1TestPeer.h"
 #include "TOptionsDialog.h"
 
 #include <QDesktopServices>
@@ -39,7 +40,7 @@ private:
     QPoint pointer;
     std::chrono::nanoseconds fakeNow{};
 
-    AppGame& game() { return form->Game(); }
+    AppGame& game() { return TForm1TestPeer::Game(*form); }
     QAction* item(const char* name) { return form->findChild<QAction*>(QLatin1String(name)); }
     QMenu* menu(const char* name) { return form->findChild<QMenu*>(QLatin1String(name)); }
 
@@ -47,14 +48,14 @@ private:
     // already queued runs first.
     void useFakeClock() {
         fakeNow = std::chrono::steady_clock::now().time_since_epoch();
-        form->StepLoop().SetClock([this] { return fakeNow; });
+        TForm1TestPeer::SetStepClock(*form, [this] { return fakeNow; });
         QCoreApplication::processEvents();
     }
 
     // Time passes and the loop looks at its clock, as when its timer fires.
     void passTime(int ms) {
         fakeNow += std::chrono::milliseconds(ms);
-        form->StepLoop().Check();
+        TForm1TestPeer::StepLoop(*form).Check();
     }
 
     // The pointer over the centre of a cell, in screen coordinates.
@@ -147,8 +148,8 @@ private slots:
     void startUpShowsTheTitleInAClientAreaOfTheFieldSize() {
         QCOMPARE(game().State(), stTitle);
         QCOMPARE(form->ClientArea()->size(), QSize(432, 324));
-        QCOMPARE(form->Renderer().BackBuffer().size(), QSize(432, 324));
-        QCOMPARE(form->Renderer().BackBuffer().pixelColor(0, 0), QColor(64, 0, 255));
+        QCOMPARE(TForm1TestPeer::Renderer(*form).BackBuffer().size(), QSize(432, 324));
+        QCOMPARE(TForm1TestPeer::Renderer(*form).BackBuffer().pixelColor(0, 0), QColor(64, 0, 255));
         QCOMPARE(form->windowTitle(), QStringLiteral("Zingaroo"));
         QVERIFY(!form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }

@@ -1,5 +1,6 @@
 // The Scores dialog from the main window: finished games entered, names, Clear, abandoned games.
 #include "TForm1.h"
+#include "TForm1TestPeer.h"
 
 #include "AppCell.h"
 #include "AppPlayerScores.h"
@@ -64,7 +65,7 @@ private:
     QPoint pointer;
     bool scoresShown = false;
 
-    AppGame& game() { return form->Game(); }
+    AppGame& game() { return TForm1TestPeer::Game(*form); }
     AppScoreBook stored() const { return AppPlayerScores::File().Load(); }
 
     // Games in the file before the window starts: `count` of `score` points by Ann.
@@ -87,7 +88,7 @@ private:
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         // The loop stands still: only the test's input moves the game.
-        form->StepLoop().SetClock([] { return std::chrono::nanoseconds(0); });
+        TForm1TestPeer::SetStepClock(*form, [] { return std::chrono::nanoseconds(0); });
     }
 
     // A launched game ends with the given counters: an obstacle is shoved onto the ball.

@@ -1,0 +1,242 @@
+// The play session: random source, game, recording, replay, pause, time in play, saved game.
+#include "AppPlaySession.h"
+
+#include "AppGameNumber.h"
+#include "AppOptionFields.h"
+
+AppPlaySession::AppPlaySession(AppSessionObserver& observer, AppPlayClock::Clock clock)
+    : observer_(observer), clock_(std::move(clock)) {
+    // The ball, the counters and the play and view records come with the game.
+    game_ = std::make_unique<AppGame>(random_);
+    game_->SetGameOverWatch([this] {
+        // A replay's ending and a saved game played to its step are not the player's.
+        if (!replay_)
+            gameOver_ = true;
+    });
+    recorder_ = std::make_unique<AppGameRecorder>(*game_, random_);
+}
+
+AppPlaySession::~AppPlaySession() {
+    replay_.reset();
+    replayRecorder_.reset();
+    recorder_.reset();
+    game_->DestroyField();
+}
+
+void AppPlaySession::SetFrontEnd(AppGamePicture& picture, AppGameSound& sound,
+                                 AppStepTimer& timer) {
+    game_->SetPicture(picture);
+    game_->SetSound(sound);
+    timer_ = &timer;
+    game_->CreateField();
+}
+
+void AppPlaySession::Start() {
+    game_->SetState(stSetup);
+    Settle();
+}
+
+void AppPlaySession::Close() {
+    if (closing_)
+        return;
+    closing_ = true;
+    if (timer_)
+        timer_->RunSteps(false);
+    // Saved while the game is still in play: the saved state must be the one played.
+    SaveForEnd();
+    game_->SetState(stClosing);
+}
+
+void AppPlaySession::Step() {
+    if (closing_)
+        return;
+    if (replay_) {
+        AdvanceReplay();
+    } else {
+        recorder_->Step();
+        TellGameOver();
+    }
+    Settle();
+}
+
+bool AppPlaySession::Moving() const {
+    return !closing_ && !paused_ && game_->State() == stPlaying;
+}
+
+void AppPlaySession::ApplyOptions(const AppPlayOptions& play, const AppViewOptions& view) {
+    const AppPlayOptions bounded = ClampOptions(play);
+    const bool changed = bounded != playerOptions_ || ClampOptions(view) != game_->ViewOptions();
+    playerOptions_ = bounded;
+    if (game_->State() == stNone) {
+        game_->SetPlayOptions(bounded);
+        game_->SetViewOptions(view);
+        return;
+    }
+    // The same options leave a game in play with its own, and a replay, going on; other
+    // options end either on their title.
+    if (!changed)
+        return;
+    StopReplay();
+    recorder_->Abandon();
+    clock_.Stop();
+    game_->SetPlayOptions(bounded);
+    game_->SetViewOptions(view);
+    game_->SetState(stSetup);
+    Settle();
+}
+
+void AppPlaySession::New(std::uint32_t number, const AppPlayOptions& options) {
+    StopReplay();
+    clock_.Stop();
+    recorder_->New(number, options);
+    SetPaused(false);
+}
+
+void AppPlaySession::SetSavedGamePlace(const std::string& folder, Report report) {
+    slot_ = std::make_unique<AppSavedGameSlot>(folder, std::move(report));
+}
+
+bool AppPlaySession::ResumeSaved() {
+    if (!slot_)
+        return false;
+    const std::optional<AppSavedGame> saved = slot_->Claim();
+    if (!saved)
+        return false;
+    StopReplay();
+    if (const std::string reason = AppReplay::Restore(*recorder_, *saved); !reason.empty()) {
+        slot_->Reject(reason);
+        Settle();
+        return false;
+    }
+    slot_->Release();
+    game_->Picture().RepaintField(true);
+    clock_.Resume(saved->playMs, !game_->ball.IsStanding());
+    SetPaused(true);
+    return true;
+}
+
+void AppPlaySession::SaveForEnd() {
+    if (!slot_ || replay_)
+        return;
+    if (const std::optional<AppSavedGame> saved = recorder_->Save(clock_.PlayMs()))
+        slot_->Put(*saved);
+}
+
+void AppPlaySession::Click(AppMouseButton button) {
+    if (paused_) {
+        if (button == AppMouseButton::Left)
+            SetPaused(false);
+        return;
+    }
+    if (replay_)
+        return;
+    // Each game from the title gets a fresh number and the player's options.
+    if (button == AppMouseButton::Left && game_->State() == stTitle) {
+        New(AppGameNumber::FromClock(), playerOptions_);
+        return;
+    }
+    // Anywhere but on the title, a click that acts launches the standing ball.
+    if (recorder_->MouseDown(button))
+        Started();
+    Settle();
+}
+
+void AppPlaySession::Key(AppKeyPosition position, AppPoint cell) {
+    if (paused_ || replay_)
+        return;
+    recorder_->KeyAtCell(position, cell);
+    TellGameOver();
+    Settle();
+}
+
+void AppPlaySession::Started() {
+    clock_.Start();
+    observer_.GameStarted();
+}
+
+void AppPlaySession::TellGameOver() {
+    if (!gameOver_)
+        return;
+    gameOver_ = false;
+    AppFinishedGame finished{game_->Score(),
+                             game_->Phase(),
+                             recorder_->Steps(),
+                             clock_.PlayMs(),
+                             recorder_->Record().number,
+                             game_->PlayOptions(),
+                             recorder_->Record()};
+    clock_.Stop();
+    observer_.GameEnded(finished);
+}
+
+void AppPlaySession::SetPaused(bool paused) {
+    paused = paused && game_->State() == stPlaying;
+    if (!replay_)
+        recorder_->SetPaused(paused);
+    if (paused != paused_)
+        ShowPaused(paused);
+    Settle();
+}
+
+void AppPlaySession::Settle() {
+    if (paused_ && game_->State() != stPlaying)
+        ShowPaused(false);
+    if (timer_)
+        timer_->RunSteps(Moving());
+    observer_.PictureChanged();
+}
+
+void AppPlaySession::ShowPaused(bool paused) {
+    paused_ = paused;
+    // A replay's pause is not the player's: the game's time does not stand for it.
+    if (!replay_)
+        clock_.SetPaused(paused_);
+    observer_.PauseChanged(paused_);
+}
+
+void AppPlaySession::Watch(const AppGameRecord& record) {
+    StopReplay();
+    SetPaused(false);
+    recorder_->Abandon();
+    clock_.Stop();
+    recordScore_ = game_->RecordScore();
+    recordPhase_ = game_->RecordPhase();
+    replaySpeed_ = 1;
+    replayRecorder_ = std::make_unique<AppGameRecorder>(*game_, random_);
+    replay_ = std::make_unique<AppReplay>(*replayRecorder_, record);
+    if (!replay_->Start())
+        observer_.ReplayStopped();
+    Settle();
+}
+
+void AppPlaySession::SetReplaySpeed(int speed) {
+    replaySpeed_ = speed;
+    observer_.PictureChanged();
+}
+
+void AppPlaySession::EndReplay() {
+    StopReplay();
+    game_->SetPlayOptions(playerOptions_);
+    game_->SetState(stSetup);
+    Settle();
+}
+
+void AppPlaySession::StopReplay() {
+    if (!replay_)
+        return;
+    replay_.reset();
+    replayRecorder_.reset();
+    game_->SetRecord(recordScore_, recordPhase_);
+    Settle();
+}
+
+void AppPlaySession::AdvanceReplay() {
+    // A replay that stopped holds its last picture until the front end ends it.
+    if (replay_->Stopped())
+        return;
+    for (int step = 0; step < replaySpeed_; ++step)
+        if (!replay_->Advance()) {
+            observer_.ReplayStopped();
+            return;
+        }
+}
