@@ -109,18 +109,21 @@ public:
 
     AppPlayer ball;
 
-    // The counters, which the rules keep. The score and phase are set from
-    // outside only to arrange a game; the record when it is restored or cleared.
+    // The counters, which the rules keep; the record is set from outside when it is restored
+    // or cleared.
     std::int32_t Score() const { return score; }
     std::int32_t Phase() const { return phase; }
     std::int32_t RecordScore() const { return recordScore; }
     std::int32_t RecordPhase() const { return recordPhase; }
     std::int32_t PaddleQuota() const { return paddleQuota; }
     std::int32_t SweeperQuota() const { return sweeperQuota; }
-    void SetScore(std::int32_t newScore, std::int32_t newPhase);
     void SetRecord(std::int32_t newScore, std::int32_t newPhase);
 
 private:
+    // Sets the score and phase to arrange a game in tests.
+    friend class AppGameTestPeer;
+    void SetScore(std::int32_t newScore, std::int32_t newPhase);
+
     void EnterPlaying();
     void EnterGameOver();
     // The pieces of one step of a moving ball.

@@ -23,6 +23,8 @@ class QSocketNotifier;
 // (one made inside the program). At rest with a pad or without, nothing wakes the window.
 class AppGamepad : public QObject {
     Q_OBJECT
+    // Looks at SDL, the pads open and the repeat, for tests.
+    friend class AppGamepadTestPeer;
 
 public:
     // The pace a held direction repeats at: a first move at once, the second after the
@@ -43,11 +45,8 @@ public:
     // Loads SDL and starts its game controller subsystem now, pad or not; false when it
     // cannot (no library, or one too old).
     bool StartSdl();
-    bool SdlStarted() const { return controllers_ != nullptr; }
     // Reads what the pads did since the last call and sends it on.
     void Poll();
-    int PadCount() const { return static_cast<int>(pads_.size()); }
-    bool Repeating() const { return repeat_.isActive(); }
 
 signals:
     // One cell; dx and dy are -1, 0 or 1, and y grows downwards.
@@ -64,6 +63,10 @@ signals:
     void Unplugged();
 
 private:
+    bool SdlStarted() const { return controllers_ != nullptr; }
+    int PadCount() const { return static_cast<int>(pads_.size()); }
+    bool Repeating() const { return repeat_.isActive(); }
+
     struct Pad {
         SDL_GameController* controller = nullptr;
         // This program's own opening of the pad's event node, or -1 for a pad without one.

@@ -9,13 +9,13 @@ constexpr char quote = '"';
 // The value as a sequence that ends at its end or at its first character 0.
 class Cursor {
 public:
-    explicit Cursor(std::string_view value) : text(value.substr(0, value.find('\0'))) {}
+    explicit Cursor(std::string_view value) : text_(value.substr(0, value.find('\0'))) {}
 
-    bool AtEnd() const { return pos >= text.size(); }
+    bool AtEnd() const { return pos_ >= text_.size(); }
     char Peek(std::size_t ahead = 0) const {
-        return pos + ahead < text.size() ? text[pos + ahead] : '\0';
+        return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
     }
-    void Advance() { ++pos; }
+    void Advance() { ++pos_; }
 
     bool AtBlank() const {
         const auto code = static_cast<unsigned char>(Peek());
@@ -27,8 +27,8 @@ public:
     }
 
 private:
-    std::string_view text;
-    std::size_t pos = 0;
+    std::string_view text_;
+    std::size_t pos_ = 0;
 };
 
 // Reads a quoted item starting at its opening quote, up to and past the

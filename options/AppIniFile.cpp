@@ -69,30 +69,31 @@ void Classify(std::string_view content, IniLine& line) {
 class LineScanner {
 public:
     explicit LineScanner(std::string_view text)
-        : text(text),
-          pos(text.substr(0, byteOrderMark.size()) == byteOrderMark ? byteOrderMark.size() : 0) {}
+        : text_(text),
+          pos_(text.substr(0, byteOrderMark.size()) == byteOrderMark ? byteOrderMark.size() : 0) {}
 
     bool Next(IniLine& line) {
-        if (pos >= text.size())
+        if (pos_ >= text_.size())
             return false;
         line = IniLine();
-        line.start = pos;
-        const std::size_t end = text.find_first_of("\r\n", pos);
+        line.start = pos_;
+        const std::size_t end = text_.find_first_of("\r\n", pos_);
         if (end == std::string_view::npos) {
-            line.end = line.next = text.size();
+            line.end = line.next = text_.size();
         } else {
             line.end = end;
-            const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+            const bool crlf =
+                text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n';
             line.next = end + (crlf ? 2 : 1);
         }
-        Classify(text.substr(line.start, line.end - line.start), line);
-        pos = line.next;
+        Classify(text_.substr(line.start, line.end - line.start), line);
+        pos_ = line.next;
         return true;
     }
 
 private:
-    std::string_view text;
-    std::size_t pos;
+    std::string_view text_;
+    std::size_t pos_;
 };
 
 // Where a key sits: the section's header line, the key's line if it has one,

@@ -41,14 +41,14 @@ template <class Table> constexpr std::size_t ListCount() {
 // Reads the keys in turn until an integer item fails to convert.
 class SettingsReader {
 public:
-    explicit SettingsReader(const AppIniFile& ini) : ini(ini) {}
+    explicit SettingsReader(const AppIniFile& ini) : ini_(ini) {}
 
     // The listed fields of the table's key into `record`, when the key has an
     // item for each of them and reading goes on.
     template <class Table, class Record> void Read(Record& record) {
-        if (stopped)
+        if (stopped_)
             return;
-        const std::vector<std::string> items = SplitCommaList(ini.ReadString(section, Table::key));
+        const std::vector<std::string> items = SplitCommaList(ini_.ReadString(section, Table::key));
         if (items.size() < ListCount<Table>())
             return;
         std::size_t index = 0;
@@ -60,10 +60,10 @@ public:
     // The table's fields with keys of their own, each read like a key of one item.
     template <class Table, class Record> void ReadOwnKeys(Record& record) {
         for (const auto& field : Table::fields) {
-            if (stopped || field.ownKey.empty())
+            if (stopped_ || field.ownKey.empty())
                 continue;
             const std::vector<std::string> items =
-                SplitCommaList(ini.ReadString(section, field.ownKey));
+                SplitCommaList(ini_.ReadString(section, field.ownKey));
             if (items.empty())
                 continue;
             if (field.flag) {
@@ -84,13 +84,13 @@ private:
         } else if (const std::optional<std::int32_t> value = ParseDecimal(item)) {
             record.*field.integer = *value;
         } else {
-            stopped = true;
+            stopped_ = true;
         }
-        return !stopped;
+        return !stopped_;
     }
 
-    const AppIniFile& ini;
-    bool stopped = false;
+    const AppIniFile& ini_;
+    bool stopped_ = false;
 };
 
 // The table's listed fields of `record` as a comma list without blanks.

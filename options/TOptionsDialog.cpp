@@ -335,39 +335,39 @@ void TOptionsDialog::LayOut() {
 }
 
 void TOptionsDialog::SetPlayOptions(const AppPlayOptions& options) {
-    playOptions = ClampOptions(options);
-    ShowPlayOptions(playOptions);
+    playOptions_ = ClampOptions(options);
+    ShowPlayOptions(playOptions_);
 }
 
 void TOptionsDialog::SetViewOptions(const AppViewOptions& options) {
-    viewOptions = ClampOptions(options);
-    ShowViewOptions(viewOptions);
+    viewOptions_ = ClampOptions(options);
+    ShowViewOptions(viewOptions_);
 }
 
 void TOptionsDialog::SetSystemOptions(const AppSystemOptions& options) {
-    systemOptions = options;
-    ShowSystemOptions(systemOptions);
+    systemOptions_ = options;
+    ShowSystemOptions(systemOptions_);
 }
 
 void TOptionsDialog::SetDisplayOptions(const AppDisplayOptions& options) {
-    displayOptions = ClampOptions(options);
-    ShowDisplayOptions(displayOptions);
+    displayOptions_ = ClampOptions(options);
+    ShowDisplayOptions(displayOptions_);
 }
 
 AppPlayOptions TOptionsDialog::GetPlayOptions() const {
-    return playOptions;
+    return playOptions_;
 }
 
 AppViewOptions TOptionsDialog::GetViewOptions() const {
-    return viewOptions;
+    return viewOptions_;
 }
 
 AppSystemOptions TOptionsDialog::GetSystemOptions() const {
-    return systemOptions;
+    return systemOptions_;
 }
 
 AppDisplayOptions TOptionsDialog::GetDisplayOptions() const {
-    return displayOptions;
+    return displayOptions_;
 }
 
 void TOptionsDialog::ShowPlayOptions(const AppPlayOptions& options) {
@@ -396,7 +396,7 @@ void TOptionsDialog::SetPageDefaults(int page) {
         SetViewOptions(AppViewOptions());
         // Full screen is no choice of the page: it stays as it is.
         AppDisplayOptions display;
-        display.FullScreen = displayOptions.FullScreen;
+        display.FullScreen = displayOptions_.FullScreen;
         SetDisplayOptions(display);
         break;
     }
@@ -436,10 +436,10 @@ void TOptionsDialog::FormShow() {
 }
 
 void TOptionsDialog::FormClose(int result) {
-    AppPlayOptions play = playOptions;
-    AppViewOptions view = viewOptions;
-    AppSystemOptions system = systemOptions;
-    AppDisplayOptions display = displayOptions;
+    AppPlayOptions play = playOptions_;
+    AppViewOptions view = viewOptions_;
+    AppSystemOptions system = systemOptions_;
+    AppDisplayOptions display = displayOptions_;
 
     if (result == QDialog::Accepted) {
         ReadFields(*this, play);

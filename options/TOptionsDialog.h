@@ -91,10 +91,10 @@ private:
     std::vector<Box> boxes_;
     std::vector<Row> rows_;
 
-    AppPlayOptions playOptions;
-    AppViewOptions viewOptions;
-    AppSystemOptions systemOptions;
-    AppDisplayOptions displayOptions;
+    AppPlayOptions playOptions_;
+    AppViewOptions viewOptions_;
+    AppSystemOptions systemOptions_;
+    AppDisplayOptions displayOptions_;
 
     QTabWidget* PageControl1 = nullptr;
     QCheckBox* Page1_CheckBox1 = nullptr;

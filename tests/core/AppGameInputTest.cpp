@@ -1,4 +1,5 @@
 // The player's input: clicks that start and launch, keys that put paddles and shove obstacles.
+#include "AppGameTestPeer.h"
 #include "GameHarness.h"
 
 #include <gtest/gtest.h>
@@ -199,7 +200,7 @@ TEST(AppGameInput, ShovingAnObstacleOntoTheBallEndsTheGameAndLeavesItInPlace) {
     Launched(h);
     h.Put(11, 8, cellObstacle);
     h.Field().ClearDirty();
-    h.game.SetScore(4, h.game.Phase());
+    AppGameTestPeer::SetScore(h.game, 4, h.game.Phase());
     h.game.FormKeyDown(AppKey::Left, h.PixelOf(11, 8));
     EXPECT_EQ(h.game.State(), stGameOver);
     EXPECT_EQ(h.Ground(11, 8), cellObstacle);

@@ -1,4 +1,5 @@
 // The game's states and rules: new game, ticks, bounces, wraps, sweepers, phases and records.
+#include "AppGameTestPeer.h"
 #include "GameHarness.h"
 
 #include <gtest/gtest.h>
@@ -197,7 +198,7 @@ TEST(AppGameRules, CrossingStraightIntoAnObstacleEndsTheGameWhereTheBallStands) 
     h.Put(0, 5, cellObstacle);
     h.Put(3, 3, cellPaddleSlash);
     h.Field().ClearDirty();
-    h.game.SetScore(7, h.game.Phase());
+    AppGameTestPeer::SetScore(h.game, 7, h.game.Phase());
     AppRandom twin(h.random);
     h.game.Step();
 
@@ -340,7 +341,7 @@ TEST_P(AppGameRecords, GameOverRaisesScoreAndPhaseRecordsSeparately) {
     const RecordCase c = GetParam();
     GameHarness h;
     h.NewGame();
-    h.game.SetScore(c.score, c.phase);
+    AppGameTestPeer::SetScore(h.game, c.score, c.phase);
     h.game.SetRecord(c.recordScore, c.recordPhase);
     h.game.SetState(stGameOver);
     EXPECT_EQ(h.game.RecordScore(), c.newScore);
@@ -357,7 +358,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, AppGameRecords,
 TEST(AppGameRules, NewGameOrSetupAbandonsAGameWithoutTouchingRecords) {
     GameHarness h;
     h.NewGame();
-    h.game.SetScore(99, 9);
+    AppGameTestPeer::SetScore(h.game, 99, 9);
     h.game.SetRecord(3, 1);
     h.game.SetState(stPlaying);
     EXPECT_EQ(h.game.RecordScore(), 3);
@@ -365,7 +366,7 @@ TEST(AppGameRules, NewGameOrSetupAbandonsAGameWithoutTouchingRecords) {
     EXPECT_EQ(h.game.Score(), 0);
     EXPECT_EQ(h.game.Phase(), 1);
 
-    h.game.SetScore(99, h.game.Phase());
+    AppGameTestPeer::SetScore(h.game, 99, h.game.Phase());
     h.game.SetState(stSetup);
     EXPECT_EQ(h.game.State(), stTitle);
     EXPECT_EQ(h.game.RecordScore(), 3);
@@ -379,7 +380,7 @@ TEST(AppGameRules, TextsOfStateScoreAndRecord) {
     EXPECT_EQ(h.game.StateText(), "State: Not Playing");
     h.NewGame();
     EXPECT_EQ(h.game.StateText(), "State: Playing");
-    h.game.SetScore(40, 2);
+    AppGameTestPeer::SetScore(h.game, 40, 2);
     h.game.SetRecord(30, 13);
     EXPECT_EQ(h.game.ScoreText(), "Score: 40 pt.  2 ph.");
     EXPECT_EQ(h.game.RecordText(), "Record: 30 pt.  13 ph.");

@@ -2,6 +2,7 @@
 #include "AppRenderer.h"
 #include "AppCell.h"
 #include "AppGame.h"
+#include "AppGameTestPeer.h"
 #include "AppLook.h"
 #include "AppSprites.h"
 
@@ -364,7 +365,7 @@ private slots:
         rig.renderer.PaintCells(false);
         const QImage before = rig.Buffer().copy();
         rig.shown.clear();
-        rig.game.SetScore(3, 1);
+        AppGameTestPeer::SetScore(rig.game, 3, 1);
         rig.game.SetRecord(1234, 56);
         rig.game.SetState(stGameOver);
         QCOMPARE(rig.shown, QList<QRect>{rig.renderer.FieldRect()});
@@ -423,7 +424,7 @@ private slots:
             Rig& rig = i == 0 ? designed : squeezed;
             rig.Field().ClearAll();
             rig.renderer.PaintCells(false);
-            rig.game.SetScore(12345, 123);
+            AppGameTestPeer::SetScore(rig.game, 12345, 123);
             rig.game.SetState(stGameOver);
             for (const auto& band : WhiteBands(rig.Buffer()))
                 lines[i].append(WhiteInk(rig.Buffer(), band.first, band.second + 1));

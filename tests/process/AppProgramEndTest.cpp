@@ -1,4 +1,9 @@
-// The built program asked to end by the system, or losing its display: it saves its settings.
+// The built program ended by Exit, asked to end by the system, or losing its display: it saves
+// the game in play and its settings, once.
+#include "AppGame.h"
+#include "AppGameFile.h"
+#include "AppGameRecorder.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -14,6 +19,18 @@ class AppProgramEndTest : public QObject {
 
     // True once the process catches SIGHUP, SIGINT and SIGTERM: from then on
     // a signal reaches the event loop instead of killing it.
+    // A game in play, just dealt, as a copy of the program would have saved it.
+    static QByteArray savedGame(std::uint32_t number) {
+        AppRandom random;
+        AppGame game(random);
+        game.CreateField();
+        AppGameRecorder recorder(game, random);
+        recorder.New(number, AppPlayOptions());
+        const std::string text = AppGameFile::Text(*recorder.Save(0));
+        game.DestroyField();
+        return QByteArray::fromStdString(text);
+    }
+
     static bool catchesSignals(qint64 pid) {
         QFile status(QStringLiteral("/proc/%1/status").arg(pid));
         const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
@@ -25,7 +42,7 @@ class AppProgramEndTest : public QObject {
 
 private slots:
     void endingTheRunSavesTheSettings_data() {
-        QTest::addColumn<int>("signalNumber"); // 0: the X server ends instead
+        QTest::addColumn<int>("signalNumber"); // 0: the X server ends, -1: Exit, instead
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<bool>("storm"); // the signal keeps coming until the program has ended
         QTest::newRow("SIGTERM, a logout") << int(SIGTERM) << 0 << false;
@@ -34,6 +51,7 @@ private slots:
         QTest::newRow("a storm of SIGTERM") << int(SIGTERM) << 0 << true;
         // Qt's X11 connection ends the process with status 1 then.
         QTest::newRow("the X server ends") << 0 << 1 << false;
+        QTest::newRow("Exit, as the close box") << -1 << 0 << false;
     }
 
     void endingTheRunSavesTheSettings() {
@@ -49,12 +67,21 @@ private slots:
         QVERIFY(settings.open(QIODevice::WriteOnly));
         settings.write("[Settings]\nOthers=40,3,100,80\n");
         settings.close();
+        // The game saved at the last end opens paused and is saved again at this one.
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("data/zingaroo")));
+        const QDir data(folder.filePath(QStringLiteral("data/zingaroo")));
+        QFile game0(data.filePath(QStringLiteral("game")));
+        QVERIFY(game0.open(QIODevice::WriteOnly));
+        game0.write(savedGame(7));
+        game0.close();
 
         QProcess display;
         QProcess game;
         game.setProcessChannelMode(QProcess::ForwardedChannels);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (signalNumber == 0) {
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           folder.filePath(QStringLiteral("data")));
+        if (signalNumber <= 0) {
             const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
             if (xvfb.isEmpty() ||
                 QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
@@ -69,15 +96,23 @@ private slots:
         // Until the new program runs, the child still has this test's handlers.
         QVERIFY(game.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(catchesSignals(game.processId()), 30000);
-        if (signalNumber == 0) {
-            // Once the main window is up, the display goes.
-            QProcess search;
-            search.setProcessEnvironment(environment);
-            search.start(
-                QStringLiteral("xdotool"),
-                QStringLiteral("search --sync --onlyvisible --name ^Zingaroo$").split(' '));
-            QVERIFY(search.waitForFinished(30000));
-            display.terminate();
+        if (signalNumber <= 0) {
+            // Once the main window is up, the display goes, or Game › Exit is chosen.
+            const auto xdotool = [&environment](const QString& arguments) {
+                QProcess command;
+                command.setProcessEnvironment(environment);
+                command.start(QStringLiteral("xdotool"), arguments.split(' '));
+                return command.waitForFinished(30000);
+            };
+            QVERIFY(xdotool(QStringLiteral("search --sync --onlyvisible --name ^Zingaroo$ "
+                                           "windowfocus --sync")));
+            if (signalNumber == 0) {
+                display.terminate();
+            } else {
+                QVERIFY(xdotool(QStringLiteral("key alt+g")));
+                QTest::qWait(300);
+                QVERIFY(xdotool(QStringLiteral("key x")));
+            }
         } else {
             ::kill(static_cast<pid_t>(game.processId()), signalNumber);
         }
@@ -93,6 +128,16 @@ private slots:
         const QByteArray text = settings.readAll();
         QVERIFY2(text.contains("\nPlayOptions=24,18,6,6,60,160,1\n"), text.constData());
         QVERIFY2(text.contains("\nOthers=40,3,"), text.constData());
+        QCOMPARE(text.count("PlayOptions="), 1);
+        // The one game file holds the resumed game, paused now.
+        QCOMPARE(data.entryList(QDir::Files), QStringList{QStringLiteral("game")});
+        QVERIFY(game0.open(QIODevice::ReadOnly));
+        std::string reason;
+        const std::optional<AppSavedGame> saved =
+            AppGameFile::ReadSaved(game0.readAll().toStdString(), reason);
+        QVERIFY2(saved, reason.c_str());
+        QCOMPARE(saved->record.number, 7u);
+        QVERIFY(saved->paused);
     }
 
     void withoutADisplayTheProgramSaysSoInOneLineAndEnds_data() {

@@ -2,6 +2,7 @@
 // text whole in its widget with a large interface font and on the narrowest field, and the help
 // page quoting the program's own captions.
 #include "AppGame.h"
+#include "AppGameTestPeer.h"
 #include "AppLanguage.h"
 #include "AppRenderer.h"
 #include "AppShellTexts.h"
@@ -198,7 +199,7 @@ void CheckGameOverFits(TForm1& form, const QString& language) {
     game.SetPlayOptions(AppPlayOptions(16, 16, 1, 1, 32, 240, true));
     game.SetViewOptions(AppViewOptions(18, 18));
     game.SetState(stSetup);
-    game.SetScore(12345, 123);
+    AppGameTestPeer::SetScore(game, 12345, 123);
     game.SetRecord(99999, 999);
     game.SetState(stGameOver);
     const QImage& picture = TForm1TestPeer::Renderer(form).BackBuffer();

@@ -1,5 +1,6 @@
 // Whole games played with a pad made inside the test, through the main window.
 #include "AppCell.h"
+#include "AppGamepadTestPeer.h"
 #include "ModalWatcher.h"
 #include "PadScript.h"
 #include "TForm1.h"
@@ -53,7 +54,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         pad = std::make_unique<AppVirtualPad>(TForm1TestPeer::Gamepad(*form));
         TForm1TestPeer::Gamepad(*form).Poll();
-        QCOMPARE(TForm1TestPeer::Gamepad(*form).PadCount(), 1);
+        QCOMPARE(AppGamepadTestPeer::PadCount(TForm1TestPeer::Gamepad(*form)), 1);
     }
     void cleanup() {
         pad.reset();
@@ -113,7 +114,7 @@ private slots:
         const QPoint held = cursor();
         play("unplug");
         QVERIFY(paused());
-        QVERIFY(!TForm1TestPeer::Gamepad(*form).Repeating());
+        QVERIFY(!AppGamepadTestPeer::Repeating(TForm1TestPeer::Gamepad(*form)));
         QTest::qWait(2 * AppGamepad::repeatDelayMs);
         QCOMPARE(cursor(), held);
 
@@ -121,7 +122,7 @@ private slots:
         play("plug");
         AppVirtualPad second(TForm1TestPeer::Gamepad(*form));
         TForm1TestPeer::Gamepad(*form).Poll();
-        QCOMPARE(TForm1TestPeer::Gamepad(*form).PadCount(), 2);
+        QCOMPARE(AppGamepadTestPeer::PadCount(TForm1TestPeer::Gamepad(*form)), 2);
         PlayPad(second, TForm1TestPeer::Gamepad(*form), QStringLiteral("start+ start-"));
         QVERIFY(!paused());
         setGround(cursor(), cellEmpty);

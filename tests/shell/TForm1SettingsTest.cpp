@@ -1,4 +1,5 @@
 // The main window with its settings file and the Options command, offscreen.
+#include "AppGameTestPeer.h"
 #include "AppProgramFolders.h"
 #include "AppRenderer.h"
 #include "AppSound.h"
@@ -143,7 +144,7 @@ private slots:
     void okWithoutChangesKeepsTheGameGoing() {
         start();
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
-        game().SetScore(3, game().Phase());
+        AppGameTestPeer::SetScore(game(), 3, game().Phase());
         runOptions([](TOptionsDialog*) {});
         QCOMPARE(game().State(), stPlaying);
         QCOMPARE(game().Score(), 3);

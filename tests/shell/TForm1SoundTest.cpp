@@ -1,6 +1,7 @@
 // The main window's sound as the player meets it: nothing of it before the window shows,
 // nothing at all with sound off, and the start sound of a game started at once still heard.
 #include "AppGamepad.h"
+#include "AppGamepadTestPeer.h"
 #include "AppProgramFolders.h"
 #include "AppSdlLibrary.h"
 #include "AppSound.h"
@@ -73,7 +74,8 @@ private slots:
         NewGame();
         QTest::qWait(300);
         // Unless a pad plugged into this machine has loaded it.
-        QVERIFY(TForm1TestPeer::Gamepad(*form).SdlStarted() || !AppSdlLibrary::IsLoaded());
+        QVERIFY(AppGamepadTestPeer::SdlStarted(TForm1TestPeer::Gamepad(*form)) ||
+                !AppSdlLibrary::IsLoaded());
         QVERIFY2(!QFile::exists(ProgramFolders().exeFolder + QStringLiteral("off.raw")),
                  "the disk driver writes its file as soon as an output opens");
 

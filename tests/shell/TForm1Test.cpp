@@ -1,6 +1,7 @@
 // The main window offscreen: start-up, input, menus, boxes and the paced step loop.
 #include "TForm1.h"
 #include "AppCell.h"
+#include "AppGameTestPeer.h"
 #include "AppProgramFolders.h"
 #include "AppRenderer.h"
 #include "AppTerminationSignals.h"
@@ -351,7 +352,7 @@ private slots:
 
     void f2StartsANewGameKeepingTheRecord() {
         startMovingGame();
-        game().SetScore(5, game().Phase());
+        AppGameTestPeer::SetScore(game(), 5, game().Phase());
         game().SetRecord(9, 4);
         QTest::keyClick(form.get(), Qt::Key_F2);
         QCOMPARE(game().State(), stPlaying);
@@ -373,7 +374,7 @@ private slots:
         item("Game_Status_MItem")->trigger();
         QCOMPARE(text, QStringLiteral("State: Playing\nScore: 0 pt.  1 ph.\nRecord: 0 pt.  0 ph."));
 
-        game().SetScore(12, 3);
+        AppGameTestPeer::SetScore(game(), 12, 3);
         game().SetRecord(40, 5);
         game().SetState(stGameOver);
         answerBox(&text, QMessageBox::Ok);

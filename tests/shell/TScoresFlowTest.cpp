@@ -1,4 +1,5 @@
 // The Scores dialog from the main window: finished games entered, names, Clear, abandoned games.
+#include "AppGameTestPeer.h"
 #include "TForm1.h"
 #include "TForm1TestPeer.h"
 
@@ -99,7 +100,7 @@ private:
             form->findChild<QAction*>(QStringLiteral("Game_New_MItem"))->trigger();
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
         QVERIFY(!game().ball.IsStanding());
-        game().SetScore(score, phase);
+        AppGameTestPeer::SetScore(game(), score, phase);
         shoveObstacleOntoBall();
     }
 
@@ -203,7 +204,7 @@ private slots:
         pause->trigger();
         QTest::qWait(1200);
         pause->trigger();
-        game().SetScore(5, 1);
+        AppGameTestPeer::SetScore(game(), 5, 1);
         onScoresDialog([](TScoresDialog*) {});
         shoveObstacleOntoBall();
         QTRY_VERIFY(scoresShown);
@@ -266,7 +267,7 @@ private slots:
         // Abandoned by New and by Exit: not entered.
         form->findChild<QAction*>(QStringLiteral("Game_New_MItem"))->trigger();
         QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
-        game().SetScore(7, 1);
+        AppGameTestPeer::SetScore(game(), 7, 1);
         form.reset();
         const AppScoreBook book = stored();
         QCOMPARE(book.GameCount(), std::size_t(12));
