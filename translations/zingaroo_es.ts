@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>No replay is kept for this game.</source>
-        <translation>No se guarda ninguna repetición de esta partida.</translation>
+        <translation>No hay ninguna repetición guardada de esta partida.</translation>
     </message>
 </context>
 </TS>

@@ -263,20 +263,20 @@
     </message>
     <message>
         <source>The replay went otherwise than recorded, so it was stopped.</source>
-        <translation>La relecture ne suivait plus l’enregistrement, elle a été arrêtée.</translation>
+        <translation>La rediffusion ne suivait plus l’enregistrement, elle a été arrêtée.</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation>Relecture</translation>
+        <translation>Rediffusion</translation>
     </message>
     <message>
         <source>This replay was recorded under other rules and cannot be shown.</source>
-        <translation>Cette relecture a été enregistrée avec d’autres règles et ne peut pas être montrée.</translation>
+        <translation>Cette rediffusion a été enregistrée avec d’autres règles et ne peut pas être montrée.</translation>
     </message>
     <message>
         <source>Replay ×%1</source>
         <extracomment>Shown on the picture and in the window&apos;s title while a game is played back; %1 is its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).</extracomment>
-        <translation>Relecture ×%1</translation>
+        <translation>Rediffusion ×%1</translation>
     </message>
 </context>
 <context>
@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>No replay is kept for this game.</source>
-        <translation>Aucune relecture n’est conservée pour cette partie.</translation>
+        <translation>Aucune rediffusion n’est conservée pour cette partie.</translation>
     </message>
 </context>
 </TS>

@@ -249,12 +249,12 @@
     <message>
         <source>New N&amp;umbered Game…</source>
         <extracomment>Asks for a game&apos;s number and deals that game: the same number deals the same game.</extracomment>
-        <translation>番号付きの新しいゲーム(&amp;M)…</translation>
+        <translation>番号を指定して新しいゲーム(&amp;M)…</translation>
     </message>
     <message>
         <source>New Numbered Game</source>
         <extracomment>The title of the box that asks for a game&apos;s number; the menu item without &quot;…&quot;.</extracomment>
-        <translation>番号付きの新しいゲーム</translation>
+        <translation>番号を指定して新しいゲーム</translation>
     </message>
     <message>
         <source>Game number:</source>

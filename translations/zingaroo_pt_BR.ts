@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>The replay went otherwise than recorded, so it was stopped.</source>
-        <translation>A reprodução tomou outro rumo que o gravado e foi interrompida.</translation>
+        <translation>A reprodução se desviou da gravação e foi interrompida.</translation>
     </message>
     <message>
         <source>Replay</source>

@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>The replay went otherwise than recorded, so it was stopped.</source>
-        <translation>Повтор пошёл не так, как был записан, и был остановлен.</translation>
+        <translation>Повтор разошёлся с записью и был остановлен.</translation>
     </message>
     <message>
         <source>Replay</source>

@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>No replay is kept for this game.</source>
-        <translation>Ingen repris sparas för det här spelet.</translation>
+        <translation>Ingen repris har sparats för det här spelet.</translation>
     </message>
 </context>
 </TS>

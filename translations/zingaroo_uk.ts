@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>The replay went otherwise than recorded, so it was stopped.</source>
-        <translation>Повтор пішов інакше, ніж записаний, і його зупинено.</translation>
+        <translation>Повтор розійшовся із записом, тому його зупинено.</translation>
     </message>
     <message>
         <source>Replay</source>
