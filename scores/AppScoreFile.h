@@ -53,7 +53,7 @@ public:
 
     // What an edit makes of the text of a scores file; nothing when either is
     // of a later version.
-    static std::optional<std::string> Fold(const std::string& current, const std::string& edit);
+    static AppSharedFile::Folded Fold(const std::string& current, const std::string& edit);
 
 private:
     AppSharedFile Shared(int lockWaitMs) const;

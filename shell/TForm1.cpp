@@ -150,14 +150,17 @@ void TForm1::ResumeSavedGame() {
     gameSlot_ =
         std::make_unique<AppSavedGameSlot>(QFile::encodeName(folder).toStdString(), WriteGameLine);
     settings_->SetAlsoSave([this] { SaveGameInPlay(); });
-    const std::optional<AppSavedGame> saved = gameSlot_->Claim();
-    if (!saved)
+    const std::optional<AppSavedGameSlot::Claimed> claimed = gameSlot_->Claim();
+    if (!claimed)
         return;
+    const AppSavedGame* saved = &claimed->saved;
     if (const std::string reason = session_->Resume(*saved); !reason.empty()) {
         gameSlot_->Reject(reason);
         return;
     }
-    gameSlot_->Release();
+    // This window does not write the claimed file during play, so it goes now: a game that
+    // ends in this run must not be resumed at the next start.
+    gameSlot_->Discard();
     scoreKeeper_.Resumed(saved->playMs, !Game().ball.IsStanding());
     cursor_.StartAt({Game().ball.x, Game().ball.y});
     ShowPause();

@@ -73,7 +73,8 @@ std::string SaveTarget(const std::string& path, std::string& why) {
 }
 
 // The process number in a temporary file's name "<target>[.<more>].tmp<pid>-<n>", where
-// <more> names a change left beside the target (digits and dashes); 0 for any other name.
+// <more> names a file kept beside the target (a change left there, another place of a saved
+// game: lower-case letters, digits, dots and dashes); 0 for any other name.
 pid_t TemporaryWriter(std::string_view name, std::string_view targetName) {
     if (name.substr(0, targetName.size()) != targetName)
         return 0;
@@ -82,8 +83,9 @@ pid_t TemporaryWriter(std::string_view name, std::string_view targetName) {
     if (tmp == std::string_view::npos)
         return 0;
     const std::string_view more = rest.substr(0, tmp);
-    if (!more.empty() && (more.substr(0, 9) != ".pending-" ||
-                          more.find_first_not_of("0123456789-", 9) != std::string_view::npos))
+    if (!more.empty() &&
+        (more[0] != '.' || more.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789.-") !=
+                               std::string_view::npos))
         return 0;
     rest.remove_prefix(tmp + 4);
     pid_t writer = 0;
@@ -93,10 +95,9 @@ pid_t TemporaryWriter(std::string_view name, std::string_view targetName) {
     return writer;
 }
 
-// Removes the temporary files that saves killed before their rename left
-// beside `target`. Each name carries its writer's process number; a file of a
-// process still running is its save in progress and stays.
-void RemoveStaleTemporaries(const std::string& target) {
+} // namespace
+
+void AppDurableFile::RemoveStaleTemporaries(const std::string& target) {
     const std::string targetName = target.substr(target.rfind('/') + 1);
     DIR* folder = ::opendir(FolderOf(target).c_str());
     if (folder == nullptr)
@@ -113,6 +114,8 @@ void RemoveStaleTemporaries(const std::string& target) {
     }
     ::closedir(folder);
 }
+
+namespace {
 
 // Creates a new, empty file beside `target` that no one else is using.
 int CreateTemporary(const std::string& target, std::string& name) {
