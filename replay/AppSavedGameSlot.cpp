@@ -7,14 +7,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -22,13 +20,6 @@
 namespace {
 
 constexpr std::string_view claimedMark = "game.claimed-";
-
-std::string FirstLine(const std::string& path) {
-    std::ifstream file(path);
-    std::string line;
-    std::getline(file, line);
-    return line;
-}
 
 // A move is durable once the folder is flushed; file systems that cannot flush a
 // folder say so with EINVAL.
@@ -46,15 +37,6 @@ bool ReadOnly(int error) {
 }
 
 } // namespace
-
-bool AppSavedGameSlot::RunningCopy(pid_t process) {
-    if (::kill(process, 0) != 0 && errno == ESRCH)
-        return false;
-    const std::string theirs = FirstLine("/proc/" + std::to_string(process) + "/comm");
-    const std::string ours = FirstLine("/proc/self/comm");
-    // A process whose name cannot be known is taken for a copy and left alone.
-    return theirs.empty() || ours.empty() || theirs == ours;
-}
 
 bool AppSavedGameSlot::MoveWithoutReplacing(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)

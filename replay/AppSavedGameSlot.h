@@ -1,6 +1,7 @@
 // The saved game's place on disk: claimed by the copy that resumes it, kept while it plays.
 #pragma once
 
+#include "AppDurableFile.h"
 #include "AppSavedGame.h"
 
 #include <functional>
@@ -42,13 +43,12 @@ public:
 
     static constexpr int places = 9;
 
-    // Is this process's running copy: the name the system gives it is this program's.
-    static bool RunningCopy(pid_t process);
     // Moves without replacing: a rename that refuses an existing target, or a hard link and
     // the removal of the old name where the file system has no such rename.
     static bool MoveWithoutReplacing(const std::string& from, const std::string& to);
 
-    AppSavedGameSlot(std::string folder, Report report, CopyRunning copyRunning = RunningCopy,
+    AppSavedGameSlot(std::string folder, Report report,
+                     CopyRunning copyRunning = AppDurableFile::RunningCopy,
                      Move move = MoveWithoutReplacing);
     AppSavedGameSlot(const AppSavedGameSlot&) = delete;
     AppSavedGameSlot& operator=(const AppSavedGameSlot&) = delete;

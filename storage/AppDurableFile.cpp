@@ -10,6 +10,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
 #include <new>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -95,7 +96,22 @@ pid_t TemporaryWriter(std::string_view name, std::string_view targetName) {
     return writer;
 }
 
+std::string FirstLine(const std::string& path) {
+    std::ifstream file(path);
+    std::string line;
+    std::getline(file, line);
+    return line;
+}
+
 } // namespace
+
+bool AppDurableFile::RunningCopy(pid_t process) {
+    if (::kill(process, 0) != 0 && errno == ESRCH)
+        return false;
+    const std::string theirs = FirstLine("/proc/" + std::to_string(process) + "/comm");
+    const std::string ours = FirstLine("/proc/self/comm");
+    return theirs.empty() || ours.empty() || theirs == ours;
+}
 
 void AppDurableFile::RemoveStaleTemporaries(const std::string& target) {
     const std::string targetName = target.substr(target.rfind('/') + 1);
@@ -107,7 +123,7 @@ void AppDurableFile::RemoveStaleTemporaries(const std::string& target) {
         if (writer == 0 || writer == ::getpid())
             continue;
         struct stat info {};
-        if (::kill(writer, 0) != 0 && errno == ESRCH &&
+        if (!RunningCopy(writer) &&
             ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(info.st_mode))
             ::unlinkat(::dirfd(folder), entry->d_name, 0);
