@@ -76,9 +76,19 @@ AppSharedFile::Folded AppSettingsStore::Fold(const std::string& current,
     return std::optional<std::string>(ini.Text());
 }
 
+std::string AppSettingsStore::Join(const std::string& older, const std::string& newer) {
+    const AppIniFile first = AppIniFile::FromText(older);
+    AppIniFile joined = AppIniFile::FromText(newer);
+    joined.WriteString(changeSection, "LoadedRecord",
+                       first.ReadString(changeSection, "LoadedRecord"));
+    if (first.ReadString(changeSection, "RecordCleared") == "1")
+        joined.WriteString(changeSection, "RecordCleared", "1");
+    return joined.Text();
+}
+
 bool AppSettingsStore::Save(const std::string& readPath, const std::string& writePath,
                             const AppSettingsValues& values) {
-    const AppSharedFile file(writePath, Fold, report_, lockWaitMs_);
+    const AppSharedFile file(writePath, Fold, report_, lockWaitMs_, Join);
     if (file.Save(Change(values), readPath) == AppSharedFile::Outcome::NotSaved)
         return false;
     // What this copy wrote is what it read from now on.

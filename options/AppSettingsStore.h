@@ -51,6 +51,10 @@ public:
     // which record it was made is not this program's and is refused as
     // unreadable; one of a later format waits.
     static AppSharedFile::Folded Fold(const std::string& current, const std::string& change);
+    // One change doing what `older` and then `newer` of the same copy do: the newer values,
+    // merged against the record the older change was made with, the record cleared when
+    // either cleared it.
+    static std::string Join(const std::string& older, const std::string& newer);
 
 private:
     void Say(const std::string& line) const;

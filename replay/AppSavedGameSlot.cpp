@@ -95,9 +95,13 @@ std::optional<AppSavedGameSlot::Claimed> AppSavedGameSlot::Claim() {
     candidates.insert(candidates.end(), orphans.begin(), orphans.end());
 
     for (const std::string& path : candidates) {
+        if (path == own_ && ownHeld_)
+            continue;
         if (path == own_ || move_(path, own_)) {
-            if (std::optional<Claimed> claimed = ReadClaimed(own_, true))
+            if (std::optional<Claimed> claimed = ReadClaimed(own_, true)) {
+                ownHeld_ = true;
                 return claimed;
+            }
             continue;
         }
         const int error = errno;
@@ -164,6 +168,7 @@ bool AppSavedGameSlot::Write(const AppSavedGame& saved) {
     std::error_code ignored;
     std::filesystem::create_directories(folder_, ignored);
     AppDurableFile file(own_);
+    ownHeld_ = true;
     if (file.Replace(AppGameFile::Text(saved))) {
         keepFailed_ = false;
         return true;
@@ -181,6 +186,7 @@ bool AppSavedGameSlot::Keep(const AppSavedGame& saved) {
 void AppSavedGameSlot::Discard() {
     const std::lock_guard lock(mutex_);
     ::unlink(own_.c_str());
+    ownHeld_ = false;
     claimed_.clear();
     keepFailed_ = false;
 }
@@ -193,6 +199,7 @@ bool AppSavedGameSlot::Put(const AppSavedGame& saved) {
     for (int place = 1; place <= places; ++place) {
         const std::string path = PlacePath(place);
         if (move_(own_, path)) {
+            ownHeld_ = false;
             SyncFolder(folder_);
             if (place > 1)
                 Say("Another saved game waits in " + PlacePath(1) + "; this one is kept as " +

@@ -4,6 +4,7 @@
 #include "AppDurableFile.h"
 #include "AppSavedGame.h"
 
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -86,6 +87,8 @@ private:
     Report report_;
     CopyRunning copyRunning_;
     Move move_;
+    // Set while a slot of this process holds its file, which another slot then leaves alone.
+    static inline std::atomic<bool> ownHeld_ = false;
     std::mutex mutex_;
     // The file of the game claimed: own_, or where it waits when it could not be claimed.
     std::string claimed_;

@@ -178,9 +178,10 @@ AppDurableFile::ReadResult AppSharedFile::Read(std::string& text, std::string& f
 std::vector<std::string> AppSharedFile::OwnPendingPaths() const {
     std::vector<std::string> own = PendingPaths();
     const std::string mark = OwnPendingMark();
-    const std::size_t start = path_.size() + pendingMark.size() + 20;
-    std::erase_if(
-        own, [&](const std::string& path) { return path.compare(start, mark.size(), mark) != 0; });
+    const std::size_t lead = NameOf(path_).size() + pendingMark.size() + 20;
+    std::erase_if(own, [&](const std::string& path) {
+        return path.compare(path.rfind('/') + 1 + lead, mark.size(), mark) != 0;
+    });
     return own;
 }
 
@@ -188,6 +189,9 @@ void AppSharedFile::SetAside(const Pending& pending, const std::string& why) con
     const std::string aside = pending.path + ".damaged";
     if (::rename(pending.path.c_str(), aside.c_str()) == 0)
         Say("Set aside " + pending.path + " as " + aside + ": " + why);
+    else if (errno != ENOENT)
+        Say("Left out of the save: " + pending.path + ", " + why +
+            " (it could not be set aside: " + std::strerror(errno) + ")");
 }
 
 AppSharedFile::Outcome AppSharedFile::LeaveBeside(const std::string& change,

@@ -58,8 +58,8 @@ public:
     };
     // The text that `change` makes of `current` (empty when missing).
     using Fold = std::function<Folded(const std::string& current, const std::string& change)>;
-    // One change doing what `older` and then `newer` do; without one, `newer` replaces
-    // `older` (a change that holds every value the file takes from it).
+    // One change doing what `older` and then `newer` (both of this copy) do; without one,
+    // `newer` replaces `older`.
     using Join = std::function<std::string(const std::string& older, const std::string& newer)>;
     // Takes one line on a save that failed, left its change beside the file,
     // or had to merge again.
