@@ -65,16 +65,14 @@ void AppSavedGameSlot::Say(const std::string& line) const {
         report_(line);
 }
 
-std::optional<pid_t> AppSavedGameSlot::GoneOwner(const std::string& name) const {
+bool AppSavedGameSlot::OwnerGone(const std::string& name) const {
     if (!name.starts_with(claimedMark))
-        return std::nullopt;
+        return false;
     const std::string_view digits = std::string_view(name).substr(claimedMark.size());
     pid_t owner = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), owner);
-    if (error != std::errc() || end != digits.data() + digits.size() || owner <= 0 ||
-        owner == ::getpid() || copyRunning_(owner))
-        return std::nullopt;
-    return owner;
+    return error == std::errc() && end == digits.data() + digits.size() && owner > 0 &&
+           owner != ::getpid() && !copyRunning_(owner);
 }
 
 std::optional<AppSavedGameSlot::Claimed> AppSavedGameSlot::Claim() {
@@ -87,7 +85,7 @@ std::optional<AppSavedGameSlot::Claimed> AppSavedGameSlot::Claim() {
     std::vector<std::string> orphans;
     if (DIR* entries = ::opendir(folder_.c_str())) {
         while (const dirent* entry = ::readdir(entries))
-            if (GoneOwner(entry->d_name))
+            if (OwnerGone(entry->d_name))
                 orphans.push_back(folder_ + "/" + entry->d_name);
         ::closedir(entries);
     }

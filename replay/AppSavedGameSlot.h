@@ -77,8 +77,8 @@ private:
     std::string PlacePath(int place) const;
     void Say(const std::string& line) const;
     std::optional<Claimed> ReadClaimed(const std::string& path, bool kept);
-    std::optional<pid_t> GoneOwner(const std::string& name) const;
-    bool ClaimFrom(const std::string& path);
+    // True for "game.claimed-<process>" of another process that is no running copy.
+    bool OwnerGone(const std::string& name) const;
     bool Write(const AppSavedGame& saved);
     void SetAside(const std::string& reason);
 

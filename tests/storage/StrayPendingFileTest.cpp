@@ -7,29 +7,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 namespace {
 
-AppScoreGame Game(int n) {
-    AppScoreGame game;
-    game.name = "game " + std::to_string(n);
-    game.score = n;
-    game.endTime = 1'700'000'000 + n;
-    return game;
-}
-
-// This copy's n-th save: game n for the scores file, a record of n for the settings file.
+// This copy's n-th save: a game of score n to the scores file, a record of n to the settings.
 bool Save(bool scores, const std::string& path, int n, int lockWaitMs,
           std::vector<std::string>& lines) {
     const auto report = [&lines](const std::string& line) { lines.push_back(line); };
-    if (scores) {
-        AppScoreBook book;
+    AppScoreGame game;
+    game.score = n;
+    game.endTime = 1'700'000'000 + n;
+    AppScoreBook book;
+    if (scores)
         return AppScoreFile(path, report)
-            .Rewrite([n](AppScoreBook& b) { b.Add(Game(n)); }, book, lockWaitMs);
-    }
+            .Rewrite([&](AppScoreBook& b) { b.Add(game); }, book, lockWaitMs);
     AppSettingsStore store(lockWaitMs, report);
     AppSettingsValues values;
     store.Load(path, values);
@@ -37,61 +33,46 @@ bool Save(bool scores, const std::string& path, int n, int lockWaitMs,
     return store.Save(path, path, values);
 }
 
-// The file itself (not the changes beside it) holds saves 1 to n.
+// The file itself, not the changes beside it, holds saves 1 to n.
 bool Holds(bool scores, const std::string& path, int n) {
-    if (!scores) {
-        AppSettingsValues stored;
-        ReadSettingsValues(AppIniFile::FromText(ReadWholeFile(path)), stored);
-        return stored.recordScore == n;
-    }
-    const AppScoreBook book = AppScoreBook::FromText(ReadWholeFile(path));
-    for (int i = 1; i <= n; ++i)
-        if (book.RankOf(Game(i)) == 0)
-            return false;
-    return book.GameCount() == static_cast<std::size_t>(n);
+    const std::string text = ReadWholeFile(path);
+    AppSettingsValues stored;
+    ReadSettingsValues(AppIniFile::FromText(text), stored);
+    return scores ? AppScoreBook::FromText(text).GameCount() == std::size_t(n)
+                  : stored.recordScore == n;
 }
 
 std::size_t OwnPending(const std::string& path) {
+    const std::vector<std::string> all = AppSharedFile(path, {}).PendingPaths();
     const std::string mark = "-" + std::to_string(::getpid()) + "-";
-    std::size_t own = 0;
-    for (const std::string& pending : AppSharedFile(path, {}).PendingPaths())
-        own += pending.find(mark, path.size()) != std::string::npos;
-    return own;
+    return std::count_if(all.begin(), all.end(), [&](const std::string& pending) {
+        return pending.find(mark, path.size()) != std::string::npos;
+    });
 }
 
-struct Stray {
-    const char* name;
-    std::string settings;       // the stray beside the settings file
-    std::string scores;         // beside the scores file
-    const char* settingsReason; // the reason told when it is set aside; empty: it waits
-    const char* scoresReason;
-};
-
 TEST(StrayPendingFile, EveryLaterSaveWritesItsFileAndLeavesAtMostOneChangeOfItsOwn) {
-    const Stray strays[] = {
-        {"random bytes", std::string("\x93\x01zq\xff\n\x7f\0", 8), std::string("\x93\x01zq\xff\n"),
-         "no record it was made with", "no version line"},
-        {"empty", "", "", "empty", "empty"},
-        {"plain INI", "[Settings]\nOthers=10,1,0,0\n", "[Settings]\nOthers=10,1,0,0\n",
-         "no record it was made with", "no version line"},
-        {"a later version", "[Change]\nFormat=2\nLoadedRecord=0,0\n",
-         "zingaroo scores 3\n+whatever a later version writes\n", "", ""},
+    // A stray beside the settings file and beside the scores file, and the reason told for each.
+    const std::array<std::string, 4> strays[] = {
+        {std::string("\x93\x01zq\xff\n\x7f\0", 8), "no record it was made with", "\x93\x01zq\xff\n",
+         "no version line"},
+        {"", "empty", "", "empty"},
+        {"[Settings]\nOthers=10,1,0,0\n", "no record it was made with",
+         "[Settings]\nOthers=10,1,0,0\n", "no version line"},
+        {"[Change]\nFormat=2\nLoadedRecord=0,0\n", "later version",
+         "zingaroo scores 3\n+what a later version writes\n", "later version"},
     };
-    for (const Stray& stray : strays) {
+    for (const auto& stray : strays) {
         for (const bool scores : {false, true}) {
-            SCOPED_TRACE(std::string(stray.name) +
-                         (scores ? " beside scores" : " beside settings"));
             TempFolder folder;
             const std::string path = folder.File(scores ? "scores" : "settings.ini");
             const std::string strayPath = path + ".pending-00000000000000000001-999999-1";
-            WriteWholeFile(strayPath, scores ? stray.scores : stray.settings);
-            const std::string reason = scores ? stray.scoresReason : stray.settingsReason;
+            WriteWholeFile(strayPath, stray[scores ? 2 : 0]);
+            const std::string& reason = stray[scores ? 3 : 1];
+            SCOPED_TRACE(path + " beside a stray that tells " + reason);
             std::vector<std::string> lines;
-
             EXPECT_TRUE(Save(scores, path, 1, 100, lines));
-            EXPECT_TRUE(Holds(scores, path, 1));
-            // Another copy holds the lock: each save leaves its change beside the file,
-            // the newer taking in the older.
+            // Another copy holds the lock: each save leaves its change, the newer taking in
+            // the older.
             const int lock = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
             ASSERT_EQ(::flock(lock, LOCK_EX), 0);
             for (const int n : {2, 3}) {
@@ -103,18 +84,18 @@ TEST(StrayPendingFile, EveryLaterSaveWritesItsFileAndLeavesAtMostOneChangeOfItsO
             EXPECT_TRUE(Holds(scores, path, 4));
             EXPECT_EQ(OwnPending(path), 0u);
 
-            EXPECT_EQ(::access(strayPath.c_str(), F_OK) == 0, reason.empty());
-            EXPECT_EQ(::access((strayPath + ".damaged").c_str(), F_OK) == 0, !reason.empty());
-            std::size_t told = 0;
-            for (const std::string& line : lines)
-                if (line.find(strayPath) != std::string::npos) {
-                    ++told;
-                    EXPECT_NE(line.find(reason.empty() ? "later version" : reason),
-                              std::string::npos)
-                        << line;
-                }
-            // Set aside once; a later version's change is told by each save that meets it.
-            EXPECT_EQ(told, reason.empty() ? 2u : 1u);
+            // Set aside, told once; a later version's change waits, told by each save.
+            const bool later = reason == "later version";
+            EXPECT_EQ(::access(strayPath.c_str(), F_OK) == 0, later);
+            EXPECT_EQ(::access((strayPath + ".damaged").c_str(), F_OK) == 0, !later);
+            const auto naming = [&](const std::string& what) {
+                return std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
+                    return line.find(strayPath) != std::string::npos &&
+                           line.find(what) != std::string::npos;
+                });
+            };
+            EXPECT_EQ(naming(reason), later ? 2 : 1);
+            EXPECT_EQ(naming(""), naming(reason));
         }
     }
 }
