@@ -12,6 +12,8 @@ namespace {
 // The section of a change, never written to the settings file, that tells how
 // its record is merged.
 constexpr std::string_view changeSection = "Change";
+// The format of a change; a change written before it had one reads as the first.
+constexpr std::int32_t changeFormat = 1;
 
 } // namespace
 
@@ -36,21 +38,29 @@ std::string AppSettingsStore::Change(const AppSettingsValues& values) const {
     change.WriteString(changeSection, "LoadedRecord",
                        std::to_string(loadedScore_) + "," + std::to_string(loadedPhase_));
     change.WriteString(changeSection, "RecordCleared", recordCleared_ ? "1" : "0");
+    change.WriteString(changeSection, "Format", std::to_string(changeFormat));
     return change.Text();
 }
 
-std::optional<std::string> AppSettingsStore::Fold(const std::string& current,
-                                                  const std::string& change) {
+AppSharedFile::Folded AppSettingsStore::Fold(const std::string& current,
+                                             const std::string& change) {
+    using Refused = AppSharedFile::Folded::Refused;
     const AppIniFile changeIni = AppIniFile::FromText(change);
+    const std::string format = changeIni.ReadString(changeSection, "Format");
+    const std::optional<std::int32_t> formatNumber =
+        format.empty() ? changeFormat : ParseDecimal(format);
+    if (!formatNumber || *formatNumber < 1)
+        return {Refused::Unreadable, "not a settings change: no valid format"};
+    if (*formatNumber > changeFormat)
+        return {Refused::LaterChange};
     const std::vector<std::string> loaded =
         SplitCommaList(changeIni.ReadString(changeSection, "LoadedRecord"));
     const std::optional<std::int32_t> loadedScore =
         loaded.size() == 2 ? ParseDecimal(loaded[0]) : std::nullopt;
     const std::optional<std::int32_t> loadedPhase =
         loaded.size() == 2 ? ParseDecimal(loaded[1]) : std::nullopt;
-    // Not a change this program made: nothing to merge.
     if (!loadedScore || !loadedPhase)
-        return std::nullopt;
+        return {Refused::Unreadable, "not a settings change: no record it was made with"};
     AppSettingsValues values;
     ReadSettingsValues(changeIni, values);
     AppIniFile ini = AppIniFile::FromText(current);
@@ -63,12 +73,22 @@ std::optional<std::string> AppSettingsStore::Fold(const std::string& current,
         values.recordPhase = std::max(values.recordPhase, stored.recordPhase);
     }
     WriteSettingsValues(ini, values);
-    return ini.Text();
+    return std::optional<std::string>(ini.Text());
+}
+
+std::string AppSettingsStore::Join(const std::string& older, const std::string& newer) {
+    const AppIniFile first = AppIniFile::FromText(older);
+    AppIniFile joined = AppIniFile::FromText(newer);
+    joined.WriteString(changeSection, "LoadedRecord",
+                       first.ReadString(changeSection, "LoadedRecord"));
+    if (first.ReadString(changeSection, "RecordCleared") == "1")
+        joined.WriteString(changeSection, "RecordCleared", "1");
+    return joined.Text();
 }
 
 bool AppSettingsStore::Save(const std::string& readPath, const std::string& writePath,
                             const AppSettingsValues& values) {
-    const AppSharedFile file(writePath, Fold, report_, lockWaitMs_);
+    const AppSharedFile file(writePath, Fold, report_, lockWaitMs_, Join);
     if (file.Save(Change(values), readPath) == AppSharedFile::Outcome::NotSaved)
         return false;
     // What this copy wrote is what it read from now on.

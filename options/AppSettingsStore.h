@@ -47,8 +47,14 @@ public:
     // this copy read and whether the player cleared it.
     std::string Change(const AppSettingsValues& values) const;
     // The text a change makes of `current`: its values written into it, with
-    // the record merged as described above.
-    static std::optional<std::string> Fold(const std::string& current, const std::string& change);
+    // the record merged as described above. A change that does not say with
+    // which record it was made is not this program's and is refused as
+    // unreadable; one of a later format waits.
+    static AppSharedFile::Folded Fold(const std::string& current, const std::string& change);
+    // One change doing what `older` and then `newer` of the same copy do: the newer values,
+    // merged against the record the older change was made with, the record cleared when
+    // either cleared it.
+    static std::string Join(const std::string& older, const std::string& newer);
 
 private:
     void Say(const std::string& line) const;

@@ -30,8 +30,21 @@ std::string Hex(std::uint64_t value) {
     return text;
 }
 
-std::string Head(const AppGameRecord& record) {
-    std::string text = std::string(versionLead) + std::to_string(AppGameFile::version) + "\n";
+// What the saved line's fields other than the checksum add to it: a change to any of them
+// changes the state checksum read back, which then no longer matches the game played back.
+std::uint64_t SavedLineMix(const AppSavedGame& saved) {
+    std::uint64_t mix = 0x5a17'9e3c'0b6d'4f21;
+    for (const std::uint64_t field :
+         {std::uint64_t{saved.steps}, std::uint64_t{saved.paused},
+          static_cast<std::uint64_t>(saved.playMs), static_cast<std::uint64_t>(saved.ballSprite)}) {
+        mix = (mix ^ field) * 0x9e37'79b9'7f4a'7c15;
+        mix ^= mix >> 31;
+    }
+    return mix;
+}
+
+std::string Head(const AppGameRecord& record, int version) {
+    std::string text = std::string(versionLead) + std::to_string(version) + "\n";
     text += "rules " + std::to_string(record.rulesVersion) + "\n";
     text += "number " + std::to_string(record.number) + "\n";
     text += "options " + OptionList(record.options) + "\n";
@@ -148,6 +161,7 @@ private:
     std::string reason_;
     AppSavedGame game_;
     bool saved_ = false;
+    int format_ = 0;
     bool launched_ = false;
     bool paused_ = false;
     std::uint32_t pausedAt_ = 0;
@@ -204,8 +218,9 @@ bool Reader::ReadHead() {
         return Fail("not a game file");
     if (*format > AppGameFile::version)
         return Fail("a later version of the format (" + std::to_string(*format) + ")");
-    if (*format != AppGameFile::version)
+    if (*format != AppGameFile::version && *format != AppGameFile::recordVersion)
         return Fail("not a game file");
+    format_ = static_cast<int>(*format);
 
     AppGameRecord& record = game_.record;
     std::optional<std::uint64_t> value;
@@ -315,7 +330,8 @@ bool Reader::ReadSavedLine(const std::vector<std::string_view>& fields) {
     game_.paused = *paused == 1;
     game_.playMs = static_cast<std::int64_t>(*playMs);
     game_.ballSprite = static_cast<std::int32_t>(*sprite);
-    game_.stateChecksum = *state;
+    game_.stateChecksum =
+        format_ == AppGameFile::recordVersion ? *state : *state ^ SavedLineMix(game_);
     saved_ = true;
     return true;
 }
@@ -323,7 +339,7 @@ bool Reader::ReadSavedLine(const std::vector<std::string_view>& fields) {
 } // namespace
 
 std::string AppGameFile::Text(const AppGameRecord& record) {
-    std::string text = Head(record);
+    std::string text = Head(record, recordVersion);
     if (const std::optional<AppGameEnding>& end = record.end)
         text += "end " + std::to_string(end->step) + " " +
                 std::string(endWords[static_cast<std::size_t>(end->how)]) + " " +
@@ -333,9 +349,10 @@ std::string AppGameFile::Text(const AppGameRecord& record) {
 }
 
 std::string AppGameFile::Text(const AppSavedGame& saved) {
-    return Head(saved.record) + "saved " + std::to_string(saved.steps) + " " +
+    return Head(saved.record, version) + "saved " + std::to_string(saved.steps) + " " +
            (saved.paused ? "1" : "0") + " " + std::to_string(saved.playMs) + " " +
-           std::to_string(saved.ballSprite) + " " + Hex(saved.stateChecksum) + "\n";
+           std::to_string(saved.ballSprite) + " " + Hex(saved.stateChecksum ^ SavedLineMix(saved)) +
+           "\n";
 }
 
 std::optional<AppGameRecord> AppGameFile::ReadRecord(std::string_view text, std::string& reason) {

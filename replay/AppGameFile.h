@@ -11,7 +11,7 @@
 
 // A file is lines ending in a line feed, fields separated by one blank:
 //
-//   zingaroo game 1                     the format and its version
+//   zingaroo game 1                     the format and its version (2 for a saved game)
 //   rules 1                             the rules version the game was played under
 //   number 48213377                     the game's number
 //   options 24,18,6,6,60,160,1          the play options, as in the settings file
@@ -27,12 +27,17 @@
 //   saved 230 1 81234 0 9a3c5f0c2b9e1d3a
 //
 // its steps, paused (1) or not (0), the time in play in milliseconds, the ball's tile
-// last shown (0 or 6) and the checksum of the whole state. Anything else, anything out of
-// range or out of order, a later version and a file cut short are refused with a reason
-// of one line; nothing is guessed or mended.
+// last shown (0 or 6) and the checksum of the whole state mixed with the line's other
+// fields, so that a change to any field of the line shows when the game is resumed. A
+// saved game of version 1 holds the state's checksum alone and is still read. Anything else,
+// anything out of range or out of order, a later version and a file cut short are refused with a
+// reason of one line; nothing is guessed or mended.
 class AppGameFile {
 public:
-    static constexpr int version = 1;
+    // The latest format, which saved games are written in. A finished game is written in
+    // version 1, which reads the same, so that recorded games stay readable by older copies.
+    static constexpr int version = 2;
+    static constexpr int recordVersion = 1;
     static constexpr std::size_t maxBytes = 32u << 20;
     static constexpr std::int64_t maxPlayMs = 1'000'000'000'000;
 

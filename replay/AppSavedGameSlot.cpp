@@ -1,14 +1,60 @@
-// The saved game's place on disk: claimed by the copy that resumes it, filled at the end.
+// The saved game's place on disk: claimed by the copy that resumes it, kept while it plays.
 #include "AppSavedGameSlot.h"
 
 #include "AppDurableFile.h"
 #include "AppGameFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view claimedMark = "game.claimed-";
+
+// A move is durable once the folder is flushed; file systems that cannot flush a
+// folder say so with EINVAL.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// A folder we may not change: the game can be read where it waits, but not claimed.
+bool ReadOnly(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+} // namespace
+
+bool AppSavedGameSlot::MoveWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A link, too, is made only where there is nothing.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return false;
+    ::unlink(from.c_str());
+    return true;
+}
+
+AppSavedGameSlot::AppSavedGameSlot(std::string folder, Report report, CopyRunning copyRunning,
+                                   Move move)
+    : folder_(std::move(folder)),
+      own_(folder_ + "/" + std::string(claimedMark) + std::to_string(::getpid())),
+      report_(std::move(report)), copyRunning_(std::move(copyRunning)), move_(std::move(move)) {}
 
 std::string AppSavedGameSlot::PlacePath(int place) const {
     return folder_ + "/game" + (place == 1 ? std::string() : '.' + std::to_string(place));
@@ -19,68 +65,152 @@ void AppSavedGameSlot::Say(const std::string& line) const {
         report_(line);
 }
 
-std::optional<AppSavedGame> AppSavedGameSlot::Claim() {
-    const std::string own = folder_ + "/game.claimed-" + std::to_string(::getpid());
-    for (int place = 1; place <= places && claimed_.empty(); ++place)
-        if (std::rename(PlacePath(place).c_str(), own.c_str()) == 0)
-            claimed_ = own;
-    if (claimed_.empty())
-        return std::nullopt;
-    AppDurableFile file(claimed_);
+bool AppSavedGameSlot::OwnerGone(const std::string& name) const {
+    if (!name.starts_with(claimedMark))
+        return false;
+    const std::string_view digits = std::string_view(name).substr(claimedMark.size());
+    pid_t owner = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), owner);
+    return error == std::errc() && end == digits.data() + digits.size() && owner > 0 &&
+           owner != ::getpid() && !copyRunning_(owner);
+}
+
+std::optional<AppSavedGameSlot::Claimed> AppSavedGameSlot::Claim() {
+    const std::lock_guard lock(mutex_);
+    AppDurableFile::RemoveStaleTemporaries(PlacePath(1));
+    // This copy's own name first: a file there was left by a gone copy of the same number.
+    std::vector<std::string> candidates = {own_};
+    for (int place = 1; place <= places; ++place)
+        candidates.push_back(PlacePath(place));
+    std::vector<std::string> orphans;
+    if (DIR* entries = ::opendir(folder_.c_str())) {
+        while (const dirent* entry = ::readdir(entries))
+            if (OwnerGone(entry->d_name))
+                orphans.push_back(folder_ + "/" + entry->d_name);
+        ::closedir(entries);
+    }
+    std::sort(orphans.begin(), orphans.end());
+    candidates.insert(candidates.end(), orphans.begin(), orphans.end());
+
+    for (const std::string& path : candidates) {
+        if (path == own_ && ownHeld_)
+            continue;
+        if (path == own_ || move_(path, own_)) {
+            if (std::optional<Claimed> claimed = ReadClaimed(own_, true)) {
+                ownHeld_ = true;
+                return claimed;
+            }
+            continue;
+        }
+        const int error = errno;
+        if (!ReadOnly(error) || ::access(path.c_str(), F_OK) != 0)
+            continue;
+        if (std::optional<Claimed> claimed = ReadClaimed(path, false)) {
+            Say("The saved game in " + path + " is resumed but could not be claimed (" +
+                std::strerror(error) + "); this run will not keep it");
+            return claimed;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<AppSavedGameSlot::Claimed> AppSavedGameSlot::ReadClaimed(const std::string& path,
+                                                                       bool kept) {
+    AppDurableFile file(path);
     std::string text;
-    if (file.Read(text) != AppDurableFile::ReadResult::Read) {
-        Reject(file.Failure().empty() ? "it could not be read" : file.Failure());
+    const AppDurableFile::ReadResult read = file.Read(text);
+    if (read == AppDurableFile::ReadResult::Missing)
+        return std::nullopt;
+    claimed_ = path;
+    if (read != AppDurableFile::ReadResult::Read) {
+        SetAside(file.Failure().empty() ? "it could not be read" : file.Failure());
         return std::nullopt;
     }
     std::string reason;
     std::optional<AppSavedGame> saved = AppGameFile::ReadSaved(text, reason);
-    if (!saved)
-        Reject(reason);
-    return saved;
+    if (!saved) {
+        SetAside(reason);
+        return std::nullopt;
+    }
+    return Claimed{std::move(*saved), kept};
 }
 
-void AppSavedGameSlot::Reject(const std::string& reason) {
+void AppSavedGameSlot::SetAside(const std::string& reason) {
     if (claimed_.empty())
         return;
     const std::string aside = folder_ + "/game.damaged-" + std::to_string(std::time(nullptr)) +
                               '-' + std::to_string(::getpid());
-    if (std::rename(claimed_.c_str(), aside.c_str()) == 0)
-        Say("The saved game was not resumed (" + reason + "); it is kept as " + aside);
-    else
-        Say("The saved game was not resumed (" + reason + "); it is kept as " + claimed_);
+    std::string keptAs = claimed_;
+    for (int n = 1; n <= places && keptAs == claimed_; ++n) {
+        const std::string name = n == 1 ? aside : aside + '-' + std::to_string(n);
+        if (move_(claimed_, name))
+            keptAs = name;
+        else if (errno != EEXIST)
+            break;
+    }
+    Say("The saved game was not resumed (" + reason + "); it is kept as " + keptAs);
     claimed_.clear();
 }
 
-void AppSavedGameSlot::Release() {
-    if (!claimed_.empty())
-        std::remove(claimed_.c_str());
+void AppSavedGameSlot::Reject(const std::string& reason) {
+    const std::lock_guard lock(mutex_);
+    SetAside(reason);
+}
+
+void AppSavedGameSlot::Resumed() {
+    const std::lock_guard lock(mutex_);
     claimed_.clear();
+}
+
+bool AppSavedGameSlot::Write(const AppSavedGame& saved) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder_, ignored);
+    AppDurableFile file(own_);
+    ownHeld_ = true;
+    if (file.Replace(AppGameFile::Text(saved))) {
+        keepFailed_ = false;
+        return true;
+    }
+    if (!std::exchange(keepFailed_, true))
+        Say("The game in play could not be kept in " + own_ + ": " + file.Failure());
+    return false;
+}
+
+bool AppSavedGameSlot::Keep(const AppSavedGame& saved) {
+    const std::lock_guard lock(mutex_);
+    return Write(saved);
+}
+
+void AppSavedGameSlot::Discard() {
+    const std::lock_guard lock(mutex_);
+    ::unlink(own_.c_str());
+    ownHeld_ = false;
+    claimed_.clear();
+    keepFailed_ = false;
 }
 
 bool AppSavedGameSlot::Put(const AppSavedGame& saved) {
-    std::error_code ignored;
-    std::filesystem::create_directories(folder_, ignored);
-    const std::string text = AppGameFile::Text(saved);
+    const std::lock_guard lock(mutex_);
+    keepFailed_ = false;
+    if (!Write(saved))
+        return false;
     for (int place = 1; place <= places; ++place) {
         const std::string path = PlacePath(place);
-        AppDurableFile file(path);
-        std::string waiting;
-        if (file.Read(waiting) != AppDurableFile::ReadResult::Missing)
-            continue;
-        // Another copy may take the place between the read and the replace: the replace
-        // then refuses, and the next place is tried.
-        if (file.Replace(text)) {
+        if (move_(own_, path)) {
+            ownHeld_ = false;
+            SyncFolder(folder_);
             if (place > 1)
                 Say("Another saved game waits in " + PlacePath(1) + "; this one is kept as " +
                     path + " and resumed at a later start");
             return true;
         }
-        if (!file.ChangedSinceRead()) {
-            Say("The game in play was not saved to " + path + ": " + file.Failure());
+        if (errno != EEXIST) {
+            Say("The game in play was not moved to " + path + " (" + std::strerror(errno) +
+                "); it waits in " + own_ + " for a later start");
             return false;
         }
     }
-    Say("The game in play was not saved: " + std::to_string(places) +
+    Say("The game in play waits in " + own_ + " for a later start: " + std::to_string(places) +
         " saved games already wait in " + folder_);
     return false;
 }

@@ -233,6 +233,33 @@ std::string AppScoreBook::Edit(const AppScoreBook& before, const AppScoreBook& a
     return edit + added;
 }
 
+std::string AppScoreBook::JoinEdits(const std::string& first, const std::string& second) {
+    std::vector<std::string_view> removed;
+    std::vector<std::string_view> added;
+    for (const std::string* edit : {&first, &second}) {
+        std::string_view rest = *edit;
+        rest.remove_prefix(std::min(rest.size(), rest.find('\n') + 1));
+        while (!rest.empty()) {
+            const std::string_view line = rest.substr(0, rest.find('\n'));
+            rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+            const std::string_view game = line.substr(std::min<std::size_t>(line.size(), 1));
+            const auto firstAdded = std::find(added.begin(), added.end(), game);
+            if (line.starts_with('+'))
+                added.push_back(game);
+            else if (edit == &second && firstAdded != added.end())
+                added.erase(firstAdded);
+            else
+                removed.push_back(game);
+        }
+    }
+    std::string joined = AppScoreGame::VersionLine() + '\n';
+    for (const std::string_view game : removed)
+        joined.append("-").append(game).append("\n");
+    for (const std::string_view game : added)
+        joined.append("+").append(game).append("\n");
+    return joined;
+}
+
 bool AppScoreBook::Apply(std::string_view edit) {
     std::map<std::string, std::size_t> removed;
     std::vector<AppScoreGame> added;

@@ -58,6 +58,9 @@ public:
     // changes nothing. False, with the book unchanged, for an edit of a later
     // version or with a line that is neither.
     bool Apply(std::string_view edit);
+    // One edit doing what `first` and then `second` do: a game the second removes that the
+    // first adds is neither added nor removed. Both are edits of this version.
+    static std::string JoinEdits(const std::string& first, const std::string& second);
 
     void Add(const AppScoreGame& game);
     std::size_t GameCount() const { return gameCount_; }

@@ -10,16 +10,25 @@ void AppScoreFile::Say(const std::string& line) const {
         report_(line);
 }
 
-std::optional<std::string> AppScoreFile::Fold(const std::string& current, const std::string& edit) {
+AppSharedFile::Folded AppScoreFile::Fold(const std::string& current, const std::string& edit) {
+    using Refused = AppSharedFile::Folded::Refused;
     AppScoreBook book = AppScoreBook::FromText(current);
-    if (!book.Writable() || !book.Apply(edit))
-        return std::nullopt;
+    if (!book.Writable())
+        return {Refused::LaterFile};
+    const std::optional<int> version =
+        AppScoreGame::ParseVersionLine(edit.substr(0, edit.find('\n')));
+    if (!version)
+        return {Refused::Unreadable, "not a scores change: no version line"};
+    if (*version > AppScoreGame::formatVersion)
+        return {Refused::LaterChange};
+    if (!book.Apply(edit))
+        return {Refused::Unreadable, "a line that is neither a game added nor one removed"};
     book.Bound(AppDurableFile::MaxFileSize);
-    return book.Text();
+    return std::optional<std::string>(book.Text());
 }
 
 AppSharedFile AppScoreFile::Shared(int lockWaitMs) const {
-    return AppSharedFile(path_, Fold, report_, lockWaitMs);
+    return AppSharedFile(path_, Fold, report_, lockWaitMs, AppScoreBook::JoinEdits);
 }
 
 AppScoreBook AppScoreFile::Load() const {

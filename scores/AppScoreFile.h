@@ -51,9 +51,10 @@ public:
     bool Rewrite(const Change& change, AppScoreBook& book,
                  int lockWaitMs = AppSharedFile::defaultLockWaitMs) const;
 
-    // What an edit makes of the text of a scores file; nothing when either is
-    // of a later version.
-    static std::optional<std::string> Fold(const std::string& current, const std::string& edit);
+    // What an edit makes of the text of a scores file: refused when the file
+    // is of a later version, or the edit (which then waits), or when the edit
+    // cannot be read.
+    static AppSharedFile::Folded Fold(const std::string& current, const std::string& edit);
 
 private:
     AppSharedFile Shared(int lockWaitMs) const;

@@ -99,18 +99,21 @@ void AppPlaySession::SetSavedGamePlace(const std::string& folder, Report report)
 bool AppPlaySession::ResumeSaved() {
     if (!slot_)
         return false;
-    const std::optional<AppSavedGame> saved = slot_->Claim();
-    if (!saved)
+    const std::optional<AppSavedGameSlot::Claimed> claimed = slot_->Claim();
+    if (!claimed)
         return false;
     StopReplay();
-    if (const std::string reason = AppReplay::Restore(*recorder_, *saved); !reason.empty()) {
+    const AppSavedGame& saved = claimed->saved;
+    if (const std::string reason = AppReplay::Restore(*recorder_, saved); !reason.empty()) {
         slot_->Reject(reason);
         Settle();
         return false;
     }
-    slot_->Release();
+    // The game now lives in this copy, which writes it only at its end: a game that ends in
+    // this run must not be resumed at the next start.
+    slot_->Discard();
     game_->Picture().RepaintField(true);
-    clock_.Resume(saved->playMs, !game_->ball.IsStanding());
+    clock_.Resume(saved.playMs, !game_->ball.IsStanding());
     SetPaused(true);
     return true;
 }

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
 #include <new>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,7 +74,8 @@ std::string SaveTarget(const std::string& path, std::string& why) {
 }
 
 // The process number in a temporary file's name "<target>[.<more>].tmp<pid>-<n>", where
-// <more> names a change left beside the target (digits and dashes); 0 for any other name.
+// <more> names a file kept beside the target (a change left there, another place of a saved
+// game: lower-case letters, digits, dots and dashes); 0 for any other name.
 pid_t TemporaryWriter(std::string_view name, std::string_view targetName) {
     if (name.substr(0, targetName.size()) != targetName)
         return 0;
@@ -82,8 +84,9 @@ pid_t TemporaryWriter(std::string_view name, std::string_view targetName) {
     if (tmp == std::string_view::npos)
         return 0;
     const std::string_view more = rest.substr(0, tmp);
-    if (!more.empty() && (more.substr(0, 9) != ".pending-" ||
-                          more.find_first_not_of("0123456789-", 9) != std::string_view::npos))
+    if (!more.empty() &&
+        (more[0] != '.' || more.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789.-") !=
+                               std::string_view::npos))
         return 0;
     rest.remove_prefix(tmp + 4);
     pid_t writer = 0;
@@ -93,10 +96,24 @@ pid_t TemporaryWriter(std::string_view name, std::string_view targetName) {
     return writer;
 }
 
-// Removes the temporary files that saves killed before their rename left
-// beside `target`. Each name carries its writer's process number; a file of a
-// process still running is its save in progress and stays.
-void RemoveStaleTemporaries(const std::string& target) {
+std::string FirstLine(const std::string& path) {
+    std::ifstream file(path);
+    std::string line;
+    std::getline(file, line);
+    return line;
+}
+
+} // namespace
+
+bool AppDurableFile::RunningCopy(pid_t process) {
+    if (::kill(process, 0) != 0 && errno == ESRCH)
+        return false;
+    const std::string theirs = FirstLine("/proc/" + std::to_string(process) + "/comm");
+    const std::string ours = FirstLine("/proc/self/comm");
+    return theirs.empty() || ours.empty() || theirs == ours;
+}
+
+void AppDurableFile::RemoveStaleTemporaries(const std::string& target) {
     const std::string targetName = target.substr(target.rfind('/') + 1);
     DIR* folder = ::opendir(FolderOf(target).c_str());
     if (folder == nullptr)
@@ -106,13 +123,15 @@ void RemoveStaleTemporaries(const std::string& target) {
         if (writer == 0 || writer == ::getpid())
             continue;
         struct stat info {};
-        if (::kill(writer, 0) != 0 && errno == ESRCH &&
+        if (!RunningCopy(writer) &&
             ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(info.st_mode))
             ::unlinkat(::dirfd(folder), entry->d_name, 0);
     }
     ::closedir(folder);
 }
+
+namespace {
 
 // Creates a new, empty file beside `target` that no one else is using.
 int CreateTemporary(const std::string& target, std::string& name) {

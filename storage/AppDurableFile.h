@@ -56,6 +56,16 @@ public:
     // checked just before the rename: otherwise false, and ChangedSinceRead() tells.
     bool Replace(std::string_view text);
 
+    // True while `process` is a running copy of this program: it exists and the system
+    // gives it this program's name (or no name that can be read).
+    static bool RunningCopy(pid_t process);
+
+    // Removes the temporary files that saves killed before their rename left beside
+    // `target` and beside the files named after it ("<target>.<more>"). Each name carries
+    // its writer's process number; a file of a copy still running is its save in
+    // progress and stays.
+    static void RemoveStaleTemporaries(const std::string& target);
+
     // True when the last Replace found the file changed since this object read it.
     bool ChangedSinceRead() const { return changedSinceRead_; }
 

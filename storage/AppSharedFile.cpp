@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -109,11 +110,16 @@ std::string NewPendingPath(const std::string& path) {
            std::to_string(++counter);
 }
 
+// This process's number in a change's name "<file>.pending-<time>-<process>-<count>".
+std::string OwnPendingMark() {
+    return "-" + std::to_string(::getpid()) + "-";
+}
+
 } // namespace
 
-AppSharedFile::AppSharedFile(std::string path, Fold fold, Report report, int lockWaitMs)
+AppSharedFile::AppSharedFile(std::string path, Fold fold, Report report, int lockWaitMs, Join join)
     : path_(std::move(path)), fold_(std::move(fold)), report_(std::move(report)),
-      lockWaitMs_(lockWaitMs) {}
+      lockWaitMs_(lockWaitMs), join_(std::move(join)) {}
 
 void AppSharedFile::Say(const std::string& line) const {
     if (report_)
@@ -164,19 +170,48 @@ AppDurableFile::ReadResult AppSharedFile::Read(std::string& text, std::string& f
     const AppDurableFile::ReadResult read = file.Read(text);
     failure = file.Failure();
     for (const Pending& pending : changes)
-        if (std::optional<std::string> folded = fold_(text, pending.change))
-            text = std::move(*folded);
+        if (Folded folded = fold_(text, pending.change); folded.text)
+            text = std::move(*folded.text);
     return read;
+}
+
+std::vector<std::string> AppSharedFile::OwnPendingPaths() const {
+    std::vector<std::string> own = PendingPaths();
+    const std::string mark = OwnPendingMark();
+    const std::size_t lead = NameOf(path_).size() + pendingMark.size() + 20;
+    std::erase_if(own, [&](const std::string& path) {
+        return path.compare(path.rfind('/') + 1 + lead, mark.size(), mark) != 0;
+    });
+    return own;
+}
+
+void AppSharedFile::SetAside(const Pending& pending, const std::string& why) const {
+    const std::string aside = pending.path + ".damaged";
+    if (::rename(pending.path.c_str(), aside.c_str()) == 0)
+        Say("Set aside " + pending.path + " as " + aside + ": " + why);
+    else if (errno != ENOENT)
+        Say("Left out of the save: " + pending.path + ", " + why +
+            " (it could not be set aside: " + std::strerror(errno) + ")");
 }
 
 AppSharedFile::Outcome AppSharedFile::LeaveBeside(const std::string& change,
                                                   const std::string& why) const {
+    // This copy's older change is taken into the new one, which replaces it.
+    const std::vector<std::string> older = OwnPendingPaths();
+    std::string joined = change;
+    for (auto path = older.rbegin(); join_ && path != older.rend(); ++path) {
+        std::string text;
+        if (AppDurableFile(*path).Read(text) == AppDurableFile::ReadResult::Read)
+            joined = join_(text, joined);
+    }
     AppDurableFile pending(NewPendingPath(path_));
-    if (!pending.Replace(change)) {
+    if (!pending.Replace(joined)) {
         Say("Not saved to " + path_ + ": " + why +
             ", and the change could not be left beside it: " + pending.Failure());
         return Outcome::NotSaved;
     }
+    for (const std::string& path : older)
+        ::unlink(path.c_str());
     Say("Not saved to " + path_ + " yet: " + why + "; the change waits in " + pending.Path() +
         " for the next save");
     return Outcome::LeftBeside;
@@ -195,6 +230,8 @@ AppSharedFile::Outcome AppSharedFile::Save(const std::string& change,
     AppDurableFile::PassStage(AppDurableFile::SaveStage::LockTaken);
     bool delivered = false;
     int mergedAgain = 0;
+    // Changes of a later version, told once.
+    std::set<std::string> waiting;
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         std::string text;
         const AppDurableFile::ReadResult read = file.Read(text);
@@ -209,24 +246,41 @@ AppSharedFile::Outcome AppSharedFile::Save(const std::string& change,
                 " not read whole: " + source.Failure());
             return Outcome::NotSaved;
         }
-        const std::vector<Pending> pending = PendingChanges();
+        std::vector<Pending> pending = PendingChanges();
+        bool laterFile = false;
+        for (auto other = pending.begin(); other != pending.end();) {
+            Folded next = other->change.empty() ? Folded(Folded::Refused::Unreadable, "empty")
+                                                : fold_(text, other->change);
+            laterFile = laterFile || next.refused == Folded::Refused::LaterFile;
+            if (next.text)
+                text = std::move(*next.text);
+            else if (next.refused == Folded::Refused::Unreadable)
+                SetAside(*other, next.reason);
+            else if (next.refused == Folded::Refused::LaterChange &&
+                     waiting.insert(other->path).second)
+                Say("Left beside " + path_ + ": " + other->path +
+                    ", a change of a later version of the format");
+            other = next.text ? other + 1 : pending.erase(other);
+        }
         if (delivered && pending.empty())
             break;
-        std::optional<std::string> folded = std::move(text);
-        for (const Pending& other : pending)
-            folded = folded ? fold_(*folded, other.change) : std::nullopt;
-        if (folded && !delivered)
-            folded = fold_(*folded, change);
-        // A later version's text or change: ours waits beside it for a program that knows both.
-        if (!folded)
+        Folded folded = laterFile ? Folded(std::nullopt) : Folded(std::move(text));
+        if (!laterFile && !delivered)
+            folded = fold_(*folded.text, change);
+        // A later version's text: ours waits beside it for a program that knows both.
+        if (folded.refused == Folded::Refused::LaterFile)
             return delivered ? Outcome::Saved
                              : LeaveBeside(change, "a later version of the format is in the way");
-        if (folded->size() > AppDurableFile::MaxFileSize) {
+        if (!folded.text) {
+            Say("Not saved to " + path_ + ": this copy's own change was refused");
+            return delivered ? Outcome::Saved : Outcome::NotSaved;
+        }
+        if (folded.text->size() > AppDurableFile::MaxFileSize) {
             Say("Not saved to " + path_ + ": it would grow past " +
                 std::to_string(AppDurableFile::MaxFileSize) + " bytes; it is left as it is");
             return delivered ? Outcome::Saved : Outcome::NotSaved;
         }
-        if (file.Replace(*folded)) {
+        if (file.Replace(*folded.text)) {
             delivered = true;
             for (const Pending& other : pending)
                 ::unlink(other.path.c_str());

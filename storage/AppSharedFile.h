@@ -28,6 +28,12 @@
 // next copy that holds the lock. Readers see the file with those changes
 // applied, so what they read is whole and nothing is missing from it.
 //
+// A change left beside the file that this program cannot read (empty, damaged, not a change
+// at all) is renamed aside to "<its name>.damaged", with one line saying why, and the save
+// goes on. A change of a later version of the format waits beside the file for a program
+// that knows it, and the save goes on without it. A copy leaves at most one change of its
+// own beside the file: a newer one takes the older one in (see Join) and replaces it.
+//
 // A change is applied idempotently by its Fold: a copy killed after its rename
 // and before removing the changes it applied leaves them to be applied again.
 // A lock file that cannot be opened for writing (another user's, a folder) is
@@ -36,10 +42,25 @@
 // regular file).
 class AppSharedFile {
 public:
-    // The text that `change` makes of `current` (empty when missing); nothing
-    // when `current` is not this program's to change (a later version).
-    using Fold = std::function<std::optional<std::string>(const std::string& current,
-                                                          const std::string& change)>;
+    // What a Fold makes of a change: the new text, or why there is none.
+    struct Folded {
+        enum class Refused { No, LaterFile, LaterChange, Unreadable };
+
+        // Nothing means that `current` is not this program's to change (a later version).
+        Folded(std::optional<std::string> folded)
+            : text(std::move(folded)), refused(text ? Refused::No : Refused::LaterFile) {}
+        Folded(Refused why, std::string reason = {}) : refused(why), reason(std::move(reason)) {}
+
+        std::optional<std::string> text;
+        Refused refused;
+        // Why an unreadable change cannot be read, in a few words.
+        std::string reason;
+    };
+    // The text that `change` makes of `current` (empty when missing).
+    using Fold = std::function<Folded(const std::string& current, const std::string& change)>;
+    // One change doing what `older` and then `newer` (both of this copy) do; without one,
+    // `newer` replaces `older`.
+    using Join = std::function<std::string(const std::string& older, const std::string& newer)>;
     // Takes one line on a save that failed, left its change beside the file,
     // or had to merge again.
     using Report = std::function<void(const std::string& line)>;
@@ -50,7 +71,7 @@ public:
     static constexpr int attempts = 4;
 
     AppSharedFile(std::string path, Fold fold, Report report = {},
-                  int lockWaitMs = defaultLockWaitMs);
+                  int lockWaitMs = defaultLockWaitMs, Join join = {});
 
     const std::string& Path() const { return path_; }
 
@@ -78,10 +99,14 @@ private:
 
     std::vector<Pending> PendingChanges() const;
     Outcome LeaveBeside(const std::string& change, const std::string& why) const;
+    void SetAside(const Pending& pending, const std::string& why) const;
+    // This copy's changes beside the file, oldest first.
+    std::vector<std::string> OwnPendingPaths() const;
     void Say(const std::string& line) const;
 
     std::string path_;
     Fold fold_;
     Report report_;
     int lockWaitMs_;
+    Join join_;
 };

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
@@ -84,12 +85,19 @@ TEST(AppDurableFile, SavingRemovesTheTemporaryFilesOfKilledSaves) {
         ::_exit(0);
     ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
     const std::string stale = folder.File("settings.ini.tmp" + std::to_string(gone) + "-1");
-    // Process 1 always runs: its file is a save in progress.
-    const std::string running = folder.File("settings.ini.tmp1-1");
+    // A copy still running: its file is a save in progress.
+    const pid_t copy = ::fork();
+    if (copy == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    const std::string running = folder.File("settings.ini.tmp" + std::to_string(copy) + "-1");
     const std::string other = folder.File("other.ini.tmp" + std::to_string(gone) + "-1");
     for (const std::string& file : {stale, running, other})
         WriteWholeFile(file, "[Settings]\n");
     ASSERT_TRUE(AppDurableFile(folder.File("settings.ini")).Replace("[S]\nA=1\n"));
+    ::kill(copy, SIGKILL);
+    ::waitpid(copy, nullptr, 0);
     EXPECT_FALSE(std::filesystem::exists(stale));
     EXPECT_TRUE(std::filesystem::exists(running));
     EXPECT_TRUE(std::filesystem::exists(other));
