@@ -84,34 +84,6 @@ std::optional<std::uint64_t> Checksum(std::string_view token) {
     return value;
 }
 
-// Every field in its valid range: a game is never dealt with options the game would change.
-std::optional<AppPlayOptions> Options(std::string_view list) {
-    AppPlayOptions options;
-    const auto& fields = AppOptionTable<AppPlayOptions>::fields;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const std::size_t comma = list.find(',', start);
-        if ((comma == std::string_view::npos) != (i + 1 == fields.size()))
-            return std::nullopt;
-        const std::string_view item = list.substr(start, comma - start);
-        start = comma + 1;
-        const AppOptionField<AppPlayOptions>& field = fields[i];
-        if (field.flag) {
-            if (item != "0" && item != "1")
-                return std::nullopt;
-            options.*field.flag = item == "1";
-        } else {
-            const std::optional<std::uint64_t> value =
-                Number(item, static_cast<std::uint64_t>(field.low),
-                       static_cast<std::uint64_t>(field.high));
-            if (!value)
-                return std::nullopt;
-            options.*field.integer = static_cast<std::int32_t>(*value);
-        }
-    }
-    return options;
-}
-
 template <class Words>
 std::optional<std::size_t> WordIndex(const Words& words, std::string_view w) {
     for (std::size_t i = 0; i < words.size(); ++i)
@@ -219,7 +191,7 @@ bool Reader::ReadHead() {
     record.number = static_cast<std::uint32_t>(*value);
     std::optional<AppPlayOptions> options;
     if (!NextLine(line) || Fields(line).size() != 2 || Fields(line)[0] != "options" ||
-        !(options = Options(Fields(line)[1])))
+        !(options = AppGameFile::ReadOptions(Fields(line)[1])))
         return Fail("no valid play options");
     record.options = *options;
     return true;
@@ -362,4 +334,32 @@ std::optional<AppSavedGame> AppGameFile::ReadSaved(std::string_view text, std::s
         return std::nullopt;
     }
     return std::move(reader.Game());
+}
+
+// Every field in its valid range: a game is never dealt with options the game would change.
+std::optional<AppPlayOptions> AppGameFile::ReadOptions(std::string_view list) {
+    AppPlayOptions options;
+    const auto& fields = AppOptionTable<AppPlayOptions>::fields;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::size_t comma = list.find(',', start);
+        if ((comma == std::string_view::npos) != (i + 1 == fields.size()))
+            return std::nullopt;
+        const std::string_view item = list.substr(start, comma - start);
+        start = comma + 1;
+        const AppOptionField<AppPlayOptions>& field = fields[i];
+        if (field.flag) {
+            if (item != "0" && item != "1")
+                return std::nullopt;
+            options.*field.flag = item == "1";
+        } else {
+            const std::optional<std::uint64_t> value =
+                Number(item, static_cast<std::uint64_t>(field.low),
+                       static_cast<std::uint64_t>(field.high));
+            if (!value)
+                return std::nullopt;
+            options.*field.integer = static_cast<std::int32_t>(*value);
+        }
+    }
+    return options;
 }
