@@ -49,9 +49,11 @@ grep -q "^MimeType=$mimetype;$" "$desktop" && grep -q "^Exec=zingaroo %f$" "$des
     grep -q "<mediatype>$mimetype</mediatype>" "$metainfo" || { echo "NO FILE TYPE: $mimetype"; failed=1; }
 if command -v update-mime-database >/dev/null; then
     mime=$stage/usr/share/mime
-    update-mime-database "$mime" && grep -qx "[0-9]*:$mimetype:\*\.zingaroo" "$mime/globs2" &&
+    # It notes on standard error that the scratch folder is not searched; shown on failure.
+    update-mime-database "$mime" 2>"$stage/mime.log" &&
+        grep -qx "[0-9]*:$mimetype:\*\.zingaroo" "$mime/globs2" &&
         grep -qa "zingaroo game " "$mime/magic" && echo "ok: file type $mimetype" ||
-        { echo "NOT REGISTERED: $mimetype"; failed=1; }
+        { cat "$stage/mime.log"; echo "NOT REGISTERED: $mimetype"; failed=1; }
 fi
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" && echo "ok: desktop entry valid" || failed=1
