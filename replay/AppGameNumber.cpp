@@ -101,11 +101,10 @@ std::optional<AppSharedGame> AppGameNumber::ParseShared(std::string_view text) {
     const std::size_t optionsAt = text.find(optionsLead);
     AppSharedGame shared;
     if (optionsAt != std::string_view::npos) {
-        if (!text.ends_with(')'))
+        std::string_view list = text.substr(optionsAt + optionsLead.size());
+        if (!list.ends_with(')'))
             return std::nullopt;
-        const std::string_view list =
-            text.substr(optionsAt + optionsLead.size())
-                .substr(0, text.size() - optionsAt - optionsLead.size() - 1);
+        list.remove_suffix(1);
         if (!(shared.options = AppGameFile::ReadOptions(list)))
             return std::nullopt;
         text = text.substr(0, optionsAt);
