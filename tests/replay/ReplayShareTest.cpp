@@ -1,5 +1,4 @@
-// Sharing games: replay files anyone can check, the day's game, and the text a game is passed on
-// in.
+// Sharing games: replay files anyone can check, the day's game, the text a game is passed in.
 #include "AppGameNumber.h"
 #include "AppPlayPresets.h"
 #include "AppReplayCheck.h"
@@ -28,7 +27,6 @@ TEST(ReplayShare, EveryTamperedReplayFailsToVerifyWithItsReason) {
     const std::string claim =
         "game 7919001, options 24,18,6,6,60,160,1, score 48, phase 2, steps 316, game over: ";
     const Tampered rows[] = {
-        {"intact", [](auto& t) { return t; }, "ok"},
         {"score edited", [](auto& t) { return Replaced(t, "gameover 48", "gameover 49"); },
          "game 7919001, options 24,18,6,6,60,160,1, score 49, phase 2, steps 316, game over: "
          "ending does not match: the record says game over after 316 steps with 49 pt. in phase "
@@ -40,7 +38,6 @@ TEST(ReplayShare, EveryTamperedReplayFailsToVerifyWithItsReason) {
         {"other rules", [](auto& t) { return Replaced(t, "rules 1", "rules 2"); },
          "other rules version (2; this program plays 1)"},
         {"truncated", [](auto& t) { return t.substr(0, t.size() / 2); }, "damaged: cut short"},
-        {"empty", [](auto&) { return ""; }, "empty"},
     };
     const std::string corpus = FileText(ZINGAROO_REPLAY_CORPUS "/01-default-runs-into.replay");
     for (const Tampered& row : rows) {
@@ -68,8 +65,6 @@ TEST(ReplayShare, TheDaysNumberIsTheSameForEveryoneThatDayAndDealsTheDefaultOpti
     };
     for (const auto& [date, day, number] : rows)
         EXPECT_EQ(AppGameNumber::ForDay(day), number) << date;
-    const std::uint32_t today = AppGameNumber::ForDay(floor<days>(system_clock::now()));
-    EXPECT_EQ(AppGameNumber::Today(), today);
     EXPECT_EQ(AppGameNumber::DayOptions(), AppPlayPresets(1));
 }
 
@@ -84,8 +79,6 @@ TEST(ReplayShare, APastedGameIsItsNumberWithOrWithoutItsOptionsAndNothingElse) {
         {" 7919001\t", AppSharedGame{7919001, std::nullopt}},
         {"Zingaroo game 48213377 (options 16,16,1,1,32,240)", std::nullopt},
         {"Zingaroo game 48213377 (options 99,16,1,1,32,240,1)", std::nullopt},
-        {"Zingaroo game 48213377  (options 16,16,1,1,32,240,1)", std::nullopt},
-        {"Zingaroo game 0", std::nullopt},
         {"Zingaroo game 12 and more", std::nullopt},
         {"Other game 48213377", std::nullopt},
         {"", std::nullopt},
