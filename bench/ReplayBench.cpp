@@ -1,6 +1,7 @@
-// Costs of keeping games: recording a step, saving and loading a long game, replay file sizes.
+// Costs of keeping games: recording a step, saving, loading and verifying a long game, file sizes.
 #include "AppGameFile.h"
 #include "AppReplay.h"
+#include "AppReplayCheck.h"
 
 #include <benchmark/benchmark.h>
 
@@ -100,6 +101,19 @@ void BM_LoadLongGame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadLongGame)->Unit(benchmark::kMillisecond);
+
+// What --verify does for each file: read it, play it through the rules to its recorded end
+// and check the ending; its items per second are the games verified per second.
+void BM_VerifyLongGame(benchmark::State& state) {
+    for (auto _ : state) {
+        const AppReplayVerdict verdict =
+            AppReplayCheck::CheckFile(ZINGAROO_REPLAY_CORPUS "/06-default-long.replay");
+        if (!verdict.ok)
+            state.SkipWithError(verdict.line.c_str());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_VerifyLongGame)->Unit(benchmark::kMillisecond);
 
 // Bytes of replay per minute of play at Speed 160: the long game, and the whole corpus
 // counted as if played at that speed.

@@ -8,7 +8,6 @@
 #include <array>
 #include <charconv>
 #include <limits>
-#include <vector>
 
 namespace {
 
@@ -60,16 +59,28 @@ std::string Head(const AppGameRecord& record, int version) {
     return text;
 }
 
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t blank = line.find(' ', start);
-        fields.push_back(line.substr(start, blank - start));
-        if (blank == std::string_view::npos)
-            return fields;
-        start = blank + 1;
+// The fields of a line, split at each blank, held without allocating: a file is read line
+// by line in its thousands. A line of more fields than any line has keeps one field more
+// than that, so that its count is wrong for every line.
+class LineFields {
+public:
+    explicit LineFields(std::string_view line) {
+        for (std::size_t start = 0; count_ < fields_.size();) {
+            const std::size_t blank = line.find(' ', start);
+            fields_[count_++] = line.substr(start, blank - start);
+            if (blank == std::string_view::npos)
+                break;
+            start = blank + 1;
+        }
     }
-}
+    std::size_t size() const { return count_; }
+    std::string_view operator[](std::size_t i) const { return fields_[i]; }
+
+private:
+    static constexpr std::size_t mostFields = 6;
+    std::array<std::string_view, mostFields + 1> fields_;
+    std::size_t count_ = 0;
+};
 
 // Decimal digits as written: no sign, no blanks, no leading zero.
 std::optional<std::uint64_t> Number(std::string_view token, std::uint64_t low, std::uint64_t high) {
@@ -97,34 +108,6 @@ std::optional<std::uint64_t> Checksum(std::string_view token) {
     return value;
 }
 
-// Every field in its valid range: a game is never dealt with options the game would change.
-std::optional<AppPlayOptions> Options(std::string_view list) {
-    AppPlayOptions options;
-    const auto& fields = AppOptionTable<AppPlayOptions>::fields;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const std::size_t comma = list.find(',', start);
-        if ((comma == std::string_view::npos) != (i + 1 == fields.size()))
-            return std::nullopt;
-        const std::string_view item = list.substr(start, comma - start);
-        start = comma + 1;
-        const AppOptionField<AppPlayOptions>& field = fields[i];
-        if (field.flag) {
-            if (item != "0" && item != "1")
-                return std::nullopt;
-            options.*field.flag = item == "1";
-        } else {
-            const std::optional<std::uint64_t> value =
-                Number(item, static_cast<std::uint64_t>(field.low),
-                       static_cast<std::uint64_t>(field.high));
-            if (!value)
-                return std::nullopt;
-            options.*field.integer = static_cast<std::int32_t>(*value);
-        }
-    }
-    return options;
-}
-
 template <class Words>
 std::optional<std::size_t> WordIndex(const Words& words, std::string_view w) {
     for (std::size_t i = 0; i < words.size(); ++i)
@@ -150,9 +133,9 @@ private:
     }
     bool NextLine(std::string_view& line);
     bool ReadHead();
-    bool ReadInput(AppInputKind kind, const std::vector<std::string_view>& fields);
-    bool ReadEnd(const std::vector<std::string_view>& fields);
-    bool ReadSavedLine(const std::vector<std::string_view>& fields);
+    bool ReadInput(AppInputKind kind, const LineFields& fields);
+    bool ReadEnd(const LineFields& fields);
+    bool ReadSavedLine(const LineFields& fields);
     bool Step(std::string_view token, std::uint32_t& step);
 
     std::string_view text_;
@@ -189,7 +172,7 @@ bool Reader::Read() {
         return false;
     std::string_view line;
     while (NextLine(line)) {
-        const std::vector<std::string_view> fields = Fields(line);
+        const LineFields fields(line);
         bool read = false;
         if (const auto kind = WordIndex(inputWords, fields[0]))
             read = ReadInput(static_cast<AppInputKind>(*kind), fields);
@@ -224,17 +207,17 @@ bool Reader::ReadHead() {
 
     AppGameRecord& record = game_.record;
     std::optional<std::uint64_t> value;
-    if (!NextLine(line) || Fields(line).size() != 2 || Fields(line)[0] != "rules" ||
-        !(value = Number(Fields(line)[1], 1, maxRulesVersion)))
+    if (!NextLine(line) || LineFields(line).size() != 2 || LineFields(line)[0] != "rules" ||
+        !(value = Number(LineFields(line)[1], 1, maxRulesVersion)))
         return Fail("no rules version");
     record.rulesVersion = static_cast<std::int32_t>(*value);
-    if (!NextLine(line) || Fields(line).size() != 2 || Fields(line)[0] != "number" ||
-        !(value = Number(Fields(line)[1], AppGameNumber::low, AppGameNumber::high)))
+    if (!NextLine(line) || LineFields(line).size() != 2 || LineFields(line)[0] != "number" ||
+        !(value = Number(LineFields(line)[1], AppGameNumber::low, AppGameNumber::high)))
         return Fail("no game number");
     record.number = static_cast<std::uint32_t>(*value);
     std::optional<AppPlayOptions> options;
-    if (!NextLine(line) || Fields(line).size() != 2 || Fields(line)[0] != "options" ||
-        !(options = Options(Fields(line)[1])))
+    if (!NextLine(line) || LineFields(line).size() != 2 || LineFields(line)[0] != "options" ||
+        !(options = AppGameFile::ReadOptions(LineFields(line)[1])))
         return Fail("no valid play options");
     record.options = *options;
     return true;
@@ -254,7 +237,7 @@ bool Reader::Step(std::string_view token, std::uint32_t& step) {
     return true;
 }
 
-bool Reader::ReadInput(AppInputKind kind, const std::vector<std::string_view>& fields) {
+bool Reader::ReadInput(AppInputKind kind, const LineFields& fields) {
     AppGameInput input;
     input.kind = kind;
     if (fields.size() != (kind == AppInputKind::key ? 5u : 2u))
@@ -294,7 +277,7 @@ bool Reader::ReadInput(AppInputKind kind, const std::vector<std::string_view>& f
     return true;
 }
 
-bool Reader::ReadEnd(const std::vector<std::string_view>& fields) {
+bool Reader::ReadEnd(const LineFields& fields) {
     AppGameEnding end;
     if (fields.size() != 6)
         return Fail("wrong number of fields");
@@ -314,7 +297,7 @@ bool Reader::ReadEnd(const std::vector<std::string_view>& fields) {
     return true;
 }
 
-bool Reader::ReadSavedLine(const std::vector<std::string_view>& fields) {
+bool Reader::ReadSavedLine(const LineFields& fields) {
     if (fields.size() != 6)
         return Fail("wrong number of fields");
     if (!Step(fields[1], game_.steps))
@@ -379,4 +362,32 @@ std::optional<AppSavedGame> AppGameFile::ReadSaved(std::string_view text, std::s
         return std::nullopt;
     }
     return std::move(reader.Game());
+}
+
+// Every field in its valid range: a game is never dealt with options the game would change.
+std::optional<AppPlayOptions> AppGameFile::ReadOptions(std::string_view list) {
+    AppPlayOptions options;
+    const auto& fields = AppOptionTable<AppPlayOptions>::fields;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::size_t comma = list.find(',', start);
+        if ((comma == std::string_view::npos) != (i + 1 == fields.size()))
+            return std::nullopt;
+        const std::string_view item = list.substr(start, comma - start);
+        start = comma + 1;
+        const AppOptionField<AppPlayOptions>& field = fields[i];
+        if (field.flag) {
+            if (item != "0" && item != "1")
+                return std::nullopt;
+            options.*field.flag = item == "1";
+        } else {
+            const std::optional<std::uint64_t> value =
+                Number(item, static_cast<std::uint64_t>(field.low),
+                       static_cast<std::uint64_t>(field.high));
+            if (!value)
+                return std::nullopt;
+            options.*field.integer = static_cast<std::int32_t>(*value);
+        }
+    }
+    return options;
 }

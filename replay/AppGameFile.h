@@ -48,4 +48,7 @@ public:
     static std::optional<AppGameRecord> ReadRecord(std::string_view text, std::string& reason);
     // A saved game in play. Nothing, with the reason, for anything else.
     static std::optional<AppSavedGame> ReadSaved(std::string_view text, std::string& reason);
+    // The play options as the options line lists them, every field in its range; nothing
+    // for anything else.
+    static std::optional<AppPlayOptions> ReadOptions(std::string_view list);
 };

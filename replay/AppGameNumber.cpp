@@ -1,18 +1,60 @@
-// The number that deals a game: fresh from the clock, or typed in by the player.
+// The number that deals a game: fresh from the clock, the day's, typed or pasted in by the player.
 #include "AppGameNumber.h"
 
+#include "AppGameFile.h"
+
+#include "AppOptionFields.h"
+#include "AppPlayPresets.h"
+
 #include <charconv>
-#include <chrono>
+
+namespace {
+
+// The splitmix64 finaliser: every bit of the input moves about half the bits.
+std::uint64_t Scrambled(std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+std::uint32_t InRange(std::uint64_t z) {
+    return AppGameNumber::low +
+           static_cast<std::uint32_t>(z % (AppGameNumber::high - AppGameNumber::low + 1));
+}
+
+constexpr std::string_view shareLead = "zingaroo game ";
+constexpr std::string_view optionsLead = " (options ";
+
+bool Blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// The text without the blanks and line ends around it.
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && Blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && Blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool StartsWithAnyCase(std::string_view text, std::string_view lead) {
+    if (text.size() < lead.size())
+        return false;
+    for (std::size_t i = 0; i < lead.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lead[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 std::uint32_t AppGameNumber::FromClock() {
     const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    auto z = static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::microseconds>(sinceEpoch).count());
-    // The splitmix64 finaliser: every bit of the time moves about half the bits.
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return low + static_cast<std::uint32_t>(z % (high - low + 1));
+    return InRange(Scrambled(static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(sinceEpoch).count())));
 }
 
 std::optional<std::uint32_t> AppGameNumber::Parse(std::string_view typed) {
@@ -29,4 +71,50 @@ std::optional<std::uint32_t> AppGameNumber::Parse(std::string_view typed) {
     if (error != std::errc() || end != typed.data() + typed.size() || value < low || value > high)
         return std::nullopt;
     return static_cast<std::uint32_t>(value);
+}
+
+std::uint32_t AppGameNumber::ForDay(std::chrono::sys_days day) {
+    // A date before 1970 counts back from 2^64, as two's complement has it.
+    return InRange(Scrambled(static_cast<std::uint64_t>(day.time_since_epoch().count())));
+}
+
+std::uint32_t AppGameNumber::Today() {
+    return ForDay(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+}
+
+const AppPlayOptions& AppGameNumber::DayOptions() {
+    return AppPlayPresets(1);
+}
+
+std::string AppGameNumber::ShareText(std::uint32_t number, const AppPlayOptions& options) {
+    return "Zingaroo game " + std::to_string(number) + std::string(optionsLead) +
+           OptionList(options) + ")";
+}
+
+std::optional<AppSharedGame> AppGameNumber::ParseShared(std::string_view text) {
+    text = Trimmed(text);
+    if (!StartsWithAnyCase(text, shareLead)) {
+        const std::optional<std::uint32_t> number = Parse(text);
+        return number ? std::optional<AppSharedGame>({*number, std::nullopt}) : std::nullopt;
+    }
+    text.remove_prefix(shareLead.size());
+    const std::size_t optionsAt = text.find(optionsLead);
+    AppSharedGame shared;
+    if (optionsAt != std::string_view::npos) {
+        std::string_view list = text.substr(optionsAt + optionsLead.size());
+        if (!list.ends_with(')'))
+            return std::nullopt;
+        list.remove_suffix(1);
+        if (!(shared.options = AppGameFile::ReadOptions(list)))
+            return std::nullopt;
+        text = text.substr(0, optionsAt);
+    }
+    // The number as written: digits only, no blank before the options.
+    if (text.empty() || Blank(text.front()) || Blank(text.back()))
+        return std::nullopt;
+    const std::optional<std::uint32_t> number = Parse(text);
+    if (!number)
+        return std::nullopt;
+    shared.number = *number;
+    return shared;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch folder and checks what a distribution would package:
 # the files and their places, the help page in every language, the desktop entry and the
-# AppStream metadata with their translations.
+# AppStream metadata with their translations, and the replay files' type.
 # Usage: ZINGAROO_LANGUAGES="de ..." ZINGAROO_ICON_SIZES="16 ..." scripts/check-install.sh BUILD_DIR
 # (the test test_install_layout passes both lists from CMakeLists.txt)
 set -euo pipefail
@@ -28,6 +28,7 @@ for lang in $languages; do
 done
 expect share/applications/org.zingaroo.Zingaroo.desktop
 expect share/metainfo/org.zingaroo.Zingaroo.metainfo.xml
+expect share/mime/packages/org.zingaroo.Zingaroo.xml
 for size in $icon_sizes; do
     expect share/icons/hicolor/${size}x${size}/apps/org.zingaroo.Zingaroo.png
 done
@@ -42,6 +43,18 @@ for lang in $languages; do
     grep -q "<summary xml:lang=\"$lang\">" "$metainfo" || { echo "UNTRANSLATED: metainfo summary $lang"; failed=1; }
 done
 
+# A replay file, known by its name or by its first line, is of the type the desktop entry opens.
+mimetype=application/x-zingaroo-replay
+grep -q "^MimeType=$mimetype;$" "$desktop" && grep -q "^Exec=zingaroo %f$" "$desktop" &&
+    grep -q "<mediatype>$mimetype</mediatype>" "$metainfo" || { echo "NO FILE TYPE: $mimetype"; failed=1; }
+if command -v update-mime-database >/dev/null; then
+    mime=$stage/usr/share/mime
+    # It notes on standard error that the scratch folder is not searched; shown on failure.
+    update-mime-database "$mime" 2>"$stage/mime.log" &&
+        grep -qx "[0-9]*:$mimetype:\*\.zingaroo" "$mime/globs2" &&
+        grep -qa "zingaroo game " "$mime/magic" && echo "ok: file type $mimetype" ||
+        { cat "$stage/mime.log"; echo "NOT REGISTERED: $mimetype"; failed=1; }
+fi
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" && echo "ok: desktop entry valid" || failed=1
 fi

@@ -29,7 +29,8 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 for f in games/zingaroo share/games/zingaroo/sound/start.wav share/games/zingaroo/help/index.html \
     share/man/man6/zingaroo.6.gz share/applications/org.zingaroo.Zingaroo.desktop \
-    share/metainfo/org.zingaroo.Zingaroo.metainfo.xml share/doc/zingaroo/copyright \
+    share/metainfo/org.zingaroo.Zingaroo.metainfo.xml share/mime/packages/org.zingaroo.Zingaroo.xml \
+    share/doc/zingaroo/copyright \
     share/icons/hicolor/256x256/apps/org.zingaroo.Zingaroo.png; do
     [ -e "$root/usr/$f" ] || fail "the package has no /usr/$f"
 done

@@ -29,6 +29,19 @@ if [ "${ZINGAROO_E2E_INNER:-}" != 1 ]; then
     [[ $answer == "Usage: zingaroo "*"--version"* ]] || fail "--help printed '$answer'"
     ! "$exe" --version >/dev/full 2>/dev/null || fail "--version into a full disk ended with 0"
     pass "--help and --version answered without a display, a failed write with a failure"
+    # --verify plays every replay of the corpus through the rules, without a display too; an
+    # empty file among them makes the run fail.
+    corpus=$(cd "$(dirname "$0")/../tests/replay/corpus" && pwd)
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" --verify "$corpus"/*.replay) ||
+        fail "--verify of the corpus failed: $answer"
+    [ "$(grep -c ', game over: ok$\|, abandoned: ok$' <<<"$answer")" = "$(ls "$corpus"/*.replay | wc -l)" ] ||
+        fail "--verify printed '$answer'"
+    : >"$build/empty.zingaroo"
+    answer=$("$exe" --verify "$corpus/01-default-runs-into.replay" "$build/empty.zingaroo") &&
+        fail "--verify with an empty file ended with 0"
+    [ "$answer" = "$corpus/01-default-runs-into.replay: game 7919001, options 24,18,6,6,60,160,1, score 48, phase 2, steps 316, game over: ok
+$build/empty.zingaroo: empty" ] || fail "--verify printed '$answer'"
+    pass "--verify checked the replay corpus without a display, and an empty file failed"
     export ZINGAROO_E2E_INNER=1 ZINGAROO_E2E_PASSED=$passed
     exec timeout -k 5 80 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" ${program:+"$program"}
 fi

@@ -1,6 +1,7 @@
 // The replay corpus, the rules' golden master: every recorded game plays back to its recorded end.
 #include "AppGameFile.h"
 #include "AppReplay.h"
+#include "AppReplayCheck.h"
 #include "ReplayDrive.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,11 @@ TEST(ReplayCorpus, EveryRecordedGamePlaysBackToItsRecordedEndWithoutAWindow) {
         EXPECT_EQ(outcome.fieldChecksum, record->end->fieldChecksum);
         // Recorded again as it played, the game gives the very same file.
         EXPECT_EQ(AppGameFile::Text(outcome.record), text);
+        // And anyone can check its score: --verify says so.
+        const AppReplayVerdict verdict = AppReplayCheck::CheckFile(entry.path());
+        EXPECT_TRUE(verdict.ok) << verdict.line;
+        EXPECT_NE(verdict.line.find(", score " + std::to_string(record->end->score) + ", "),
+                  std::string::npos);
         ++games;
     }
     EXPECT_GE(games, 20);

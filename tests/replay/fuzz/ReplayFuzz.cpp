@@ -1,4 +1,5 @@
-// Fuzz target for reading game files: records played back, saved games restored, typed numbers.
+// Fuzz target for reading game files: records played back, saved games restored, typed numbers
+// and pasted games.
 #include "AppGameFile.h"
 #include "AppGameNumber.h"
 #include "AppPlayPresets.h"
@@ -65,5 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckSaved(text);
     if (const std::optional<std::uint32_t> number = AppGameNumber::Parse(text))
         Check(*number >= AppGameNumber::low && *number <= AppGameNumber::high);
+    // A pasted game with its options reads back the same from the text it is passed on in.
+    if (const std::optional<AppSharedGame> shared = AppGameNumber::ParseShared(text);
+        shared && shared->options)
+        Check(AppGameNumber::ParseShared(
+                  AppGameNumber::ShareText(shared->number, *shared->options)) == shared);
     return 0;
 }
