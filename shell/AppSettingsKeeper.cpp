@@ -57,6 +57,7 @@ void AppSettingsKeeper::Load() {
     game_.SetViewOptions(working.view);
     ApplySystemOptions(working.system);
     displayOptions_ = working.display;
+    keyOptions_ = working.keys;
     if (systemOptions_.RestoreRecord)
         game_.SetRecord(working.recordScore, working.recordPhase);
     if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
@@ -82,6 +83,7 @@ void AppSettingsKeeper::Save() {
     values.recordScore = game_.RecordScore();
     values.recordPhase = game_.RecordPhase();
     values.display = displayOptions_;
+    values.keys = keyOptions_;
     const QPoint place = normalPlace_.value_or(window_.pos());
     values.left = place.x();
     values.top = place.y();
