@@ -1,13 +1,11 @@
 // The Keys page of the options dialog: the keys of sets 1 and 2, each rebound by pressing a key.
 #include "TKeysPage.h"
 
-#include <QFormLayout>
-#include <QGroupBox>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -55,34 +53,35 @@ TKeysPage::TKeysPage(QWidget* parent) : QWidget(parent) {
                                 //: The key puts a slash paddle, or over an obstacle shoves it one
                                 //: column right.
                                 tr("Slash, or shove right:")};
-    auto* layout = new QVBoxLayout(this);
+    // A row for each position, a column for each set: the eight keys in the room of the other
+    // pages.
+    auto* grid = new QGridLayout(this);
     constexpr int perSet = AppKeyOptions::count / 2;
     for (int set = 0; set < 2; ++set) {
-        //: A set of four keys that put the paddles; %1 is 1 or 2.
-        auto* box = new QGroupBox(tr("Set %1").arg(set + 1), this);
-        box->setObjectName(QStringLiteral("Page4_GroupBox%1").arg(set + 1));
-        auto* rows = new QFormLayout(box);
+        //: Heads the column of one set of four keys that put the paddles; %1 is 1 or 2.
+        grid->addWidget(new QLabel(tr("Set %1").arg(set + 1), this), 0, set + 1);
         for (int position = 0; position < perSet; ++position) {
             const int slot = set * perSet + position;
-            auto* button = new QPushButton(box);
+            auto* button = new QPushButton(this);
             button->setObjectName(QStringLiteral("Page4_Button%1").arg(slot + 1));
             button->installEventFilter(this);
             connect(button, &QPushButton::clicked, this, [this, slot] { Wait(slot); });
-            rows->addRow(captions[position], button);
+            grid->addWidget(button, position + 1, set + 1);
             buttons_[slot] = button;
         }
-        layout->addWidget(box);
     }
+    for (int position = 0; position < perSet; ++position)
+        grid->addWidget(new QLabel(captions[position], this), position + 1, 0);
     line_ = new QLabel(this);
     line_->setObjectName(QStringLiteral("Page4_Label1"));
     line_->setWordWrap(true);
-    layout->addWidget(line_);
+    grid->addWidget(line_, perSet + 1, 0, 1, 3);
     //: Puts back the keys in the places of W R S F and U O J L on a US keyboard.
     auto* defaults = new QPushButton(tr("&Defaults"), this);
     defaults->setObjectName(QStringLiteral("Page4_Button9"));
     connect(defaults, &QPushButton::clicked, this, [this] { SetKeys(AppKeyOptions()); });
-    layout->addWidget(defaults, 0, Qt::AlignLeft);
-    layout->addStretch();
+    grid->addWidget(defaults, perSet + 2, 0, Qt::AlignLeft);
+    grid->setRowStretch(perSet + 3, 1);
     ShowKeys();
 }
 
