@@ -4,6 +4,7 @@
 #include "AppCommaList.h"
 #include "AppDecimal.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -12,6 +13,10 @@ int AppKeyOptions::OtherSlotOf(std::uint32_t code, int slot) const {
         if (other != slot && Codes[other] == code)
             return other;
     return -1;
+}
+
+bool AppKeyOptions::Reserved(std::uint32_t code) {
+    return std::find(reservedCodes.begin(), reservedCodes.end(), code) != reservedCodes.end();
 }
 
 std::string_view AppKeyOptions::UsLetter(std::uint32_t code) {
@@ -36,7 +41,8 @@ AppKeyOptions AppKeyOptions::FromItem(std::string_view item) {
     AppKeyOptions keys;
     for (int slot = 0; slot < count; ++slot) {
         const std::optional<std::int32_t> code = ParseDecimal(items[slot]);
-        if (!code || *code < std::int32_t{lowestCode} || *code > std::int32_t{highestCode})
+        if (!code || *code < std::int32_t{lowestCode} || *code > std::int32_t{highestCode} ||
+            Reserved(static_cast<std::uint32_t>(*code)))
             return {};
         keys.Codes[slot] = static_cast<std::uint32_t>(*code);
     }

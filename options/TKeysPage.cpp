@@ -140,7 +140,8 @@ void TKeysPage::Take(int slot, const QKeyEvent& event) {
         //: their place on the keyboard.
         line_->setText(tr("%1 has no place the game can read; the key stays %2.").arg(name, old));
     } else if (code != keys_.Codes[slot] &&
-               (Reserved(event.key()) || keys_.OtherSlotOf(code, slot) >= 0)) {
+               (Reserved(event.key()) || AppKeyOptions::Reserved(code) ||
+                keys_.OtherSlotOf(code, slot) >= 0)) {
         //: %1 is the key pressed, %2 the key kept.
         line_->setText(tr("%1 is already in use; the key stays %2.").arg(name, old));
     } else {
