@@ -13,6 +13,7 @@
 namespace {
 
 constexpr std::string_view section = "Settings";
+constexpr std::string_view keysKey = "Keys";
 
 // The fourth key, "Others": the record and the window position.
 struct OthersTable {
@@ -123,6 +124,7 @@ void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
     reader.Read<OthersTable>(working);
     reader.ReadOwnKeys<AppOptionTable<AppSystemOptions>>(working.system);
     reader.ReadOwnKeys<AppOptionTable<AppDisplayOptions>>(working.display);
+    working.keys = AppKeyOptions::FromItem(ini.ReadString(section, keysKey));
     working.play = ClampOptions(working.play);
     working.view = ClampOptions(working.view);
 }
@@ -134,4 +136,5 @@ void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
     Write<OthersTable>(ini, values);
     WriteOwnKeys<AppOptionTable<AppSystemOptions>>(ini, values.system);
     WriteOwnKeys<AppOptionTable<AppDisplayOptions>>(ini, values.display);
+    ini.WriteString(section, keysKey, values.keys.Item());
 }

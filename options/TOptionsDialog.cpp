@@ -1,4 +1,4 @@
-// The three-page options dialog that edits copies of the play, view and system options.
+// The four-page options dialog that edits copies of the play, view, system and key options.
 #include "TOptionsDialog.h"
 
 #include "AppDecimal.h"
@@ -131,6 +131,10 @@ void TOptionsDialog::CreateControls() {
     CreatePlayPage(addPage(QStringLiteral("TabSheet1"), tr("Play")));
     CreateViewPage(addPage(QStringLiteral("TabSheet2"), tr("View")));
     CreateSystemPage(addPage(QStringLiteral("TabSheet3"), tr("System")));
+    //: The page where the keys that put the paddles are chosen.
+    keysPage_ = new TKeysPage;
+    keysPage_->setObjectName(QStringLiteral("TabSheet4"));
+    PageControl1->addTab(keysPage_, tr("Keys"));
     CreateButtons();
 }
 
@@ -312,7 +316,9 @@ void TOptionsDialog::LayOut() {
         }
         // A quarter margin under the last box is room enough, the page control's own frame
         // adds to it: so the System page's five running options fit the design's height.
-        page->setMinimumSize(margin + boxWidth + margin, y - margin + margin / 4);
+        // A page without such boxes (Keys) lays itself out.
+        if (y > margin)
+            page->setMinimumSize(margin + boxWidth + margin, y - margin + margin / 4);
     }
     const QSize pages =
         QSize(pageControlWidth, pageControlHeight).expandedTo(PageControl1->minimumSizeHint());
@@ -354,6 +360,15 @@ void TOptionsDialog::SetDisplayOptions(const AppDisplayOptions& options) {
     ShowDisplayOptions(displayOptions_);
 }
 
+void TOptionsDialog::SetKeyOptions(const AppKeyOptions& options) {
+    keyOptions_ = options;
+    keysPage_->SetKeys(keyOptions_);
+}
+
+void TOptionsDialog::SetKeyLabels(TKeysPage::Labeller labeller) {
+    keysPage_->SetLabeller(std::move(labeller));
+}
+
 AppPlayOptions TOptionsDialog::GetPlayOptions() const {
     return playOptions_;
 }
@@ -368,6 +383,10 @@ AppSystemOptions TOptionsDialog::GetSystemOptions() const {
 
 AppDisplayOptions TOptionsDialog::GetDisplayOptions() const {
     return displayOptions_;
+}
+
+AppKeyOptions TOptionsDialog::GetKeyOptions() const {
+    return keyOptions_;
 }
 
 void TOptionsDialog::ShowPlayOptions(const AppPlayOptions& options) {
@@ -403,6 +422,9 @@ void TOptionsDialog::SetPageDefaults(int page) {
     case pageSystem:
         SetSystemOptions(AppSystemOptions());
         break;
+    case pageKeys:
+        SetKeyOptions(AppKeyOptions());
+        break;
     default:
         break;
     }
@@ -412,6 +434,7 @@ void TOptionsDialog::SetAllDefaults() {
     SetPageDefaults(pagePlay);
     SetPageDefaults(pageView);
     SetPageDefaults(pageSystem);
+    SetPageDefaults(pageKeys);
 }
 
 void TOptionsDialog::done(int result) {
@@ -440,12 +463,14 @@ void TOptionsDialog::FormClose(int result) {
     AppViewOptions view = viewOptions_;
     AppSystemOptions system = systemOptions_;
     AppDisplayOptions display = displayOptions_;
+    AppKeyOptions keys = keyOptions_;
 
     if (result == QDialog::Accepted) {
         ReadFields(*this, play);
         ReadFields(*this, view);
         ReadFields(*this, system);
         ReadFields(*this, display);
+        keys = keysPage_->Keys();
     }
 
     // With OK this bounds and stores the entries; with Cancel it puts the stored values back.
@@ -453,6 +478,7 @@ void TOptionsDialog::FormClose(int result) {
     SetViewOptions(view);
     SetSystemOptions(system);
     SetDisplayOptions(display);
+    SetKeyOptions(keys);
 }
 
 void TOptionsDialog::ButtonClick(QObject* sender) {

@@ -1,10 +1,12 @@
-// The three-page options dialog that edits copies of the play, view and system options.
+// The four-page options dialog that edits copies of the play, view, system and key options.
 #pragma once
 
 #include "AppDisplayOptions.h"
+#include "AppKeyOptions.h"
 #include "AppPlayOptions.h"
 #include "AppSystemOptions.h"
 #include "AppViewOptions.h"
+#include "TKeysPage.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -24,7 +26,7 @@ class TOptionsDialog : public QDialog {
 
 public:
     // Indices of the pages in the page control, in the order they are shown.
-    enum Page { pagePlay = 0, pageView = 1, pageSystem = 2 };
+    enum Page { pagePlay = 0, pageView = 1, pageSystem = 2, pageKeys = 3 };
 
     explicit TOptionsDialog(QWidget* parent = nullptr);
 
@@ -34,11 +36,15 @@ public:
     void SetSystemOptions(const AppSystemOptions& options);
     // Zoom and look are shown on the View page; full screen is carried through unchanged.
     void SetDisplayOptions(const AppDisplayOptions& options);
+    void SetKeyOptions(const AppKeyOptions& options);
+    // How the Keys page names the keys: what the player's layout types on them.
+    void SetKeyLabels(TKeysPage::Labeller labeller);
 
     AppPlayOptions GetPlayOptions() const;
     AppViewOptions GetViewOptions() const;
     AppSystemOptions GetSystemOptions() const;
     AppDisplayOptions GetDisplayOptions() const;
+    AppKeyOptions GetKeyOptions() const;
 
     // Put values into the controls only; the stored records stay as they are.
     void ShowPlayOptions(const AppPlayOptions& options);
@@ -95,8 +101,10 @@ private:
     AppViewOptions viewOptions_;
     AppSystemOptions systemOptions_;
     AppDisplayOptions displayOptions_;
+    AppKeyOptions keyOptions_;
 
     QTabWidget* PageControl1 = nullptr;
+    TKeysPage* keysPage_ = nullptr;
     QCheckBox* Page1_CheckBox1 = nullptr;
     QComboBox* Page1_ComboBox1 = nullptr;
     QPushButton* Button1 = nullptr;

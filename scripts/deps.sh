@@ -10,7 +10,7 @@ run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libsdl2-dev
+    libsdl2-dev libxkbcommon-dev libxkbcommon-x11-dev
     fonts-liberation2 fonts-dejavu-core
     xdg-utils
 )

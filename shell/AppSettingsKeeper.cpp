@@ -41,6 +41,7 @@ void AppSettingsKeeper::Load() {
     session_.ApplyOptions(working.play, working.view);
     ApplySystemOptions(working.system);
     displayOptions_ = working.display;
+    keyOptions_ = working.keys;
     if (systemOptions_.RestoreRecord)
         session_.RestoreRecord(working.recordScore, working.recordPhase);
     if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
@@ -57,6 +58,7 @@ void AppSettingsKeeper::Save() {
     values.recordScore = game.RecordScore();
     values.recordPhase = game.RecordPhase();
     values.display = displayOptions_;
+    values.keys = keyOptions_;
     const QPoint place = normalPlace_.value_or(window_.pos());
     values.left = place.x();
     values.top = place.y();

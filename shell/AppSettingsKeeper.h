@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppDisplayOptions.h"
+#include "AppKeyOptions.h"
 #include "AppSettingsStore.h"
 #include "AppSystemOptions.h"
 
@@ -32,6 +33,8 @@ public:
     void ApplySystemOptions(const AppSystemOptions& options);
     const AppDisplayOptions& DisplayOptions() const { return displayOptions_; }
     void SetDisplayOptions(const AppDisplayOptions& options) { displayOptions_ = options; }
+    const AppKeyOptions& KeyOptions() const { return keyOptions_; }
+    void SetKeyOptions(const AppKeyOptions& options) { keyOptions_ = options; }
     // While the window fills the screen, the place it goes back to: saved as its position.
     void SetNormalPlace(std::optional<QPoint> place) { normalPlace_ = place; }
 
@@ -48,6 +51,7 @@ private:
     std::function<bool()> confirmClear_;
     AppSystemOptions systemOptions_;
     AppDisplayOptions displayOptions_;
+    AppKeyOptions keyOptions_;
     std::optional<QPoint> normalPlace_;
     AppSettingsStore settingsStore_;
 };

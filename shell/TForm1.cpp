@@ -5,6 +5,8 @@
 #include "AppGameNumber.h"
 #include "AppGamepad.h"
 #include "AppIcon.h"
+#include "AppKeyLabels.h"
+#include "AppKeyPlaces.h"
 #include "AppLog.h"
 #include "AppMessageBox.h"
 #include "AppProgramFolders.h"
@@ -301,8 +303,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove:
         PointerMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return false;
+    case QEvent::ShortcutOverride:
+        // A key in a place of the game's keys is the game's, also where the layout types a
+        // menu's shortcut on it (P on Dvorak).
+        if (AppKeyPlaces(settings_->KeyOptions()).Placed(*static_cast<QKeyEvent*>(event)))
+            event->accept();
+        return false;
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int key = AppKeyPlaces(settings_->KeyOptions()).Key(*static_cast<QKeyEvent*>(event));
         // Escape only leaves full screen, it never enters it.
         if (key == Qt::Key_Escape && isFullScreen()) {
             SetFullScreen(false);
@@ -675,8 +683,11 @@ void TForm1::OptionsCommand() {
     optionsDialog_->SetViewOptions(session_->Game().ViewOptions());
     optionsDialog_->SetSystemOptions(SystemOptions());
     optionsDialog_->SetDisplayOptions(DisplayOptions());
+    optionsDialog_->SetKeyOptions(settings_->KeyOptions());
+    optionsDialog_->SetKeyLabels(AppKeyLabels::FromPlatform());
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
+    settings_->SetKeyOptions(optionsDialog_->GetKeyOptions());
     ApplySystemOptions(optionsDialog_->GetSystemOptions());
     // Zoom and look change how the game is shown, never the game itself.
     ApplyDisplayOptions(optionsDialog_->GetDisplayOptions());

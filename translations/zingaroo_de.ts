@@ -280,6 +280,52 @@
     </message>
 </context>
 <context>
+    <name>TKeysPage</name>
+    <message>
+        <source>Slash /:</source>
+        <translation>Schrägstrich /:</translation>
+    </message>
+    <message>
+        <source>Backslash \:</source>
+        <translation>Rückstrich \:</translation>
+    </message>
+    <message>
+        <source>Backslash, or shove left:</source>
+        <extracomment>The key puts a backslash paddle, or over an obstacle shoves it one column left.</extracomment>
+        <translation>Rückstrich oder nach links schieben:</translation>
+    </message>
+    <message>
+        <source>Slash, or shove right:</source>
+        <extracomment>The key puts a slash paddle, or over an obstacle shoves it one column right.</extracomment>
+        <translation>Schrägstrich oder nach rechts schieben:</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <extracomment>Heads the column of one set of four keys that put the paddles; %1 is 1 or 2.</extracomment>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <extracomment>Puts back the keys in the places of W R S F and U O J L on a US keyboard.</extracomment>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>Press a key…</source>
+        <extracomment>Shown on a key&apos;s button while it waits for the player to press the new key.</extracomment>
+        <translation>Eine Taste drücken …</translation>
+    </message>
+    <message>
+        <source>%1 has no place the game can read; the key stays %2.</source>
+        <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
+        <translation>%1 hat keinen Platz, den das Spiel lesen kann; die Taste bleibt %2.</translation>
+    </message>
+    <message>
+        <source>%1 is already in use; the key stays %2.</source>
+        <extracomment>%1 is the key pressed, %2 the key kept.</extracomment>
+        <translation>%1 ist schon vergeben; die Taste bleibt %2.</translation>
+    </message>
+</context>
+<context>
     <name>TOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -433,6 +479,10 @@
         <source>&amp;Keyboard Cursor</source>
         <extracomment>Play from the keyboard alone: the arrow keys move a frame over the field&apos;s cells, the game&apos;s keys act on the framed cell, Space and Enter start and launch.</extracomment>
         <translation>&amp;Tastaturcursor</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
     </message>
 </context>
 <context>

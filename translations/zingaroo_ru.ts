@@ -280,6 +280,52 @@
     </message>
 </context>
 <context>
+    <name>TKeysPage</name>
+    <message>
+        <source>Slash /:</source>
+        <translation>Косая черта /:</translation>
+    </message>
+    <message>
+        <source>Backslash \:</source>
+        <translation>Обратная косая черта \:</translation>
+    </message>
+    <message>
+        <source>Backslash, or shove left:</source>
+        <extracomment>The key puts a backslash paddle, or over an obstacle shoves it one column left.</extracomment>
+        <translation>Обратная косая черта или сдвиг влево:</translation>
+    </message>
+    <message>
+        <source>Slash, or shove right:</source>
+        <extracomment>The key puts a slash paddle, or over an obstacle shoves it one column right.</extracomment>
+        <translation>Косая черта или сдвиг вправо:</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <extracomment>Heads the column of one set of four keys that put the paddles; %1 is 1 or 2.</extracomment>
+        <translation>Набор %1</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <extracomment>Puts back the keys in the places of W R S F and U O J L on a US keyboard.</extracomment>
+        <translation>По &amp;умолчанию</translation>
+    </message>
+    <message>
+        <source>Press a key…</source>
+        <extracomment>Shown on a key&apos;s button while it waits for the player to press the new key.</extracomment>
+        <translation>Нажмите клавишу…</translation>
+    </message>
+    <message>
+        <source>%1 has no place the game can read; the key stays %2.</source>
+        <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
+        <translation>У клавиши %1 нет места, которое игра может прочесть; остаётся %2.</translation>
+    </message>
+    <message>
+        <source>%1 is already in use; the key stays %2.</source>
+        <extracomment>%1 is the key pressed, %2 the key kept.</extracomment>
+        <translation>%1 уже занята; остаётся клавиша %2.</translation>
+    </message>
+</context>
+<context>
     <name>TOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -433,6 +479,10 @@
         <source>&amp;Keyboard Cursor</source>
         <extracomment>Play from the keyboard alone: the arrow keys move a frame over the field&apos;s cells, the game&apos;s keys act on the framed cell, Space and Enter start and launch.</extracomment>
         <translation>&amp;Курсор клавиатуры</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Клавиши</translation>
     </message>
 </context>
 <context>

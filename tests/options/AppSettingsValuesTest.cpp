@@ -195,6 +195,29 @@ TEST(ReadSettingsValues, ZoomFullScreenAndLookTakeTheirDefaultsForAnythingButThe
     }
 }
 
+TEST(ReadSettingsValues, KeysAreEightDistinctKeyCodesOrAllTheDefaults) {
+    const AppKeyOptions defaults;
+    AppKeyOptions rebound;
+    rebound.Codes = {24, 27, 39, 41, 30, 32, 44, 8};
+    const std::pair<std::string, AppKeyOptions> cases[] = {
+        {"", defaults},
+        {"Keys=24,27,39,41,30,32,44,8\n", rebound},
+        {"Keys=24, 27 ,39,41,30,32,44,8\n", rebound},
+        {"Keys=24,27,39,41,30,32,44\n", defaults},
+        {"Keys=24,27,39,41,30,32,44,8,9\n", defaults},
+        {"Keys=24,27,39,41,30,32,44,x\n", defaults},
+        {"Keys=24,27,39,41,30,32,44,7\n", defaults},
+        {"Keys=24,27,39,41,30,32,44,256\n", defaults},
+        {"Keys=24,27,39,41,30,32,44,-8\n", defaults},
+        // Space belongs to the keyboard cursor.
+        {"Keys=24,27,39,41,30,32,44,65\n", defaults},
+        // One key for two positions is a conflict.
+        {"Keys=24,27,39,41,30,32,44,24\n", defaults},
+        {"Keys=\n", defaults}};
+    for (const auto& [keys, expected] : cases)
+        EXPECT_TRUE(Read(Settings(keys)).keys == expected) << keys;
+}
+
 TEST(ReadSettingsValues, NeverReadsClearRecordNow) {
     AppSettingsValues working = Working();
     working.system.ClearRecordNow = true;
@@ -248,7 +271,8 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "KeyboardCursor=0\n"
                           "Zoom=1\n"
                           "FullScreen=0\n"
-                          "Look=0\n");
+                          "Look=0\n"
+                          "Keys=25,27,39,41,30,32,44,46\n");
 }
 
 TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
@@ -265,6 +289,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     values.display.Zoom = 4;
     values.display.FullScreen = true;
     values.display.Look = AppDisplayOptions::lookAutomatic;
+    values.keys.Codes = {24, 27, 39, 41, 30, 32, 44, 255};
     values.recordScore = 2147483647;
     values.recordPhase = 12;
     values.left = -2147483647 - 1;
@@ -277,7 +302,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
                           "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
                           "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
                           "KeyboardCursor=1\r\nZoom=4\r\nFullScreen=1\r\nLook=3\r\n"
-                          "[Mine]\r\nA=1\r\n");
+                          "Keys=24,27,39,41,30,32,44,255\r\n[Mine]\r\nA=1\r\n");
 
     AppSettingsValues read = Working();
     ReadSettingsValues(ini, read);
@@ -288,6 +313,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_FALSE(read.system.RestoreRecord);
     EXPECT_FALSE(read.system.RestoreWindowPosition);
     EXPECT_FALSE(read.system.ClearRecordNow);
+    EXPECT_TRUE(read.keys == values.keys);
     EXPECT_TRUE(read.system.PauseWhenInactive);
     EXPECT_TRUE(read.system.KeyboardCursor);
     EXPECT_TRUE(read.display == values.display);

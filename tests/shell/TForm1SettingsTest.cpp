@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -77,8 +79,56 @@ private:
         shown->findChild<QCheckBox*>(QLatin1String(name))->setChecked(on);
     }
 
+    // A key pressed in the place of the X keycode `code`, typing `key`, sent to `to`.
+    static void pressKey(QWidget* to, int key, quint32 code) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, code, 0, 0);
+        QApplication::sendEvent(to, &press);
+    }
+
 private slots:
     void init() { QFile::remove(settingsPath()); }
+
+    void aReboundKeyActsItsOldKeyNoLongerAndBothOutliveARestart() {
+        start();
+        QStringList lines;
+        runOptions([&lines](TOptionsDialog* shown) {
+            auto* slash = shown->findChild<QPushButton*>(QStringLiteral("Page4_Button1"));
+            const auto* line = shown->findChild<QLabel*>(QStringLiteral("Page4_Label1"));
+            // Set 1's back, then the keyboard cursor's Space: refused, W stays.
+            for (const auto& [key, code] :
+                 {std::pair(Qt::Key_R, 27), std::pair(Qt::Key_Space, 65)}) {
+                slash->click();
+                pressKey(slash, key, code);
+                lines << line->text();
+                QCOMPARE(slash->text(), QStringLiteral("W"));
+            }
+            slash->click();
+            pressKey(slash, Qt::Key_Q, 24);
+            QCOMPARE(slash->text(), QStringLiteral("Q"));
+            QVERIFY(line->text().isEmpty());
+        });
+        QCOMPARE(lines, QStringList({QStringLiteral("R is already in use; the key stays W."),
+                                     QStringLiteral("Space is already in use; the key stays W.")}));
+        finish();
+        QVERIFY(readSettings().contains("\nKeys=24,27,39,41,30,32,44,46\n"));
+
+        start();
+        QPoint pointer;
+        form->SetPointerSource([&pointer] { return std::optional<QPoint>(pointer); });
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        QVERIFY(!game().ball.IsStanding());
+        const AppViewOptions& view = game().ViewOptions();
+        for (const auto& [x, key, code, paddle] : {std::tuple(3, Qt::Key_Q, 24, cellPaddleSlash),
+                                                   std::tuple(5, Qt::Key_W, 25, cellEmpty),
+                                                   std::tuple(7, Qt::Key_R, 27, cellPaddleBack)}) {
+            game().Field().SetCell(x, 12, layerGround, cellEmpty);
+            pointer = form->ClientArea()->mapToGlobal(
+                QPoint(x * view.CharWidth + view.CharWidth / 2, 12 * view.CharHeight + 4));
+            pressKey(form->ClientArea(), key, code);
+            QCOMPARE(game().Field().GetCell(x, 12, layerGround), int(paddle));
+        }
+    }
 
     void cleanup() { finish(); }
 
@@ -94,7 +144,8 @@ private slots:
             QByteArray("[Settings]\nPlayOptions=24,18,6,6,60,160,1\n"
                        "ViewOptions=18,18\nSystemOptions=1,0,1,1\n") +
             "Others=0,0," + QByteArray::number(at.x()) + "," + QByteArray::number(at.y()) +
-            "\nPauseWhenInactive=0\nKeyboardCursor=0\nZoom=1\nFullScreen=0\nLook=0\n";
+            "\nPauseWhenInactive=0\nKeyboardCursor=0\nZoom=1\nFullScreen=0\nLook=0\n"
+            "Keys=25,27,39,41,30,32,44,46\n";
         QCOMPARE(readSettings(), expected);
     }
 

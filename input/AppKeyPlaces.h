@@ -1,0 +1,23 @@
+// The game's keys of sets 1 and 2 read by their place on the keyboard, not by what they type.
+#pragma once
+
+#include "AppKeyOptions.h"
+
+class QKeyEvent;
+
+class AppKeyPlaces {
+public:
+    explicit AppKeyPlaces(const AppKeyOptions& keys) : keys_(keys) {}
+
+    // The key the game reads for the event, as a Qt key code. A key in one of the eight
+    // places is the US letter of its set and position (Qt::Key_W for set 1's slash, whatever
+    // the layout types there); a letter elsewhere is no key of the game (0); any other key is
+    // itself. An event without a physical code (a synthetic one, or from a platform that gives
+    // none) is read by its letter.
+    int Key(const QKeyEvent& event) const;
+    // Whether the event's physical code is one of the eight places.
+    bool Placed(const QKeyEvent& event) const;
+
+private:
+    AppKeyOptions keys_;
+};
