@@ -91,7 +91,9 @@ done
 grep -Eq '^[0-9T:Z-]{20} #[1-9][0-9]* 24,18,60,0,60,10,1 ' "$scores" ||
     fail "the game's line has no number: $(tail -n 1 "$scores")"
 pass "the resumed game ended in the scores with its number: $(tail -n 1 "$scores")"
-ls "$work/data/zingaroo/replays/"*.replay >/dev/null 2>&1 || fail "no replay kept for the game"
+# The replay follows the scores line on the writing thread, a moment later.
+wait_for 5 eval 'ls "$work/data/zingaroo/replays/"*.replay >/dev/null 2>&1' ||
+    fail "no replay kept for the game"
 # A Scores dialog on a new entry closes with Enter and Escape.
 if wait_for 2 eval "xdotool search --onlyvisible --name '^Scores$' >/dev/null"; then
     xdotool key Return Escape

@@ -1,7 +1,6 @@
 // The main window: its menus and boxes, the player's input, and the picture painted into it.
 #include "TForm1.h"
 
-#include "AppGameFile.h"
 #include "AppGameNumber.h"
 #include "AppGamepad.h"
 #include "AppIcon.h"
@@ -31,7 +30,6 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
-#include <QTimer>
 #include <QUrl>
 
 #include <malloc.h>
@@ -41,15 +39,6 @@
 #include <utility>
 
 namespace {
-
-// Saved games and replays tell their failures in their own category.
-void WriteGameLine(const std::string& line) {
-    static const AppLog::Report write = AppLog::Writer(gameLog);
-    write(line);
-}
-
-// How long the last picture of a replay that came to its end stays before the title.
-constexpr int replayEndMs = 2000;
 
 // The window whose way out is still to come. When the display goes away, Qt's X11 connection
 // ends the process with exit(), which destroys no window: the one exit handler takes this
@@ -101,6 +90,10 @@ TForm1::TForm1(QWidget* parent)
 
     session_ = std::make_unique<AppPlaySession>(static_cast<AppSessionObserver&>(*this));
     session_->SetTexts(AppShellTexts::GameTexts());
+    replay_ = std::make_unique<AppReplayShow>(*session_, *this, *clientArea_);
+    cursor_ = new AppCursorControl(
+        *session_, *clientArea_, [this] { return pointer_(); },
+        [this] { FormMouseDown(Qt::LeftButton); }, this);
     renderer_ = std::make_unique<AppRenderer>(
         session_->Game(), [this] { return session_->Paused(); }, ProgramTexts().productName,
         [this](const QRect& rect) { clientArea_->ShowRect(rect); },
@@ -119,7 +112,7 @@ TForm1::TForm1(QWidget* parent)
     UpdateLook();
     if (DisplayOptions().FullScreen)
         SetFullScreen(true);
-    scoreKeeper_.SetWatch([this](const std::string& replay) { Watch(replay); });
+    scoreKeeper_.SetWatch([this](const std::string& replay) { replay_->Watch(replay); });
     loop_->PostGameStep();
     session_->Start();
     unended = this;
@@ -135,7 +128,6 @@ TForm1::TForm1(QWidget* parent)
                     PauseWhenInactive();
             });
     clientArea_->setFocus();
-    ConnectGamepad();
 }
 
 TForm1::~TForm1() {
@@ -162,15 +154,19 @@ void TForm1::WayOut() {
 
 void TForm1::ResumeSavedGame() {
     const QString folder = AppProgramFolders::PlayerDataFolder();
-    session_->SetSavedGamePlace(QFile::encodeName(folder).toStdString(), WriteGameLine);
+    session_->SetSavedGamePlace(QFile::encodeName(folder).toStdString(), AppLog::Writer(gameLog));
     if (!session_->ResumeSaved())
         return;
-    CursorToBall();
+    cursor_->StartAtBall();
     ShowPause();
 }
 
 void TForm1::GameEnded(const AppFinishedGame& game) {
     scoreKeeper_.GameEnded(game);
+}
+
+void TForm1::ReplayStopped() {
+    replay_->Stopped();
 }
 
 void TForm1::PauseChanged(bool) {
@@ -179,7 +175,7 @@ void TForm1::PauseChanged(bool) {
 
 void TForm1::PictureChanged() {
     ShowPause();
-    ShowCursor();
+    cursor_->Show();
 }
 
 void TForm1::FormShown() {
@@ -187,39 +183,10 @@ void TForm1::FormShown() {
     // the window, which shows as soon without them; the desktop takes the icon when it comes.
     setWindowIcon(AppIcon());
     sound_->StartOutput();
-    gamepad_->Watch();
+    cursor_->WatchPads();
     // Start-up's passing buffers (the settings file read, the pictures decoded) leave free
     // pages inside the heap: they go back to the system now.
     malloc_trim(0);
-}
-
-void TForm1::ConnectGamepad() {
-    gamepad_ = new AppGamepad(this);
-    // While a box, a dialog or a menu is open the pad waits, as the game's keys do.
-    const auto free = [] {
-        return QApplication::activeModalWidget() == nullptr &&
-               QApplication::activePopupWidget() == nullptr;
-    };
-    connect(gamepad_, &AppGamepad::Moved, this, [this, free](int dx, int dy) {
-        if (free())
-            CursorMove(dx, dy);
-    });
-    // South sends its key first: it acts only on a moving ball, and the launch that follows
-    // only on the title or a standing ball, so one press never does both.
-    connect(gamepad_, &AppGamepad::KeyPressed, this, [this, free](AppKeyPosition position) {
-        if (free())
-            CursorKey(position);
-    });
-    connect(gamepad_, &AppGamepad::LaunchPressed, this, [this, free] {
-        if (free())
-            CursorLaunch();
-    });
-    connect(gamepad_, &AppGamepad::PausePressed, this, [this, free] {
-        if (free() && session_->Game().State() == stPlaying)
-            PauseCommand();
-    });
-    // A pad pulled out mid-game leaves its player without hands: the game waits.
-    connect(gamepad_, &AppGamepad::Unplugged, this, [this] { session_->SetPaused(true); });
 }
 
 void TForm1::MakeDialogs() {
@@ -301,7 +268,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         FormMouseDown(static_cast<QMouseEvent*>(event)->button());
         return false;
     case QEvent::MouseMove:
-        PointerMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        cursor_->PointerMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return false;
     case QEvent::ShortcutOverride:
         // A key in a place of the game's keys is the game's, also where the layout types a
@@ -362,103 +329,21 @@ void TForm1::FormMouseDown(Qt::MouseButton button) {
                          !session_->Paused() && !session_->Replaying();
     session_->Click(GameButton(button));
     if (dealing)
-        CursorToBall();
+        cursor_->StartAtBall();
 }
 
 void TForm1::FormKeyDown(int qtKey) {
     if (session_->Replaying()) {
-        ReplayKey(qtKey);
+        replay_->Key(qtKey);
         return;
     }
-    if (SystemOptions().KeyboardCursor && KeyboardCursorKey(qtKey))
-        return;
     const AppKeyPosition position = PositionOfKey(qtKey);
+    if (SystemOptions().KeyboardCursor && cursor_->KeyboardKey(qtKey, position))
+        return;
     if (position == AppKeyPosition::none)
         return;
     if (const std::optional<AppPoint> pixel = PointerInClientArea())
         session_->Key(position, session_->Game().PixelToCell(*pixel));
-}
-
-bool TForm1::KeyboardCursorKey(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_Left:
-        CursorMove(-1, 0);
-        return true;
-    case Qt::Key_Right:
-        CursorMove(1, 0);
-        return true;
-    case Qt::Key_Up:
-        CursorMove(0, -1);
-        return true;
-    case Qt::Key_Down:
-        CursorMove(0, 1);
-        return true;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        CursorLaunch();
-        return true;
-    default:
-        break;
-    }
-    // The letters point with the cursor while it shows, else with the mouse.
-    const AppKeyPosition position = PositionOfKey(qtKey);
-    if (position == AppKeyPosition::none || !cursor_.Shown())
-        return false;
-    CursorKey(position);
-    return true;
-}
-
-bool TForm1::CursorActs() const {
-    return session_->Moving() && !session_->Replaying();
-}
-
-void TForm1::UseCursor() {
-    cursor_.Show();
-    pointerAtCursor_ = pointer_();
-}
-
-void TForm1::CursorMove(int dx, int dy) {
-    if (!CursorActs())
-        return;
-    UseCursor();
-    const AppField& field = session_->Game().Field();
-    cursor_.Move(dx, dy, field.Width(), field.Height());
-    ShowCursor();
-}
-
-void TForm1::CursorKey(AppKeyPosition position) {
-    if (!CursorActs() || position == AppKeyPosition::none)
-        return;
-    UseCursor();
-    session_->Key(position, cursor_.Cell());
-    ShowCursor();
-}
-
-void TForm1::CursorLaunch() {
-    UseCursor();
-    FormMouseDown(Qt::LeftButton);
-    ShowCursor();
-}
-
-void TForm1::PointerMoved(const QPoint& screen) {
-    // Qt also tells of an unmoved pointer, when the window shows or the pointer enters it;
-    // on a screen scaled by a fraction its place may then be rounded one pixel apart.
-    if (!cursor_.Shown() ||
-        (pointerAtCursor_ && (screen - *pointerAtCursor_).manhattanLength() <= 1))
-        return;
-    cursor_.Hide();
-    ShowCursor();
-}
-
-QRect TForm1::CursorRect() const {
-    const AppViewOptions& view = session_->Game().ViewOptions();
-    const AppPoint cell = cursor_.Cell();
-    return {cell.x * view.CharWidth, cell.y * view.CharHeight, view.CharWidth, view.CharHeight};
-}
-
-void TForm1::ShowCursor() {
-    clientArea_->SetFrame(cursor_.Shown() && CursorActs() ? CursorRect() : QRect());
 }
 
 std::optional<AppPoint> TForm1::PointerInClientArea() const {
@@ -569,78 +454,7 @@ void TForm1::NewNumberedCommand() {
 
 void TForm1::NewGame(std::uint32_t number) {
     session_->New(number, session_->PlayerOptions());
-    CursorToBall();
-}
-
-void TForm1::CursorToBall() {
-    const AppGame& game = session_->Game();
-    cursor_.StartAt({game.ball.x, game.ball.y});
-    ShowCursor();
-}
-
-void TForm1::Watch(const std::string& replay) {
-    std::string reason;
-    const std::optional<AppGameRecord> record = AppGameFile::ReadRecord(replay, reason);
-    if (!record) {
-        WriteGameLine("The replay was not shown: " + reason);
-        AppMessageBox::Show(tr("The replay went otherwise than recorded, so it was stopped."),
-                            tr("Replay"), AppMessageBox::mbIconWarning, this);
-        return;
-    }
-    ++replays_;
-    session_->Watch(*record);
-    clientArea_->update();
-}
-
-void TForm1::ReplayStopped() {
-    const AppReplay* replay = session_->Replay();
-    if (!replay)
-        return;
-    const int which = replays_;
-    if (replay->Finished()) {
-        QTimer::singleShot(replayEndMs, this, [this, which] {
-            if (which == replays_ && session_->Replaying())
-                session_->EndReplay();
-        });
-        return;
-    }
-    WriteGameLine("The replay stopped: " + replay->Reason());
-    const QString text = replay->Recorded().rulesVersion != appRulesVersion
-                             ? tr("This replay was recorded under other rules and cannot be shown.")
-                             : tr("The replay went otherwise than recorded, so it was stopped.");
-    // Out of the step that stopped it.
-    QTimer::singleShot(0, this, [this, which, text] {
-        if (which != replays_ || !session_->Replaying())
-            return;
-        AppMessageBox::Show(text, tr("Replay"), AppMessageBox::mbIconWarning, this);
-        if (which == replays_)
-            session_->EndReplay();
-    });
-}
-
-bool TForm1::ReplayKey(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_1:
-        session_->SetReplaySpeed(1);
-        return true;
-    case Qt::Key_2:
-        session_->SetReplaySpeed(2);
-        return true;
-    case Qt::Key_4:
-        session_->SetReplaySpeed(4);
-        return true;
-    case Qt::Key_Escape:
-        session_->EndReplay();
-        return true;
-    default:
-        return false;
-    }
-}
-
-QString TForm1::ReplayMark() const {
-    //: Shown on the picture and in the window's title while a game is played back; %1 is
-    //: its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).
-    return tr("Replay ×%1").arg(session_->ReplaySpeed());
+    cursor_->StartAtBall();
 }
 
 void TForm1::PauseCommand() {
@@ -657,12 +471,12 @@ void TForm1::ShowPause() {
     Game_Pause_MItem->setChecked(session_->Paused());
     const QString title =
         session_->Replaying()
-            ? QStringLiteral("%1 – %2").arg(ProgramTexts().productName, ReplayMark())
+            ? QStringLiteral("%1 – %2").arg(ProgramTexts().productName, replay_->Mark())
             : ProgramTexts().productName;
     if (windowTitle() != title)
         setWindowTitle(title);
     // The mark on the picture says the same as the title.
-    clientArea_->SetMark(session_->Replaying() ? ReplayMark() : QString());
+    clientArea_->SetMark(session_->Replaying() ? replay_->Mark() : QString());
 }
 
 void TForm1::StatusCommand() {

@@ -1,10 +1,11 @@
 // The main window: its menus and boxes, the player's input, and the picture painted into it.
 #pragma once
 
-#include "AppCellCursor.h"
+#include "AppCursorControl.h"
 #include "AppFieldView.h"
 #include "AppLookKind.h"
 #include "AppPlaySession.h"
+#include "AppReplayShow.h"
 #include "AppScoreKeeper.h"
 #include "AppSessionObserver.h"
 #include "AppSettingsKeeper.h"
@@ -16,7 +17,6 @@
 #include <memory>
 #include <optional>
 
-class AppGamepad;
 class AppRenderer;
 class AppSound;
 class AppStepLoop;
@@ -67,18 +67,6 @@ public:
     void FormMouseDown(Qt::MouseButton button);
     void FormKeyDown(int qtKey);
 
-    // The cursor cell, for the keyboard cursor and the gamepad. It starts at the ball's cell
-    // when a game is dealt or resumed, and acts only on a game in play, neither paused nor
-    // replayed; each call below shows it, and moving the mouse over the field hides it.
-    const AppCellCursor& Cursor() const { return cursor_; }
-    // Moves the cursor by (dx, dy) cells, wrapping with the field.
-    void CursorMove(int dx, int dy);
-    // A key of this position acting on the cursor cell, as it acts on the cell under the
-    // pointer.
-    void CursorKey(AppKeyPosition position);
-    // A left click's work: starts a game on the title, launches the standing ball, goes on
-    // from a pause.
-    void CursorLaunch();
     // Pauses a game in play, or goes on with it.
     void PauseCommand();
 
@@ -102,16 +90,12 @@ private:
     void BuildMenus();
     // The window is on the screen: its icon, the sound output and the pads follow.
     void FormShown();
-    // The pad's buttons and moves reach the game as the pointer's and the keys' do.
-    void ConnectGamepad();
     void MakeDialogs();
     // The menu commands.
     void NewCommand();
     void NewNumberedCommand();
     // Deals game `number` with the options the player chose.
     void NewGame(std::uint32_t number);
-    // The cursor starts on the ball of a game dealt or resumed.
-    void CursorToBall();
     void StatusCommand();
     void ScoresCommand();
     void OptionsCommand();
@@ -122,24 +106,8 @@ private:
     void PauseWhenInactive();
     // The Pause item can be chosen in play only and is ticked while paused.
     void ShowPause();
-    // Plays a replay (a game file's text) in place of the game.
-    void Watch(const std::string& replay);
-    // Speed keys, Escape and the mark a replay shows; false for a key a replay ignores.
-    bool ReplayKey(int qtKey);
-    QString ReplayMark() const;
 
     std::optional<AppPoint> PointerInClientArea() const;
-    // With the keyboard cursor on: the arrows, Space and Enter, and the game's keys while the
-    // cursor is shown; false for a key that keeps its usual meaning.
-    bool KeyboardCursorKey(int qtKey);
-    bool CursorActs() const;
-    // A cursor input was used: the cursor shows until the pointer leaves where it rests now.
-    void UseCursor();
-    void PointerMoved(const QPoint& screen);
-    // The cursor cell in the picture.
-    QRect CursorRect() const;
-    // The frame over the cursor cell, while the cursor is shown and acts.
-    void ShowCursor();
     // The picture takes the chosen zoom, or the largest below it with which the window
     // fits its screen.
     void FitZoom();
@@ -149,11 +117,8 @@ private:
     void UpdateLook();
 
     PointerSource pointer_;
-    AppCellCursor cursor_;
-    // Where the pointer rested when a cursor input was last used.
-    std::optional<QPoint> pointerAtCursor_;
     AppFieldView* clientArea_ = nullptr;
-    AppGamepad* gamepad_ = nullptr;
+    AppCursorControl* cursor_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
     QAction* Game_FullScreen_MItem = nullptr;
@@ -166,8 +131,7 @@ private:
     std::unique_ptr<AppPlaySession> session_;
     std::unique_ptr<AppStepLoop> loop_;
     std::unique_ptr<AppSettingsKeeper> settings_;
-    // Counts the replays started, so that a late end of one never ends the next.
-    int replays_ = 0;
+    std::unique_ptr<AppReplayShow> replay_;
     bool ended_ = false;
     AppScoreKeeper scoreKeeper_{this};
     TOptionsDialog* optionsDialog_ = nullptr;

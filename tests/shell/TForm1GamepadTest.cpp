@@ -25,7 +25,10 @@ private:
 
     AppGame& game() { return TForm1TestPeer::Game(*form); }
     AppField& field() { return game().Field(); }
-    QPoint cursor() { return QPoint(form->Cursor().Cell().x, form->Cursor().Cell().y); }
+    QPoint cursor() {
+        return QPoint(TForm1TestPeer::Cursor(*form).Cursor().Cell().x,
+                      TForm1TestPeer::Cursor(*form).Cursor().Cell().y);
+    }
     QPoint ballAt() { return QPoint(game().ball.x, game().ball.y); }
     int ground(QPoint cell) { return field().GetCell(cell.x(), cell.y(), layerGround); }
     void setGround(QPoint cell, int code) {

@@ -112,8 +112,8 @@ private:
     }
 
     void moveCursorTo(const QPoint& cell) {
-        const AppPoint at = form->Cursor().Cell();
-        form->CursorMove(cell.x() - at.x, cell.y() - at.y);
+        const AppPoint at = TForm1TestPeer::Cursor(*form).Cursor().Cell();
+        TForm1TestPeer::Cursor(*form).Move(cell.x() - at.x, cell.y() - at.y);
     }
 
     // The pointer moves over the client area to a point of it.
@@ -262,9 +262,9 @@ private slots:
 
         setOnlyCell(to, code);
         moveCursorTo(from);
-        form->CursorMove(step.x(), step.y());
-        QCOMPARE(form->Cursor().Cell(), (AppPoint{to.x(), to.y()}));
-        form->CursorKey(AppKeyPosition(position));
+        TForm1TestPeer::Cursor(*form).Move(step.x(), step.y());
+        QCOMPARE(TForm1TestPeer::Cursor(*form).Cursor().Cell(), (AppPoint{to.x(), to.y()}));
+        TForm1TestPeer::Cursor(*form).Key(AppKeyPosition(position));
         QCOMPARE(ground(), byPointer);
         QCOMPARE(game().State(), stPlaying);
     }
@@ -279,7 +279,7 @@ private slots:
         startMovingGame();
         useFakeClock();
         QTest::keyClick(area, Qt::Key_Left);
-        QVERIFY(!form->Cursor().Shown());
+        QVERIFY(!TForm1TestPeer::Cursor(*form).Cursor().Shown());
 
         // On: Enter deals a game with the cursor framed on the ball, Space launches it.
         AppSystemOptions options = form->SystemOptions();
@@ -289,7 +289,7 @@ private slots:
         QTest::keyClick(area, Qt::Key_Enter);
         QCOMPARE(game().State(), stPlaying);
         const AppPoint ball{game().ball.x, game().ball.y};
-        QCOMPARE(form->Cursor().Cell(), ball);
+        QCOMPARE(TForm1TestPeer::Cursor(*form).Cursor().Cell(), ball);
         QCOMPARE(form->ClientArea()->Frame(), QRect(ball.x * 18, ball.y * 18, 18, 18));
         QTest::keyClick(area, Qt::Key_Space);
         QVERIFY(!game().ball.IsStanding());
@@ -303,7 +303,7 @@ private slots:
         QTest::keyClick(area, Qt::Key_Up);
         QTest::keyClick(area, Qt::Key_Up);
         QTest::keyClick(area, Qt::Key_Down);
-        QCOMPARE(form->Cursor().Cell(), (AppPoint{10, 7}));
+        QCOMPARE(TForm1TestPeer::Cursor(*form).Cursor().Cell(), (AppPoint{10, 7}));
         QTest::keyClick(area, Qt::Key_U);
         QCOMPARE(game().Field().GetCell(10, 7, layerGround), int(cellPaddleSlash));
         QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellEmpty));
@@ -313,9 +313,9 @@ private slots:
         // cursor; one that moved hides it, and the letters act under the pointer again.
         const QPoint rest = area->mapFromGlobal(pointer);
         movePointer(rest + QPoint(1, 0));
-        QVERIFY(form->Cursor().Shown());
+        QVERIFY(TForm1TestPeer::Cursor(*form).Cursor().Shown());
         movePointer(rest + QPoint(3, 0));
-        QVERIFY(!form->Cursor().Shown());
+        QVERIFY(!TForm1TestPeer::Cursor(*form).Cursor().Shown());
         QVERIFY(form->ClientArea()->Frame().isEmpty());
         QTest::keyClick(area, Qt::Key_W);
         QCOMPARE(game().Field().GetCell(7, 5, layerGround), int(cellPaddleSlash));
@@ -327,14 +327,14 @@ private slots:
         QVERIFY(form->ClientArea()->Frame().isEmpty());
         QTest::keyClick(area, Qt::Key_Left);
         QTest::keyClick(area, Qt::Key_R);
-        QCOMPARE(form->Cursor().Cell(), (AppPoint{9, 7}));
+        QCOMPARE(TForm1TestPeer::Cursor(*form).Cursor().Cell(), (AppPoint{9, 7}));
         QCOMPARE(game().Field().GetCell(9, 7, layerGround), int(cellEmpty));
         QTest::keyClick(form.get(), Qt::Key_P);
         const AppPlayer before = game().ball;
         const QList<int> field = ground();
         for (int i = 0; i < 1000; ++i)
             QTest::keyClick(area, Qt::Key_Right);
-        QCOMPARE(form->Cursor().Cell(), (AppPoint{(9 + 1000) % 24, 7}));
+        QCOMPARE(TForm1TestPeer::Cursor(*form).Cursor().Cell(), (AppPoint{(9 + 1000) % 24, 7}));
         QCOMPARE(game().ball.x, before.x);
         QCOMPARE(game().ball.dx, before.dx);
         QCOMPARE(ground(), field);

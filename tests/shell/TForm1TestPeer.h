@@ -19,7 +19,8 @@ public:
     static AppRenderer& Renderer(TForm1& form) { return *form.renderer_; }
     static AppSound& Sound(TForm1& form) { return *form.sound_; }
     static AppStepLoop& StepLoop(TForm1& form) { return *form.loop_; }
-    static AppGamepad& Gamepad(TForm1& form) { return *form.gamepad_; }
+    static AppGamepad& Gamepad(TForm1& form) { return form.cursor_->Gamepad(); }
+    static AppCursorControl& Cursor(TForm1& form) { return *form.cursor_; }
     static void SetStepClock(TForm1& form, AppStepLoop::Clock clock) {
         AppStepLoopTestPeer::SetClock(*form.loop_, std::move(clock));
     }

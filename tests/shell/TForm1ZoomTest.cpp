@@ -142,8 +142,8 @@ private slots:
 
     void theCursorFrameStandsOutInEveryLookAtZoomOneAndThree() {
         startStillGameFullOfSprites();
-        const AppPoint at = form->Cursor().Cell();
-        form->CursorMove(7 - at.x, 5 - at.y);
+        const AppPoint at = TForm1TestPeer::Cursor(*form).Cursor().Cell();
+        TForm1TestPeer::Cursor(*form).Move(7 - at.x, 5 - at.y);
         for (int look = 0; look <= int(AppLookKind::HighContrast); ++look)
             for (const int zoom : {1, 3}) {
                 applyZoom(zoom, look);
