@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <functional>
+
 #include <vector>
 
 class QCheckBox;
@@ -34,6 +36,9 @@ public:
     void SetSystemOptions(const AppSystemOptions& options);
     // Zoom and look are shown on the View page; full screen is carried through unchanged.
     void SetDisplayOptions(const AppDisplayOptions& options);
+    // The zoom the window would show on its screen for a choice of the zoom list; beside the
+    // list, the page says so where it differs from the choice.
+    void SetZoomOnScreen(std::function<int(int chosen)> zoomOnScreen);
 
     AppPlayOptions GetPlayOptions() const;
     AppViewOptions GetViewOptions() const;
@@ -75,6 +80,7 @@ private:
     void FormClose(int result);
     void ButtonClick(QObject* sender);
     void Page1_ComboBox1Click(int index);
+    void ShowZoomOnScreen();
 
     // The group boxes and their rows, in the order they stand, for laying them out.
     struct Box {
@@ -95,10 +101,13 @@ private:
     AppViewOptions viewOptions;
     AppSystemOptions systemOptions;
     AppDisplayOptions displayOptions;
+    std::function<int(int)> zoomOnScreen_;
 
     QTabWidget* PageControl1 = nullptr;
     QCheckBox* Page1_CheckBox1 = nullptr;
     QComboBox* Page1_ComboBox1 = nullptr;
+    QComboBox* Page2_ComboBox1 = nullptr;
+    QLabel* Page2_ZoomNote = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;

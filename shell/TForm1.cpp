@@ -14,6 +14,7 @@
 #include "AppShellTexts.h"
 #include "AppSound.h"
 #include "TAboutDialog.h"
+#include "TNumberDialog.h"
 #include "TOptionsDialog.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <malloc.h>
 
@@ -175,6 +176,9 @@ void TForm1::FormShown() {
     // Decoding the icon's images, starting the sound output and looking for pads wait for
     // the window, which shows as soon without them; the desktop takes the icon when it comes.
     setWindowIcon(AppIcon());
+    // The frame is known now, and the zoom follows the window to another screen.
+    connect(windowHandle(), &QWindow::screenChanged, this, &TForm1::FitZoom);
+    FitZoom();
     Sound().StartOutput();
     gamepad_->Watch();
     // Start-up's passing buffers (the settings file read, the pictures decoded) leave free
@@ -453,19 +457,47 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
 }
 
 void TForm1::FitZoom() {
-    const int fitting = AppFieldView::FittingZoom(clientArea_->PictureSize(), RoomOnScreen());
-    clientArea_->SetZoom(std::min(DisplayOptions().Zoom, fitting));
-    if (!clientArea_->Filling())
-        adjustSize();
+    clientArea_->SetZoom(ShownZoom(DisplayOptions().Zoom));
+    if (clientArea_->Filling())
+        return;
+    // A window that changes size keeps its centre, inside its screen's available area.
+    const QRect before = frameGeometry();
+    adjustSize();
+    const QScreen* shownOn = screen();
+    if (!isVisible() || isFullScreen() || shownOn == nullptr || frameGeometry() == before)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(before.center());
+    const QRect room = shownOn->availableGeometry();
+    frame.moveLeft(std::max(room.left(), std::min(frame.left(), room.right() - frame.width() + 1)));
+    frame.moveTop(std::max(room.top(), std::min(frame.top(), room.bottom() - frame.height() + 1)));
+    move(frame.topLeft());
+}
+
+int TForm1::ShownZoom(int chosen) const {
+    const QSize picture = clientArea_->PictureSize();
+    const int fitting = AppFieldView::FittingZoom(picture, RoomOnScreen());
+    if (chosen != AppDisplayOptions::zoomAutomatic)
+        return std::min(chosen, fitting);
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr)
+        return 1;
+    const QSize around = AroundField();
+    return std::min(fitting, AppFieldView::AutomaticZoom(picture, around,
+                                                         shownOn->availableGeometry().size(),
+                                                         AppDisplayOptions::zoomMost));
+}
+
+QSize TForm1::AroundField() const {
+    // The window's frame (known once it is shown) and the menu bar lie around the client area.
+    return frameGeometry().size() - geometry().size() + QSize(0, menuBar()->sizeHint().height());
 }
 
 QSize TForm1::RoomOnScreen() const {
     const QScreen* shownOn = screen();
     if (shownOn == nullptr)
         return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
-    // The window's frame (known once it is shown) and the menu bar lie around the client area.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    return shownOn->availableGeometry().size() - frame - QSize(0, menuBar()->sizeHint().height());
+    return shownOn->availableGeometry().size() - AroundField();
 }
 
 void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
@@ -484,8 +516,14 @@ void TForm1::SetFullScreen(bool fullScreen) {
     // The layout lets go of the window's size before the desktop resizes it.
     LayOutFor(fullScreen);
     setWindowState(windowState().setFlag(Qt::WindowFullScreen, fullScreen));
-    if (!fullScreen)
-        move(normalPlace_);
+    if (fullScreen)
+        return;
+    move(normalPlace_);
+    // Qt knows no frame yet when the window leaves full screen, so the move places the client
+    // area where the frame was; where a desktop frames the window, the frame's own place is
+    // asked for after it.
+    if (windowHandle() != nullptr)
+        windowHandle()->setFramePosition(normalPlace_);
 }
 
 void TForm1::LayOutFor(bool fullScreen) {
@@ -538,16 +576,14 @@ void TForm1::NewCommand() {
 
 void TForm1::NewNumberedCommand() {
     const std::uint32_t current = session_->Recorder().Record().number;
-    bool ok = false;
-    const int number = QInputDialog::getInt(
-        this,
+    const std::optional<int> number = TNumberDialog::Ask(
         //: The title of the box that asks for a game's number; the menu item without "…".
         tr("New Numbered Game"),
         //: The label of the field where the game's number is typed.
         tr("Game number:"), current == 0 ? int(AppGameNumber::low) : int(current),
-        int(AppGameNumber::low), int(AppGameNumber::high), 1, &ok);
-    if (ok)
-        NewGame(std::uint32_t(number));
+        int(AppGameNumber::low), int(AppGameNumber::high), this);
+    if (number)
+        NewGame(std::uint32_t(*number));
 }
 
 void TForm1::NewGame(std::uint32_t number) {
@@ -669,6 +705,7 @@ void TForm1::OptionsCommand() {
     optionsDialog_->SetViewOptions(game.ViewOptions());
     optionsDialog_->SetSystemOptions(SystemOptions());
     optionsDialog_->SetDisplayOptions(DisplayOptions());
+    optionsDialog_->SetZoomOnScreen([this](int chosen) { return ShownZoom(chosen); });
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
     const bool changed = optionsDialog_->GetPlayOptions() != settings_->PlayOptions() ||

@@ -136,9 +136,12 @@ private:
     QRect CursorRect() const;
     // The frame over the cursor cell, while the cursor is shown and acts.
     void ShowCursor();
-    // The picture takes the chosen zoom, or the largest below it with which the window
-    // fits its screen.
+    // The picture takes the zoom shown for the chosen one.
     void FitZoom();
+    // The chosen zoom, or the largest below it with which the window fits its screen; for
+    // Automatic, the zoom that suits the screen.
+    int ShownZoom(int chosen) const;
+    QSize AroundField() const;
     QSize RoomOnScreen() const;
     // The window's layout for a window sized to the picture, or for one filling the screen.
     void LayOutFor(bool fullScreen);
