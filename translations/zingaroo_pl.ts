@@ -434,6 +434,17 @@
         <extracomment>Play from the keyboard alone: the arrow keys move a frame over the field&apos;s cells, the game&apos;s keys act on the framed cell, Space and Enter start and launch.</extracomment>
         <translation>Kursor k&amp;lawiatury</translation>
     </message>
+    <message>
+        <source>Automatic</source>
+        <comment>zoom</comment>
+        <extracomment>The zoom list&apos;s first entry: the zoom that suits the screen, the window taking at most three quarters of it.</extracomment>
+        <translation>Automatyczne</translation>
+    </message>
+    <message>
+        <source>×%1 on this screen</source>
+        <extracomment>Beside the zoom list: the zoom the window shows on its screen, for Automatic or for a zoom too large for the screen. %1 is a number.</extracomment>
+        <translation>×%1 na tym ekranie</translation>
+    </message>
 </context>
 <context>
     <name>TScoresDialog</name>
