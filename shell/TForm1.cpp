@@ -119,8 +119,6 @@ TForm1::TForm1(QWidget* parent)
                                                     [this] { return ConfirmClearRecord(); });
     settings_->Load();
     UpdateLook();
-    if (DisplayOptions().FullScreen)
-        SetFullScreen(true);
     connect(session_.get(), &AppPlaySession::GameStarted, this,
             [this] { scoreKeeper_.GameStarted(); });
     connect(session_.get(), &AppPlaySession::GameEnded, this,
@@ -130,6 +128,10 @@ TForm1::TForm1(QWidget* parent)
     connect(session_.get(), &AppPlaySession::ReplayStopped, this, &TForm1::ReplayStopped);
     scoreKeeper_.SetWatch([this](const std::string& replay) { Watch(replay); });
     session_->Start();
+    // Once the picture has its size: the desktop keeps the window's size at its zoom for the
+    // window's return from full screen.
+    if (DisplayOptions().FullScreen)
+        SetFullScreen(true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 // Our own menus, boxes and dialogs keep the application active.
