@@ -103,6 +103,7 @@ TForm1::TForm1(QWidget* parent)
     // Moving the mouse hands the field back from the cursor to the pointer.
     clientArea_->setMouseTracking(true);
     setCentralWidget(clientArea_);
+    windowFit_ = std::make_unique<AppWindowFit>(*this, *clientArea_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
     setWindowTitle(ProgramTexts().productName);
@@ -459,47 +460,7 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
 }
 
 void TForm1::FitZoom() {
-    clientArea_->SetZoom(ShownZoom(DisplayOptions().Zoom));
-    if (clientArea_->Filling())
-        return;
-    // A window that changes size keeps its centre, inside its screen's available area.
-    const QRect before = frameGeometry();
-    adjustSize();
-    const QScreen* shownOn = screen();
-    if (!isVisible() || isFullScreen() || shownOn == nullptr || frameGeometry() == before)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(before.center());
-    const QRect room = shownOn->availableGeometry();
-    frame.moveLeft(std::max(room.left(), std::min(frame.left(), room.right() - frame.width() + 1)));
-    frame.moveTop(std::max(room.top(), std::min(frame.top(), room.bottom() - frame.height() + 1)));
-    move(frame.topLeft());
-}
-
-int TForm1::ShownZoom(int chosen) const {
-    const QSize picture = clientArea_->PictureSize();
-    const int fitting = AppFieldView::FittingZoom(picture, RoomOnScreen());
-    if (chosen != AppDisplayOptions::zoomAutomatic)
-        return std::min(chosen, fitting);
-    const QScreen* shownOn = screen();
-    if (shownOn == nullptr)
-        return 1;
-    const QSize around = AroundField();
-    return std::min(fitting, AppFieldView::AutomaticZoom(picture, around,
-                                                         shownOn->availableGeometry().size(),
-                                                         AppDisplayOptions::zoomMost));
-}
-
-QSize TForm1::AroundField() const {
-    // The window's frame (known once it is shown) and the menu bar lie around the client area.
-    return frameGeometry().size() - geometry().size() + QSize(0, menuBar()->sizeHint().height());
-}
-
-QSize TForm1::RoomOnScreen() const {
-    const QScreen* shownOn = screen();
-    if (shownOn == nullptr)
-        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
-    return shownOn->availableGeometry().size() - AroundField();
+    windowFit_->Fit(DisplayOptions().Zoom);
 }
 
 void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
@@ -707,7 +668,7 @@ void TForm1::OptionsCommand() {
     optionsDialog_->SetViewOptions(game.ViewOptions());
     optionsDialog_->SetSystemOptions(SystemOptions());
     optionsDialog_->SetDisplayOptions(DisplayOptions());
-    optionsDialog_->SetZoomOnScreen([this](int chosen) { return ShownZoom(chosen); });
+    optionsDialog_->SetZoomOnScreen([this](int chosen) { return windowFit_->ShownZoom(chosen); });
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
     const bool changed = optionsDialog_->GetPlayOptions() != settings_->PlayOptions() ||

@@ -8,6 +8,7 @@
 #include "AppSavedGameSlot.h"
 #include "AppScoreKeeper.h"
 #include "AppSettingsKeeper.h"
+#include "AppWindowFit.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -138,11 +139,6 @@ private:
     void ShowCursor();
     // The picture takes the zoom shown for the chosen one.
     void FitZoom();
-    // The chosen zoom, or the largest below it with which the window fits its screen; for
-    // Automatic, the zoom that suits the screen.
-    int ShownZoom(int chosen) const;
-    QSize AroundField() const;
-    QSize RoomOnScreen() const;
     // The window's layout for a window sized to the picture, or for one filling the screen.
     void LayOutFor(bool fullScreen);
     void UpdateLook();
@@ -152,6 +148,7 @@ private:
     // Where the pointer rested when a cursor input was last used.
     std::optional<QPoint> pointerAtCursor_;
     AppFieldView* clientArea_ = nullptr;
+    std::unique_ptr<AppWindowFit> windowFit_;
     AppGamepad* gamepad_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
