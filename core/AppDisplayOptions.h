@@ -19,8 +19,12 @@ public:
 
     friend bool operator==(const AppDisplayOptions&, const AppDisplayOptions&) = default;
 
-    // Each pixel of the picture is shown as a Zoom by Zoom block.
-    std::int32_t Zoom = 1;
+    // The zoom that suits the window's screen, worked out anew on each screen.
+    static constexpr std::int32_t zoomAutomatic = 0;
+    static constexpr std::int32_t zoomMost = 4;
+
+    // Each pixel of the picture is shown as a Zoom by Zoom block, or zoomAutomatic.
+    std::int32_t Zoom = zoomAutomatic;
     bool FullScreen = false;
     std::int32_t Look = lookClassic;
 };

@@ -81,7 +81,11 @@ template <> struct AppOptionTable<AppDisplayOptions> {
     using R = AppDisplayOptions;
     static constexpr std::string_view key = {};
     static constexpr std::array<AppOptionField<R>, 3> fields = {{
-        {.integer = &R::Zoom, .low = 1, .high = 4, .control = "Page2_ComboBox1", .ownKey = "Zoom"},
+        {.integer = &R::Zoom,
+         .low = R::zoomAutomatic,
+         .high = R::zoomMost,
+         .control = "Page2_ComboBox1",
+         .ownKey = "Zoom"},
         {.flag = &R::FullScreen, .ownKey = "FullScreen"},
         {.integer = &R::Look,
          .low = R::lookClassic,

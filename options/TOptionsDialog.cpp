@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -223,9 +224,20 @@ void TOptionsDialog::CreateViewPage(QWidget* page) {
     for (const AppOptionField<AppDisplayOptions>& field : AppOptionTable<AppDisplayOptions>::fields)
         if (field.integer == &AppDisplayOptions::Zoom)
             for (int zoom = field.low; zoom <= field.high; ++zoom)
-                zooms << QStringLiteral("\u00D7%1").arg(zoom);
+                zooms << (zoom == AppDisplayOptions::zoomAutomatic
+                              ? //: The zoom list's first entry: the zoom that suits the screen,
+                                //: the window taking at most three quarters of it.
+                              tr("Automatic", "zoom")
+                              : QStringLiteral("\u00D7%1").arg(zoom));
     //: Each pixel of the field is shown as a block of 1 to 4 pixels across and down.
     AddListRow(picture, tr("&Zoom:"), QStringLiteral("Page2_ComboBox1"), zooms);
+    Page2_ComboBox1 = picture->findChild<QComboBox*>(QStringLiteral("Page2_ComboBox1"));
+    // Under the list, in the column of the lists: the zoom the screen gives, where it differs.
+    Page2_ZoomNote = new QLabel(picture);
+    Page2_ZoomNote->setObjectName(QStringLiteral("Page2_ZoomNote"));
+    AddRow(picture, nullptr, Page2_ZoomNote, comboWidth, true);
+    connect(Page2_ComboBox1, &QComboBox::currentIndexChanged, this,
+            &TOptionsDialog::ShowZoomOnScreen);
     //: The colours of the field; the entries are the names of the looks.
     AddListRow(picture, tr("&Look:"), QStringLiteral("Page2_ComboBox2"),
                {tr("Classic"), tr("Dark"), tr("High Contrast"),
@@ -367,6 +379,19 @@ void TOptionsDialog::SetKeyOptions(const AppKeyOptions& options) {
 
 void TOptionsDialog::SetKeyLabels(TKeysPage::Labeller labeller) {
     keysPage_->SetLabeller(std::move(labeller));
+}
+
+void TOptionsDialog::SetZoomOnScreen(std::function<int(int chosen)> zoomOnScreen) {
+    zoomOnScreen_ = std::move(zoomOnScreen);
+    ShowZoomOnScreen();
+}
+
+void TOptionsDialog::ShowZoomOnScreen() {
+    const int chosen = Page2_ComboBox1->currentIndex();
+    const int shown = zoomOnScreen_ ? zoomOnScreen_(chosen) : chosen;
+    //: Beside the zoom list: the zoom the window shows on its screen, for Automatic or for a
+    //: zoom too large for the screen. %1 is a number.
+    Page2_ZoomNote->setText(shown == chosen ? QString() : tr("\u00D7%1 on this screen").arg(shown));
 }
 
 AppPlayOptions TOptionsDialog::GetPlayOptions() const {

@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <functional>
+
 #include <vector>
 
 class QCheckBox;
@@ -39,6 +41,9 @@ public:
     void SetKeyOptions(const AppKeyOptions& options);
     // How the Keys page names the keys: what the player's layout types on them.
     void SetKeyLabels(TKeysPage::Labeller labeller);
+    // The zoom the window would show on its screen for a choice of the zoom list; beside the
+    // list, the page says so where it differs from the choice.
+    void SetZoomOnScreen(std::function<int(int chosen)> zoomOnScreen);
 
     AppPlayOptions GetPlayOptions() const;
     AppViewOptions GetViewOptions() const;
@@ -81,6 +86,7 @@ private:
     void FormClose(int result);
     void ButtonClick(QObject* sender);
     void Page1_ComboBox1Click(int index);
+    void ShowZoomOnScreen();
 
     // The group boxes and their rows, in the order they stand, for laying them out.
     struct Box {
@@ -102,11 +108,14 @@ private:
     AppSystemOptions systemOptions_;
     AppDisplayOptions displayOptions_;
     AppKeyOptions keyOptions_;
+    std::function<int(int)> zoomOnScreen_;
 
     QTabWidget* PageControl1 = nullptr;
     TKeysPage* keysPage_ = nullptr;
     QCheckBox* Page1_CheckBox1 = nullptr;
     QComboBox* Page1_ComboBox1 = nullptr;
+    QComboBox* Page2_ComboBox1 = nullptr;
+    QLabel* Page2_ZoomNote = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;

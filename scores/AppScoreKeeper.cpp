@@ -104,8 +104,11 @@ void AppScoreKeeper::ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
     TScoresDialog dialog(
         std::move(book), AppPlayerScores::Shelf(), rules,
         [this](const AppScoreFile::Change& change) { Write(change); }, window_);
-    if (entered)
+    if (entered) {
         dialog.EditName(*entered);
+        // The final field stays in view beside the dialog.
+        dialog.PlaceBeside(*window_);
+    }
     dialog.exec();
     if (!dialog.WatchText().empty() && watch_)
         watch_(dialog.WatchText());

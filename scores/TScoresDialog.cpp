@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -276,7 +277,9 @@ void TScoresDialog::FillTopTen() {
     for (int column = 0; column < columnCount; ++column)
         if (column != colName)
             width += columnWidth(column);
-    TopTenList->setMinimumSize(width, 2 * TopTenList->frameWidth() + header->height() +
+    // The header has its height only once shown: until then its hint stands for it.
+    const int headerHeight = std::max(header->height(), header->sizeHint().height());
+    TopTenList->setMinimumSize(width, 2 * TopTenList->frameWidth() + headerHeight +
                                           TopTenList->verticalHeader()->length());
 }
 
@@ -356,6 +359,38 @@ void TScoresDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!NameEditor())
         OpenNameEditor();
+    if (TopTenList->selectedItems().isEmpty())
+        SelectLastGame();
+}
+
+void TScoresDialog::SelectLastGame() {
+    const std::vector<AppScoreGame> games = book_.TopTen(ShownRules());
+    if (games.empty())
+        return;
+    const std::optional<AppScoreGame> last = book_.History(ShownRules()).lastGame;
+    const auto found = last ? std::find(games.begin(), games.end(), *last) : games.end();
+    TopTenList->selectRow(found == games.end() ? 0 : int(found - games.begin()));
+}
+
+void TScoresDialog::PlaceBeside(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr)
+        return;
+    adjustSize();
+    // The dialog's frame is taken to be as wide as the window's: it is not known before it
+    // shows.
+    const QRect main = window.frameGeometry();
+    const QSize frame = size() + main.size() - window.size();
+    const QRect room = screen->availableGeometry();
+    if (room.width() < main.width() + frame.width())
+        return;
+    // On the side with more room, against the window, or against the screen's edge where the
+    // room there is too narrow.
+    const bool right = room.right() - main.right() >= main.left() - room.left();
+    const int left = right ? std::min(main.right() + 1, room.right() + 1 - frame.width())
+                           : std::max(main.left() - frame.width(), room.left());
+    const int top = std::max(room.top(), std::min(main.top(), room.bottom() + 1 - frame.height()));
+    move(left, top);
 }
 
 void TScoresDialog::NameChanged(QTableWidgetItem* item) {

@@ -50,6 +50,10 @@ public:
     // name open for editing: Enter keeps what was typed, Escape the name it has.
     void EditName(const AppScoreGame& game);
 
+    // Opens beside `window`, where its screen has room for both; otherwise, as before, over
+    // its middle.
+    void PlaceBeside(const QWidget& window);
+
     // The name of a set of rules' table in the player's language.
     static QString TableName(const AppPlayOptions& rules);
 
@@ -75,6 +79,9 @@ private:
     void UpdateWatch();
     void WatchClick();
     void OpenNameEditor();
+    // Without a new entry: the row of the table's last game, else the first row, so that
+    // Watch works at once.
+    void SelectLastGame();
     // The editor open on the new entry's name, if any.
     QWidget* NameEditor() const;
     void NameChanged(QTableWidgetItem* item);

@@ -63,6 +63,21 @@ int AppFieldView::FittingZoom(const QSize& picture, const QSize& room) {
     return std::max(1, std::min(room.width() / picture.width(), room.height() / picture.height()));
 }
 
+int AppFieldView::AutomaticZoom(const QSize& picture, const QSize& around, const QSize& available,
+                                int most) {
+    const auto takes = [&](int zoom) {
+        const QSize window = picture * zoom + around;
+        return 4 * qint64(window.width()) <= 3 * qint64(available.width()) &&
+               4 * qint64(window.height()) <= 3 * qint64(available.height());
+    };
+    if (picture.isEmpty())
+        return 1;
+    int zoom = std::max(1, most);
+    while (zoom > 1 && !takes(zoom))
+        --zoom;
+    return zoom;
+}
+
 void AppFieldView::Place() {
     if (filling_) {
         scale_ = FittingZoom(pictureSize_, size());

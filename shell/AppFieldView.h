@@ -52,6 +52,11 @@ public:
 
     // The largest whole zoom, 1 at least, at which the picture fits the room.
     static int FittingZoom(const QSize& picture, const QSize& room);
+    // The zoom that suits a screen: the largest whole zoom, 1 to `most`, at which the picture
+    // with what lies `around` it (a window's frame and menu bar) takes at most three quarters
+    // of the `available` width and height.
+    static int AutomaticZoom(const QSize& picture, const QSize& around, const QSize& available,
+                             int most);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,7 +2,6 @@
 #include "TForm1.h"
 
 #include "AppGameNumber.h"
-#include "AppGamepad.h"
 #include "AppIcon.h"
 #include "AppKeyLabels.h"
 #include "AppKeyPlaces.h"
@@ -15,6 +14,7 @@
 #include "AppSound.h"
 #include "AppStepLoop.h"
 #include "TAboutDialog.h"
+#include "TNumberDialog.h"
 #include "TOptionsDialog.h"
 
 #include <QApplication>
@@ -23,7 +23,6 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFile>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -31,6 +30,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QUrl>
+#include <QWindow>
 
 #include <malloc.h>
 
@@ -84,6 +84,7 @@ TForm1::TForm1(QWidget* parent)
     // Moving the mouse hands the field back from the cursor to the pointer.
     clientArea_->setMouseTracking(true);
     setCentralWidget(clientArea_);
+    windowFit_ = std::make_unique<AppWindowFit>(*this, *clientArea_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
     setWindowTitle(ProgramTexts().productName);
@@ -110,11 +111,13 @@ TForm1::TForm1(QWidget* parent)
                                                     [this] { return ConfirmClearRecord(); });
     settings_->Load();
     UpdateLook();
-    if (DisplayOptions().FullScreen)
-        SetFullScreen(true);
     scoreKeeper_.SetWatch([this](const std::string& replay) { replay_->Watch(replay); });
     loop_->PostGameStep();
     session_->Start();
+    // Once the picture has its size: the desktop keeps the window's size at its zoom for the
+    // window's return from full screen.
+    if (DisplayOptions().FullScreen)
+        SetFullScreen(true);
     unended = this;
     static const bool wayOutAtExit = std::atexit([] {
                                          if (unended != nullptr)
@@ -182,6 +185,9 @@ void TForm1::FormShown() {
     // Decoding the icon's images, starting the sound output and looking for pads wait for
     // the window, which shows as soon without them; the desktop takes the icon when it comes.
     setWindowIcon(AppIcon());
+    // The frame is known now, and the zoom follows the window to another screen.
+    connect(windowHandle(), &QWindow::screenChanged, this, &TForm1::FitZoom);
+    FitZoom();
     sound_->StartOutput();
     cursor_->WatchPads();
     // Start-up's passing buffers (the settings file read, the pictures decoded) leave free
@@ -356,19 +362,7 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
 }
 
 void TForm1::FitZoom() {
-    const int fitting = AppFieldView::FittingZoom(clientArea_->PictureSize(), RoomOnScreen());
-    clientArea_->SetZoom(std::min(DisplayOptions().Zoom, fitting));
-    if (!clientArea_->Filling())
-        adjustSize();
-}
-
-QSize TForm1::RoomOnScreen() const {
-    const QScreen* shownOn = screen();
-    if (shownOn == nullptr)
-        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
-    // The window's frame (known once it is shown) and the menu bar lie around the client area.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    return shownOn->availableGeometry().size() - frame - QSize(0, menuBar()->sizeHint().height());
+    windowFit_->Fit(DisplayOptions().Zoom);
 }
 
 void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
@@ -387,8 +381,14 @@ void TForm1::SetFullScreen(bool fullScreen) {
     // The layout lets go of the window's size before the desktop resizes it.
     LayOutFor(fullScreen);
     setWindowState(windowState().setFlag(Qt::WindowFullScreen, fullScreen));
-    if (!fullScreen)
-        move(normalPlace_);
+    if (fullScreen)
+        return;
+    move(normalPlace_);
+    // Qt knows no frame yet when the window leaves full screen, so the move places the client
+    // area where the frame was; where a desktop frames the window, the frame's own place is
+    // asked for after it.
+    if (windowHandle() != nullptr)
+        windowHandle()->setFramePosition(normalPlace_);
 }
 
 void TForm1::LayOutFor(bool fullScreen) {
@@ -440,16 +440,14 @@ void TForm1::NewCommand() {
 
 void TForm1::NewNumberedCommand() {
     const std::uint32_t current = session_->Number();
-    bool ok = false;
-    const int number = QInputDialog::getInt(
-        this,
+    const std::optional<int> number = TNumberDialog::Ask(
         //: The title of the box that asks for a game's number; the menu item without "…".
         tr("New Numbered Game"),
         //: The label of the field where the game's number is typed.
         tr("Game number:"), current == 0 ? int(AppGameNumber::low) : int(current),
-        int(AppGameNumber::low), int(AppGameNumber::high), 1, &ok);
-    if (ok)
-        NewGame(std::uint32_t(number));
+        int(AppGameNumber::low), int(AppGameNumber::high), this);
+    if (number)
+        NewGame(std::uint32_t(*number));
 }
 
 void TForm1::NewGame(std::uint32_t number) {
@@ -499,6 +497,7 @@ void TForm1::OptionsCommand() {
     optionsDialog_->SetDisplayOptions(DisplayOptions());
     optionsDialog_->SetKeyOptions(settings_->KeyOptions());
     optionsDialog_->SetKeyLabels(AppKeyLabels::FromPlatform());
+    optionsDialog_->SetZoomOnScreen([this](int chosen) { return windowFit_->ShownZoom(chosen); });
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
     settings_->SetKeyOptions(optionsDialog_->GetKeyOptions());

@@ -9,6 +9,7 @@
 #include "AppScoreKeeper.h"
 #include "AppSessionObserver.h"
 #include "AppSettingsKeeper.h"
+#include "AppWindowFit.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -108,10 +109,8 @@ private:
     void ShowPause();
 
     std::optional<AppPoint> PointerInClientArea() const;
-    // The picture takes the chosen zoom, or the largest below it with which the window
-    // fits its screen.
+    // The picture takes the zoom shown for the chosen one.
     void FitZoom();
-    QSize RoomOnScreen() const;
     // The window's layout for a window sized to the picture, or for one filling the screen.
     void LayOutFor(bool fullScreen);
     void UpdateLook();
@@ -119,6 +118,7 @@ private:
     PointerSource pointer_;
     AppFieldView* clientArea_ = nullptr;
     AppCursorControl* cursor_ = nullptr;
+    std::unique_ptr<AppWindowFit> windowFit_;
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
     QAction* Game_FullScreen_MItem = nullptr;

@@ -484,6 +484,17 @@
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
+    <message>
+        <source>Automatic</source>
+        <comment>zoom</comment>
+        <extracomment>The zoom list&apos;s first entry: the zoom that suits the screen, the window taking at most three quarters of it.</extracomment>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>×%1 on this screen</source>
+        <extracomment>Beside the zoom list: the zoom the window shows on its screen, for Automatic or for a zoom too large for the screen. %1 is a number.</extracomment>
+        <translation>×%1 nesta tela</translation>
+    </message>
 </context>
 <context>
     <name>TScoresDialog</name>

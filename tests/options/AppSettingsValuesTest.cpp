@@ -172,20 +172,21 @@ TEST(ReadSettingsValues, PauseWhenInactiveIsABooleanOfItsOwnThatTheListsLeaveAlo
 TEST(ReadSettingsValues, ZoomFullScreenAndLookTakeTheirDefaultsForAnythingButTheirOwnValues) {
     // Keys, then the zoom, full screen and look read.
     const std::tuple<std::string, std::int32_t, bool, std::int32_t> cases[] = {
-        {"", 1, false, 0},
+        {"", 0, false, 0},
         {"Zoom=3\nFullScreen=1\nLook=2\n", 3, true, 2},
+        {"Zoom=1\n", 1, false, 0},
         {"zoom=4\nfullscreen=yes\nLOOK=3\n", 4, true, 3},
-        {"Zoom=\nFullScreen=\nLook=\n", 1, false, 0},
+        {"Zoom=\nFullScreen=\nLook=\n", 0, false, 0},
         // Junk and values out of range give the default and the later keys are still read.
-        {"Zoom=x\nFullScreen=0\nLook=1\n", 1, false, 1},
-        {"Zoom=0\nLook=4\nFullScreen=1\n", 1, true, 0},
-        {"Zoom=5\nLook=-1\n", 1, false, 0},
-        {"Zoom=2.0\nLook=0x1\n", 1, false, 0},
-        {"Zoom=2147483648\nLook=99999999999\n", 1, false, 0},
+        {"Zoom=x\nFullScreen=0\nLook=1\n", 0, false, 1},
+        {"Zoom=-1\nLook=4\nFullScreen=1\n", 0, true, 0},
+        {"Zoom=5\nLook=-1\n", 0, false, 0},
+        {"Zoom=2.0\nLook=0x1\n", 0, false, 0},
+        {"Zoom=2147483648\nLook=99999999999\n", 0, false, 0},
         // An item list takes its first item, as the other keys of their own do.
         {"Zoom=2,3\nLook=1 2\n", 2, false, 1},
         // A bad integer in the keys before them ends all reading, these keys included.
-        {"Others=x,0,0,0\nZoom=2\nFullScreen=1\nLook=1\n", 1, false, 0}};
+        {"Others=x,0,0,0\nZoom=2\nFullScreen=1\nLook=1\n", 0, false, 0}};
     for (const auto& [keys, zoom, fullScreen, look] : cases) {
         const AppSettingsValues read = Read(Settings("ViewOptions=20,21\n" + keys));
         EXPECT_EQ(read.display.Zoom, zoom) << keys;
@@ -269,7 +270,7 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "Others=0,0,100,80\n"
                           "PauseWhenInactive=0\n"
                           "KeyboardCursor=0\n"
-                          "Zoom=1\n"
+                          "Zoom=0\n"
                           "FullScreen=0\n"
                           "Look=0\n"
                           "Keys=25,27,39,41,30,32,44,46\n");

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -208,12 +209,61 @@ private slots:
         QCOMPARE(form->DisplayOptions().FullScreen, false);
     }
 
+    void tenFullScreenRoundTripsLeaveTheFrameInPlace() {
+        if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
+            QSKIP("Run framed by a window manager: offscreen windows lose their frame in full "
+                  "screen.");
+        // Once the desktop has framed the window.
+        QTRY_VERIFY(form->frameGeometry().size() != form->size());
+        const QRect frame = form->frameGeometry();
+        for (int trip = 0; trip < 10; ++trip) {
+            QTest::keyClick(form->ClientArea(), Qt::Key_F11);
+            QTRY_COMPARE(form->geometry(), form->screen()->geometry());
+            QTest::keyClick(form->ClientArea(), trip % 2 == 0 ? Qt::Key_Escape : Qt::Key_F11);
+            QVERIFY(!form->isFullScreen());
+            // Compared once the desktop has framed the window again.
+            QTRY_COMPARE(form->frameGeometry().size(), frame.size());
+            QTRY_COMPARE(form->frameGeometry().topLeft(), frame.topLeft());
+            QTest::qWait(100);
+            QCOMPARE(form->frameGeometry().topLeft(), frame.topLeft());
+        }
+    }
+
+    void theAutomaticZoomSuitsTheScreen() {
+        // A frame and a menu bar as desktops draw them, a 30 pixel panel, the default field
+        // and the largest one.
+        const QSize around(2, 52);
+        const QSize field(432, 324);
+        const QSize largest(1024, 1024);
+        struct Row {
+            QSize screen;
+            qreal scale;
+            QSize picture;
+            int zoom;
+        };
+        const Row rows[] = {
+            {{1920, 1080}, 1, field, 2},   {{1366, 768}, 1, field, 1},
+            {{3840, 2160}, 1, field, 4},   {{3840, 2160}, 2, field, 2},
+            {{3840, 2160}, 1.5, field, 3}, {{2560, 1440}, 1, field, 3},
+            {{800, 600}, 1, field, 1},     {{640, 480}, 1, field, 1},
+            {{3840, 2160}, 1, largest, 1}, {{1280, 800}, 1.25, {}, 1},
+        };
+        for (const Row& row : rows) {
+            const QSize available = (QSizeF(row.screen) / row.scale).toSize() - QSize(0, 30);
+            QVERIFY2(AppFieldView::AutomaticZoom(row.picture, around, available, 4) == row.zoom,
+                     qPrintable(QStringLiteral("%1x%2 at %3")
+                                    .arg(row.screen.width())
+                                    .arg(row.screen.height())
+                                    .arg(row.scale)));
+        }
+    }
+
     void zoomAndLookFromTheDialogKeepTheGameGoingAndAutomaticFollowsTheDesktop() {
         TOptionsDialog dialog(form.get());
         form->SetDialogs(&dialog, nullptr);
         startStillGameFullOfSprites();
         WhenModalShown([](QWidget* modal) {
-            modal->findChild<QComboBox*>(QStringLiteral("Page2_ComboBox1"))->setCurrentIndex(1);
+            modal->findChild<QComboBox*>(QStringLiteral("Page2_ComboBox1"))->setCurrentIndex(2);
             modal->findChild<QComboBox*>(QStringLiteral("Page2_ComboBox2"))->setCurrentIndex(3);
             modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         });

@@ -1,0 +1,55 @@
+// Fits the main window to its screen: the zoom its picture is shown at, and its centre kept
+// where it was when its size changes.
+#include "AppWindowFit.h"
+
+#include "AppDisplayOptions.h"
+#include "AppFieldView.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+
+int AppWindowFit::ShownZoom(int chosen) const {
+    const QSize picture = view_.PictureSize();
+    const int fitting = AppFieldView::FittingZoom(picture, RoomOnScreen());
+    if (chosen != AppDisplayOptions::zoomAutomatic)
+        return std::min(chosen, fitting);
+    const QScreen* screen = window_.screen();
+    if (screen == nullptr)
+        return 1;
+    return std::min(fitting, AppFieldView::AutomaticZoom(picture, AroundField(),
+                                                         screen->availableGeometry().size(),
+                                                         AppDisplayOptions::zoomMost));
+}
+
+void AppWindowFit::Fit(int chosen) {
+    view_.SetZoom(ShownZoom(chosen));
+    if (view_.Filling())
+        return;
+    const QRect before = window_.frameGeometry();
+    window_.adjustSize();
+    const QScreen* screen = window_.screen();
+    if (!window_.isVisible() || window_.isFullScreen() || screen == nullptr ||
+        window_.frameGeometry() == before)
+        return;
+    QRect frame = window_.frameGeometry();
+    frame.moveCenter(before.center());
+    const QRect room = screen->availableGeometry();
+    frame.moveLeft(std::max(room.left(), std::min(frame.left(), room.right() - frame.width() + 1)));
+    frame.moveTop(std::max(room.top(), std::min(frame.top(), room.bottom() - frame.height() + 1)));
+    window_.move(frame.topLeft());
+}
+
+QSize AppWindowFit::AroundField() const {
+    return window_.frameGeometry().size() - window_.geometry().size() +
+           QSize(0, window_.menuBar()->sizeHint().height());
+}
+
+QSize AppWindowFit::RoomOnScreen() const {
+    const QScreen* screen = window_.screen();
+    if (screen == nullptr)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    return screen->availableGeometry().size() - AroundField();
+}

@@ -1,0 +1,29 @@
+// Fits the main window to its screen: the zoom its picture is shown at, and its centre kept
+// where it was when its size changes.
+#pragma once
+
+#include <QSize>
+
+class AppFieldView;
+class QMainWindow;
+
+class AppWindowFit {
+public:
+    // Both outlive the fit.
+    AppWindowFit(QMainWindow& window, AppFieldView& view) : window_(window), view_(view) {}
+
+    // The zoom shown for a chosen one on the window's screen: the chosen zoom, or the largest
+    // below it with which the window fits; for Automatic, the zoom that suits the screen.
+    int ShownZoom(int chosen) const;
+    // The picture takes the zoom shown for `chosen`; a shown window that changes size keeps
+    // its centre, inside its screen's available area.
+    void Fit(int chosen);
+
+private:
+    // The window's frame (known once it is shown) and its menu bar.
+    QSize AroundField() const;
+    QSize RoomOnScreen() const;
+
+    QMainWindow& window_;
+    AppFieldView& view_;
+};
