@@ -324,6 +324,7 @@ bool TForm1::event(QEvent* event) {
         loop_->Receive();
         return true;
     }
+
     // The desktop's colours changed: Automatic may now mean another look.
     if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange)
         UpdateLook();
@@ -376,19 +377,21 @@ void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
 void TForm1::SetFullScreen(bool fullScreen) {
     if (fullScreen == isFullScreen())
         return;
-    if (fullScreen)
+    if (fullScreen) {
         normalPlace_ = pos();
+        normalClientPlace_ = geometry().topLeft();
+    }
     // The layout lets go of the window's size before the desktop resizes it.
     LayOutFor(fullScreen);
     setWindowState(windowState().setFlag(Qt::WindowFullScreen, fullScreen));
     if (fullScreen)
         return;
-    move(normalPlace_);
-    // Qt knows no frame yet when the window leaves full screen, so the move places the client
-    // area where the frame was; where a desktop frames the window, the frame's own place is
-    // asked for after it.
+    // The window inside the frame goes back where it was: the desktop frames it around that
+    // place, whether or not Qt knows the frame yet (it learns it anew after full screen).
     if (windowHandle() != nullptr)
-        windowHandle()->setFramePosition(normalPlace_);
+        windowHandle()->setPosition(normalClientPlace_);
+    else
+        move(normalPlace_);
 }
 
 void TForm1::LayOutFor(bool fullScreen) {

@@ -124,6 +124,7 @@ private:
     QAction* Game_FullScreen_MItem = nullptr;
     // Where the window goes back to when it leaves full screen.
     QPoint normalPlace_;
+    QPoint normalClientPlace_;
     AppLookKind look_ = AppLookKind::Classic;
     // Declared before the session, which shows and sounds through them to its end.
     std::unique_ptr<AppSound> sound_;
