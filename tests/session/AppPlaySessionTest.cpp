@@ -1,17 +1,23 @@
 // A whole sitting driven through the play session alone, with no window: dealt, launched, keys,
-// a pause, the end of the program and a resume from the saved game, game over, and its replay.
+// a pause, the end of the program and a resume from the saved game, game over, and its replay;
+// and copies killed in play.
 #include "AppPlaySession.h"
 #include "AppGameChecksum.h"
+#include "AppGameFile.h"
 #include "AppNullFrontEnd.h"
 #include "AppPlaySessionTestPeer.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -116,6 +122,56 @@ TEST(AppPlaySession, AWholeSittingSavesResumesEndsAndReplaysWithoutAWindow) {
     second.session.EndReplay();
     EXPECT_EQ(second.session.Game().State(), stTitle);
     EXPECT_GT(second.told.looks, 0);
+}
+
+struct Killed {
+    std::uint32_t number = 0;
+    // The time in play when the copy started and when it was killed.
+    long long fromMs = -1;
+    long long atMs = -1;
+};
+
+// Runs a copy that plays 25 s on the game kept in `folder`, or a new one, and kills it. A
+// crash comes while play goes on; the copy stands still instead, so the kill waits (a few
+// seconds at most) for the write it posted last to land, as the play meanwhile would.
+Killed PlayAndKill(const TempFolder& folder) {
+    FILE* pipe = popen(("'" ZINGAROO_SESSION_CRASH_CHILD "' '" + folder.Path() + "'").c_str(), "r");
+    Killed killed;
+    int pid = 0;
+    if (!pipe || std::fscanf(pipe, "%d %u %lld %lld", &pid, &killed.number, &killed.fromMs,
+                             &killed.atMs) != 4) {
+        ADD_FAILURE() << "the copy did not play 25 s";
+        return killed;
+    }
+    const std::string own = folder.File("game.claimed-" + std::to_string(pid));
+    for (int wait = 0; wait < 500; ++wait) {
+        std::string reason;
+        const auto kept = AppGameFile::ReadSaved(ReadWholeFile(own), reason);
+        if (kept && kept->playMs > killed.atMs - AppPlaySession::keepEveryMs)
+            break;
+        std::this_thread::sleep_for(milliseconds(10));
+    }
+    ::kill(pid, SIGKILL);
+    pclose(pipe);
+    return killed;
+}
+
+TEST(AppPlaySession, ACopyKilledInPlayBeforeOrAfterAResumeLosesAtMostTenSecondsOfPlay) {
+    TempFolder folder;
+    const Killed first = PlayAndKill(folder);
+    EXPECT_EQ(first.number, 77u);
+    EXPECT_EQ(first.fromMs, 0);
+    const Killed second = PlayAndKill(folder);
+    EXPECT_EQ(second.number, 77u);
+    EXPECT_GT(second.fromMs, first.atMs - AppPlaySession::keepEveryMs);
+    EXPECT_LE(second.fromMs, first.atMs);
+
+    Sitting next(folder.Path());
+    ASSERT_TRUE(next.session.ResumeSaved());
+    EXPECT_TRUE(next.session.Paused());
+    EXPECT_EQ(next.session.Number(), 77u);
+    EXPECT_GT(next.session.PlayMs(), second.atMs - AppPlaySession::keepEveryMs);
+    EXPECT_LE(next.session.PlayMs(), second.atMs);
 }
 
 } // namespace
