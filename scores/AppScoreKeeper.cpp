@@ -107,8 +107,8 @@ void AppScoreKeeper::ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
     if (entered)
         dialog.EditName(*entered);
     dialog.exec();
-    if (!dialog.WatchText().empty() && watch_)
-        watch_(dialog.WatchText());
+    if (dialog.WatchText() && watch_)
+        watch_(*dialog.WatchText());
 }
 
 std::string AppScoreKeeper::AccountName() {
