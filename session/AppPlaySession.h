@@ -22,7 +22,7 @@
 // it and calls Step at each period's end, and passes the player's input and commands in; the
 // session tells it every transition through the observer. Nothing here knows of a window.
 class AppPlaySession {
-    // Seeds the random source in tests.
+    // Seeds the random source in tests, and waits for the writes.
     friend class AppPlaySessionTestPeer;
 
 public:
@@ -143,7 +143,7 @@ private:
     std::int32_t recordScore_ = 0;
     std::int32_t recordPhase_ = 0;
     std::unique_ptr<AppSavedGameSlot> slot_;
-    // Writes to the slot, after it so that it goes first and finishes them.
+    // Writes to the slot: declared after it, so that it ends first and finishes its writes.
     std::unique_ptr<AppWriteQueue> writes_;
     // The time in play and the phase of the game last kept, and whether this copy's file
     // may hold a game.

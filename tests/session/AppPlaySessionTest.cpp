@@ -3,7 +3,6 @@
 // and copies killed in play.
 #include "AppPlaySession.h"
 #include "AppGameChecksum.h"
-#include "AppGameFile.h"
 #include "AppNullFrontEnd.h"
 #include "AppPlaySessionTestPeer.h"
 #include "TempFolder.h"
@@ -11,13 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -124,54 +124,53 @@ TEST(AppPlaySession, AWholeSittingSavesResumesEndsAndReplaysWithoutAWindow) {
     EXPECT_GT(second.told.looks, 0);
 }
 
-struct Killed {
-    std::uint32_t number = 0;
-    // The time in play when the copy started and when it was killed.
-    long long fromMs = -1;
-    long long atMs = -1;
-};
-
-// Runs a copy that plays 25 s on the game kept in `folder`, or a new one, and kills it. A
-// crash comes while play goes on; the copy stands still instead, so the kill waits (a few
-// seconds at most) for the write it posted last to land, as the play meanwhile would.
-Killed PlayAndKill(const TempFolder& folder) {
-    FILE* pipe = popen(("'" ZINGAROO_SESSION_CRASH_CHILD "' '" + folder.Path() + "'").c_str(), "r");
-    Killed killed;
-    int pid = 0;
-    if (!pipe || std::fscanf(pipe, "%d %u %lld %lld", &pid, &killed.number, &killed.fromMs,
-                             &killed.atMs) != 4) {
-        ADD_FAILURE() << "the copy did not play 25 s";
-        return killed;
+// A copy of its own plays 25 s of the game kept in `folder`, or of game 77, and is killed. It
+// reports from its writing thread, after the writes posted before it: the kill comes once they
+// have landed, as the play meanwhile would let them. The time in play at its start and its kill.
+std::pair<std::int64_t, std::int64_t> PlayAndKill(const TempFolder& folder) {
+    std::int64_t times[2] = {-1, -1};
+    int report[2];
+    EXPECT_EQ(::pipe(report), 0);
+    const pid_t copy = ::fork();
+    if (copy == 0) {
+        Sitting sitting(folder.Path());
+        if (!sitting.session.ResumeSaved())
+            sitting.session.New(77, AppPlayOptions());
+        sitting.session.Click(AppMouseButton::Left); // goes on, or launches
+        sitting.session.Click(AppMouseButton::Left);
+        times[0] = sitting.session.PlayMs();
+        sitting.Play(25'000 / sitting.session.Period() + 1, sitting.session.Period());
+        times[1] = sitting.session.PlayMs();
+        AppPlaySessionTestPeer::Writes(sitting.session).Post([&](int) {
+            static_cast<void>(::write(report[1], times, sizeof times));
+        });
+        ::sleep(60);
+        ::_exit(1);
     }
-    const std::string own = folder.File("game.claimed-" + std::to_string(pid));
-    for (int wait = 0; wait < 500; ++wait) {
-        std::string reason;
-        const auto kept = AppGameFile::ReadSaved(ReadWholeFile(own), reason);
-        if (kept && kept->playMs > killed.atMs - AppPlaySession::keepEveryMs)
-            break;
-        std::this_thread::sleep_for(milliseconds(10));
-    }
-    ::kill(pid, SIGKILL);
-    pclose(pipe);
-    return killed;
+    ::close(report[1]);
+    EXPECT_EQ(::read(report[0], times, sizeof times), ssize_t(sizeof times));
+    ::kill(copy, SIGKILL);
+    ::waitpid(copy, nullptr, 0);
+    ::close(report[0]);
+    return {times[0], times[1]};
 }
 
 TEST(AppPlaySession, ACopyKilledInPlayBeforeOrAfterAResumeLosesAtMostTenSecondsOfPlay) {
     TempFolder folder;
-    const Killed first = PlayAndKill(folder);
-    EXPECT_EQ(first.number, 77u);
-    EXPECT_EQ(first.fromMs, 0);
-    const Killed second = PlayAndKill(folder);
-    EXPECT_EQ(second.number, 77u);
-    EXPECT_GT(second.fromMs, first.atMs - AppPlaySession::keepEveryMs);
-    EXPECT_LE(second.fromMs, first.atMs);
-
+    std::int64_t killedAt = 0;
+    // A new game, then that game resumed by the next copy.
+    for (int copy = 0; copy < 2; ++copy) {
+        const auto [from, at] = PlayAndKill(folder);
+        EXPECT_GT(from, killedAt - AppPlaySession::keepEveryMs);
+        EXPECT_LE(from, killedAt);
+        killedAt = at;
+    }
     Sitting next(folder.Path());
     ASSERT_TRUE(next.session.ResumeSaved());
     EXPECT_TRUE(next.session.Paused());
     EXPECT_EQ(next.session.Number(), 77u);
-    EXPECT_GT(next.session.PlayMs(), second.atMs - AppPlaySession::keepEveryMs);
-    EXPECT_LE(next.session.PlayMs(), second.atMs);
+    EXPECT_GT(next.session.PlayMs(), killedAt - AppPlaySession::keepEveryMs);
+    EXPECT_LE(next.session.PlayMs(), killedAt);
 }
 
 } // namespace
