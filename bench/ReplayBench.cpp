@@ -1,5 +1,8 @@
-// Costs of keeping games: recording a step, saving, loading and verifying a long game, file sizes.
+// Costs of keeping games: recording a step, saving, loading and verifying a long game, file sizes,
+// and what keeping a game in play costs the window's thread.
 #include "AppGameFile.h"
+#include "AppNullFrontEnd.h"
+#include "AppPlaySession.h"
 #include "AppReplay.h"
 #include "AppReplayCheck.h"
 
@@ -8,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -87,6 +91,41 @@ void BM_SaveLongGame(benchmark::State& state) {
     state.counters["file_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_SaveLongGame)->Unit(benchmark::kMillisecond);
+
+// The session with nothing in front of it, for the autosave's cost.
+class Unseen : public AppSessionObserver, public AppStepTimer {
+public:
+    void GameEnded(const AppFinishedGame&) override {}
+    void PauseChanged(bool) override {}
+    void RunSteps(bool) override {}
+};
+
+// A pause of the long game resumed in a session: what the window's thread spends when the
+// game in play is kept (the value made and posted; the writing thread writes it meanwhile).
+void BM_AutosaveOnWindowThread(benchmark::State& state) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("zingaroo-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "game", std::ios::binary) << LongGameSaved();
+    {
+        Unseen unseen;
+        AppPlaySession session(unseen);
+        AppNullFrontEnd none(session.Game());
+        session.SetFrontEnd(none, none, unseen);
+        session.SetSavedGamePlace(folder.string(), {});
+        session.Start();
+        if (!session.ResumeSaved())
+            state.SkipWithError("the long game was not resumed");
+        for (auto _ : state) {
+            state.PauseTiming();
+            session.SetPaused(false);
+            state.ResumeTiming();
+            session.SetPaused(true);
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_AutosaveOnWindowThread)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 // Reading the file and playing the game unseen to its step, with the checks.
 void BM_LoadLongGame(benchmark::State& state) {

@@ -23,6 +23,8 @@ void AppSettingsStore::Say(const std::string& line) const {
 }
 
 void AppSettingsStore::Load(const std::string& path, AppSettingsValues& working) {
+    // Temporary files that saves of copies now gone left beside the file go first.
+    AppDurableFile::RemoveStaleTemporaries(path);
     std::string text;
     std::string failure;
     if (AppSharedFile(path, Fold).Read(text, failure) == AppDurableFile::ReadResult::NotReadWhole)

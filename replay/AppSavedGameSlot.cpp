@@ -5,6 +5,7 @@
 #include "AppGameFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -31,6 +32,18 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+// This slot's file name: each slot of this process has one of its own.
+std::string OwnName() {
+    static std::atomic<int> made = 0;
+    const int slot = ++made;
+    return std::string(claimedMark) + std::to_string(::getpid()) +
+           (slot == 1 ? std::string() : '-' + std::to_string(slot));
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 // A folder we may not change: the game can be read where it waits, but not claimed.
 bool ReadOnly(int error) {
     return error == EACCES || error == EPERM || error == EROFS;
@@ -52,9 +65,8 @@ bool AppSavedGameSlot::MoveWithoutReplacing(const std::string& from, const std::
 
 AppSavedGameSlot::AppSavedGameSlot(std::string folder, Report report, CopyRunning copyRunning,
                                    Move move)
-    : folder_(std::move(folder)),
-      own_(folder_ + "/" + std::string(claimedMark) + std::to_string(::getpid())),
-      report_(std::move(report)), copyRunning_(std::move(copyRunning)), move_(std::move(move)) {}
+    : folder_(std::move(folder)), own_(folder_ + "/" + OwnName()), report_(std::move(report)),
+      copyRunning_(std::move(copyRunning)), move_(std::move(move)) {}
 
 std::string AppSavedGameSlot::PlacePath(int place) const {
     return folder_ + "/game" + (place == 1 ? std::string() : '.' + std::to_string(place));
@@ -68,17 +80,22 @@ void AppSavedGameSlot::Say(const std::string& line) const {
 bool AppSavedGameSlot::OwnerGone(const std::string& name) const {
     if (!name.starts_with(claimedMark))
         return false;
-    const std::string_view digits = std::string_view(name).substr(claimedMark.size());
+    // "<process>", or "<process>-<n>" for a further slot of that process.
+    const std::string_view rest = std::string_view(name).substr(claimedMark.size());
+    const std::string_view process = rest.substr(0, rest.find('-'));
+    const std::string_view slot = rest.substr(std::min(process.size() + 1, rest.size()));
     pid_t owner = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), owner);
-    return error == std::errc() && end == digits.data() + digits.size() && owner > 0 &&
-           owner != ::getpid() && !copyRunning_(owner);
+    const auto [end, error] =
+        std::from_chars(process.data(), process.data() + process.size(), owner);
+    return error == std::errc() && end == process.data() + process.size() &&
+           (process.size() == rest.size() || AllDigits(slot)) && owner > 0 && owner != ::getpid() &&
+           !copyRunning_(owner);
 }
 
 std::optional<AppSavedGameSlot::Claimed> AppSavedGameSlot::Claim() {
     const std::lock_guard lock(mutex_);
     AppDurableFile::RemoveStaleTemporaries(PlacePath(1));
-    // This copy's own name first: a file there was left by a gone copy of the same number.
+    // This slot's own name first: a file there was left by a gone copy of the same number.
     std::vector<std::string> candidates = {own_};
     for (int place = 1; place <= places; ++place)
         candidates.push_back(PlacePath(place));
@@ -93,13 +110,9 @@ std::optional<AppSavedGameSlot::Claimed> AppSavedGameSlot::Claim() {
     candidates.insert(candidates.end(), orphans.begin(), orphans.end());
 
     for (const std::string& path : candidates) {
-        if (path == own_ && ownHeld_)
-            continue;
         if (path == own_ || move_(path, own_)) {
-            if (std::optional<Claimed> claimed = ReadClaimed(own_, true)) {
-                ownHeld_ = true;
+            if (std::optional<Claimed> claimed = ReadClaimed(own_, true))
                 return claimed;
-            }
             continue;
         }
         const int error = errno;
@@ -166,7 +179,6 @@ bool AppSavedGameSlot::Write(const AppSavedGame& saved) {
     std::error_code ignored;
     std::filesystem::create_directories(folder_, ignored);
     AppDurableFile file(own_);
-    ownHeld_ = true;
     if (file.Replace(AppGameFile::Text(saved))) {
         keepFailed_ = false;
         return true;
@@ -184,7 +196,6 @@ bool AppSavedGameSlot::Keep(const AppSavedGame& saved) {
 void AppSavedGameSlot::Discard() {
     const std::lock_guard lock(mutex_);
     ::unlink(own_.c_str());
-    ownHeld_ = false;
     claimed_.clear();
     keepFailed_ = false;
 }
@@ -197,7 +208,6 @@ bool AppSavedGameSlot::Put(const AppSavedGame& saved) {
     for (int place = 1; place <= places; ++place) {
         const std::string path = PlacePath(place);
         if (move_(own_, path)) {
-            ownHeld_ = false;
             SyncFolder(folder_);
             if (place > 1)
                 Say("Another saved game waits in " + PlacePath(1) + "; this one is kept as " +

@@ -4,7 +4,6 @@
 #include "AppDurableFile.h"
 #include "AppSavedGame.h"
 
-#include <atomic>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -12,7 +11,8 @@
 #include <sys/types.h>
 
 // A game left at the end of a run waits as "game" in the player's data folder. While a copy
-// plays, its game lives in a file of its own, "game.claimed-<process>": a copy that resumes a
+// plays, its game lives in a file of its own, "game.claimed-<process>" (a further slot of the
+// same process, as tests make, adds "-<n>"): a copy that resumes a
 // game renames the waiting file to that name, which only one copy can do, and the game in
 // play is written there again and again (Keep), so that a crash loses only what was played
 // since. At the end of the run the file is moved to "game" (Put); when "game" is taken it goes
@@ -77,7 +77,7 @@ private:
     std::string PlacePath(int place) const;
     void Say(const std::string& line) const;
     std::optional<Claimed> ReadClaimed(const std::string& path, bool kept);
-    // True for "game.claimed-<process>" of another process that is no running copy.
+    // True for "game.claimed-<process>[-<n>]" of another process that is no running copy.
     bool OwnerGone(const std::string& name) const;
     bool Write(const AppSavedGame& saved);
     void SetAside(const std::string& reason);
@@ -87,8 +87,6 @@ private:
     Report report_;
     CopyRunning copyRunning_;
     Move move_;
-    // Set while a slot of this process holds its file, which another slot then leaves alone.
-    static inline std::atomic<bool> ownHeld_ = false;
     std::mutex mutex_;
     // The file of the game claimed: own_, or where it waits when it could not be claimed.
     std::string claimed_;

@@ -30,8 +30,16 @@ bool AppReplayShelf::Put(const AppScoreGame& game, const std::string& text) cons
 std::optional<std::string> AppReplayShelf::Get(const AppScoreGame& game) const {
     const std::string path = PathOf(game);
     std::string text;
-    if (path.empty() || AppDurableFile(path).Read(text) != AppDurableFile::ReadResult::Read)
+    if (path.empty())
         return std::nullopt;
+    switch (AppDurableFile(path).Read(text)) {
+    case AppDurableFile::ReadResult::Missing:
+        return std::nullopt;
+    case AppDurableFile::ReadResult::NotReadWhole:
+        return std::string();
+    case AppDurableFile::ReadResult::Read:
+        break;
+    }
     return text;
 }
 

@@ -24,7 +24,8 @@ public:
     std::string PathOf(const AppScoreGame& game) const;
     // Writes the replay of `game`, making the folder when missing; false when it failed.
     bool Put(const AppScoreGame& game, const std::string& text) const;
-    // The replay of `game`, or nothing when none is kept or it cannot be read whole.
+    // The replay of `game`, or nothing when none is kept. A replay kept that cannot be read
+    // whole gives an empty text, which reads as no game, as an empty file does.
     std::optional<std::string> Get(const AppScoreGame& game) const;
     // Removes every replay that belongs to no game the book keeps one for.
     void Prune(const AppScoreBook& book) const;

@@ -1,10 +1,12 @@
 // Enters every finished game in the player's scores and shows the Scores dialog.
 #include "AppScoreKeeper.h"
 
+#include "AppDurableFile.h"
 #include "AppGameFile.h"
 #include "AppPlayerScores.h"
 #include "TScoresDialog.h"
 
+#include <QFile>
 #include <QMetaObject>
 #include <QWidget>
 
@@ -13,6 +15,11 @@
 #include <pwd.h>
 #include <unistd.h>
 #include <vector>
+
+AppScoreKeeper::AppScoreKeeper(QWidget* window) : window_(window) {
+    AppDurableFile::RemoveStaleTemporaries(
+        QFile::encodeName(AppPlayerScores::Path()).toStdString());
+}
 
 void AppScoreKeeper::Finish() {
     // The reading queue posts to the writing one, so it finishes first.
@@ -110,8 +117,8 @@ void AppScoreKeeper::ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
         dialog.PlaceBeside(*window_);
     }
     dialog.exec();
-    if (!dialog.WatchText().empty() && watch_)
-        watch_(dialog.WatchText());
+    if (dialog.WatchText() && watch_)
+        watch_(*dialog.WatchText());
 }
 
 std::string AppScoreKeeper::AccountName() {

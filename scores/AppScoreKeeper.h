@@ -16,8 +16,9 @@ class QWidget;
 
 class AppScoreKeeper {
 public:
-    // The dialogs open over `window`, which outlives the keeper.
-    explicit AppScoreKeeper(QWidget* window) : window_(window) {}
+    // The dialogs open over `window`, which outlives the keeper. Temporary files that saves
+    // of copies now gone left beside the scores file are removed.
+    explicit AppScoreKeeper(QWidget* window);
     AppScoreKeeper(const AppScoreKeeper&) = delete;
     AppScoreKeeper& operator=(const AppScoreKeeper&) = delete;
 

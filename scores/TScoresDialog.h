@@ -43,8 +43,9 @@ public:
     TScoresDialog(AppScoreBook book, AppReplayShelf shelf, const AppPlayOptions& current,
                   Write write, QWidget* parent);
 
-    // The replay chosen with Watch, which closed the dialog; empty when none was.
-    const std::string& WatchText() const { return watchText_; }
+    // The replay chosen with Watch, which closed the dialog (empty when its file is); nothing
+    // when none was.
+    const std::optional<std::string>& WatchText() const { return watchText_; }
 
     // Shows the table of a game just entered with its row selected and its
     // name open for editing: Enter keeps what was typed, Escape the name it has.
@@ -90,7 +91,7 @@ private:
     Write write_;
     AppReplayShelf shelf_;
     AppScoreBook book_;
-    std::string watchText_;
+    std::optional<std::string> watchText_;
     std::vector<AppPlayOptions> tables_;
     // The game whose name may be edited, and its row while its table is shown.
     std::optional<AppScoreGame> newGame_;

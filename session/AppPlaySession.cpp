@@ -4,6 +4,8 @@
 #include "AppGameNumber.h"
 #include "AppOptionFields.h"
 
+#include <utility>
+
 AppPlaySession::AppPlaySession(AppSessionObserver& observer, AppPlayClock::Clock clock)
     : observer_(observer), clock_(std::move(clock)) {
     // The ball, the counters and the play and view records come with the game.
@@ -42,6 +44,9 @@ void AppPlaySession::Close() {
     closing_ = true;
     if (timer_)
         timer_->RunSteps(false);
+    // The slot takes the last save only once the writes before it are done.
+    if (writes_)
+        writes_->Finish();
     // Saved while the game is still in play: the saved state must be the one played.
     SaveForEnd();
     game_->SetState(stClosing);
@@ -55,6 +60,7 @@ void AppPlaySession::Step() {
     } else {
         recorder_->Step();
         TellGameOver();
+        KeepWhenDue();
     }
     Settle();
 }
@@ -78,6 +84,7 @@ void AppPlaySession::ApplyOptions(const AppPlayOptions& play, const AppViewOptio
         return;
     StopReplay();
     recorder_->Abandon();
+    Discard();
     clock_.Stop();
     game_->SetPlayOptions(bounded);
     game_->SetViewOptions(view);
@@ -88,12 +95,17 @@ void AppPlaySession::ApplyOptions(const AppPlayOptions& play, const AppViewOptio
 void AppPlaySession::New(std::uint32_t number, const AppPlayOptions& options) {
     StopReplay();
     clock_.Stop();
+    Discard();
     recorder_->New(number, options);
+    keptAtMs_ = 0;
+    keptPhase_ = game_->Phase();
     SetPaused(false);
 }
 
 void AppPlaySession::SetSavedGamePlace(const std::string& folder, Report report) {
+    writes_.reset();
     slot_ = std::make_unique<AppSavedGameSlot>(folder, std::move(report));
+    writes_ = std::make_unique<AppWriteQueue>();
 }
 
 bool AppPlaySession::ResumeSaved() {
@@ -109,9 +121,11 @@ bool AppPlaySession::ResumeSaved() {
         Settle();
         return false;
     }
-    // The game now lives in this copy, which writes it only at its end: a game that ends in
-    // this run must not be resumed at the next start.
-    slot_->Discard();
+    // The game now lives in this copy's file, kept there while it plays.
+    slot_->Resumed();
+    kept_ = true;
+    keptAtMs_ = saved.playMs;
+    keptPhase_ = game_->Phase();
     game_->Picture().RepaintField(true);
     clock_.Resume(saved.playMs, !game_->ball.IsStanding());
     SetPaused(true);
@@ -123,6 +137,29 @@ void AppPlaySession::SaveForEnd() {
         return;
     if (const std::optional<AppSavedGame> saved = recorder_->Save(clock_.PlayMs()))
         slot_->Put(*saved);
+}
+
+void AppPlaySession::Keep() {
+    if (!writes_ || closing_ || replay_)
+        return;
+    std::optional<AppSavedGame> saved = recorder_->Save(clock_.PlayMs());
+    if (!saved)
+        return;
+    keptAtMs_ = saved->playMs;
+    keptPhase_ = game_->Phase();
+    kept_ = true;
+    writes_->Post([slot = slot_.get(), saved = std::move(*saved)](int) { slot->Keep(saved); });
+}
+
+void AppPlaySession::KeepWhenDue() {
+    if (game_->Phase() != keptPhase_ || clock_.PlayMs() - keptAtMs_ >= keepEveryMs)
+        Keep();
+}
+
+void AppPlaySession::Discard() {
+    if (!writes_ || !std::exchange(kept_, false))
+        return;
+    writes_->Post([slot = slot_.get()](int) { slot->Discard(); });
 }
 
 void AppPlaySession::Click(AppMouseButton button) {
@@ -169,6 +206,7 @@ void AppPlaySession::TellGameOver() {
                              game_->PlayOptions(),
                              recorder_->Record()};
     clock_.Stop();
+    Discard();
     observer_.GameEnded(finished);
 }
 
@@ -194,6 +232,8 @@ void AppPlaySession::ShowPaused(bool paused) {
     // A replay's pause is not the player's: the game's time does not stand for it.
     if (!replay_)
         clock_.SetPaused(paused_);
+    if (paused_)
+        Keep();
     observer_.PauseChanged(paused_);
 }
 
@@ -201,6 +241,8 @@ void AppPlaySession::Watch(const AppGameRecord& record) {
     StopReplay();
     SetPaused(false);
     recorder_->Abandon();
+    // A game abandoned for a replay is not kept.
+    Discard();
     clock_.Stop();
     recordScore_ = game_->RecordScore();
     recordPhase_ = game_->RecordPhase();

@@ -9,6 +9,7 @@
 #include "AppSavedGameSlot.h"
 #include "AppSessionObserver.h"
 #include "AppStepTimer.h"
+#include "AppWriteQueue.h"
 
 #include <cstdint>
 #include <functional>
@@ -21,7 +22,7 @@
 // it and calls Step at each period's end, and passes the player's input and commands in; the
 // session tells it every transition through the observer. Nothing here knows of a window.
 class AppPlaySession {
-    // Seeds the random source in tests.
+    // Seeds the random source in tests, and waits for the writes.
     friend class AppPlaySessionTestPeer;
 
 public:
@@ -43,8 +44,9 @@ public:
 
     // Shows the title; steps follow while something moves.
     void Start();
-    // The session's part of the program's end: no step follows from now on, the game in
-    // play is kept for the next start (when a place was set), and the game closes. Once.
+    // The session's part of the program's end: no step follows from now on, the writes of
+    // the game in play are finished, the game is kept for the next start (when a place was
+    // set), and the game closes. Once.
     void Close();
     bool Closing() const { return closing_; }
     // The length of a period in milliseconds.
@@ -65,8 +67,11 @@ public:
     // from the number here and nowhere else.
     void New(std::uint32_t number, const AppPlayOptions& options);
 
-    // The saved game's folder: from now on the game in play is saved there at the end.
+    // The saved game's folder: from now on the game in play is kept there while it plays,
+    // in the background, and saved there at the end. It is kept at each pause, at each new
+    // phase and after every keepEveryMs of play, so a crash loses at most that much play.
     void SetSavedGamePlace(const std::string& folder, Report report);
+    static constexpr std::int64_t keepEveryMs = 10'000;
     // Goes on with the game saved at the last end, if any, paused, with its own options.
     // True when it did; a file that cannot be resumed is kept aside and the title shows.
     bool ResumeSaved();
@@ -104,6 +109,12 @@ public:
 private:
     // Keeps the game in play for the next start.
     void SaveForEnd();
+    // Hands the game in play, as it stands, to the writing thread for this copy's file.
+    void Keep();
+    // The same at a new phase and once keepEveryMs of play have passed since the last.
+    void KeepWhenDue();
+    // The game in play is gone: this copy's file goes too, after the writes before.
+    void Discard();
     // Ends the replay, leaving the game where it stopped.
     void StopReplay();
     // After input or a command changed the game: a game no longer in play ends its pause,
@@ -132,5 +143,12 @@ private:
     std::int32_t recordScore_ = 0;
     std::int32_t recordPhase_ = 0;
     std::unique_ptr<AppSavedGameSlot> slot_;
+    // Writes to the slot: declared after it, so that it ends first and finishes its writes.
+    std::unique_ptr<AppWriteQueue> writes_;
+    // The time in play and the phase of the game last kept, and whether this copy's file
+    // may hold a game.
+    std::int64_t keptAtMs_ = 0;
+    std::int32_t keptPhase_ = 0;
+    bool kept_ = false;
     bool closing_ = false;
 };

@@ -148,6 +148,8 @@ void TForm1::WayOut() {
     ended_ = true;
     if (unended == this)
         unended = nullptr;
+    // The window goes at once; what is left to write finishes behind it.
+    hide();
     // In this order: no step follows and the game in play is saved as it stands, then the
     // settings, then the scores' writes still waiting, each within what is left of its wait.
     session_->Close();

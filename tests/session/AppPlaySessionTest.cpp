@@ -1,5 +1,6 @@
 // A whole sitting driven through the play session alone, with no window: dealt, launched, keys,
-// a pause, the end of the program and a resume from the saved game, game over, and its replay.
+// a pause, the end of the program and a resume from the saved game, game over, and its replay;
+// and copies killed in play.
 #include "AppPlaySession.h"
 #include "AppGameChecksum.h"
 #include "AppNullFrontEnd.h"
@@ -8,10 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -116,6 +122,55 @@ TEST(AppPlaySession, AWholeSittingSavesResumesEndsAndReplaysWithoutAWindow) {
     second.session.EndReplay();
     EXPECT_EQ(second.session.Game().State(), stTitle);
     EXPECT_GT(second.told.looks, 0);
+}
+
+// A copy of its own plays 25 s of the game kept in `folder`, or of game 77, and is killed. It
+// reports from its writing thread, after the writes posted before it: the kill comes once they
+// have landed, as the play meanwhile would let them. The time in play at its start and its kill.
+std::pair<std::int64_t, std::int64_t> PlayAndKill(const TempFolder& folder) {
+    std::int64_t times[2] = {-1, -1};
+    int report[2];
+    EXPECT_EQ(::pipe(report), 0);
+    const pid_t copy = ::fork();
+    if (copy == 0) {
+        Sitting sitting(folder.Path());
+        if (!sitting.session.ResumeSaved())
+            sitting.session.New(77, AppPlayOptions());
+        sitting.session.Click(AppMouseButton::Left); // goes on, or launches
+        sitting.session.Click(AppMouseButton::Left);
+        times[0] = sitting.session.PlayMs();
+        sitting.Play(25'000 / sitting.session.Period() + 1, sitting.session.Period());
+        times[1] = sitting.session.PlayMs();
+        AppPlaySessionTestPeer::Writes(sitting.session).Post([&](int) {
+            static_cast<void>(::write(report[1], times, sizeof times));
+        });
+        ::sleep(60);
+        ::_exit(1);
+    }
+    ::close(report[1]);
+    EXPECT_EQ(::read(report[0], times, sizeof times), ssize_t(sizeof times));
+    ::kill(copy, SIGKILL);
+    ::waitpid(copy, nullptr, 0);
+    ::close(report[0]);
+    return {times[0], times[1]};
+}
+
+TEST(AppPlaySession, ACopyKilledInPlayBeforeOrAfterAResumeLosesAtMostTenSecondsOfPlay) {
+    TempFolder folder;
+    std::int64_t killedAt = 0;
+    // A new game, then that game resumed by the next copy.
+    for (int copy = 0; copy < 2; ++copy) {
+        const auto [from, at] = PlayAndKill(folder);
+        EXPECT_GT(from, killedAt - AppPlaySession::keepEveryMs);
+        EXPECT_LE(from, killedAt);
+        killedAt = at;
+    }
+    Sitting next(folder.Path());
+    ASSERT_TRUE(next.session.ResumeSaved());
+    EXPECT_TRUE(next.session.Paused());
+    EXPECT_EQ(next.session.Number(), 77u);
+    EXPECT_GT(next.session.PlayMs(), killedAt - AppPlaySession::keepEveryMs);
+    EXPECT_LE(next.session.PlayMs(), killedAt);
 }
 
 } // namespace
