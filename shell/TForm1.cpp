@@ -388,12 +388,12 @@ void TForm1::SetFullScreen(bool fullScreen) {
     setWindowState(windowState().setFlag(Qt::WindowFullScreen, fullScreen));
     if (fullScreen)
         return;
-    // The window inside the frame goes back where it was: the desktop frames it around that
-    // place, whether or not Qt knows the frame yet (it learns it anew after full screen).
-    if (windowHandle() != nullptr)
+    move(normalPlace_);
+    // Qt knows no frame yet when the window leaves full screen, so the move places the window
+    // inside the frame where the frame was. Where a desktop framed the window, it goes back by
+    // its own place, which the desktop frames around whether or not Qt knows the frame yet.
+    if (normalClientPlace_ != normalPlace_ && windowHandle() != nullptr)
         windowHandle()->setPosition(normalClientPlace_);
-    else
-        move(normalPlace_);
 }
 
 void TForm1::LayOutFor(bool fullScreen) {
