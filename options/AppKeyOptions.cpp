@@ -29,8 +29,11 @@ std::string_view AppKeyOptions::UsLetter(std::uint32_t code) {
 
 std::string AppKeyOptions::Item() const {
     std::string item;
-    for (const std::uint32_t code : Codes)
-        item += (item.empty() ? "" : ",") + std::to_string(code);
+    for (const std::uint32_t code : Codes) {
+        if (!item.empty())
+            item += ',';
+        item += std::to_string(code);
+    }
     return item;
 }
 

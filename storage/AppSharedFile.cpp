@@ -112,7 +112,11 @@ std::string NewPendingPath(const std::string& path) {
 
 // This process's number in a change's name "<file>.pending-<time>-<process>-<count>".
 std::string OwnPendingMark() {
-    return "-" + std::to_string(::getpid()) + "-";
+    // Appended piece by piece: GCC 12 at -O3 takes "-" + number for an overlapping copy.
+    std::string mark(1, '-');
+    mark += std::to_string(::getpid());
+    mark += '-';
+    return mark;
 }
 
 } // namespace
