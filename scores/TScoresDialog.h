@@ -1,4 +1,4 @@
-// The Scores dialog: a table's top ten and its history, a new entry's name, Clear and Watch.
+// The Scores dialog: a table's top ten and its history, a new entry's name, Clear, Watch, Save.
 #pragma once
 
 #include "AppReplayShelf.h"
@@ -74,6 +74,8 @@ private:
     std::optional<AppScoreGame> WatchedGame() const;
     void UpdateWatch();
     void WatchClick();
+    // Writes the chosen game's replay to a file the player names.
+    void SaveClick();
     void OpenNameEditor();
     // The editor open on the new entry's name, if any.
     QWidget* NameEditor() const;
@@ -98,7 +100,9 @@ private:
     QLabel* BestScoreValue = nullptr;
     QLabel* BestPhaseValue = nullptr;
     QLabel* LastGameValue = nullptr;
+    QLabel* DayGamesValue = nullptr;
     TScoreChart* Chart = nullptr;
     QPushButton* ClearButton = nullptr;
     QPushButton* WatchButton = nullptr;
+    QPushButton* SaveButton = nullptr;
 };
