@@ -86,6 +86,18 @@ const AppPlayOptions& AppGameNumber::DayOptions() {
     return AppPlayPresets(1);
 }
 
+std::optional<std::chrono::sys_days> AppGameNumber::DayOf(std::uint32_t number,
+                                                          const AppPlayOptions& options,
+                                                          std::chrono::sys_seconds around) {
+    if (options != DayOptions())
+        return std::nullopt;
+    const std::chrono::sys_days day = std::chrono::floor<std::chrono::days>(around);
+    for (const std::chrono::sys_days candidate : {day, day - std::chrono::days(1)})
+        if (ForDay(candidate) == number)
+            return candidate;
+    return std::nullopt;
+}
+
 std::string AppGameNumber::ShareText(std::uint32_t number, const AppPlayOptions& options) {
     return "Zingaroo game " + std::to_string(number) + std::string(optionsLead) +
            OptionList(options) + ")";

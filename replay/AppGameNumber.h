@@ -38,6 +38,11 @@ public:
     static std::uint32_t Today();
     // The play options the day's game is dealt with, whatever the player's own: Default.
     static const AppPlayOptions& DayOptions();
+    // The day whose game this is, for a game that ended (or stands) at `around`: the UTC
+    // date then, or the day before for a game that crossed midnight. Nothing for a game with
+    // other options or a number that is neither day's.
+    static std::optional<std::chrono::sys_days>
+    DayOf(std::uint32_t number, const AppPlayOptions& options, std::chrono::sys_seconds around);
 
     // "Zingaroo game 48213377 (options 24,18,6,6,60,160,1)": the text a player passes on.
     static std::string ShareText(std::uint32_t number, const AppPlayOptions& options);

@@ -132,6 +132,14 @@ AppScoreHistory AppScoreBook::History(const AppPlayOptions& rules) const {
     return history;
 }
 
+std::vector<AppScoreGame> AppScoreBook::Games(const AppPlayOptions& rules) const {
+    std::vector<AppScoreGame> games;
+    for (const Line& line : lines_)
+        if (line.game && line.game->rules == rules)
+            games.push_back(*line.game);
+    return games;
+}
+
 std::optional<AppScoreGame> AppScoreBook::LastGame() const {
     for (auto line = lines_.rbegin(); line != lines_.rend(); ++line)
         if (line->game)

@@ -72,6 +72,8 @@ public:
     // The place (1 to tableSize) of a game equal to `game` in its table, or 0.
     int RankOf(const AppScoreGame& game) const;
     AppScoreHistory History(const AppPlayOptions& rules) const;
+    // The table's games in the order they were written.
+    std::vector<AppScoreGame> Games(const AppPlayOptions& rules) const;
     // The game written last, if any.
     std::optional<AppScoreGame> LastGame() const;
     // The name of the last game that has one, or an empty text.

@@ -158,6 +158,11 @@ std::string AppScoreGame::ReplayId() const {
     return time + '-' + std::to_string(number);
 }
 
+std::string AppScoreGame::SharedFileName() const {
+    return "zingaroo-" + FormatTime(endTime).substr(0, 10) + '-' + std::to_string(number) + '-' +
+           std::to_string(score) + ".zingaroo";
+}
+
 std::string AppScoreGame::CleanName(std::string_view name) {
     std::string clean(name);
     for (char& c : clean)

@@ -50,6 +50,9 @@ public:
 
     // What names the game's replay file; empty for a game without a number.
     std::string ReplayId() const;
+    // The name its replay is offered under when the player saves it: the end's UTC date,
+    // the number and the score, as in "zingaroo-2026-12-09-48213377-40.zingaroo".
+    std::string SharedFileName() const;
 
     std::int64_t endTime = 0; // seconds since 1970-01-01 UTC
     // The number that dealt the game; 0 for a game of version 1, which had none.

@@ -1,6 +1,8 @@
-// The Scores dialog: a table's top ten and its history, a new entry's name, Clear and Watch.
+// The Scores dialog: a table's top ten and its history, a new entry's name, Clear, Watch, Save.
 #include "TScoresDialog.h"
 
+#include "AppDurableFile.h"
+#include "AppGameNumber.h"
 #include "AppMessageBox.h"
 #include "AppPlayPresets.h"
 #include "TScoreChart.h"
@@ -9,6 +11,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,11 +23,14 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
+#include <map>
 
 namespace {
 
@@ -30,6 +38,8 @@ namespace {
 constexpr int maxNameLength = int(AppScoreGame::maxNameLength);
 // The name's column shows this many characters at least.
 constexpr int nameColumnChars = 18;
+// The History page lists the player's best on this many of the last days' games.
+constexpr std::size_t shownDays = 7;
 
 // Hours, minutes and seconds as a clock shows them: 0:42, 12:05, 1:02:03.
 QString Duration(std::int64_t seconds) {
@@ -59,6 +69,31 @@ QString Spoken(QString caption) {
 // A game's number as the player types it in; nothing for a game that has none.
 QString NumberText(const AppScoreGame& game) {
     return game.number == 0 ? QString() : QString::number(game.number);
+}
+
+// The day whose game `game` was, if it was one.
+std::optional<std::chrono::sys_days> DayOf(const AppScoreGame& game) {
+    return AppGameNumber::DayOf(game.number, game.rules,
+                                std::chrono::sys_seconds(std::chrono::seconds(game.endTime)));
+}
+
+// The best score on each of the last days' games, newest first: "12/9/26: 40 · 12/8/26: 17".
+QString DayResults(const std::vector<AppScoreGame>& games) {
+    std::map<std::chrono::sys_days, std::int32_t> best;
+    for (const AppScoreGame& game : games)
+        if (const std::optional<std::chrono::sys_days> day = DayOf(game)) {
+            const auto [entry, added] = best.try_emplace(*day, game.score);
+            entry->second = std::max(entry->second, game.score);
+        }
+    const QLocale locale;
+    QStringList results;
+    for (auto day = best.rbegin(); day != best.rend() && results.size() < qsizetype(shownDays);
+         ++day) {
+        const QDate date = QDate(1970, 1, 1).addDays(day->first.time_since_epoch().count());
+        results << QStringLiteral("%1: %2").arg(locale.toString(date, QLocale::ShortFormat),
+                                                locale.toString(day->second));
+    }
+    return results.join(QStringLiteral(" · "));
 }
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
@@ -109,6 +144,11 @@ void TScoresDialog::CreateControls() {
     WatchButton->setObjectName(QStringLiteral("WatchButton"));
     WatchButton->setAutoDefault(false);
     connect(WatchButton, &QPushButton::clicked, this, &TScoresDialog::WatchClick);
+    //: Writes the chosen game's replay to a file, to pass on or to check with --verify.
+    SaveButton = new QPushButton(tr("&Save Replay…"), this);
+    SaveButton->setObjectName(QStringLiteral("SaveButton"));
+    SaveButton->setAutoDefault(false);
+    connect(SaveButton, &QPushButton::clicked, this, &TScoresDialog::SaveClick);
     connect(PageControl, &QTabWidget::currentChanged, this, &TScoresDialog::UpdateWatch);
     connect(TopTenList, &QTableWidget::itemSelectionChanged, this, &TScoresDialog::UpdateWatch);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -126,6 +166,7 @@ void TScoresDialog::CreateControls() {
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(ClearButton);
     buttonRow->addWidget(WatchButton);
+    buttonRow->addWidget(SaveButton);
     buttonRow->addStretch(1);
     buttonRow->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
@@ -186,6 +227,8 @@ QWidget* TScoresDialog::CreateHistoryPage() {
     BestPhaseValue = addValue(tr("Best phase:"), QStringLiteral("BestPhaseValue"));
     //: The number of the table's last game, which Watch plays on this page.
     LastGameValue = addValue(tr("Last game:"), QStringLiteral("LastGameValue"));
+    //: The player's best score on each of the last days' games (Game > Today's Game).
+    DayGamesValue = addValue(tr("Today's games:"), QStringLiteral("DayGamesValue"));
     Chart = new TScoreChart(page);
     auto* chartLabel = new QLabel(tr("Scores of the last 100 games:"), page);
     Chart->setAccessibleName(Spoken(chartLabel->text()));
@@ -258,7 +301,12 @@ void TScoresDialog::FillTopTen() {
         TopTenList->setItem(row, colLength, Cell(Duration(game.lengthSeconds), right));
         TopTenList->setItem(row, colDate,
                             Cell(locale.toString(end, QLocale::ShortFormat), Qt::AlignLeft));
-        TopTenList->setItem(row, colNumber, Cell(NumberText(game), right));
+        //: Marks a game dealt as a day's game (Game > Today's Game) after its number.
+        TopTenList->setItem(row, colNumber,
+                            Cell(DayOf(game)
+                                     ? QStringLiteral("%1 %2").arg(NumberText(game), tr("Today"))
+                                     : NumberText(game),
+                                 right));
         if (newGame_ && game == *newGame_) {
             newRow_ = row;
             TopTenList->item(row, colName)
@@ -293,6 +341,7 @@ void TScoresDialog::FillHistory() {
     BestPhaseValue->setText(locale.toString(history.bestPhase));
     Chart->SetScores(history.recentScores, history.tenthScore);
     LastGameValue->setText(history.lastGame ? NumberText(*history.lastGame) : QString());
+    DayGamesValue->setText(DayResults(book_.Games(ShownRules())));
     UpdateWatch();
 }
 
@@ -308,7 +357,9 @@ std::optional<AppScoreGame> TScoresDialog::WatchedGame() const {
 
 void TScoresDialog::UpdateWatch() {
     const std::optional<AppScoreGame> game = WatchedGame();
-    WatchButton->setEnabled(game && shelf_.Get(*game).has_value());
+    const bool kept = game && shelf_.Get(*game).has_value();
+    WatchButton->setEnabled(kept);
+    SaveButton->setEnabled(kept);
 }
 
 void TScoresDialog::WatchClick() {
@@ -322,6 +373,33 @@ void TScoresDialog::WatchClick() {
     }
     watchText_ = *replay;
     accept();
+}
+
+void TScoresDialog::SaveClick() {
+    const std::optional<AppScoreGame> game = WatchedGame();
+    const std::optional<std::string> replay = game ? shelf_.Get(*game) : std::nullopt;
+    if (!replay) {
+        UpdateWatch();
+        return;
+    }
+    // The documents folder where the desktop has one, else the home folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
+    const QString path = QFileDialog::getSaveFileName(
+        this,
+        //: The title of the file dialog that saves a replay; the button without "…".
+        tr("Save Replay"), QDir(folder).filePath(QString::fromStdString(game->SharedFileName())),
+        //: The file type offered when a replay is saved.
+        tr("Replays (*.zingaroo)"));
+    if (path.isEmpty())
+        return;
+    AppDurableFile file(QFile::encodeName(path).toStdString());
+    if (!file.Replace(*replay))
+        //: %1 is the file's name, %2 why it could not be written (in a few English words).
+        AppMessageBox::Show(tr("The replay could not be saved to \"%1\": %2.")
+                                .arg(path, QString::fromStdString(file.Failure())),
+                            tr("Scores"), AppMessageBox::mbIconWarning, this);
 }
 
 void TScoresDialog::EditName(const AppScoreGame& game) {

@@ -1,4 +1,4 @@
-// The Scores dialog: a table's top ten and its history, a new entry's name, Clear and Watch.
+// The Scores dialog: a table's top ten and its history, a new entry's name, Clear, Watch, Save.
 #pragma once
 
 #include "AppReplayShelf.h"
@@ -79,6 +79,8 @@ private:
     std::optional<AppScoreGame> WatchedGame() const;
     void UpdateWatch();
     void WatchClick();
+    // Writes the chosen game's replay to a file the player names.
+    void SaveClick();
     void OpenNameEditor();
     // Without a new entry: the row of the table's last game, else the first row, so that
     // Watch works at once.
@@ -106,7 +108,9 @@ private:
     QLabel* BestScoreValue = nullptr;
     QLabel* BestPhaseValue = nullptr;
     QLabel* LastGameValue = nullptr;
+    QLabel* DayGamesValue = nullptr;
     TScoreChart* Chart = nullptr;
     QPushButton* ClearButton = nullptr;
     QPushButton* WatchButton = nullptr;
+    QPushButton* SaveButton = nullptr;
 };

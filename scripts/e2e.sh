@@ -2,7 +2,8 @@
 # Plays the built game for real in a virtual X server: title, start, a paddle under the
 # pointer, the Status box, the context menu, Exit; then checks the exit code, the settings
 # file and the sound that reached the (disk) audio driver. A second run plays a fast game to
-# its end and finds it in the scores file. Stops itself within 80 seconds.
+# its end and finds it in the scores file; two more open a replay file and a damaged one named
+# on the command line. Stops itself within 100 seconds.
 #
 # Usage: scripts/e2e.sh BUILD_DIR [PROGRAM]   (screenshots go to BUILD_DIR/e2e/)
 # With PROGRAM, an installed or unpacked program is played where it lies instead: its
@@ -43,7 +44,7 @@ if [ "${ZINGAROO_E2E_INNER:-}" != 1 ]; then
 $build/empty.zingaroo: empty" ] || fail "--verify printed '$answer'"
     pass "--verify checked the replay corpus without a display, and an empty file failed"
     export ZINGAROO_E2E_INNER=1 ZINGAROO_E2E_PASSED=$passed
-    exec timeout -k 5 80 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" ${program:+"$program"}
+    exec timeout -k 5 100 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" ${program:+"$program"}
 fi
 
 make_workspace "$build/e2e${program:+-installed}"
@@ -227,5 +228,42 @@ fi
 kill -TERM "$pid"
 wait_for 10 eval '! kill -0 $pid 2>/dev/null' || fail "the second run did not end"
 pid=
+
+# A replay file named on the command line plays in the window at once.
+corpus=$(cd "$(dirname "$0")/../tests/replay/corpus" && pwd)
+cp "$corpus/01-default-runs-into.replay" "$work/shared.zingaroo"
+QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
+    "$exe" "$work/shared.zingaroo" >>"$out/program.log" 2>&1 &
+pid=$!
+wid=$(xdotool search --sync --onlyvisible --name '^Zingaroo – Replay ×1$' | head -n 1)
+[ -n "$wid" ] || fail "the replay file named on the command line was not shown"
+wait_for 5 field_shown || fail "no field in the replay"
+shot replay-file
+kill -TERM "$pid"
+wait_for 10 eval '! kill -0 $pid 2>/dev/null' || fail "the replay run did not end"
+pid=
+pass "a replay file named on the command line played in the window"
+# A damaged one gives one box; the title stays and the file is as it was.
+head -c 200 "$corpus/01-default-runs-into.replay" >"$work/damaged.zingaroo"
+sum=$(sha256sum <"$work/damaged.zingaroo")
+QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
+    "$exe" "$work/damaged.zingaroo" >>"$out/program.log" 2>&1 &
+pid=$!
+box=$(xdotool search --sync --onlyvisible --name '^Replay$' | head -n 1)
+[ -n "$box" ] || fail "no box for a damaged replay file"
+shot damaged-file
+xdotool key Return
+wait_for 5 eval "! xdotool search --onlyvisible --name '^Replay$' >/dev/null" ||
+    fail "the box for a damaged file did not close"
+wid=$(xdotool search --onlyvisible --name '^Zingaroo$' | head -n 1)
+[ -n "$wid" ] || fail "the window's title changed after a damaged file"
+wait_for 5 title_shown || fail "no title screen after a damaged file"
+[ "$(sha256sum <"$work/damaged.zingaroo")" = "$sum" ] || fail "the damaged file was changed"
+kill -TERM "$pid"
+wait_for 10 eval '! kill -0 $pid 2>/dev/null' || fail "the damaged-file run did not end"
+pid=
+pass "a damaged replay file gave one box and changed nothing"
 
 echo "e2e: $passed passed, 0 failed"

@@ -105,6 +105,8 @@ public:
 
     // The number of the game in play or last dealt; 0 before the first.
     std::uint32_t Number() const { return recorder_->Record().number; }
+    // The options that game was dealt with.
+    const AppPlayOptions& NumberOptions() const { return recorder_->Record().options; }
 
 private:
     // Keeps the game in play for the next start.

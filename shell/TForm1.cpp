@@ -7,17 +7,19 @@
 #include "AppKeyPlaces.h"
 #include "AppLog.h"
 #include "AppMessageBox.h"
+#include "AppNumberQuestion.h"
 #include "AppProgramFolders.h"
 #include "AppProgramTexts.h"
 #include "AppRenderer.h"
+#include "AppReplayOpener.h"
 #include "AppShellTexts.h"
 #include "AppSound.h"
 #include "AppStepLoop.h"
 #include "TAboutDialog.h"
-#include "TNumberDialog.h"
 #include "TOptionsDialog.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -92,6 +94,7 @@ TForm1::TForm1(QWidget* parent)
     session_ = std::make_unique<AppPlaySession>(static_cast<AppSessionObserver&>(*this));
     session_->SetTexts(AppShellTexts::GameTexts());
     replay_ = std::make_unique<AppReplayShow>(*session_, *this, *clientArea_);
+    opener_ = new AppReplayOpener(*replay_, *this);
     cursor_ = new AppCursorControl(
         *session_, *clientArea_, [this] { return pointer_(); },
         [this] { FormMouseDown(Qt::LeftButton); }, this);
@@ -166,6 +169,10 @@ void TForm1::ResumeSavedGame() {
     ShowPause();
 }
 
+void TForm1::OpenReplay(const QString& path) {
+    opener_->Open(path);
+}
+
 void TForm1::GameEnded(const AppFinishedGame& game) {
     scoreKeeper_.GameEnded(game);
 }
@@ -228,10 +235,14 @@ void TForm1::BuildMenus() {
     addItem(game, tr("&New"), "Game_New_MItem", &TForm1::NewCommand, Qt::Key_F2);
     //: Asks for a game's number and deals that game: the same number deals the same game.
     addItem(game, tr("New N&umbered Game…"), "Game_NewNumbered_MItem", &TForm1::NewNumberedCommand);
+    //: Deals the day's game: the same for every player on that date, with the Default options.
+    addItem(game, tr("&Today's Game"), "Game_Today_MItem", &TForm1::TodayCommand);
     Game_Pause_MItem =
         addItem(game, tr("&Pause"), "Game_Pause_MItem", &TForm1::PauseCommand, Qt::Key_P);
     Game_Pause_MItem->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     Game_Pause_MItem->setCheckable(true);
+    //: Puts "Zingaroo game N (options …)" on the clipboard, for passing the game on.
+    addItem(game, tr("Copy Game Number"), "Game_CopyNumber_MItem", &TForm1::CopyNumberCommand);
     addSeparator(game, "N1");
     addItem(game, tr("&Status"), "Game_Status_MItem", &TForm1::StatusCommand, Qt::Key_F4);
     addItem(game, tr("S&cores"), "Game_Scores_MItem", &TForm1::ScoresCommand, Qt::Key_F6);
@@ -256,6 +267,8 @@ void TForm1::BuildMenus() {
     addSeparator(PopupMenu1, "N4");
     addItem(PopupMenu1, tr("&Status"), "Popup_Status_MItem", &TForm1::StatusCommand);
     addItem(PopupMenu1, tr("&Options"), "Popup_Options_MItem", &TForm1::OptionsCommand);
+    addItem(PopupMenu1, tr("Copy Game Number"), "Popup_CopyNumber_MItem",
+            &TForm1::CopyNumberCommand);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -440,23 +453,29 @@ void TForm1::UpdateLook() {
 }
 
 void TForm1::NewCommand() {
-    NewGame(AppGameNumber::FromClock());
+    NewGame(AppGameNumber::FromClock(), session_->PlayerOptions());
 }
 
 void TForm1::NewNumberedCommand() {
-    const std::uint32_t current = session_->Number();
-    const std::optional<int> number = TNumberDialog::Ask(
-        //: The title of the box that asks for a game's number; the menu item without "…".
-        tr("New Numbered Game"),
-        //: The label of the field where the game's number is typed.
-        tr("Game number:"), current == 0 ? int(AppGameNumber::low) : int(current),
-        int(AppGameNumber::low), int(AppGameNumber::high), this);
-    if (number)
-        NewGame(std::uint32_t(*number));
+    if (const std::optional<AppSharedGame> game = AppNumberQuestion::Ask(this, session_->Number()))
+        NewGame(game->number, game->options.value_or(session_->PlayerOptions()));
 }
 
-void TForm1::NewGame(std::uint32_t number) {
-    session_->New(number, session_->PlayerOptions());
+void TForm1::TodayCommand() {
+    NewGame(AppGameNumber::Today(), AppGameNumber::DayOptions());
+}
+
+void TForm1::CopyNumberCommand() {
+    // The replay shown is the game in view; else the game in play or last dealt, if any.
+    const AppReplay* replay = session_->Replay();
+    const std::uint32_t number = replay ? replay->Recorded().number : session_->Number();
+    if (number != 0)
+        QGuiApplication::clipboard()->setText(QString::fromStdString(AppGameNumber::ShareText(
+            number, replay ? replay->Recorded().options : session_->NumberOptions())));
+}
+
+void TForm1::NewGame(std::uint32_t number, const AppPlayOptions& options) {
+    session_->New(number, options);
     cursor_->StartAtBall();
 }
 

@@ -19,6 +19,7 @@
 #include <optional>
 
 class AppRenderer;
+class AppReplayOpener;
 class AppSound;
 class AppStepLoop;
 class QMenu;
@@ -50,6 +51,8 @@ public:
     // Goes on with the game saved at the last end, if any, paused; from now on the game in
     // play is saved at the program's end.
     void ResumeSavedGame();
+    // Shows the replay file at `path` in place of the game, or a box telling why it cannot.
+    void OpenReplay(const QString& path);
 
     AppFieldView* ClientArea() const { return clientArea_; }
     const AppSystemOptions& SystemOptions() const { return settings_->SystemOptions(); }
@@ -95,8 +98,9 @@ private:
     // The menu commands.
     void NewCommand();
     void NewNumberedCommand();
-    // Deals game `number` with the options the player chose.
-    void NewGame(std::uint32_t number);
+    void TodayCommand();
+    void CopyNumberCommand();
+    void NewGame(std::uint32_t number, const AppPlayOptions& options);
     void StatusCommand();
     void ScoresCommand();
     void OptionsCommand();
@@ -119,6 +123,7 @@ private:
     AppFieldView* clientArea_ = nullptr;
     AppCursorControl* cursor_ = nullptr;
     std::unique_ptr<AppWindowFit> windowFit_;
+    AppReplayOpener* opener_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
     QAction* Game_FullScreen_MItem = nullptr;

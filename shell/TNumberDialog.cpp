@@ -1,26 +1,25 @@
-// A small box that asks for a whole number in a range, with the program's own OK and Cancel.
+// A small box that asks for a line of text, wide enough for its title, with the program's own
+// OK and Cancel.
 #include "TNumberDialog.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-TNumberDialog::TNumberDialog(const QString& title, const QString& label, int value, int low,
-                             int high, QWidget* parent)
+TNumberDialog::TNumberDialog(const QString& title, const QString& label, const QString& text,
+                             QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("NumberDialog"));
     setWindowTitle(title);
-    number_ = new QSpinBox(this);
+    number_ = new QLineEdit(text, this);
     number_->setObjectName(QStringLiteral("NumberBox"));
-    number_->setRange(low, high);
-    number_->setValue(value);
     auto* caption = new QLabel(label, this);
     caption->setBuddy(number_);
 
@@ -48,14 +47,14 @@ TNumberDialog::TNumberDialog(const QString& title, const QString& label, int val
     number_->selectAll();
 }
 
-int TNumberDialog::Value() const {
-    return number_->value();
+QString TNumberDialog::Text() const {
+    return number_->text();
 }
 
-std::optional<int> TNumberDialog::Ask(const QString& title, const QString& label, int value,
-                                      int low, int high, QWidget* parent) {
-    TNumberDialog dialog(title, label, value, low, high, parent);
+std::optional<QString> TNumberDialog::Ask(const QString& title, const QString& label,
+                                          const QString& text, QWidget* parent) {
+    TNumberDialog dialog(title, label, text, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.Value();
+    return dialog.Text();
 }

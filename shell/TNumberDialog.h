@@ -1,26 +1,26 @@
-// A small box that asks for a whole number in a range, with the program's own OK and Cancel.
+// A small box that asks for a line of text, wide enough for its title, with the program's own
+// OK and Cancel.
 #pragma once
 
 #include <QDialog>
 
 #include <optional>
 
-class QSpinBox;
+class QLineEdit;
 
 class TNumberDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Offers `value`, bounded to low..high, under the caption `label`.
-    TNumberDialog(const QString& title, const QString& label, int value, int low, int high,
-                  QWidget* parent);
+    // Offers `text`, selected, under the caption `label`.
+    TNumberDialog(const QString& title, const QString& label, const QString& text, QWidget* parent);
 
-    int Value() const;
+    QString Text() const;
 
-    // The number typed, or nothing when the box was cancelled.
-    static std::optional<int> Ask(const QString& title, const QString& label, int value, int low,
-                                  int high, QWidget* parent);
+    // The text typed, or nothing when the box was cancelled.
+    static std::optional<QString> Ask(const QString& title, const QString& label,
+                                      const QString& text, QWidget* parent);
 
 private:
-    QSpinBox* number_ = nullptr;
+    QLineEdit* number_ = nullptr;
 };

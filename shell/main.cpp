@@ -40,6 +40,10 @@ int main(int argc, char** argv) {
         // A game left in play at the last end opens paused, in place of the title.
         Form1->ResumeSavedGame();
         Form1->show();
+        // A replay file named on the command line (as a file manager opens one) is shown
+        // in place of the game; any other argument is taken for a file name too.
+        if (const QStringList arguments = AppApplication::arguments(); arguments.size() > 1)
+            Form1->OpenReplay(arguments.at(1));
         const int code = app.exec();
         Form1.reset();
         return code;

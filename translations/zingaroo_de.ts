@@ -94,6 +94,37 @@
     </message>
 </context>
 <context>
+    <name>AppReplayOpener</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2.</source>
+        <extracomment>The box over a replay file that cannot be opened: %1 is the file&apos;s name, %2 why not (as the system words it).</extracomment>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>This replay was recorded under other rules and cannot be shown.</source>
+        <translation>Diese Wiedergabe wurde unter anderen Regeln aufgezeichnet und kann nicht gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was written by a later version of %2 and cannot be opened.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the program&apos;s name.</extracomment>
+        <translation>Die Datei „%1“ wurde von einer neueren Version von %2 geschrieben und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a replay of %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the program&apos;s name.</extracomment>
+        <translation>Die Datei „%1“ ist keine Wiedergabe von %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is damaged and cannot be opened.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Die Datei „%1“ ist beschädigt und kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutDialog</name>
     <message>
         <source>About</source>
@@ -277,6 +308,21 @@
         <source>Replay ×%1</source>
         <extracomment>Shown on the picture and in the window&apos;s title while a game is played back; %1 is its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).</extracomment>
         <translation>Wiedergabe ×%1</translation>
+    </message>
+    <message>
+        <source>&amp;Today&apos;s Game</source>
+        <extracomment>Deals the day&apos;s game: the same for every player on that date, with the Default options.</extracomment>
+        <translation>&amp;Heutiges Spiel</translation>
+    </message>
+    <message>
+        <source>Copy Game Number</source>
+        <extracomment>Puts &quot;Zingaroo game N (options …)&quot; on the clipboard, for passing the game on.</extracomment>
+        <translation>Spielnummer kopieren</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from %1 to %2.</source>
+        <extracomment>%1 and %2 are the lowest and highest game numbers.</extracomment>
+        <translation>Eine Spielnummer ist eine ganze Zahl von %1 bis %2.</translation>
     </message>
 </context>
 <context>
@@ -630,6 +676,36 @@
     <message>
         <source>No replay is kept for this game.</source>
         <translation>Für dieses Spiel ist keine Wiedergabe gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Replay…</source>
+        <extracomment>Writes the chosen game&apos;s replay to a file, to pass on or to check with --verify.</extracomment>
+        <translation>Wiedergabe &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Today&apos;s games:</source>
+        <extracomment>The player&apos;s best score on each of the last days&apos; games (Game &gt; Today&apos;s Game).</extracomment>
+        <translation>Heutige Spiele:</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Marks a game dealt as a day&apos;s game (Game &gt; Today&apos;s Game) after its number.</extracomment>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Save Replay</source>
+        <extracomment>The title of the file dialog that saves a replay; the button without &quot;…&quot;.</extracomment>
+        <translation>Wiedergabe speichern</translation>
+    </message>
+    <message>
+        <source>Replays (*.zingaroo)</source>
+        <extracomment>The file type offered when a replay is saved.</extracomment>
+        <translation>Wiedergaben (*.zingaroo)</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 why it could not be written (in a few English words).</extracomment>
+        <translation>Die Wiedergabe konnte nicht in „%1“ gespeichert werden: %2.</translation>
     </message>
 </context>
 </TS>

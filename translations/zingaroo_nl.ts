@@ -94,6 +94,37 @@
     </message>
 </context>
 <context>
+    <name>AppReplayOpener</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2.</source>
+        <extracomment>The box over a replay file that cannot be opened: %1 is the file&apos;s name, %2 why not (as the system words it).</extracomment>
+        <translation>Het bestand ‘%1’ kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Herhaling</translation>
+    </message>
+    <message>
+        <source>This replay was recorded under other rules and cannot be shown.</source>
+        <translation>Deze herhaling is onder andere regels opgenomen en kan niet worden getoond.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was written by a later version of %2 and cannot be opened.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the program&apos;s name.</extracomment>
+        <translation>Het bestand ‘%1’ is geschreven door een nieuwere versie van %2 en kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a replay of %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the program&apos;s name.</extracomment>
+        <translation>Het bestand ‘%1’ is geen herhaling van %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is damaged and cannot be opened.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Het bestand ‘%1’ is beschadigd en kan niet worden geopend.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutDialog</name>
     <message>
         <source>About</source>
@@ -277,6 +308,21 @@
         <source>Replay ×%1</source>
         <extracomment>Shown on the picture and in the window&apos;s title while a game is played back; %1 is its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).</extracomment>
         <translation>Herhaling ×%1</translation>
+    </message>
+    <message>
+        <source>&amp;Today&apos;s Game</source>
+        <extracomment>Deals the day&apos;s game: the same for every player on that date, with the Default options.</extracomment>
+        <translation>Spel van van&amp;daag</translation>
+    </message>
+    <message>
+        <source>Copy Game Number</source>
+        <extracomment>Puts &quot;Zingaroo game N (options …)&quot; on the clipboard, for passing the game on.</extracomment>
+        <translation>Spelnummer kopiëren</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from %1 to %2.</source>
+        <extracomment>%1 and %2 are the lowest and highest game numbers.</extracomment>
+        <translation>Een spelnummer is een geheel getal van %1 tot en met %2.</translation>
     </message>
 </context>
 <context>
@@ -630,6 +676,36 @@
     <message>
         <source>No replay is kept for this game.</source>
         <translation>Voor dit spel is geen herhaling bewaard.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Replay…</source>
+        <extracomment>Writes the chosen game&apos;s replay to a file, to pass on or to check with --verify.</extracomment>
+        <translation>Herhaling op&amp;slaan…</translation>
+    </message>
+    <message>
+        <source>Today&apos;s games:</source>
+        <extracomment>The player&apos;s best score on each of the last days&apos; games (Game &gt; Today&apos;s Game).</extracomment>
+        <translation>Spellen van de dag:</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Marks a game dealt as a day&apos;s game (Game &gt; Today&apos;s Game) after its number.</extracomment>
+        <translation>Vandaag</translation>
+    </message>
+    <message>
+        <source>Save Replay</source>
+        <extracomment>The title of the file dialog that saves a replay; the button without &quot;…&quot;.</extracomment>
+        <translation>Herhaling opslaan</translation>
+    </message>
+    <message>
+        <source>Replays (*.zingaroo)</source>
+        <extracomment>The file type offered when a replay is saved.</extracomment>
+        <translation>Herhalingen (*.zingaroo)</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 why it could not be written (in a few English words).</extracomment>
+        <translation>De herhaling kon niet worden opgeslagen in ‘%1’: %2.</translation>
     </message>
 </context>
 </TS>

@@ -94,6 +94,37 @@
     </message>
 </context>
 <context>
+    <name>AppReplayOpener</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2.</source>
+        <extracomment>The box over a replay file that cannot be opened: %1 is the file&apos;s name, %2 why not (as the system words it).</extracomment>
+        <translation>无法读取文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>This replay was recorded under other rules and cannot be shown.</source>
+        <translation>此回放是在其他规则下录制的，无法显示。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was written by a later version of %2 and cannot be opened.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the program&apos;s name.</extracomment>
+        <translation>文件“%1”由更新版本的 %2 写入，无法打开。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a replay of %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the program&apos;s name.</extracomment>
+        <translation>文件“%1”不是 %2 的回放。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is damaged and cannot be opened.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>文件“%1”已损坏，无法打开。</translation>
+    </message>
+</context>
+<context>
     <name>TAboutDialog</name>
     <message>
         <source>About</source>
@@ -277,6 +308,21 @@
         <source>Replay ×%1</source>
         <extracomment>Shown on the picture and in the window&apos;s title while a game is played back; %1 is its speed (1, 2 or 4: the keys 1, 2 and 4 choose it).</extracomment>
         <translation>回放 ×%1</translation>
+    </message>
+    <message>
+        <source>&amp;Today&apos;s Game</source>
+        <extracomment>Deals the day&apos;s game: the same for every player on that date, with the Default options.</extracomment>
+        <translation>今日游戏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy Game Number</source>
+        <extracomment>Puts &quot;Zingaroo game N (options …)&quot; on the clipboard, for passing the game on.</extracomment>
+        <translation>复制游戏编号</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from %1 to %2.</source>
+        <extracomment>%1 and %2 are the lowest and highest game numbers.</extracomment>
+        <translation>游戏编号是 %1 到 %2 之间的整数。</translation>
     </message>
 </context>
 <context>
@@ -630,6 +676,36 @@
     <message>
         <source>No replay is kept for this game.</source>
         <translation>此游戏没有保存回放。</translation>
+    </message>
+    <message>
+        <source>&amp;Save Replay…</source>
+        <extracomment>Writes the chosen game&apos;s replay to a file, to pass on or to check with --verify.</extracomment>
+        <translation>保存回放(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Today&apos;s games:</source>
+        <extracomment>The player&apos;s best score on each of the last days&apos; games (Game &gt; Today&apos;s Game).</extracomment>
+        <translation>每日游戏：</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Marks a game dealt as a day&apos;s game (Game &gt; Today&apos;s Game) after its number.</extracomment>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>Save Replay</source>
+        <extracomment>The title of the file dialog that saves a replay; the button without &quot;…&quot;.</extracomment>
+        <translation>保存回放</translation>
+    </message>
+    <message>
+        <source>Replays (*.zingaroo)</source>
+        <extracomment>The file type offered when a replay is saved.</extracomment>
+        <translation>回放 (*.zingaroo)</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 why it could not be written (in a few English words).</extracomment>
+        <translation>无法将回放保存到“%1”：%2。</translation>
     </message>
 </context>
 </TS>

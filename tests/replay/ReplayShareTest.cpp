@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -66,6 +67,23 @@ TEST(ReplayShare, TheDaysNumberIsTheSameForEveryoneThatDayAndDealsTheDefaultOpti
     for (const auto& [date, day, number] : rows)
         EXPECT_EQ(AppGameNumber::ForDay(day), number) << date;
     EXPECT_EQ(AppGameNumber::DayOptions(), AppPlayPresets(1));
+}
+
+TEST(ReplayShare, AGameIsADaysGameByItsNumberItsDefaultOptionsAndItsEndOnThatDayOrTheNext) {
+    const sys_days december9 = 2026y / December / 9;
+    const AppPlayOptions& day = AppGameNumber::DayOptions();
+    const std::tuple<const char*, std::uint32_t, AppPlayOptions, sys_seconds,
+                     std::optional<sys_days>>
+        rows[] = {
+            {"ended that day", 883292173, day, december9 + 15h, december9},
+            {"crossed midnight", 883292173, day, december9 + 24h + 20min, december9},
+            {"ended two days on", 883292173, day, december9 + 48h + 20min, std::nullopt},
+            {"next day's, ended before it", 299123111, day, december9 + 23h, std::nullopt},
+            {"other options", 883292173, AppPlayPresets(3), december9 + 15h, std::nullopt},
+            {"other number", 48213377, day, december9 + 15h, std::nullopt},
+        };
+    for (const auto& [name, number, options, end, expected] : rows)
+        EXPECT_EQ(AppGameNumber::DayOf(number, options, end), expected) << name;
 }
 
 TEST(ReplayShare, APastedGameIsItsNumberWithOrWithoutItsOptionsAndNothingElse) {

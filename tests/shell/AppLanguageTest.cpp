@@ -40,23 +40,51 @@ private slots:
               << AppLanguage::HelpFile(QStringLiteral(ZINGAROO_BUILT_DATA "/")).section('/', -2);
         const QString version = QLatin1String(AppApplication::Version());
         if (german)
-            QCOMPARE(shown, QStringList({"&Neu", "Neues Spiel mit N&ummer…", "&Pause", "",
-                                         "&Status", "Besten&liste", "&Vollbild", "&Optionen", "",
-                                         "&Beenden", "&Hilfe", "&Tipps", "", "Ü&ber Zingaroo",
-                                         "Der Rekord wird gelöscht.\n\nSicher?", "Abbrechen",
+            QCOMPARE(shown, QStringList({"&Neu",
+                                         "Neues Spiel mit N&ummer…",
+                                         "&Heutiges Spiel",
+                                         "&Pause",
+                                         "Spielnummer kopieren",
+                                         "",
+                                         "&Status",
+                                         "Besten&liste",
+                                         "&Vollbild",
+                                         "&Optionen",
+                                         "",
+                                         "&Beenden",
+                                         "&Hilfe",
+                                         "&Tipps",
+                                         "",
+                                         "Ü&ber Zingaroo",
+                                         "Der Rekord wird gelöscht.\n\nSicher?",
+                                         "Abbrechen",
                                          "Status: Kein Spiel",
                                          "Zingaroo für Linux, Version " + version +
                                              ". Copyright (C) 2026 die Zingaroo-Entwickler",
                                          "de/index.html"}));
         else
-            QCOMPARE(shown,
-                     QStringList({"&New", "New N&umbered Game…", "&Pause", "", "&Status", "S&cores",
-                                  "&Full Screen", "&Options", "", "E&xit", "&Help", "&Tips", "",
-                                  "&About", "Clearing the record.\n\nSure?", "Cancel",
-                                  "State: Not Playing",
-                                  "Zingaroo for Linux Version " + version +
-                                      ". Copyright (C) 2026 The Zingaroo developers",
-                                  "help/index.html"}));
+            QCOMPARE(shown, QStringList({"&New",
+                                         "New N&umbered Game…",
+                                         "&Today's Game",
+                                         "&Pause",
+                                         "Copy Game Number",
+                                         "",
+                                         "&Status",
+                                         "S&cores",
+                                         "&Full Screen",
+                                         "&Options",
+                                         "",
+                                         "E&xit",
+                                         "&Help",
+                                         "&Tips",
+                                         "",
+                                         "&About",
+                                         "Clearing the record.\n\nSure?",
+                                         "Cancel",
+                                         "State: Not Playing",
+                                         "Zingaroo for Linux Version " + version +
+                                             ". Copyright (C) 2026 The Zingaroo developers",
+                                         "help/index.html"}));
     }
 
     void englishFirstOrNoTranslationLeavesTheProgramEnglish() {

@@ -119,11 +119,11 @@ private slots:
     void thePauseWorksInPlayOnly() {
         QFETCH(QString, state);
         QFETCH(bool, pausable);
-        // After New and New Numbered Game, before the first separator; P and Pause, ticked
-        // while paused.
+        // After New, New Numbered Game and Today's Game, before the first separator; P and
+        // Pause, ticked while paused.
         QCOMPARE(
             form->findChild<QMenu*>(QStringLiteral("Game_MItem"))->actions().indexOf(pauseItem()),
-            2);
+            3);
         QCOMPARE(pauseItem()->text(), QStringLiteral("&Pause"));
         QCOMPARE(pauseItem()->shortcuts(),
                  QList<QKeySequence>({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)}));

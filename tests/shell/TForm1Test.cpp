@@ -439,12 +439,13 @@ private slots:
         QCOMPARE(item("Game_FullScreen_MItem")->shortcut(), QKeySequence(Qt::Key_F11));
         QCOMPARE(menu("Game_MItem")->actions().indexOf(item("Game_FullScreen_MItem")),
                  menu("Game_MItem")->actions().indexOf(item("Game_Scores_MItem")) + 1);
-        QCOMPARE(menu("Game_MItem")->actions().size(), 10);
+        QCOMPARE(menu("Game_MItem")->actions().size(), 12);
         QCOMPARE(menu("Help_MItem")->actions().size(), 4);
-        QCOMPARE(menu("PopupMenu1")->actions().size(), 4);
+        QCOMPARE(menu("PopupMenu1")->actions().size(), 5);
         QCOMPARE(menu("Game_MItem")->actions().at(1)->text(),
                  QStringLiteral("New N&umbered Game…"));
-        QVERIFY(menu("Game_MItem")->actions().at(3)->isSeparator());
+        QCOMPARE(menu("Game_MItem")->actions().at(2)->text(), QStringLiteral("&Today's Game"));
+        QVERIFY(menu("Game_MItem")->actions().at(5)->isSeparator());
         QVERIFY(menu("PopupMenu1")->actions().at(1)->isSeparator());
         QVERIFY(item("Popup_New_MItem")->shortcut().isEmpty());
     }

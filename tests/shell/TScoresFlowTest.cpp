@@ -154,7 +154,7 @@ private slots:
         QCOMPARE((*(status + 1))->objectName(), QStringLiteral("Game_Scores_MItem"));
         QCOMPARE((*(status + 1))->text(), QStringLiteral("S&cores"));
         QCOMPARE((*(status + 1))->shortcut(), QKeySequence(Qt::Key_F6));
-        QCOMPARE(form->findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions().size(), 4);
+        QCOMPARE(form->findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions().size(), 5);
     }
 
     void aGameThatMakesTheTableOpensItWithTheNameReadyToEdit() {

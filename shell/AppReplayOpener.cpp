@@ -1,0 +1,93 @@
+// Opens replay files named on the command line or dropped on the main window.
+#include "AppReplayOpener.h"
+
+#include "AppGameFile.h"
+#include "AppLog.h"
+#include "AppMessageBox.h"
+#include "AppProgramTexts.h"
+#include "AppReplayCheck.h"
+#include "AppReplayShow.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+// The one local file a drag carries, or an empty text.
+QString DraggedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().front();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+} // namespace
+
+AppReplayOpener::AppReplayOpener(AppReplayShow& show, QWidget& window)
+    : QObject(&window), show_(show), window_(window) {
+    window_.setAcceptDrops(true);
+    window_.installEventFilter(this);
+}
+
+void AppReplayOpener::Open(const QString& path) {
+    QTimer::singleShot(0, this, [this, path] { OpenNow(path); });
+}
+
+bool AppReplayOpener::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_ || (event->type() != QEvent::DragEnter &&
+                                event->type() != QEvent::DragMove && event->type() != QEvent::Drop))
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = DraggedFile(drop->mimeData());
+    if (path.isEmpty())
+        return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        Open(path);
+    return true;
+}
+
+void AppReplayOpener::OpenNow(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    std::string reason;
+    const std::optional<std::string> text =
+        AppReplayCheck::ReadFile(QFile::encodeName(path).toStdString(), reason);
+    //: The box over a replay file that cannot be opened: %1 is the file's name, %2 why not
+    //: (as the system words it).
+    const QString refusal = text ? Refusal(*text, name, reason)
+                                 : tr("The file \"%1\" cannot be read: %2.")
+                                       .arg(name, QString::fromLocal8Bit(reason.c_str()));
+    if (refusal.isEmpty()) {
+        show_.Watch(*text);
+        return;
+    }
+    static const AppLog::Report writeGameLine = AppLog::Writer(gameLog);
+    writeGameLine("The file " + path.toStdString() + " was not opened: " + reason);
+    AppMessageBox::Show(refusal, tr("Replay"), AppMessageBox::mbIconWarning, &window_);
+}
+
+QString AppReplayOpener::Refusal(const std::string& text, const QString& name,
+                                 std::string& reason) {
+    const QString product = ProgramTexts().productName;
+    const std::optional<AppGameRecord> record = AppGameFile::ReadRecord(text, reason);
+    if (record && record->rulesVersion != appRulesVersion) {
+        reason = "other rules version " + std::to_string(record->rulesVersion);
+        return tr("This replay was recorded under other rules and cannot be shown.");
+    }
+    if (record)
+        return {};
+    if (reason.starts_with("a later version"))
+        //: %1 is the file's name, %2 the program's name.
+        return tr("The file \"%1\" was written by a later version of %2 and cannot be opened.")
+            .arg(name, product);
+    if (text.empty() || reason == "not a game file" || reason.starts_with("a saved game"))
+        //: %1 is the file's name, %2 the program's name.
+        return tr("The file \"%1\" is not a replay of %2.").arg(name, product);
+    //: %1 is the file's name.
+    return tr("The file \"%1\" is damaged and cannot be opened.").arg(name);
+}
