@@ -4,6 +4,8 @@
 #include "AppGameNumber.h"
 #include "AppOptionFields.h"
 
+#include <utility>
+
 AppPlaySession::AppPlaySession(AppSessionObserver& observer, AppPlayClock::Clock clock)
     : observer_(observer), clock_(std::move(clock)) {
     // The ball, the counters and the play and view records come with the game.
@@ -76,6 +78,7 @@ void AppPlaySession::ApplyOptions(const AppPlayOptions& play, const AppViewOptio
     // options end either on their title.
     if (!changed)
         return;
+    setAside_.reset();
     StopReplay();
     recorder_->Abandon();
     clock_.Stop();
@@ -86,6 +89,7 @@ void AppPlaySession::ApplyOptions(const AppPlayOptions& play, const AppViewOptio
 }
 
 void AppPlaySession::New(std::uint32_t number, const AppPlayOptions& options) {
+    setAside_.reset();
     StopReplay();
     clock_.Stop();
     recorder_->New(number, options);
@@ -102,6 +106,7 @@ bool AppPlaySession::ResumeSaved() {
     const std::optional<AppSavedGameSlot::Claimed> claimed = slot_->Claim();
     if (!claimed)
         return false;
+    setAside_.reset();
     StopReplay();
     const AppSavedGame& saved = claimed->saved;
     if (const std::string reason = AppReplay::Restore(*recorder_, saved); !reason.empty()) {
@@ -112,15 +117,29 @@ bool AppPlaySession::ResumeSaved() {
     // The game now lives in this copy, which writes it only at its end: a game that ends in
     // this run must not be resumed at the next start.
     slot_->Discard();
+    return GoOnWith(saved);
+}
+
+bool AppPlaySession::GoOnWith(const AppSavedGame& saved) {
+    if (game_->State() != stPlaying)
+        return false;
     game_->Picture().RepaintField(true);
     clock_.Resume(saved.playMs, !game_->ball.IsStanding());
+    // A replay left while paused leaves its pause shown, which the game takes over: its
+    // time stands from here.
+    clock_.SetPaused(paused_);
     SetPaused(true);
     return true;
 }
 
 void AppPlaySession::SaveForEnd() {
-    if (!slot_ || replay_)
+    if (!slot_)
         return;
+    if (replay_) {
+        if (setAside_)
+            slot_->Put(*setAside_);
+        return;
+    }
     if (const std::optional<AppSavedGame> saved = recorder_->Save(clock_.PlayMs()))
         slot_->Put(*saved);
 }
@@ -198,7 +217,14 @@ void AppPlaySession::ShowPaused(bool paused) {
 }
 
 void AppPlaySession::Watch(const AppGameRecord& record) {
+    // The game in play waits for the replay's end as it stands, before the pause is lifted;
+    // a replay watched from another keeps the game the first one set aside.
+    std::optional<AppSavedGame> aside = replay_ ? setAside_
+                                        : game_->State() == stPlaying
+                                            ? recorder_->Save(clock_.PlayMs())
+                                            : std::nullopt;
     StopReplay();
+    setAside_ = std::move(aside);
     SetPaused(false);
     recorder_->Abandon();
     clock_.Stop();
@@ -218,7 +244,10 @@ void AppPlaySession::SetReplaySpeed(int speed) {
 }
 
 void AppPlaySession::EndReplay() {
+    const std::optional<AppSavedGame> aside = std::exchange(setAside_, std::nullopt);
     StopReplay();
+    if (aside && AppReplay::Restore(*recorder_, *aside).empty() && GoOnWith(*aside))
+        return;
     game_->SetPlayOptions(playerOptions_);
     game_->SetState(stSetup);
     Settle();
