@@ -1,4 +1,5 @@
-// How the picture is shown: its zoom, full screen and its look; never a rule of the game.
+// How the picture is shown: its zoom, full screen, its look and the line under it; never a rule
+// of the game.
 #pragma once
 
 #include <cstdint>
@@ -23,4 +24,6 @@ public:
     std::int32_t Zoom = 1;
     bool FullScreen = false;
     std::int32_t Look = lookClassic;
+    // A line under the field says what to do next and the score, outside the picture.
+    bool ScoreLine = true;
 };

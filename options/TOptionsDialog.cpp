@@ -227,10 +227,12 @@ void TOptionsDialog::CreateViewPage(QWidget* page) {
     //: Each pixel of the field is shown as a block of 1 to 4 pixels across and down.
     AddListRow(picture, tr("&Zoom:"), QStringLiteral("Page2_ComboBox1"), zooms);
     //: The colours of the field; the entries are the names of the looks.
-    AddListRow(picture, tr("&Look:"), QStringLiteral("Page2_ComboBox2"),
+    AddListRow(picture, tr("L&ook:"), QStringLiteral("Page2_ComboBox2"),
                {tr("Classic"), tr("Dark"), tr("High Contrast"),
                 //: The look follows the desktop: Dark when its windows are dark, else Classic.
                 tr("Automatic")});
+    //: A line under the field that says what to do next and shows the score.
+    AddCheckBox(picture, tr("Score &Line"), QStringLiteral("Page2_CheckBox1"));
 }
 
 void TOptionsDialog::CreateSystemPage(QWidget* page) {

@@ -11,6 +11,7 @@
 #include "AppProgramFolders.h"
 #include "AppProgramTexts.h"
 #include "AppRenderer.h"
+#include "AppScoreLine.h"
 #include "AppShellTexts.h"
 #include "AppSound.h"
 #include "AppStepLoop.h"
@@ -31,6 +32,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <malloc.h>
 
@@ -76,14 +78,22 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
+    // The field, and the score line under it: pixel (0, 0) of the field is the picture's.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
     clientArea_ =
-        new AppFieldView([this]() -> const QImage& { return renderer_->Picture(); }, this);
+        new AppFieldView([this]() -> const QImage& { return renderer_->Picture(); }, central);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
     clientArea_->setFocusPolicy(Qt::StrongFocus);
     clientArea_->installEventFilter(this);
     // Moving the mouse hands the field back from the cursor to the pointer.
     clientArea_->setMouseTracking(true);
-    setCentralWidget(clientArea_);
+    scoreLine_ = new AppScoreLine(*clientArea_, central);
+    column->addWidget(clientArea_);
+    column->addWidget(scoreLine_);
+    setCentralWidget(central);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
     setWindowTitle(ProgramTexts().productName);
@@ -110,6 +120,7 @@ TForm1::TForm1(QWidget* parent)
                                                     [this] { return ConfirmClearRecord(); });
     settings_->Load();
     UpdateLook();
+    ShowScoreLine();
     if (DisplayOptions().FullScreen)
         SetFullScreen(true);
     scoreKeeper_.SetWatch([this](const std::string& replay) { replay_->Watch(replay); });
@@ -176,6 +187,13 @@ void TForm1::PauseChanged(bool) {
 void TForm1::PictureChanged() {
     ShowPause();
     cursor_->Show();
+    ShowScoreLine();
+}
+
+void TForm1::ShowScoreLine() {
+    scoreLine_->setVisible(DisplayOptions().ScoreLine);
+    scoreLine_->Show(AppScoreLine::Text(*session_, SystemOptions().KeyboardCursor,
+                                        session_->Replaying() ? replay_->Mark() : QString()));
 }
 
 void TForm1::FormShown() {
@@ -358,8 +376,11 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
 void TForm1::FitZoom() {
     const int fitting = AppFieldView::FittingZoom(clientArea_->PictureSize(), RoomOnScreen());
     clientArea_->SetZoom(std::min(DisplayOptions().Zoom, fitting));
-    if (!clientArea_->Filling())
-        adjustSize();
+    if (clientArea_->Filling())
+        return;
+    // The window's layout takes the field's new size through the column around it now.
+    centralWidget()->updateGeometry();
+    adjustSize();
 }
 
 QSize TForm1::RoomOnScreen() const {
@@ -368,13 +389,16 @@ QSize TForm1::RoomOnScreen() const {
         return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     // The window's frame (known once it is shown) and the menu bar lie around the client area.
     const QSize frame = frameGeometry().size() - geometry().size();
-    return shownOn->availableGeometry().size() - frame - QSize(0, menuBar()->sizeHint().height());
+    const int line = scoreLine_->isVisibleTo(this) ? scoreLine_->sizeHint().height() : 0;
+    return shownOn->availableGeometry().size() - frame -
+           QSize(0, menuBar()->sizeHint().height() + line);
 }
 
 void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
     AppDisplayOptions display = options;
     display.FullScreen = DisplayOptions().FullScreen;
     settings_->SetDisplayOptions(display);
+    ShowScoreLine();
     FitZoom();
     UpdateLook();
 }

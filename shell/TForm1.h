@@ -18,6 +18,7 @@
 #include <optional>
 
 class AppRenderer;
+class AppScoreLine;
 class AppSound;
 class AppStepLoop;
 class QMenu;
@@ -54,6 +55,7 @@ public:
     const AppSystemOptions& SystemOptions() const { return settings_->SystemOptions(); }
     void ApplySystemOptions(const AppSystemOptions& options) {
         settings_->ApplySystemOptions(options);
+        ShowScoreLine();
     }
     const AppDisplayOptions& DisplayOptions() const { return settings_->DisplayOptions(); }
     // Takes the zoom and the look; full screen changes only through SetFullScreen.
@@ -115,10 +117,13 @@ private:
     // The window's layout for a window sized to the picture, or for one filling the screen.
     void LayOutFor(bool fullScreen);
     void UpdateLook();
+    // The line under the field, shown or not as the player chose, says what the game shows.
+    void ShowScoreLine();
 
     PointerSource pointer_;
     AppFieldView* clientArea_ = nullptr;
     AppCursorControl* cursor_ = nullptr;
+    AppScoreLine* scoreLine_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
     QAction* Game_FullScreen_MItem = nullptr;
