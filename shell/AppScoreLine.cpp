@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -50,6 +51,17 @@ QString LaunchText() {
 }
 
 } // namespace
+
+AppScoreLine* AppScoreLine::PutUnder(QWidget& field) {
+    auto* column = new QWidget(field.parentWidget());
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* line = new AppScoreLine(field, column);
+    layout->addWidget(&field);
+    layout->addWidget(line);
+    return line;
+}
 
 AppScoreLine::AppScoreLine(QWidget& field, QWidget* parent) : QLabel(parent), field_(field) {
     setObjectName(QStringLiteral("ScoreLine"));

@@ -15,17 +15,15 @@ class AppScoreLine : public QLabel {
     Q_OBJECT
 
 public:
-    // The field outlives the line, which takes its width.
-    AppScoreLine(QWidget& field, QWidget* parent);
+    // A column of the field and a line under it, in the field's parent; the field's pixel
+    // (0, 0) stays the column's. The column is the line's parent.
+    static AppScoreLine* PutUnder(QWidget& field);
 
     // The text for what the session shows now: `replayMark` names a replay and its speed.
     static QString Text(const AppPlaySession& session, bool keyboardCursor,
                         const QString& replayMark);
     // Shows the text, and tells screen readers, only when it differs from the one shown.
     void Show(const QString& text);
-
-    // Every text the line shows, with numbers as long as play reaches.
-    static QStringList LongestTexts();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -34,5 +32,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The field outlives the line, which takes its width.
+    AppScoreLine(QWidget& field, QWidget* parent);
+
+    // Every text the line shows, with numbers as long as play reaches.
+    static QStringList LongestTexts();
+
     QWidget& field_;
 };

@@ -32,7 +32,6 @@
 #include <QPalette>
 #include <QScreen>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <malloc.h>
 
@@ -78,22 +77,15 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
-    // The field, and the score line under it: pixel (0, 0) of the field is the picture's.
-    auto* central = new QWidget(this);
-    auto* column = new QVBoxLayout(central);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
     clientArea_ =
-        new AppFieldView([this]() -> const QImage& { return renderer_->Picture(); }, central);
+        new AppFieldView([this]() -> const QImage& { return renderer_->Picture(); }, this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
     clientArea_->setFocusPolicy(Qt::StrongFocus);
     clientArea_->installEventFilter(this);
     // Moving the mouse hands the field back from the cursor to the pointer.
     clientArea_->setMouseTracking(true);
-    scoreLine_ = new AppScoreLine(*clientArea_, central);
-    column->addWidget(clientArea_);
-    column->addWidget(scoreLine_);
-    setCentralWidget(central);
+    scoreLine_ = AppScoreLine::PutUnder(*clientArea_);
+    setCentralWidget(scoreLine_->parentWidget());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
     setWindowTitle(ProgramTexts().productName);

@@ -1,11 +1,10 @@
 // Every shipped language in the windows: accelerators apart within each menu and page, every
-// text whole in its widget with a large interface font and on the narrowest field (the score
-// line too), and the help page quoting the program's own captions.
+// text whole in its widget with a large interface font and on the narrowest field, and the help
+// page quoting the program's own captions.
 #include "AppGame.h"
 #include "AppGameTestPeer.h"
 #include "AppLanguage.h"
 #include "AppRenderer.h"
-#include "AppScoreLine.h"
 #include "AppShellTexts.h"
 #include "ModalWatcher.h"
 #include "TAboutDialog.h"
@@ -220,19 +219,6 @@ QString PlainSpaces(QString text) {
     return text.replace(QChar(0x00A0), QLatin1Char(' ')).replace(QChar(0x202F), QLatin1Char(' '));
 }
 
-// Fails unless every text of the score line shows whole under the narrowest field, which
-// CheckGameOverFits leaves in place.
-void CheckScoreLineFits(TForm1& form, const QString& language) {
-    auto* line = form.findChild<AppScoreLine*>(QStringLiteral("ScoreLine"));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTRY_COMPARE(line->width(), 288);
-    for (const QString& text : AppScoreLine::LongestTexts()) {
-        line->Show(text);
-        CheckText(line, text, line->contentsRect().width() - 2 * line->margin(), language);
-    }
-}
-
 // Captions without their accelerator, range and colon, as running text quotes them.
 QString Bare(QString caption) {
     caption.remove(QRegularExpression(QStringLiteral("\\(&\\w\\)|&(?=[^&])")));
@@ -362,7 +348,6 @@ private slots:
             CheckBoxFits(
                 form, options, [&] { form.ApplySystemOptions(clear); }, language);
             CheckGameOverFits(form, language);
-            CheckScoreLineFits(form, language);
         }
         AppLanguage::Install({});
         QApplication::setFont(interfaceFont);
