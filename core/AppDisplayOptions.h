@@ -1,4 +1,5 @@
-// How the picture is shown: its zoom, full screen and its look; never a rule of the game.
+// How the picture is shown: its zoom, full screen, its look and the line under it; never a rule
+// of the game.
 #pragma once
 
 #include <cstdint>
@@ -27,4 +28,6 @@ public:
     std::int32_t Zoom = zoomAutomatic;
     bool FullScreen = false;
     std::int32_t Look = lookClassic;
+    // A line under the field says what to do next and the score, outside the picture.
+    bool ScoreLine = true;
 };

@@ -75,12 +75,12 @@ template <> struct AppOptionTable<AppSystemOptions> {
     }};
 };
 
-// Zoom, full screen and look change only how the game is shown, so they are a record of their
-// own, kept under keys of their own after those of the other records.
+// Zoom, full screen, look and the score line change only how the game is shown, so they are a
+// record of their own, kept under keys of their own after those of the other records.
 template <> struct AppOptionTable<AppDisplayOptions> {
     using R = AppDisplayOptions;
     static constexpr std::string_view key = {};
-    static constexpr std::array<AppOptionField<R>, 3> fields = {{
+    static constexpr std::array<AppOptionField<R>, 4> fields = {{
         {.integer = &R::Zoom,
          .low = R::zoomAutomatic,
          .high = R::zoomMost,
@@ -92,6 +92,7 @@ template <> struct AppOptionTable<AppDisplayOptions> {
          .high = R::lookAutomatic,
          .control = "Page2_ComboBox2",
          .ownKey = "Look"},
+        {.flag = &R::ScoreLine, .control = "Page2_CheckBox1", .ownKey = "ScoreLine"},
     }};
 };
 

@@ -14,8 +14,8 @@
 // one per option record, named and filled as the record's AppOptionTable says,
 // and "Others" with recordScore, recordPhase, left and top; after them, a key
 // for each field the tables give a key of its own (PauseWhenInactive, KeyboardCursor,
-// then Zoom, FullScreen and Look), and last "Keys", the physical codes of sets 1 and 2 (see
-// AppKeyOptions::Item). Integers are written in signed decimal, booleans as "1" and "0".
+// then Zoom, FullScreen, Look and ScoreLine), and last "Keys", the physical codes of sets 1 and 2
+// (see AppKeyOptions::Item). Integers are written in signed decimal, booleans as "1" and "0".
 struct AppSettingsValues {
     AppPlayOptions play;
     AppViewOptions view;

@@ -239,10 +239,12 @@ void TOptionsDialog::CreateViewPage(QWidget* page) {
     connect(Page2_ComboBox1, &QComboBox::currentIndexChanged, this,
             &TOptionsDialog::ShowZoomOnScreen);
     //: The colours of the field; the entries are the names of the looks.
-    AddListRow(picture, tr("&Look:"), QStringLiteral("Page2_ComboBox2"),
+    AddListRow(picture, tr("L&ook:"), QStringLiteral("Page2_ComboBox2"),
                {tr("Classic"), tr("Dark"), tr("High Contrast"),
                 //: The look follows the desktop: Dark when its windows are dark, else Classic.
                 tr("Automatic")});
+    //: A line under the field that says what to do next and shows the score.
+    AddCheckBox(picture, tr("Score &Line"), QStringLiteral("Page2_CheckBox1"));
 }
 
 void TOptionsDialog::CreateSystemPage(QWidget* page) {

@@ -37,9 +37,10 @@ stop() {
     pid=
 }
 title_rgb="64,0,255"
+# The score line lies under the field, so the window's middle row, not its bottom, is the field's.
 title_shown() {
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    [ "$(pixel $((X + WIDTH - 1)) $((Y + HEIGHT - 1)))" = "$title_rgb" ]
+    [ "$(pixel $((X + WIDTH - 1)) $((Y + HEIGHT / 2)))" = "$title_rgb" ]
 }
 client() { import -window root -crop "${client_w}x${client_h}+${X}+${top}" +repage "$1"; }
 field_shown() { [ -n "$(first_run "${client_w}x1+${X}+${top}")" ]; }
@@ -50,8 +51,10 @@ run
 wait_for 5 title_shown || fail "no title screen"
 top=$Y
 while [ "$(pixel $((X + 2)) "$top")" != "$title_rgb" ]; do top=$((top + 1)); done
+bottom=$((Y + HEIGHT - 1))
+while [ "$(pixel $((X + 2)) "$bottom")" != "$title_rgb" ]; do bottom=$((bottom - 1)); done
 client_w=$WIDTH
-client_h=$((Y + HEIGHT - top))
+client_h=$((bottom + 1 - top))
 client "$out/title.png"
 xdotool mousemove $((X + client_w / 2)) $((top + client_h / 2)) click 1
 wait_for 5 field_shown || fail "no field after the start click"

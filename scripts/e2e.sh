@@ -72,9 +72,10 @@ wid=$(xdotool search --sync --onlyvisible --name '^Zingaroo$' | head -n 1)
 [ -n "$wid" ] || fail "no window"
 # The client area is the block of the title colour under the menu bar.
 title_rgb="64,0,255"
+# The score line lies under the field, so the window's middle row, not its bottom, is the field's.
 title_shown() {
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    shows $((X + WIDTH - 1)) $((Y + HEIGHT - 1)) "$title_rgb"
+    shows $((X + WIDTH - 1)) $((Y + HEIGHT / 2)) "$title_rgb"
 }
 wait_for 5 title_shown || fail "no title screen"
 shot title
@@ -83,9 +84,11 @@ while [ "$(pixel $((X + 2)) "$top")" != "$title_rgb" ]; do
     top=$((top + 1))
     [ $top -lt $((Y + HEIGHT)) ] || fail "no title colour in the window"
 done
+bottom=$((Y + HEIGHT - 1))
+while [ "$(pixel $((X + 2)) "$bottom")" != "$title_rgb" ]; do bottom=$((bottom - 1)); done
 client_w=$WIDTH
-client_h=$((Y + HEIGHT - top))
-[ "$(pixel $((X + client_w - 1)) $((Y + HEIGHT - 1)))" = "$title_rgb" ] || fail "title does not fill the client area"
+client_h=$((bottom + 1 - top))
+[ "$(pixel $((X + client_w - 1)) "$bottom")" = "$title_rgb" ] || fail "title does not fill the client area"
 pass "title screen in a ${client_w}x${client_h} client area"
 
 # Start. The field's squares alternate in colour, and no tile covers its top row or left

@@ -82,6 +82,7 @@ void AppPlaySession::ApplyOptions(const AppPlayOptions& play, const AppViewOptio
     // options end either on their title.
     if (!changed)
         return;
+    setAside_.reset();
     StopReplay();
     recorder_->Abandon();
     Discard();
@@ -93,6 +94,7 @@ void AppPlaySession::ApplyOptions(const AppPlayOptions& play, const AppViewOptio
 }
 
 void AppPlaySession::New(std::uint32_t number, const AppPlayOptions& options) {
+    setAside_.reset();
     StopReplay();
     clock_.Stop();
     Discard();
@@ -114,6 +116,7 @@ bool AppPlaySession::ResumeSaved() {
     const std::optional<AppSavedGameSlot::Claimed> claimed = slot_->Claim();
     if (!claimed)
         return false;
+    setAside_.reset();
     StopReplay();
     const AppSavedGame& saved = claimed->saved;
     if (const std::string reason = AppReplay::Restore(*recorder_, saved); !reason.empty()) {
@@ -126,15 +129,29 @@ bool AppPlaySession::ResumeSaved() {
     kept_ = true;
     keptAtMs_ = saved.playMs;
     keptPhase_ = game_->Phase();
+    return GoOnWith(saved);
+}
+
+bool AppPlaySession::GoOnWith(const AppSavedGame& saved) {
+    if (game_->State() != stPlaying)
+        return false;
     game_->Picture().RepaintField(true);
     clock_.Resume(saved.playMs, !game_->ball.IsStanding());
+    // A replay left while paused leaves its pause shown, which the game takes over: its
+    // time stands from here.
+    clock_.SetPaused(paused_);
     SetPaused(true);
     return true;
 }
 
 void AppPlaySession::SaveForEnd() {
-    if (!slot_ || replay_)
+    if (!slot_)
         return;
+    if (replay_) {
+        if (setAside_)
+            slot_->Put(*setAside_);
+        return;
+    }
     if (const std::optional<AppSavedGame> saved = recorder_->Save(clock_.PlayMs()))
         slot_->Put(*saved);
 }
@@ -238,11 +255,21 @@ void AppPlaySession::ShowPaused(bool paused) {
 }
 
 void AppPlaySession::Watch(const AppGameRecord& record) {
+    // The game in play waits for the replay's end as it stands, before the pause is lifted;
+    // a replay watched from another keeps the game the first one set aside.
+    std::optional<AppSavedGame> aside = replay_ ? setAside_
+                                        : game_->State() == stPlaying
+                                            ? recorder_->Save(clock_.PlayMs())
+                                            : std::nullopt;
     StopReplay();
+    setAside_ = std::move(aside);
+    // The game set aside stays in this copy's file as it stands until it comes back.
+    if (setAside_)
+        Keep();
+    else
+        Discard();
     SetPaused(false);
     recorder_->Abandon();
-    // A game abandoned for a replay is not kept.
-    Discard();
     clock_.Stop();
     recordScore_ = game_->RecordScore();
     recordPhase_ = game_->RecordPhase();
@@ -260,7 +287,10 @@ void AppPlaySession::SetReplaySpeed(int speed) {
 }
 
 void AppPlaySession::EndReplay() {
+    const std::optional<AppSavedGame> aside = std::exchange(setAside_, std::nullopt);
     StopReplay();
+    if (aside && AppReplay::Restore(*recorder_, *aside).empty() && GoOnWith(*aside))
+        return;
     game_->SetPlayOptions(playerOptions_);
     game_->SetState(stSetup);
     Settle();

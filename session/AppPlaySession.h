@@ -92,7 +92,7 @@ public:
     // Whether a step is due each period: a game in play, neither paused nor closing.
     bool Moving() const;
 
-    // A replay takes the game's place: the game in play is abandoned, and the recorded one
+    // A replay takes the game's place: the game in play is set aside, and the recorded one
     // is played back at its own pace, ReplaySpeed steps per period. The player's record
     // is left as it was before.
     void Watch(const AppGameRecord& record);
@@ -100,7 +100,8 @@ public:
     const AppReplay* Replay() const { return replay_.get(); }
     int ReplaySpeed() const { return replaySpeed_; }
     void SetReplaySpeed(int speed);
-    // Ends the replay on the title of the player's options.
+    // Ends the replay: the game set aside for it goes on where it was, paused, or else the
+    // title of the player's options shows.
     void EndReplay();
 
     // The number of the game in play or last dealt; 0 before the first.
@@ -109,7 +110,7 @@ public:
     const AppPlayOptions& NumberOptions() const { return recorder_->Record().options; }
 
 private:
-    // Keeps the game in play for the next start.
+    // Keeps the game in play, or the one a replay set aside, for the next start.
     void SaveForEnd();
     // Hands the game in play, as it stands, to the writing thread for this copy's file.
     void Keep();
@@ -117,6 +118,8 @@ private:
     void KeepWhenDue();
     // The game in play is gone: this copy's file goes too, after the writes before.
     void Discard();
+    // Brings back a game saved in play, paused; false when it does not play back.
+    bool GoOnWith(const AppSavedGame& saved);
     // Ends the replay, leaving the game where it stopped.
     void StopReplay();
     // After input or a command changed the game: a game no longer in play ends its pause,
@@ -141,6 +144,8 @@ private:
     bool gameOver_ = false;
     std::unique_ptr<AppGameRecorder> replayRecorder_;
     std::unique_ptr<AppReplay> replay_;
+    // The game that was in play when the replay began; New and other options discard it.
+    std::optional<AppSavedGame> setAside_;
     int replaySpeed_ = 1;
     std::int32_t recordScore_ = 0;
     std::int32_t recordPhase_ = 0;

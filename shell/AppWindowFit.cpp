@@ -29,6 +29,8 @@ void AppWindowFit::Fit(int chosen) {
     if (view_.Filling())
         return;
     const QRect before = window_.frameGeometry();
+    // The window's layout takes the field's new size through the column around it now.
+    window_.centralWidget()->updateGeometry();
     window_.adjustSize();
     const QScreen* screen = window_.screen();
     if (!window_.isVisible() || window_.isFullScreen() || screen == nullptr ||
@@ -43,8 +45,9 @@ void AppWindowFit::Fit(int chosen) {
 }
 
 QSize AppWindowFit::AroundField() const {
+    const int below = below_.isVisibleTo(&window_) ? below_.sizeHint().height() : 0;
     return window_.frameGeometry().size() - window_.geometry().size() +
-           QSize(0, window_.menuBar()->sizeHint().height());
+           QSize(0, window_.menuBar()->sizeHint().height() + below);
 }
 
 QSize AppWindowFit::RoomOnScreen() const {

@@ -6,11 +6,13 @@
 
 class AppFieldView;
 class QMainWindow;
+class QWidget;
 
 class AppWindowFit {
 public:
-    // Both outlive the fit.
-    AppWindowFit(QMainWindow& window, AppFieldView& view) : window_(window), view_(view) {}
+    // All outlive the fit; `below` is what may stand under the field, when it is shown.
+    AppWindowFit(QMainWindow& window, AppFieldView& view, const QWidget& below)
+        : window_(window), view_(view), below_(below) {}
 
     // The zoom shown for a chosen one on the window's screen: the chosen zoom, or the largest
     // below it with which the window fits; for Automatic, the zoom that suits the screen.
@@ -20,10 +22,12 @@ public:
     void Fit(int chosen);
 
 private:
-    // The window's frame (known once it is shown) and its menu bar.
+    // The window's frame (known once it is shown), its menu bar and what stands under the
+    // field.
     QSize AroundField() const;
     QSize RoomOnScreen() const;
 
     QMainWindow& window_;
     AppFieldView& view_;
+    const QWidget& below_;
 };

@@ -12,6 +12,7 @@
 #include "AppProgramTexts.h"
 #include "AppRenderer.h"
 #include "AppReplayOpener.h"
+#include "AppScoreLine.h"
 #include "AppShellTexts.h"
 #include "AppSound.h"
 #include "AppStepLoop.h"
@@ -85,8 +86,9 @@ TForm1::TForm1(QWidget* parent)
     clientArea_->installEventFilter(this);
     // Moving the mouse hands the field back from the cursor to the pointer.
     clientArea_->setMouseTracking(true);
-    setCentralWidget(clientArea_);
-    windowFit_ = std::make_unique<AppWindowFit>(*this, *clientArea_);
+    scoreLine_ = AppScoreLine::PutUnder(*clientArea_);
+    setCentralWidget(scoreLine_->parentWidget());
+    windowFit_ = std::make_unique<AppWindowFit>(*this, *clientArea_, *scoreLine_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
     setWindowTitle(ProgramTexts().productName);
@@ -114,6 +116,7 @@ TForm1::TForm1(QWidget* parent)
                                                     [this] { return ConfirmClearRecord(); });
     settings_->Load();
     UpdateLook();
+    ShowScoreLine();
     scoreKeeper_.SetWatch([this](const std::string& replay) { replay_->Watch(replay); });
     loop_->PostGameStep();
     session_->Start();
@@ -188,6 +191,13 @@ void TForm1::PauseChanged(bool) {
 void TForm1::PictureChanged() {
     ShowPause();
     cursor_->Show();
+    ShowScoreLine();
+}
+
+void TForm1::ShowScoreLine() {
+    scoreLine_->setVisible(DisplayOptions().ScoreLine);
+    scoreLine_->Show(AppScoreLine::Text(*session_, SystemOptions().KeyboardCursor,
+                                        session_->Replaying() ? replay_->Mark() : QString()));
 }
 
 void TForm1::FormShown() {
@@ -385,6 +395,7 @@ void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
     AppDisplayOptions display = options;
     display.FullScreen = DisplayOptions().FullScreen;
     settings_->SetDisplayOptions(display);
+    ShowScoreLine();
     FitZoom();
     UpdateLook();
 }

@@ -20,6 +20,7 @@
 
 class AppRenderer;
 class AppReplayOpener;
+class AppScoreLine;
 class AppSound;
 class AppStepLoop;
 class QMenu;
@@ -58,6 +59,7 @@ public:
     const AppSystemOptions& SystemOptions() const { return settings_->SystemOptions(); }
     void ApplySystemOptions(const AppSystemOptions& options) {
         settings_->ApplySystemOptions(options);
+        ShowScoreLine();
     }
     const AppDisplayOptions& DisplayOptions() const { return settings_->DisplayOptions(); }
     // Takes the zoom and the look; full screen changes only through SetFullScreen.
@@ -118,12 +120,15 @@ private:
     // The window's layout for a window sized to the picture, or for one filling the screen.
     void LayOutFor(bool fullScreen);
     void UpdateLook();
+    // The line under the field, shown or not as the player chose, says what the game shows.
+    void ShowScoreLine();
 
     PointerSource pointer_;
     AppFieldView* clientArea_ = nullptr;
     AppCursorControl* cursor_ = nullptr;
     std::unique_ptr<AppWindowFit> windowFit_;
     AppReplayOpener* opener_ = nullptr;
+    AppScoreLine* scoreLine_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
     QAction* Game_FullScreen_MItem = nullptr;

@@ -125,6 +125,40 @@
     </message>
 </context>
 <context>
+    <name>AppScoreLine</name>
+    <message>
+        <source>Score %1 · Phase %2 · Record %3 · Game %4</source>
+        <extracomment>The line under the field during a game: its score, its phase, the player&apos;s record score and the game&apos;s number (the number New Numbered Game deals it again with).</extracomment>
+        <translation>Punkte %1 · Phase %2 · Rekord %3 · Spiel %4</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, phase %2</source>
+        <extracomment>The line under the field after game over: the final score and phase.</extracomment>
+        <translation>Spielende: %1 Punkte, Phase %2</translation>
+    </message>
+    <message>
+        <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
+        <extracomment>The line under the field during a replay; %1 is &quot;Replay ×N&quot;. The keys 1, 2 and 4 set its speed, P pauses it and Esc leaves it.</extracomment>
+        <translation>%1 · 1 2 4: Tempo · P: Pause · Esc: verlassen</translation>
+    </message>
+    <message>
+        <source>Paused: press P to go on</source>
+        <translation>Pause: drücke P, um weiterzuspielen</translation>
+    </message>
+    <message>
+        <source>Click the field or press Space to start</source>
+        <translation>Klicke ins Feld oder drücke die Leertaste, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>Click the field to start</source>
+        <translation>Klicke ins Feld, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>Click to launch the ball</source>
+        <translation>Klicke, um den Ball abzuschießen</translation>
+    </message>
+</context>
+<context>
     <name>TAboutDialog</name>
     <message>
         <source>About</source>
@@ -500,11 +534,6 @@
         <translation>&amp;Zoom:</translation>
     </message>
     <message>
-        <source>&amp;Look:</source>
-        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
-        <translation>&amp;Aussehen:</translation>
-    </message>
-    <message>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
@@ -540,6 +569,16 @@
         <source>×%1 on this screen</source>
         <extracomment>Beside the zoom list: the zoom the window shows on its screen, for Automatic or for a zoom too large for the screen. %1 is a number.</extracomment>
         <translation>×%1 auf diesem Bildschirm</translation>
+    </message>
+    <message>
+        <source>L&amp;ook:</source>
+        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
+        <translation>&amp;Aussehen:</translation>
+    </message>
+    <message>
+        <source>Score &amp;Line</source>
+        <extracomment>A line under the field that says what to do next and shows the score.</extracomment>
+        <translation>&amp;Punktezeile</translation>
     </message>
 </context>
 <context>

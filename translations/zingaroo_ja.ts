@@ -125,6 +125,40 @@
     </message>
 </context>
 <context>
+    <name>AppScoreLine</name>
+    <message>
+        <source>Score %1 · Phase %2 · Record %3 · Game %4</source>
+        <extracomment>The line under the field during a game: its score, its phase, the player&apos;s record score and the game&apos;s number (the number New Numbered Game deals it again with).</extracomment>
+        <translation>スコア %1 · フェーズ %2 · 最高記録 %3 · ゲーム %4</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, phase %2</source>
+        <extracomment>The line under the field after game over: the final score and phase.</extracomment>
+        <translation>ゲームオーバー：スコア %1、フェーズ %2</translation>
+    </message>
+    <message>
+        <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
+        <extracomment>The line under the field during a replay; %1 is &quot;Replay ×N&quot;. The keys 1, 2 and 4 set its speed, P pauses it and Esc leaves it.</extracomment>
+        <translation>%1 · 1 2 4：速度 · P：一時停止 · Esc：終了</translation>
+    </message>
+    <message>
+        <source>Paused: press P to go on</source>
+        <translation>一時停止中：P キーで再開</translation>
+    </message>
+    <message>
+        <source>Click the field or press Space to start</source>
+        <translation>フィールドをクリックするか Space キーを押して開始</translation>
+    </message>
+    <message>
+        <source>Click the field to start</source>
+        <translation>フィールドをクリックして開始</translation>
+    </message>
+    <message>
+        <source>Click to launch the ball</source>
+        <translation>クリックしてボールを発射</translation>
+    </message>
+</context>
+<context>
     <name>TAboutDialog</name>
     <message>
         <source>About</source>
@@ -500,11 +534,6 @@
         <translation>拡大率(&amp;Z):</translation>
     </message>
     <message>
-        <source>&amp;Look:</source>
-        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
-        <translation>外観(&amp;L):</translation>
-    </message>
-    <message>
         <source>Classic</source>
         <translation>クラシック</translation>
     </message>
@@ -540,6 +569,16 @@
         <source>×%1 on this screen</source>
         <extracomment>Beside the zoom list: the zoom the window shows on its screen, for Automatic or for a zoom too large for the screen. %1 is a number.</extracomment>
         <translation>この画面では×%1</translation>
+    </message>
+    <message>
+        <source>L&amp;ook:</source>
+        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
+        <translation>外観(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Score &amp;Line</source>
+        <extracomment>A line under the field that says what to do next and shows the score.</extracomment>
+        <translation>スコア行(&amp;S)</translation>
     </message>
 </context>
 <context>

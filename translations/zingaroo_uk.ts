@@ -125,6 +125,40 @@
     </message>
 </context>
 <context>
+    <name>AppScoreLine</name>
+    <message>
+        <source>Score %1 · Phase %2 · Record %3 · Game %4</source>
+        <extracomment>The line under the field during a game: its score, its phase, the player&apos;s record score and the game&apos;s number (the number New Numbered Game deals it again with).</extracomment>
+        <translation>Рахунок %1 · Фаза %2 · Рекорд %3 · Гра %4</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, phase %2</source>
+        <extracomment>The line under the field after game over: the final score and phase.</extracomment>
+        <translation>Гру закінчено: %1 оч., фаза %2</translation>
+    </message>
+    <message>
+        <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
+        <extracomment>The line under the field during a replay; %1 is &quot;Replay ×N&quot;. The keys 1, 2 and 4 set its speed, P pauses it and Esc leaves it.</extracomment>
+        <translation>%1 · 1 2 4: швидкість · P: пауза · Esc: вихід</translation>
+    </message>
+    <message>
+        <source>Paused: press P to go on</source>
+        <translation>Пауза: натисніть P, щоб продовжити</translation>
+    </message>
+    <message>
+        <source>Click the field or press Space to start</source>
+        <translation>Клацніть по полю або натисніть Пробіл, щоб почати</translation>
+    </message>
+    <message>
+        <source>Click the field to start</source>
+        <translation>Клацніть по полю, щоб почати</translation>
+    </message>
+    <message>
+        <source>Click to launch the ball</source>
+        <translation>Клацніть, щоб запустити м’яч</translation>
+    </message>
+</context>
+<context>
     <name>TAboutDialog</name>
     <message>
         <source>About</source>
@@ -500,11 +534,6 @@
         <translation>&amp;Масштаб:</translation>
     </message>
     <message>
-        <source>&amp;Look:</source>
-        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
-        <translation>&amp;Оформлення:</translation>
-    </message>
-    <message>
         <source>Classic</source>
         <translation>Класичне</translation>
     </message>
@@ -540,6 +569,16 @@
         <source>×%1 on this screen</source>
         <extracomment>Beside the zoom list: the zoom the window shows on its screen, for Automatic or for a zoom too large for the screen. %1 is a number.</extracomment>
         <translation>×%1 на цьому екрані</translation>
+    </message>
+    <message>
+        <source>L&amp;ook:</source>
+        <extracomment>The colours of the field; the entries are the names of the looks.</extracomment>
+        <translation>&amp;Оформлення:</translation>
+    </message>
+    <message>
+        <source>Score &amp;Line</source>
+        <extracomment>A line under the field that says what to do next and shows the score.</extracomment>
+        <translation>&amp;Рядок рахунку</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,7 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "Zoom=0\n"
                           "FullScreen=0\n"
                           "Look=0\n"
+                          "ScoreLine=1\n"
                           "Keys=25,27,39,41,30,32,44,46\n");
 }
 
@@ -290,6 +291,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     values.display.Zoom = 4;
     values.display.FullScreen = true;
     values.display.Look = AppDisplayOptions::lookAutomatic;
+    values.display.ScoreLine = false;
     values.keys.Codes = {24, 27, 39, 41, 30, 32, 44, 255};
     values.recordScore = 2147483647;
     values.recordPhase = 12;
@@ -302,7 +304,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_EQ(ini.Text(), "; hand-written\r\n[Settings]\r\nOthers=2147483647,12,-2147483648,-7\r\n"
                           "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
                           "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
-                          "KeyboardCursor=1\r\nZoom=4\r\nFullScreen=1\r\nLook=3\r\n"
+                          "KeyboardCursor=1\r\nZoom=4\r\nFullScreen=1\r\nLook=3\r\nScoreLine=0\r\n"
                           "Keys=24,27,39,41,30,32,44,255\r\n[Mine]\r\nA=1\r\n");
 
     AppSettingsValues read = Working();

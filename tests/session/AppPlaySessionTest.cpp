@@ -173,4 +173,53 @@ TEST(AppPlaySession, ACopyKilledInPlayBeforeOrAfterAResumeLosesAtMostTenSecondsO
     EXPECT_LE(next.session.PlayMs(), killedAt);
 }
 
+TEST(AppPlaySession, AGameInPlaySurvivesAReplayAndAnExitDuringOne) {
+    TempFolder folder;
+    std::uint64_t watched = 0;
+    std::int64_t watchedMs = 0;
+    {
+        Sitting sitting(folder.Path());
+        // A finished game to watch.
+        sitting.session.New(43, AppPlayOptions());
+        sitting.session.Click(AppMouseButton::Left);
+        sitting.Play(40);
+        sitting.session.Key(AppKeyPosition::slash, {3, 4});
+        sitting.Play(1'000'000);
+        ASSERT_EQ(sitting.session.Game().State(), stGameOver);
+        const AppGameRecord record = sitting.told.finished.record;
+
+        sitting.session.New(44, AppPlayOptions());
+        sitting.session.Click(AppMouseButton::Left);
+        sitting.Play(65);
+        const std::uint64_t before = sitting.Checksum();
+        const std::int64_t beforeMs = sitting.session.PlayMs();
+
+        // Watched to its end, and left with Escape while paused.
+        for (const bool leftPaused : {false, true}) {
+            sitting.session.Watch(record);
+            sitting.session.SetReplaySpeed(4);
+            sitting.Play(leftPaused ? 30 : 1'000'000, 1000);
+            sitting.session.SetPaused(leftPaused);
+            sitting.now += milliseconds(5000);
+            sitting.session.EndReplay();
+            EXPECT_EQ(sitting.Checksum(), before);
+            EXPECT_TRUE(sitting.session.Paused());
+            EXPECT_EQ(sitting.session.PlayMs(), beforeMs);
+        }
+
+        // The game goes on where it was, and an exit during a replay keeps it.
+        sitting.session.Click(AppMouseButton::Left);
+        sitting.Play(5);
+        watched = sitting.Checksum();
+        watchedMs = sitting.session.PlayMs();
+        sitting.session.Watch(record);
+        sitting.Play(20);
+        sitting.session.Close();
+    }
+    Sitting next(folder.Path());
+    ASSERT_TRUE(next.session.ResumeSaved());
+    EXPECT_EQ(next.Checksum(), watched);
+    EXPECT_EQ(next.session.PlayMs(), watchedMs);
+}
+
 } // namespace

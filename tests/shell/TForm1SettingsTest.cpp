@@ -144,7 +144,7 @@ private slots:
             QByteArray("[Settings]\nPlayOptions=24,18,6,6,60,160,1\n"
                        "ViewOptions=18,18\nSystemOptions=1,0,1,1\n") +
             "Others=0,0," + QByteArray::number(at.x()) + "," + QByteArray::number(at.y()) +
-            "\nPauseWhenInactive=0\nKeyboardCursor=0\nZoom=0\nFullScreen=0\nLook=0\n"
+            "\nPauseWhenInactive=0\nKeyboardCursor=0\nZoom=0\nFullScreen=0\nLook=0\nScoreLine=1\n"
             "Keys=25,27,39,41,30,32,44,46\n";
         QCOMPARE(readSettings(), expected);
     }

@@ -1,16 +1,20 @@
-// The Scores dialog from the main window: finished games entered, names, Clear, abandoned games.
+// The Scores dialog from the main window: finished games entered, names, Clear, abandoned games;
+// and the score line under the field through a game.
 #include "AppGameTestPeer.h"
 #include "TForm1.h"
 #include "TForm1TestPeer.h"
 
 #include "AppCell.h"
 #include "AppPlayerScores.h"
+#include "AppProgramFolders.h"
 #include "AppScoreKeeper.h"
 #include "ModalWatcher.h"
 #include "TScoresDialog.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -142,6 +146,58 @@ private slots:
     }
 
     void cleanup() { form.reset(); }
+
+    void theScoreLineSaysWhatToDoAndTheScoreThroughAGame() {
+        // The line's default, whatever an earlier case left in the settings.
+        QFile::remove(ProgramFolders().exeFolder + QStringLiteral("settings.ini"));
+        start();
+        const auto* line = form->findChild<QLabel*>(QStringLiteral("ScoreLine"));
+        const auto shows = [line](const QString& text) {
+            QCOMPARE(line->text(), text);
+            QCOMPARE(line->accessibleName(), text);
+        };
+        const auto playing = [this] {
+            return QStringLiteral("Score %1 · Phase %2 · Record %3 · Game %4")
+                .arg(game().Score())
+                .arg(game().Phase())
+                .arg(game().RecordScore())
+                .arg(TForm1TestPeer::Session(*form).Number());
+        };
+        // Under the field, as wide as it; the field still starts where the picture does.
+        QVERIFY(line->isVisible());
+        QCOMPARE(form->ClientArea()->pos(), QPoint(0, 0));
+        QCOMPARE(line->geometry().top(), form->ClientArea()->geometry().bottom() + 1);
+        QCOMPARE(line->width(), form->ClientArea()->width());
+        shows("Click the field to start");
+        AppSystemOptions cursor = form->SystemOptions();
+        cursor.KeyboardCursor = true;
+        form->ApplySystemOptions(cursor);
+        shows("Click the field or press Space to start");
+
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        shows("Click to launch the ball");
+        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
+        shows(playing());
+        // The counters a step brings show at its end.
+        AppGameTestPeer::SetScore(game(), 12, 3);
+        TForm1TestPeer::Session(*form).Step();
+        shows(playing());
+        QTest::keyClick(form->ClientArea(), Qt::Key_P);
+        shows("Paused: press P to go on");
+        QTest::keyClick(form->ClientArea(), Qt::Key_P);
+        shows(playing());
+
+        onScoresDialog([](TScoresDialog*) {});
+        shoveObstacleOntoBall();
+        QTRY_VERIFY(scoresShown);
+        shows("Game over: score 12, phase 3");
+
+        // Off, the window holds the field alone, as without the line.
+        AppDisplayOptions off = form->DisplayOptions();
+        off.ScoreLine = false;
+        form->ApplyDisplayOptions(off);
+        QCOMPARE(form->centralWidget()->size(), form->ClientArea()->size());
+    }
 
     void theScoresItemFollowsStatusWithF6() {
         start();
