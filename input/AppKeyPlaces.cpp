@@ -1,6 +1,8 @@
 // The game's keys of sets 1 and 2 read by their place on the keyboard, not by what they type.
 #include "AppKeyPlaces.h"
 
+#include "AppGame.h"
+
 #include <QKeyEvent>
 
 namespace {
@@ -24,4 +26,15 @@ int AppKeyPlaces::Key(const QKeyEvent& event) const {
 bool AppKeyPlaces::Placed(const QKeyEvent& event) const {
     const std::uint32_t code = event.nativeScanCode();
     return code != 0 && keys_.OtherSlotOf(code, -1) >= 0;
+}
+
+AppKeyPosition AppKeyPlaces::PositionOf(int qtKey) {
+    // Qt gives a letter as its upper-case character code, which is the game's own code.
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return AppGame::PositionOfKey(qtKey);
+    if (qtKey == Qt::Key_Left)
+        return AppGame::PositionOfKey(AppKey::Left);
+    if (qtKey == Qt::Key_Right)
+        return AppGame::PositionOfKey(AppKey::Right);
+    return AppKeyPosition::none;
 }

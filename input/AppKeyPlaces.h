@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppKeyOptions.h"
+#include "AppKeyPosition.h"
 
 class QKeyEvent;
 
@@ -17,6 +18,9 @@ public:
     int Key(const QKeyEvent& event) const;
     // Whether the event's physical code is one of the eight places.
     bool Placed(const QKeyEvent& event) const;
+    // The position a key the game reads (see Key) stands for: the letters of sets 1 and 2 and
+    // the arrows of set 3; none for any other key.
+    static AppKeyPosition PositionOf(int qtKey);
 
 private:
     AppKeyOptions keys_;

@@ -1,6 +1,8 @@
 // One look of the field's picture: its colours and the seven tiles recoloured for it.
 #include "AppLook.h"
 
+#include "AppDisplayOptions.h"
+
 #include <span>
 
 namespace {
@@ -130,5 +132,18 @@ AppLook::AppLook(AppLookKind kind, const AppSprites& sheet) : kind_(kind) {
                 if (Opaque(tile, x, y))
                     tile.setPixel(x, y, Recolored(tile.pixel(x, y), index, design.recolors));
         sprites_[index] = design.halo ? WithHalo(tile, highContrastHalo) : tile;
+    }
+}
+
+AppLookKind AppLook::KindFor(int lookOption, QRgb desktopWindow) {
+    switch (lookOption) {
+    case AppDisplayOptions::lookDark:
+        return AppLookKind::Dark;
+    case AppDisplayOptions::lookHighContrast:
+        return AppLookKind::HighContrast;
+    case AppDisplayOptions::lookAutomatic:
+        return qGray(desktopWindow) < 128 ? AppLookKind::Dark : AppLookKind::Classic;
+    default:
+        return AppLookKind::Classic;
     }
 }

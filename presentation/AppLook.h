@@ -26,6 +26,9 @@ public:
     // The look of that kind with the built-in tiles, built on first use and kept; a kind
     // outside the enumeration gives Classic.
     static const AppLook& Of(AppLookKind kind);
+    // The kind a look option of the display options stands for; Automatic is Dark on a
+    // desktop whose window colour is dark, else Classic.
+    static AppLookKind KindFor(int lookOption, QRgb desktopWindow);
 
     // Recolours the tiles of sheet for the kind; Classic keeps them exactly as they are.
     AppLook(AppLookKind kind, const AppSprites& sheet);

@@ -164,3 +164,16 @@ QRect AppFieldView::MarkRect() const {
     return QRect(origin_,
                  QSize(metrics.horizontalAdvance(mark_) + metrics.height(), metrics.height() + 4));
 }
+
+AppMouseButton AppFieldView::GameButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return AppMouseButton::Left;
+    case Qt::RightButton:
+        return AppMouseButton::Right;
+    case Qt::MiddleButton:
+        return AppMouseButton::Middle;
+    default:
+        return AppMouseButton::Other;
+    }
+}

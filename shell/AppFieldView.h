@@ -2,6 +2,8 @@
 // background where the area is larger, and points of the area mapped back to the picture.
 #pragma once
 
+#include "AppMouseButton.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -50,6 +52,8 @@ public:
     void SetFrame(const QRect& pictureRect);
     QRect Frame() const { return frame_; }
 
+    // The game's name for a button pressed over the field.
+    static AppMouseButton GameButton(Qt::MouseButton button);
     // The largest whole zoom, 1 at least, at which the picture fits the room.
     static int FittingZoom(const QSize& picture, const QSize& room);
     // The zoom that suits a screen: the largest whole zoom, 1 to `most`, at which the picture

@@ -1,9 +1,13 @@
-// The longer texts of the main window's boxes, in the player's language.
+// The main window's boxes with their longer texts, in the player's language.
 #include "AppShellTexts.h"
 
 #include "AppGame.h"
+#include "AppMessageBox.h"
+#include "AppProgramFolders.h"
 
+#include <QDesktopServices>
 #include <QStringList>
+#include <QUrl>
 
 namespace {
 
@@ -70,4 +74,27 @@ AppGameTexts AppShellTexts::GameTexts() {
     for (std::string* text : texts.All())
         *text = QCoreApplication::translate("AppGame", text->c_str()).toStdString();
     return texts;
+}
+
+void AppShellTexts::ShowStatus(QWidget* window, const AppGame& game, bool paused) {
+    //: The title of the box the Status command shows: the same word as the menu item.
+    AppMessageBox::Show(Status(game, paused), tr("Status"), AppMessageBox::mbIconInformation,
+                        window);
+}
+
+void AppShellTexts::OfferHelp(QWidget* window) {
+    if (AppMessageBox::Show(HelpQuestion(), tr("Help"),
+                            AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
+                            window) == AppMessageBox::idOk)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolders().helpFile));
+}
+
+void AppShellTexts::ShowTips(QWidget* window) {
+    AppMessageBox::Show(Tips(), tr("Tips"), AppMessageBox::mbIconInformation, window);
+}
+
+bool AppShellTexts::ConfirmClearRecord(QWidget* window) {
+    return AppMessageBox::Show(ClearRecordQuestion(), tr("Confirmation"),
+                               AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel,
+                               window) == AppMessageBox::idOk;
 }

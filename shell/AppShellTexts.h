@@ -1,4 +1,4 @@
-// The longer texts of the main window's boxes, in the player's language.
+// The main window's boxes with their longer texts, in the player's language.
 #pragma once
 
 #include "AppGameTexts.h"
@@ -7,6 +7,7 @@
 #include <QString>
 
 class AppGame;
+class QWidget;
 
 class AppShellTexts {
     // The texts are translated as the main window's own.
@@ -18,6 +19,12 @@ public:
     static QString HelpQuestion();
     static QString Tips();
     static QString ClearRecordQuestion();
+    // The boxes, over `window`: Status; the question before the help page opens; Tips; and
+    // whether the record is to be cleared, true for OK.
+    static void ShowStatus(QWidget* window, const AppGame& game, bool paused);
+    static void OfferHelp(QWidget* window);
+    static void ShowTips(QWidget* window);
+    static bool ConfirmClearRecord(QWidget* window);
     // The game's state, score and record words in the installed language.
     static AppGameTexts GameTexts();
 };

@@ -5,9 +5,11 @@
 #include "AppDisplayOptions.h"
 #include "AppFieldView.h"
 
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -42,6 +44,36 @@ void AppWindowFit::Fit(int chosen) {
     frame.moveLeft(std::max(room.left(), std::min(frame.left(), room.right() - frame.width() + 1)));
     frame.moveTop(std::max(room.top(), std::min(frame.top(), room.bottom() - frame.height() + 1)));
     window_.move(frame.topLeft());
+}
+
+void AppWindowFit::SetFullScreen(bool fullScreen, int chosen) {
+    if (fullScreen) {
+        normalPlace_ = window_.pos();
+        normalClientPlace_ = window_.geometry().topLeft();
+    }
+    // The layout lets go of the window's size before the desktop resizes it.
+    LayOutFor(fullScreen, chosen);
+    window_.setWindowState(window_.windowState().setFlag(Qt::WindowFullScreen, fullScreen));
+    if (fullScreen)
+        return;
+    window_.move(normalPlace_);
+    // Qt knows no frame yet when the window leaves full screen, so the move places the window
+    // inside the frame where the frame was. Where a desktop framed the window, it goes back by
+    // its own place, which the desktop frames around whether or not Qt knows the frame yet.
+    if (normalClientPlace_ != normalPlace_ && window_.windowHandle() != nullptr)
+        window_.windowHandle()->setPosition(normalClientPlace_);
+}
+
+void AppWindowFit::LayOutFor(bool fullScreen, int chosen) {
+    view_.SetFilling(fullScreen);
+    if (fullScreen) {
+        window_.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        window_.setMinimumSize(0, 0);
+        window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        window_.layout()->setSizeConstraint(QLayout::SetFixedSize);
+        Fit(chosen);
+    }
 }
 
 QSize AppWindowFit::AroundField() const {

@@ -24,7 +24,6 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLayout>
@@ -32,7 +31,6 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
-#include <QUrl>
 #include <QWindow>
 
 #include <malloc.h>
@@ -47,31 +45,6 @@ namespace {
 // ends the process with exit(), which destroys no window: the one exit handler takes this
 // window's way out then. The step loop is never mid-step when the connection is checked.
 TForm1* unended = nullptr;
-
-// The position of a Qt key of the game's sets, or none. Qt already gives a letter as its
-// upper-case character code, whatever the case and modifiers.
-AppKeyPosition PositionOfKey(int qtKey) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return AppGame::PositionOfKey(qtKey);
-    if (qtKey == Qt::Key_Left)
-        return AppGame::PositionOfKey(AppKey::Left);
-    if (qtKey == Qt::Key_Right)
-        return AppGame::PositionOfKey(AppKey::Right);
-    return AppKeyPosition::none;
-}
-
-AppMouseButton GameButton(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return AppMouseButton::Left;
-    case Qt::RightButton:
-        return AppMouseButton::Right;
-    case Qt::MiddleButton:
-        return AppMouseButton::Middle;
-    default:
-        return AppMouseButton::Other;
-    }
-}
 
 } // namespace
 
@@ -112,8 +85,8 @@ TForm1::TForm1(QWidget* parent)
         this, [this] { session_->Step(); }, [this] { return session_->Period(); },
         [this] { return session_->Closing(); });
     session_->SetFrontEnd(*renderer_, *sound_, *loop_);
-    settings_ = std::make_unique<AppSettingsKeeper>(*this, *session_, *sound_,
-                                                    [this] { return ConfirmClearRecord(); });
+    settings_ = std::make_unique<AppSettingsKeeper>(
+        *this, *session_, *sound_, [this] { return AppShellTexts::ConfirmClearRecord(this); });
     settings_->Load();
     UpdateLook();
     ShowScoreLine();
@@ -254,7 +227,10 @@ void TForm1::BuildMenus() {
     //: Puts "Zingaroo game N (options …)" on the clipboard, for passing the game on.
     addItem(game, tr("Copy Game Number"), "Game_CopyNumber_MItem", &TForm1::CopyNumberCommand);
     addSeparator(game, "N1");
-    addItem(game, tr("&Status"), "Game_Status_MItem", &TForm1::StatusCommand, Qt::Key_F4);
+    addItem(
+        game, tr("&Status"), "Game_Status_MItem",
+        [this] { AppShellTexts::ShowStatus(this, session_->Game(), session_->Paused()); },
+        Qt::Key_F4);
     addItem(game, tr("S&cores"), "Game_Scores_MItem", &TForm1::ScoresCommand, Qt::Key_F6);
     Game_FullScreen_MItem = addItem(
         game, tr("&Full Screen"), "Game_FullScreen_MItem",
@@ -266,8 +242,10 @@ void TForm1::BuildMenus() {
 
     QMenu* help = nameMenu(menuBar()->addMenu(tr("&Help")), "Help_MItem");
     //: The command that opens the help page; may differ from the menu's name.
-    addItem(help, tr("&Help", "command"), "Help_Help_MItem", &TForm1::HelpCommand, Qt::Key_F1);
-    addItem(help, tr("&Tips"), "Help_Tips_MItem", &TForm1::TipsCommand);
+    addItem(
+        help, tr("&Help", "command"), "Help_Help_MItem", [this] { AppShellTexts::OfferHelp(this); },
+        Qt::Key_F1);
+    addItem(help, tr("&Tips"), "Help_Tips_MItem", [this] { AppShellTexts::ShowTips(this); });
     addSeparator(help, "N3");
     //: Opens the About dialog; desktops usually name the program here ("About Zingaroo").
     addItem(help, tr("&About"), "Help_About_MItem", &TForm1::AboutCommand);
@@ -275,7 +253,8 @@ void TForm1::BuildMenus() {
     PopupMenu1 = nameMenu(new QMenu(this), "PopupMenu1");
     addItem(PopupMenu1, tr("&New"), "Popup_New_MItem", &TForm1::NewCommand);
     addSeparator(PopupMenu1, "N4");
-    addItem(PopupMenu1, tr("&Status"), "Popup_Status_MItem", &TForm1::StatusCommand);
+    addItem(PopupMenu1, tr("&Status"), "Popup_Status_MItem",
+            [this] { AppShellTexts::ShowStatus(this, session_->Game(), session_->Paused()); });
     addItem(PopupMenu1, tr("&Options"), "Popup_Options_MItem", &TForm1::OptionsCommand);
     addItem(PopupMenu1, tr("Copy Game Number"), "Popup_CopyNumber_MItem",
             &TForm1::CopyNumberCommand);
@@ -336,8 +315,10 @@ void TForm1::changeEvent(QEvent* event) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (isFullScreen() != clientArea_->Filling())
-                    LayOutFor(isFullScreen());
+                if (isFullScreen() == clientArea_->Filling())
+                    return;
+                windowFit_->LayOutFor(isFullScreen(), DisplayOptions().Zoom);
+                ShowFullScreen(isFullScreen());
             },
             Qt::QueuedConnection);
     }
@@ -359,7 +340,7 @@ bool TForm1::event(QEvent* event) {
 void TForm1::FormMouseDown(Qt::MouseButton button) {
     const bool dealing = session_->Game().State() == stTitle && button == Qt::LeftButton &&
                          !session_->Paused() && !session_->Replaying();
-    session_->Click(GameButton(button));
+    session_->Click(AppFieldView::GameButton(button));
     if (dealing)
         cursor_->StartAtBall();
 }
@@ -369,7 +350,7 @@ void TForm1::FormKeyDown(int qtKey) {
         replay_->Key(qtKey);
         return;
     }
-    const AppKeyPosition position = PositionOfKey(qtKey);
+    const AppKeyPosition position = AppKeyPlaces::PositionOf(qtKey);
     if (SystemOptions().KeyboardCursor && cursor_->KeyboardKey(qtKey, position))
         return;
     if (position == AppKeyPosition::none)
@@ -403,60 +384,24 @@ void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
 void TForm1::SetFullScreen(bool fullScreen) {
     if (fullScreen == isFullScreen())
         return;
-    if (fullScreen) {
-        normalPlace_ = pos();
-        normalClientPlace_ = geometry().topLeft();
-    }
-    // The layout lets go of the window's size before the desktop resizes it.
-    LayOutFor(fullScreen);
-    setWindowState(windowState().setFlag(Qt::WindowFullScreen, fullScreen));
-    if (fullScreen)
-        return;
-    move(normalPlace_);
-    // Qt knows no frame yet when the window leaves full screen, so the move places the window
-    // inside the frame where the frame was. Where a desktop framed the window, it goes back by
-    // its own place, which the desktop frames around whether or not Qt knows the frame yet.
-    if (normalClientPlace_ != normalPlace_ && windowHandle() != nullptr)
-        windowHandle()->setPosition(normalClientPlace_);
+    windowFit_->SetFullScreen(fullScreen, DisplayOptions().Zoom);
+    ShowFullScreen(fullScreen);
 }
 
-void TForm1::LayOutFor(bool fullScreen) {
-    clientArea_->SetFilling(fullScreen);
-    if (fullScreen) {
-        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        layout()->setSizeConstraint(QLayout::SetFixedSize);
-        FitZoom();
-    }
+void TForm1::ShowFullScreen(bool fullScreen) {
     Game_FullScreen_MItem->setChecked(fullScreen);
     AppDisplayOptions display = DisplayOptions();
     display.FullScreen = fullScreen;
     settings_->SetDisplayOptions(display);
     // While full screen, the place to come back to is the window's place to keep.
-    settings_->SetNormalPlace(fullScreen ? std::optional<QPoint>(normalPlace_) : std::nullopt);
+    settings_->SetNormalPlace(fullScreen ? std::optional<QPoint>(windowFit_->NormalPlace())
+                                         : std::nullopt);
 }
 
 void TForm1::UpdateLook() {
-    AppLookKind look = AppLookKind::Classic;
-    switch (DisplayOptions().Look) {
-    case AppDisplayOptions::lookDark:
-        look = AppLookKind::Dark;
-        break;
-    case AppDisplayOptions::lookHighContrast:
-        look = AppLookKind::HighContrast;
-        break;
-    case AppDisplayOptions::lookAutomatic: {
-        // The window colour of the palette the desktop's theme gives the program.
-        const QColor window = QGuiApplication::palette().color(QPalette::Window);
-        if (qGray(window.rgb()) < 128)
-            look = AppLookKind::Dark;
-        break;
-    }
-    default:
-        break;
-    }
+    // The window colour of the palette the desktop's theme gives the program.
+    const AppLookKind look = AppLook::KindFor(
+        DisplayOptions().Look, QGuiApplication::palette().color(QPalette::Window).rgb());
     if (look == look_)
         return;
     look_ = look;
@@ -512,12 +457,6 @@ void TForm1::ShowPause() {
     clientArea_->SetMark(session_->Replaying() ? replay_->Mark() : QString());
 }
 
-void TForm1::StatusCommand() {
-    //: The title of the box the Status command shows: the same word as the menu item.
-    AppMessageBox::Show(AppShellTexts::Status(session_->Game(), session_->Paused()), tr("Status"),
-                        AppMessageBox::mbIconInformation, this);
-}
-
 void TForm1::ScoresCommand() {
     scoreKeeper_.ShowScores(session_->Game().PlayOptions());
 }
@@ -542,25 +481,8 @@ void TForm1::OptionsCommand() {
     session_->ApplyOptions(optionsDialog_->GetPlayOptions(), optionsDialog_->GetViewOptions());
 }
 
-void TForm1::HelpCommand() {
-    if (AppMessageBox::Show(AppShellTexts::HelpQuestion(), tr("Help"),
-                            AppMessageBox::mbIconQuestion | AppMessageBox::mbOkCancel,
-                            this) == AppMessageBox::idOk)
-        QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolders().helpFile));
-}
-
-void TForm1::TipsCommand() {
-    AppMessageBox::Show(AppShellTexts::Tips(), tr("Tips"), AppMessageBox::mbIconInformation, this);
-}
-
 void TForm1::AboutCommand() {
     MakeDialogs();
     if (aboutDialog_)
         aboutDialog_->exec();
-}
-
-bool TForm1::ConfirmClearRecord() {
-    return AppMessageBox::Show(AppShellTexts::ClearRecordQuestion(), tr("Confirmation"),
-                               AppMessageBox::mbIconInformation | AppMessageBox::mbOkCancel,
-                               this) == AppMessageBox::idOk;
 }

@@ -103,13 +103,9 @@ private:
     void TodayCommand();
     void CopyNumberCommand();
     void NewGame(std::uint32_t number, const AppPlayOptions& options);
-    void StatusCommand();
     void ScoresCommand();
     void OptionsCommand();
-    void HelpCommand();
-    void TipsCommand();
     void AboutCommand();
-    bool ConfirmClearRecord();
     void PauseWhenInactive();
     // The Pause item can be chosen in play only and is ticked while paused.
     void ShowPause();
@@ -117,8 +113,8 @@ private:
     std::optional<AppPoint> PointerInClientArea() const;
     // The picture takes the zoom shown for the chosen one.
     void FitZoom();
-    // The window's layout for a window sized to the picture, or for one filling the screen.
-    void LayOutFor(bool fullScreen);
+    // The Full Screen item's tick and the settings follow the window's state.
+    void ShowFullScreen(bool fullScreen);
     void UpdateLook();
     // The line under the field, shown or not as the player chose, says what the game shows.
     void ShowScoreLine();
@@ -132,9 +128,6 @@ private:
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
     QAction* Game_FullScreen_MItem = nullptr;
-    // Where the window goes back to when it leaves full screen.
-    QPoint normalPlace_;
-    QPoint normalClientPlace_;
     AppLookKind look_ = AppLookKind::Classic;
     // Declared before the session, which shows and sounds through them to its end.
     std::unique_ptr<AppSound> sound_;
