@@ -232,13 +232,18 @@ kill -TERM "$pid"
 wait_for 10 eval '! kill -0 $pid 2>/dev/null' || fail "the second run did not end"
 pid=
 
+# Starts the program on a file named on its command line, in the run's own folders.
+open_file() {
+    QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+        XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
+        "$exe" "$1" >>"$out/program.log" 2>&1 &
+    pid=$!
+}
+
 # A replay file named on the command line plays in the window at once.
 corpus=$(cd "$(dirname "$0")/../tests/replay/corpus" && pwd)
 cp "$corpus/01-default-runs-into.replay" "$work/shared.zingaroo"
-QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
-    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
-    "$exe" "$work/shared.zingaroo" >>"$out/program.log" 2>&1 &
-pid=$!
+open_file "$work/shared.zingaroo"
 wid=$(xdotool search --sync --onlyvisible --name '^Zingaroo – Replay ×1$' | head -n 1)
 [ -n "$wid" ] || fail "the replay file named on the command line was not shown"
 wait_for 5 field_shown || fail "no field in the replay"
@@ -250,10 +255,7 @@ pass "a replay file named on the command line played in the window"
 # A damaged one gives one box; the title stays and the file is as it was.
 head -c 200 "$corpus/01-default-runs-into.replay" >"$work/damaged.zingaroo"
 sum=$(sha256sum <"$work/damaged.zingaroo")
-QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
-    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
-    "$exe" "$work/damaged.zingaroo" >>"$out/program.log" 2>&1 &
-pid=$!
+open_file "$work/damaged.zingaroo"
 box=$(xdotool search --sync --onlyvisible --name '^Replay$' | head -n 1)
 [ -n "$box" ] || fail "no box for a damaged replay file"
 shot damaged-file
