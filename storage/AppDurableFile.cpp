@@ -289,3 +289,8 @@ bool AppDurableFile::Replace(std::string_view text) {
     }
     return SyncFolder(FolderOf(target)) || Fail(LastError());
 }
+
+void AppDurableFile::PassStage(SaveStage stage) {
+    if (AppWatchSaveStage != nullptr)
+        AppWatchSaveStage(stage);
+}

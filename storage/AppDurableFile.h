@@ -19,16 +19,11 @@ public:
 
     enum class ReadResult { Missing, Read, NotReadWhole };
 
-    // The points a save passes, in order; a test holds a copy of the game at one
-    // of them to see what another copy does meanwhile.
+    // The points a save passes, in order. A test program that defines AppWatchSaveStage (see
+    // below) holds a copy of the game at one of them to see what another copy does meanwhile;
+    // the program defines none, and passing a stage does nothing.
     enum class SaveStage { LockTaken, TemporaryWritten, StillTheFileRead, Renaming };
-    using StageHook = void (*)(SaveStage stage);
-    // Called at every stage of every save of this process; none by default.
-    static void SetStageHook(StageHook hook) { stageHook_ = hook; }
-    static void PassStage(SaveStage stage) {
-        if (stageHook_ != nullptr)
-            stageHook_(stage);
-    }
+    static void PassStage(SaveStage stage);
 
     explicit AppDurableFile(std::string path) : path_(std::move(path)) {}
 
@@ -92,11 +87,12 @@ private:
     static Identity IdentityOf(const std::string& path);
     bool Fail(std::string why);
 
-    static inline StageHook stageHook_ = nullptr;
-
     std::string path_;
     bool readWhole_ = true;
     std::optional<Identity> read_;
     bool changedSinceRead_ = false;
     std::string failure_;
 };
+
+// Defined only in a test program that watches the stages of its saves.
+[[gnu::weak]] void AppWatchSaveStage(AppDurableFile::SaveStage stage);

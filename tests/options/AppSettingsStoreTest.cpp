@@ -53,6 +53,18 @@ void AwaitSignal(int fd) {
         ::_exit(3);
 }
 
+// What the forked copy does at each stage of its save.
+void (*watchStage)(AppDurableFile::SaveStage stage) = nullptr;
+
+} // namespace
+
+void AppWatchSaveStage(AppDurableFile::SaveStage stage) {
+    if (watchStage != nullptr)
+        watchStage(stage);
+}
+
+namespace {
+
 // The other copy, forked while the file still holds the start record.
 [[noreturn]] void OtherCopy(const TwoCopiesCase& c, const std::string& path, int ready,
                             int release) {
@@ -63,12 +75,12 @@ void AwaitSignal(int fd) {
     if (c.how == Other::HeldAfterReading) {
         static int readyFd = ready;
         static int releaseFd = release;
-        AppDurableFile::SetStageHook([](AppDurableFile::SaveStage stage) {
+        watchStage = [](AppDurableFile::SaveStage stage) {
             if (stage == AppDurableFile::SaveStage::StillTheFileRead && readyFd >= 0) {
                 Signal(std::exchange(readyFd, -1));
                 AwaitSignal(releaseFd);
             }
-        });
+        };
         ::_exit(theirs.Save(path, path, values) ? 0 : 1);
     }
     const std::string lock = path + ".lock";

@@ -52,6 +52,17 @@ void PrintTo(const StalledCase& c, std::ostream* out) {
 
 // The stage at which the held copy stops, the first time it passes it.
 std::optional<Stage> heldAt;
+// What the forked copy does at each stage of its save.
+void (*watchStage)(Stage stage) = nullptr;
+
+} // namespace
+
+void AppWatchSaveStage(Stage stage) {
+    if (watchStage != nullptr)
+        watchStage(stage);
+}
+
+namespace {
 
 class StalledCopy : public testing::TestWithParam<StalledCase> {};
 
@@ -66,12 +77,12 @@ TEST_P(StalledCopy, LosesNeitherItsOwnNorTheOtherCopysSave) {
     const pid_t held = ::fork();
     ASSERT_GE(held, 0);
     if (held == 0) {
-        AppDurableFile::SetStageHook([](Stage stage) {
+        watchStage = [](Stage stage) {
             if (stage == heldAt) {
                 heldAt.reset();
                 ::raise(SIGSTOP);
             }
-        });
+        };
         ::_exit((c.scores ? SaveScores(path, "held", 50, 5000) : SaveRecord(path, 50, 1, 5000))
                     ? 0
                     : 1);
