@@ -9,11 +9,22 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
 // Around the text, in pixels.
 constexpr int lineMargin = 2;
+
+// " · Today" after the play text of the day's game, as the Scores table marks it.
+QString DayMark(const AppPlaySession& session) {
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    if (!AppGameNumber::DayOf(session.Number(), session.NumberOptions(), now))
+        return {};
+    //: After the line under the field during the day's game (Game › Today's Game), as the
+    //: Scores table marks it.
+    return QStringLiteral(" · ") + AppScoreLine::tr("Today");
+}
 
 QString PlayText(std::int32_t score, std::int32_t phase, std::int32_t record,
                  std::uint32_t number) {
@@ -84,7 +95,8 @@ QString AppScoreLine::Text(const AppPlaySession& session, bool keyboardCursor,
     case stPlaying:
         if (game.ball.IsStanding())
             return LaunchText();
-        return PlayText(game.Score(), game.Phase(), game.RecordScore(), session.Number());
+        return PlayText(game.Score(), game.Phase(), game.RecordScore(), session.Number()) +
+               DayMark(session);
     case stGameOver:
         return GameOverText(game.Score(), game.Phase());
     default:

@@ -157,6 +157,11 @@
         <source>Click to launch the ball</source>
         <translation>Klicke, um den Ball abzuschießen</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <extracomment>After the line under the field during the day&apos;s game (Game › Today&apos;s Game), as the Scores table marks it.</extracomment>
+        <translation>Heute</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>

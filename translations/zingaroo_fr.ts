@@ -157,6 +157,11 @@
         <source>Click to launch the ball</source>
         <translation>Cliquez pour lancer la balle</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <extracomment>After the line under the field during the day&apos;s game (Game › Today&apos;s Game), as the Scores table marks it.</extracomment>
+        <translation>Aujourd’hui</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>

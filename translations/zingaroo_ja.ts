@@ -157,6 +157,11 @@
         <source>Click to launch the ball</source>
         <translation>クリックしてボールを発射</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <extracomment>After the line under the field during the day&apos;s game (Game › Today&apos;s Game), as the Scores table marks it.</extracomment>
+        <translation>今日</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>

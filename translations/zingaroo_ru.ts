@@ -157,6 +157,11 @@
         <source>Click to launch the ball</source>
         <translation>Щёлкните, чтобы запустить мяч</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <extracomment>After the line under the field during the day&apos;s game (Game › Today&apos;s Game), as the Scores table marks it.</extracomment>
+        <translation>Сегодня</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
