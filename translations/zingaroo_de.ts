@@ -134,7 +134,7 @@
     <message>
         <source>Game over: score %1, phase %2</source>
         <extracomment>The line under the field after game over: the final score and phase.</extracomment>
-        <translation>Spielende: %1 Punkte, Phase %2</translation>
+        <translation>Spielende: Punkte %1, Phase %2</translation>
     </message>
     <message>
         <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Paused: press P to go on</source>
-        <translation>Pause: drücke P, um weiterzuspielen</translation>
+        <translation>Pause: drücke P, um fortzufahren</translation>
     </message>
     <message>
         <source>Click the field or press Space to start</source>
@@ -397,12 +397,12 @@
     <message>
         <source>Press a key…</source>
         <extracomment>Shown on a key&apos;s button while it waits for the player to press the new key.</extracomment>
-        <translation>Eine Taste drücken …</translation>
+        <translation>Taste drücken…</translation>
     </message>
     <message>
         <source>%1 has no place the game can read; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
-        <translation>%1 hat keinen Platz, den das Spiel lesen kann; die Taste bleibt %2.</translation>
+        <translation>Das Spiel kann die Position von %1 nicht lesen; die Taste bleibt %2.</translation>
     </message>
     <message>
         <source>%1 is already in use; the key stays %2.</source>
@@ -729,7 +729,7 @@
     <message>
         <source>Today&apos;s games:</source>
         <extracomment>The player&apos;s best score on each of the last days&apos; games (Game &gt; Today&apos;s Game).</extracomment>
-        <translation>Heutige Spiele:</translation>
+        <translation>Tagesspiele:</translation>
     </message>
     <message>
         <source>Today</source>
