@@ -98,7 +98,7 @@
     <message>
         <source>The file &quot;%1&quot; cannot be read: %2.</source>
         <extracomment>The box over a replay file that cannot be opened: %1 is the file&apos;s name, %2 why not (as the system words it).</extracomment>
-        <translation>Le fichier « %1 » ne peut pas être lu : %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Replay</source>
@@ -111,17 +111,17 @@
     <message>
         <source>The file &quot;%1&quot; was written by a later version of %2 and cannot be opened.</source>
         <extracomment>%1 is the file&apos;s name, %2 the program&apos;s name.</extracomment>
-        <translation>Le fichier « %1 » a été écrit par une version plus récente de %2 et ne peut pas être ouvert.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» a été écrit par une version plus récente de %2 et ne peut pas être ouvert.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is not a replay of %2.</source>
         <extracomment>%1 is the file&apos;s name, %2 the program&apos;s name.</extracomment>
-        <translation>Le fichier « %1 » n’est pas une rediffusion de %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’est pas une rediffusion de %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is damaged and cannot be opened.</source>
         <extracomment>%1 is the file&apos;s name.</extracomment>
-        <translation>Le fichier « %1 » est endommagé et ne peut pas être ouvert.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» est endommagé et ne peut pas être ouvert.</translation>
     </message>
 </context>
 <context>
@@ -134,7 +134,7 @@
     <message>
         <source>Game over: score %1, phase %2</source>
         <extracomment>The line under the field after game over: the final score and phase.</extracomment>
-        <translation>Partie terminée&#xa0;: %1 points, phase %2</translation>
+        <translation>Partie terminée&#xa0;: score %1, phase %2</translation>
     </message>
     <message>
         <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
@@ -368,21 +368,21 @@
     <name>TKeysPage</name>
     <message>
         <source>Slash /:</source>
-        <translation>Barre oblique / :</translation>
+        <translation>Barre oblique /&#xa0;:</translation>
     </message>
     <message>
         <source>Backslash \:</source>
-        <translation>Barre oblique inversée \ :</translation>
+        <translation>Barre oblique inversée \&#xa0;:</translation>
     </message>
     <message>
         <source>Backslash, or shove left:</source>
         <extracomment>The key puts a backslash paddle, or over an obstacle shoves it one column left.</extracomment>
-        <translation>Barre oblique inversée, ou pousser à gauche :</translation>
+        <translation>Barre oblique inversée, ou pousser à gauche&#xa0;:</translation>
     </message>
     <message>
         <source>Slash, or shove right:</source>
         <extracomment>The key puts a slash paddle, or over an obstacle shoves it one column right.</extracomment>
-        <translation>Barre oblique, ou pousser à droite :</translation>
+        <translation>Barre oblique, ou pousser à droite&#xa0;:</translation>
     </message>
     <message>
         <source>Set %1</source>
@@ -402,12 +402,12 @@
     <message>
         <source>%1 has no place the game can read; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
-        <translation>%1 n’a pas de place que le jeu sache lire ; la touche reste %2.</translation>
+        <translation>Le jeu ne peut pas lire la position de %1&#x202f;; la touche reste %2.</translation>
     </message>
     <message>
         <source>%1 is already in use; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept.</extracomment>
-        <translation>%1 est déjà utilisée ; la touche reste %2.</translation>
+        <translation>%1 est déjà utilisée&#x202f;; la touche reste %2.</translation>
     </message>
 </context>
 <context>
@@ -729,7 +729,7 @@
     <message>
         <source>Today&apos;s games:</source>
         <extracomment>The player&apos;s best score on each of the last days&apos; games (Game &gt; Today&apos;s Game).</extracomment>
-        <translation>Parties du jour :</translation>
+        <translation>Parties du jour&#xa0;:</translation>
     </message>
     <message>
         <source>Today</source>
@@ -749,7 +749,7 @@
     <message>
         <source>The replay could not be saved to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file&apos;s name, %2 why it could not be written (in a few English words).</extracomment>
-        <translation>La rediffusion n’a pas pu être enregistrée dans « %1 » : %2.</translation>
+        <translation>La rediffusion n’a pas pu être enregistrée dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 </TS>
