@@ -134,7 +134,7 @@
     <message>
         <source>Game over: score %1, phase %2</source>
         <extracomment>The line under the field after game over: the final score and phase.</extracomment>
-        <translation>Fin de la partida: %1 puntos, fase %2</translation>
+        <translation>Fin de la partida: puntos %1, fase %2</translation>
     </message>
     <message>
         <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
@@ -387,7 +387,7 @@
     <message>
         <source>Set %1</source>
         <extracomment>Heads the column of one set of four keys that put the paddles; %1 is 1 or 2.</extracomment>
-        <translation>Juego %1</translation>
+        <translation>Grupo %1</translation>
     </message>
     <message>
         <source>&amp;Defaults</source>
@@ -397,12 +397,12 @@
     <message>
         <source>Press a key…</source>
         <extracomment>Shown on a key&apos;s button while it waits for the player to press the new key.</extracomment>
-        <translation>Pulse una tecla…</translation>
+        <translation>Pulsa una tecla…</translation>
     </message>
     <message>
         <source>%1 has no place the game can read; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
-        <translation>%1 no tiene un lugar que el juego pueda leer; la tecla sigue siendo %2.</translation>
+        <translation>El juego no puede leer la posición de %1; la tecla sigue siendo %2.</translation>
     </message>
     <message>
         <source>%1 is already in use; the key stays %2.</source>
