@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Paused: press P to go on</source>
-        <translation>Pauza: naciśnij P, aby grać dalej</translation>
+        <translation>Pauza: naciśnij P, aby kontynuować</translation>
     </message>
     <message>
         <source>Click the field or press Space to start</source>
@@ -402,7 +402,7 @@
     <message>
         <source>%1 has no place the game can read; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
-        <translation>%1 nie ma miejsca, które gra umie odczytać; klawiszem pozostaje %2.</translation>
+        <translation>Gra nie może odczytać położenia klawisza %1; klawiszem pozostaje %2.</translation>
     </message>
     <message>
         <source>%1 is already in use; the key stays %2.</source>
