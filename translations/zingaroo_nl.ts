@@ -134,7 +134,7 @@
     <message>
         <source>Game over: score %1, phase %2</source>
         <extracomment>The line under the field after game over: the final score and phase.</extracomment>
-        <translation>Spel voorbij: %1 punten, fase %2</translation>
+        <translation>Spel voorbij: punten %1, fase %2</translation>
     </message>
     <message>
         <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
