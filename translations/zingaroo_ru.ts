@@ -402,7 +402,7 @@
     <message>
         <source>%1 has no place the game can read; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
-        <translation>У клавиши %1 нет места, которое игра может прочесть; остаётся %2.</translation>
+        <translation>Игра не может определить положение клавиши %1; остаётся %2.</translation>
     </message>
     <message>
         <source>%1 is already in use; the key stays %2.</source>
@@ -553,7 +553,7 @@
     <message>
         <source>Automatic</source>
         <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
-        <translation>Автоматически</translation>
+        <translation>Автоматическое</translation>
     </message>
     <message>
         <source>&amp;Keyboard Cursor</source>
