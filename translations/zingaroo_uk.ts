@@ -392,7 +392,7 @@
     <message>
         <source>&amp;Defaults</source>
         <extracomment>Puts back the keys in the places of W R S F and U O J L on a US keyboard.</extracomment>
-        <translation>За &amp;замовчуванням</translation>
+        <translation>&amp;Типові</translation>
     </message>
     <message>
         <source>Press a key…</source>
@@ -402,7 +402,7 @@
     <message>
         <source>%1 has no place the game can read; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
-        <translation>Клавіша %1 не має місця, яке гра може прочитати; лишається %2.</translation>
+        <translation>Гра не може визначити положення клавіші %1; лишається %2.</translation>
     </message>
     <message>
         <source>%1 is already in use; the key stays %2.</source>
@@ -553,7 +553,7 @@
     <message>
         <source>Automatic</source>
         <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
-        <translation>Автоматично</translation>
+        <translation>Автоматичне</translation>
     </message>
     <message>
         <source>&amp;Keyboard Cursor</source>
