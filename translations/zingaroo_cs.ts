@@ -134,7 +134,7 @@
     <message>
         <source>Game over: score %1, phase %2</source>
         <extracomment>The line under the field after game over: the final score and phase.</extracomment>
-        <translation>Konec hry: %1 bodů, fáze %2</translation>
+        <translation>Konec hry: body %1, fáze %2</translation>
     </message>
     <message>
         <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
@@ -402,7 +402,7 @@
     <message>
         <source>%1 has no place the game can read; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
-        <translation>%1 nemá místo, které hra umí přečíst; klávesa zůstává %2.</translation>
+        <translation>Hra nedokáže přečíst polohu klávesy %1; klávesa zůstává %2.</translation>
     </message>
     <message>
         <source>%1 is already in use; the key stays %2.</source>
@@ -553,7 +553,7 @@
     <message>
         <source>Automatic</source>
         <extracomment>The look follows the desktop: Dark when its windows are dark, else Classic.</extracomment>
-        <translation>Automaticky</translation>
+        <translation>Automatický</translation>
     </message>
     <message>
         <source>&amp;Keyboard Cursor</source>
@@ -729,7 +729,7 @@
     <message>
         <source>Today&apos;s games:</source>
         <extracomment>The player&apos;s best score on each of the last days&apos; games (Game &gt; Today&apos;s Game).</extracomment>
-        <translation>Dnešní hry:</translation>
+        <translation>Hry dne:</translation>
     </message>
     <message>
         <source>Today</source>
