@@ -402,7 +402,7 @@
     <message>
         <source>%1 has no place the game can read; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
-        <translation>%1 har ingen plats som spelet kan läsa; tangenten förblir %2.</translation>
+        <translation>Spelet kan inte läsa var %1 sitter; tangenten förblir %2.</translation>
     </message>
     <message>
         <source>%1 is already in use; the key stays %2.</source>
