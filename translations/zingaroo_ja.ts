@@ -98,7 +98,7 @@
     <message>
         <source>The file &quot;%1&quot; cannot be read: %2.</source>
         <extracomment>The box over a replay file that cannot be opened: %1 is the file&apos;s name, %2 why not (as the system words it).</extracomment>
-        <translation>ファイル「%1」を読み込めません: %2。</translation>
+        <translation>ファイル「%1」を読み込めません：%2。</translation>
     </message>
     <message>
         <source>Replay</source>
@@ -729,7 +729,7 @@
     <message>
         <source>Today&apos;s games:</source>
         <extracomment>The player&apos;s best score on each of the last days&apos; games (Game &gt; Today&apos;s Game).</extracomment>
-        <translation>今日のゲーム:</translation>
+        <translation>日替わりゲーム:</translation>
     </message>
     <message>
         <source>Today</source>
@@ -749,7 +749,7 @@
     <message>
         <source>The replay could not be saved to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file&apos;s name, %2 why it could not be written (in a few English words).</extracomment>
-        <translation>リプレイを「%1」に保存できませんでした: %2。</translation>
+        <translation>リプレイを「%1」に保存できませんでした：%2。</translation>
     </message>
 </context>
 </TS>
