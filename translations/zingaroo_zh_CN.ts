@@ -402,7 +402,7 @@
     <message>
         <source>%1 has no place the game can read; the key stays %2.</source>
         <extracomment>%1 is the key pressed, %2 the key kept. The game can only keep keys it reads by their place on the keyboard.</extracomment>
-        <translation>%1 没有游戏能读取的位置；按键仍为 %2。</translation>
+        <translation>游戏无法读取 %1 的键位；按键仍为 %2。</translation>
     </message>
     <message>
         <source>%1 is already in use; the key stays %2.</source>
