@@ -1,6 +1,7 @@
 // The Keys page of the options dialog: the keys of sets 1 and 2, each rebound by pressing a key.
 #include "TKeysPage.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -43,6 +44,11 @@ bool IsModifier(int qtKey) {
     }
 }
 
+QString WaitingText() {
+    //: Shown on a key's button while it waits for the player to press the new key.
+    return QCoreApplication::translate("TKeysPage", "Press a key…");
+}
+
 } // namespace
 
 TKeysPage::TKeysPage(QWidget* parent) : QWidget(parent) {
@@ -66,6 +72,10 @@ TKeysPage::TKeysPage(QWidget* parent) : QWidget(parent) {
             button->setObjectName(QStringLiteral("Page4_Button%1").arg(slot + 1));
             button->installEventFilter(this);
             connect(button, &QPushButton::clicked, this, [this, slot] { Wait(slot); });
+            // The button keeps the room it takes while it waits, so that waiting takes none
+            // from the captions on a page held at the dialog's size.
+            button->setText(WaitingText());
+            button->setMinimumWidth(button->sizeHint().width());
             grid->addWidget(button, position + 1, set + 1);
             buttons_[slot] = button;
         }
@@ -123,8 +133,7 @@ bool TKeysPage::eventFilter(QObject* watched, QEvent* event) {
 void TKeysPage::Wait(int slot) {
     waiting_ = slot;
     ShowKeys();
-    //: Shown on a key's button while it waits for the player to press the new key.
-    buttons_[slot]->setText(tr("Press a key…"));
+    buttons_[slot]->setText(WaitingText());
 }
 
 void TKeysPage::Take(int slot, const QKeyEvent& event) {

@@ -99,7 +99,13 @@ int NeededWidth(const QWidget* widget) {
     // An edit holds a number of a few digits; its own size hint asks for far more.
     if (qobject_cast<const QLineEdit*>(widget))
         return widget->minimumSizeHint().width();
-    return widget->sizeHint().width();
+    return std::max(widget->sizeHint().width(), widget->minimumWidth());
+}
+
+QString ZoomNote(int zoom) {
+    //: Beside the zoom list: the zoom the window shows on its screen, for Automatic or for a
+    //: zoom too large for the screen. %1 is a number.
+    return QCoreApplication::translate("TOptionsDialog", "\u00D7%1 on this screen").arg(zoom);
 }
 
 } // namespace
@@ -235,6 +241,11 @@ void TOptionsDialog::CreateViewPage(QWidget* page) {
     // Under the list, in the column of the lists: the zoom the screen gives, where it differs.
     Page2_ZoomNote = new QLabel(picture);
     Page2_ZoomNote->setObjectName(QStringLiteral("Page2_ZoomNote"));
+    // The note is empty until the dialog knows its screen: it keeps the room of its longest
+    // text from the start, so that no language's words are cut when they come.
+    Page2_ZoomNote->setText(ZoomNote(AppDisplayOptions::zoomMost));
+    Page2_ZoomNote->setMinimumWidth(Page2_ZoomNote->sizeHint().width());
+    Page2_ZoomNote->clear();
     AddRow(picture, nullptr, Page2_ZoomNote, comboWidth, true);
     connect(Page2_ComboBox1, &QComboBox::currentIndexChanged, this,
             &TOptionsDialog::ShowZoomOnScreen);
@@ -391,9 +402,7 @@ void TOptionsDialog::SetZoomOnScreen(std::function<int(int chosen)> zoomOnScreen
 void TOptionsDialog::ShowZoomOnScreen() {
     const int chosen = Page2_ComboBox1->currentIndex();
     const int shown = zoomOnScreen_ ? zoomOnScreen_(chosen) : chosen;
-    //: Beside the zoom list: the zoom the window shows on its screen, for Automatic or for a
-    //: zoom too large for the screen. %1 is a number.
-    Page2_ZoomNote->setText(shown == chosen ? QString() : tr("\u00D7%1 on this screen").arg(shown));
+    Page2_ZoomNote->setText(shown == chosen ? QString() : ZoomNote(shown));
 }
 
 AppPlayOptions TOptionsDialog::GetPlayOptions() const {

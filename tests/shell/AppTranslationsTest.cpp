@@ -324,10 +324,16 @@ private slots:
             for (const QStringList& menu : MenuCaptions(form))
                 CheckAccelerators(menu, language);
 
+            // The texts that come after the dialog is laid out: the zoom the screen gives, a
+            // key's button waiting for its key.
+            options.SetZoomOnScreen([](int) { return AppDisplayOptions::zoomMost; });
             options.show();
             auto* pages = options.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
             for (int i = 0; i < pages->count(); ++i) {
                 pages->setCurrentIndex(i);
+                if (auto* key =
+                        pages->widget(i)->findChild<QPushButton*>(QStringLiteral("Page4_Button1")))
+                    QTest::mouseClick(key, Qt::LeftButton);
                 CheckWindowFits(&options, language);
                 CheckAccelerators(Captions(pages->widget(i)->findChildren<QLabel*>()) +
                                       Captions(pages->widget(i)->findChildren<QCheckBox*>()),
