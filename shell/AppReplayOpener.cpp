@@ -16,6 +16,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <string_view>
+
 namespace {
 
 // The one local file a drag carries, or an empty text.
@@ -24,6 +26,15 @@ QString DraggedFile(const QMimeData* data) {
         return {};
     const QUrl url = data->urls().front();
     return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+// The reader's reason without the "line N: " it puts before a fault within the file, so that
+// the fault's kind can be told whichever line it lies on.
+std::string_view Fault(std::string_view reason) {
+    if (!reason.starts_with("line "))
+        return reason;
+    const std::size_t colon = reason.find(": ");
+    return colon == std::string_view::npos ? reason : reason.substr(colon + 2);
 }
 
 } // namespace
@@ -81,11 +92,12 @@ QString AppReplayOpener::Refusal(const std::string& text, const QString& name,
     }
     if (record)
         return {};
-    if (reason.starts_with("a later version"))
+    const std::string_view fault = Fault(reason);
+    if (fault.starts_with("a later version"))
         //: %1 is the file's name, %2 the program's name.
         return tr("The file \"%1\" was written by a later version of %2 and cannot be opened.")
             .arg(name, product);
-    if (text.empty() || reason == "not a game file" || reason.starts_with("a saved game"))
+    if (text.empty() || fault == "not a game file" || fault.starts_with("a saved game"))
         //: %1 is the file's name, %2 the program's name.
         return tr("The file \"%1\" is not a replay of %2.").arg(name, product);
     //: %1 is the file's name.
