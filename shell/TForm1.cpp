@@ -225,7 +225,7 @@ void TForm1::BuildMenus() {
     Game_Pause_MItem->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     Game_Pause_MItem->setCheckable(true);
     //: Puts "Zingaroo game N (options …)" on the clipboard, for passing the game on.
-    addItem(game, tr("Copy Game Number"), "Game_CopyNumber_MItem", &TForm1::CopyNumberCommand);
+    addItem(game, tr("Cop&y Game Number"), "Game_CopyNumber_MItem", &TForm1::CopyNumberCommand);
     addSeparator(game, "N1");
     addItem(
         game, tr("&Status"), "Game_Status_MItem",
@@ -256,7 +256,7 @@ void TForm1::BuildMenus() {
     addItem(PopupMenu1, tr("&Status"), "Popup_Status_MItem",
             [this] { AppShellTexts::ShowStatus(this, session_->Game(), session_->Paused()); });
     addItem(PopupMenu1, tr("&Options"), "Popup_Options_MItem", &TForm1::OptionsCommand);
-    addItem(PopupMenu1, tr("Copy Game Number"), "Popup_CopyNumber_MItem",
+    addItem(PopupMenu1, tr("Cop&y Game Number"), "Popup_CopyNumber_MItem",
             &TForm1::CopyNumberCommand);
 }
 

@@ -354,9 +354,9 @@
         <translation>&amp;Heutiges Spiel</translation>
     </message>
     <message>
-        <source>Copy Game Number</source>
+        <source>Cop&amp;y Game Number</source>
         <extracomment>Puts &quot;Zingaroo game N (options …)&quot; on the clipboard, for passing the game on.</extracomment>
-        <translation>Spielnummer kopieren</translation>
+        <translation>Spielnummer &amp;kopieren</translation>
     </message>
     <message>
         <source>A game number is a whole number from %1 to %2.</source>

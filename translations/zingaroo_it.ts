@@ -354,9 +354,9 @@
         <translation>Partita del &amp;giorno</translation>
     </message>
     <message>
-        <source>Copy Game Number</source>
+        <source>Cop&amp;y Game Number</source>
         <extracomment>Puts &quot;Zingaroo game N (options …)&quot; on the clipboard, for passing the game on.</extracomment>
-        <translation>Copia numero della partita</translation>
+        <translation>&amp;Copia numero della partita</translation>
     </message>
     <message>
         <source>A game number is a whole number from %1 to %2.</source>

@@ -354,9 +354,9 @@
         <translation>Jogo de &amp;hoje</translation>
     </message>
     <message>
-        <source>Copy Game Number</source>
+        <source>Cop&amp;y Game Number</source>
         <extracomment>Puts &quot;Zingaroo game N (options …)&quot; on the clipboard, for passing the game on.</extracomment>
-        <translation>Copiar número do jogo</translation>
+        <translation>&amp;Copiar número do jogo</translation>
     </message>
     <message>
         <source>A game number is a whole number from %1 to %2.</source>

@@ -354,9 +354,9 @@
         <translation>Игра &amp;дня</translation>
     </message>
     <message>
-        <source>Copy Game Number</source>
+        <source>Cop&amp;y Game Number</source>
         <extracomment>Puts &quot;Zingaroo game N (options …)&quot; on the clipboard, for passing the game on.</extracomment>
-        <translation>Копировать номер игры</translation>
+        <translation>&amp;Копировать номер игры</translation>
     </message>
     <message>
         <source>A game number is a whole number from %1 to %2.</source>

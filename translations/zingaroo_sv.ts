@@ -354,9 +354,9 @@
         <translation>&amp;Dagens spel</translation>
     </message>
     <message>
-        <source>Copy Game Number</source>
+        <source>Cop&amp;y Game Number</source>
         <extracomment>Puts &quot;Zingaroo game N (options …)&quot; on the clipboard, for passing the game on.</extracomment>
-        <translation>Kopiera spelnummer</translation>
+        <translation>&amp;Kopiera spelnummer</translation>
     </message>
     <message>
         <source>A game number is a whole number from %1 to %2.</source>

@@ -354,9 +354,9 @@
         <translation>今日游戏(&amp;T)</translation>
     </message>
     <message>
-        <source>Copy Game Number</source>
+        <source>Cop&amp;y Game Number</source>
         <extracomment>Puts &quot;Zingaroo game N (options …)&quot; on the clipboard, for passing the game on.</extracomment>
-        <translation>复制游戏编号</translation>
+        <translation>复制游戏编号(&amp;Y)</translation>
     </message>
     <message>
         <source>A game number is a whole number from %1 to %2.</source>
