@@ -60,7 +60,7 @@ std::optional<std::string> AppReplayCheck::ReadFile(const std::string& path, std
     std::string text;
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        reason = S_ISDIR(status.st_mode) ? "a folder" : "not a regular file";
+        reason = S_ISDIR(status.st_mode) ? folder : notRegularFile;
     } else {
         char buffer[1 << 16];
         ssize_t got = 0;

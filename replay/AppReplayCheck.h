@@ -20,6 +20,11 @@ struct AppReplayVerdict {
 
 class AppReplayCheck {
 public:
+    // The fixed words of ReadFile's reason, which a window puts in the player's language; any
+    // other reason is the system's own message.
+    static constexpr std::string_view folder = "a folder";
+    static constexpr std::string_view notRegularFile = "not a regular file";
+
     // The whole text of a regular file, read up to one byte past the largest game file so
     // that the reader can refuse a larger one; nothing, with why, when it cannot be read.
     static std::optional<std::string> ReadFile(const std::string& path, std::string& reason);

@@ -103,6 +103,25 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
     return item;
 }
 
+// Why a replay could not be saved, in the player's language: the file's fixed words
+// translated, the system's own message as the system's locale words it.
+QString SaveFailure(const std::string& failure) {
+    const std::string_view why = failure;
+    if (why == AppDurableFile::notRegularFile)
+        //: Why a replay could not be saved: the name is a folder, a device or the like.
+        return QCoreApplication::translate("TScoresDialog", "not a regular file");
+    if (why == AppDurableFile::readOnly)
+        //: Why a replay could not be saved: the file there may not be written.
+        return QCoreApplication::translate("TScoresDialog", "read-only");
+    const std::string link = std::string(AppDurableFile::linkToNothing) + " (";
+    if (why.starts_with(link) && why.ends_with(')'))
+        //: Why a replay could not be saved: the name is a link to a missing file; %1 is the
+        //: system's message.
+        return QCoreApplication::translate("TScoresDialog", "a link to nothing (%1)")
+            .arg(QString::fromLocal8Bit(why.substr(link.size(), why.size() - link.size() - 1)));
+    return QString::fromLocal8Bit(failure.c_str());
+}
+
 } // namespace
 
 TScoresDialog::TScoresDialog(AppScoreBook book, AppReplayShelf shelf, const AppPlayOptions& current,
@@ -396,9 +415,9 @@ void TScoresDialog::SaveClick() {
         return;
     AppDurableFile file(QFile::encodeName(path).toStdString());
     if (!file.Replace(*replay))
-        //: %1 is the file's name, %2 why it could not be written (in a few English words).
+        //: %1 is the file's name, %2 why it could not be written.
         AppMessageBox::Show(tr("The replay could not be saved to \"%1\": %2.")
-                                .arg(path, QString::fromStdString(file.Failure())),
+                                .arg(path, SaveFailure(file.Failure())),
                             tr("Scores"), AppMessageBox::mbIconWarning, this);
 }
 

@@ -8,6 +8,7 @@
 #include "AppReplayCheck.h"
 #include "AppReplayShow.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -35,6 +36,18 @@ std::string_view Fault(std::string_view reason) {
         return reason;
     const std::size_t colon = reason.find(": ");
     return colon == std::string_view::npos ? reason : reason.substr(colon + 2);
+}
+
+// Why the file cannot be read, in the player's language: the reader's fixed words translated,
+// the system's own message as the system's locale words it.
+QString Spoken(const std::string& reason) {
+    if (reason == AppReplayCheck::folder)
+        //: Why a replay file cannot be read: it is a folder.
+        return QCoreApplication::translate("AppReplayOpener", "a folder");
+    if (reason == AppReplayCheck::notRegularFile)
+        //: Why a replay file cannot be read: it is a device, a pipe or the like.
+        return QCoreApplication::translate("AppReplayOpener", "not a regular file");
+    return QString::fromLocal8Bit(reason.c_str());
 }
 
 } // namespace
@@ -70,9 +83,9 @@ void AppReplayOpener::OpenNow(const QString& path) {
         AppReplayCheck::ReadFile(QFile::encodeName(path).toStdString(), reason);
     //: The box over a replay file that cannot be opened: %1 is the file's name, %2 why not
     //: (as the system words it).
-    const QString refusal = text ? Refusal(*text, name, reason)
-                                 : tr("The file \"%1\" cannot be read: %2.")
-                                       .arg(name, QString::fromLocal8Bit(reason.c_str()));
+    const QString refusal =
+        text ? Refusal(*text, name, reason)
+             : tr("The file \"%1\" cannot be read: %2.").arg(name, Spoken(reason));
     if (refusal.isEmpty()) {
         show_.Watch(*text);
         return;

@@ -51,7 +51,7 @@ std::string SaveTarget(const std::string& path, std::string& why) {
     if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(path.c_str(), resolved) == nullptr) {
-            why = "a link to nothing (" + LastError() + ")";
+            why = std::string(AppDurableFile::linkToNothing) + " (" + LastError() + ")";
             return {};
         }
         target = resolved;
@@ -63,11 +63,11 @@ std::string SaveTarget(const std::string& path, std::string& why) {
         return {};
     }
     if (!S_ISREG(info.st_mode)) {
-        why = "not a regular file";
+        why = AppDurableFile::notRegularFile;
         return {};
     }
     if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
-        why = "read-only";
+        why = AppDurableFile::readOnly;
         return {};
     }
     return target;
@@ -197,7 +197,7 @@ AppDurableFile::ReadResult AppDurableFile::Read(std::string& text) {
         return ReadResult::Missing;
     }
     if (!S_ISREG(info.st_mode)) {
-        Fail("not a regular file");
+        Fail(std::string(notRegularFile));
         return ReadResult::NotReadWhole;
     }
     if (static_cast<unsigned long long>(info.st_size) > MaxFileSize) {

@@ -69,7 +69,12 @@ public:
     bool Replaceable();
 
     // Why the last Read did not read the file whole, or the last Replace
-    // failed, in a few words.
+    // failed, in a few words. Those a window puts in the player's language are these fixed
+    // ones, the second followed by the system's message in brackets; the others are the
+    // system's own messages or name a program fault.
+    static constexpr std::string_view notRegularFile = "not a regular file";
+    static constexpr std::string_view linkToNothing = "a link to nothing";
+    static constexpr std::string_view readOnly = "read-only";
     const std::string& Failure() const { return failure_; }
 
 private:

@@ -123,6 +123,16 @@
         <extracomment>%1 is the file&apos;s name.</extracomment>
         <translation>Soubor „%1“ je poškozený a nelze jej otevřít.</translation>
     </message>
+    <message>
+        <source>a folder</source>
+        <extracomment>Why a replay file cannot be read: it is a folder.</extracomment>
+        <translation>je to složka</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Why a replay file cannot be read: it is a device, a pipe or the like.</extracomment>
+        <translation>není to běžný soubor</translation>
+    </message>
 </context>
 <context>
     <name>AppScoreLine</name>
@@ -748,8 +758,23 @@
     </message>
     <message>
         <source>The replay could not be saved to &quot;%1&quot;: %2.</source>
-        <extracomment>%1 is the file&apos;s name, %2 why it could not be written (in a few English words).</extracomment>
+        <extracomment>%1 is the file&apos;s name, %2 why it could not be written.</extracomment>
         <translation>Záznam nelze uložit do „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Why a replay could not be saved: the name is a folder, a device or the like.</extracomment>
+        <translation>není to běžný soubor</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <extracomment>Why a replay could not be saved: the file there may not be written.</extracomment>
+        <translation>jen pro čtení</translation>
+    </message>
+    <message>
+        <source>a link to nothing (%1)</source>
+        <extracomment>Why a replay could not be saved: the name is a link to a missing file; %1 is the system&apos;s message.</extracomment>
+        <translation>odkaz na neexistující soubor (%1)</translation>
     </message>
 </context>
 </TS>

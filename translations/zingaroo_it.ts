@@ -123,6 +123,16 @@
         <extracomment>%1 is the file&apos;s name.</extracomment>
         <translation>Il file «%1» è danneggiato e non può essere aperto.</translation>
     </message>
+    <message>
+        <source>a folder</source>
+        <extracomment>Why a replay file cannot be read: it is a folder.</extracomment>
+        <translation>una cartella</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Why a replay file cannot be read: it is a device, a pipe or the like.</extracomment>
+        <translation>non è un file normale</translation>
+    </message>
 </context>
 <context>
     <name>AppScoreLine</name>
@@ -748,8 +758,23 @@
     </message>
     <message>
         <source>The replay could not be saved to &quot;%1&quot;: %2.</source>
-        <extracomment>%1 is the file&apos;s name, %2 why it could not be written (in a few English words).</extracomment>
+        <extracomment>%1 is the file&apos;s name, %2 why it could not be written.</extracomment>
         <translation>Impossibile salvare la replica in «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Why a replay could not be saved: the name is a folder, a device or the like.</extracomment>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <extracomment>Why a replay could not be saved: the file there may not be written.</extracomment>
+        <translation>di sola lettura</translation>
+    </message>
+    <message>
+        <source>a link to nothing (%1)</source>
+        <extracomment>Why a replay could not be saved: the name is a link to a missing file; %1 is the system&apos;s message.</extracomment>
+        <translation>un collegamento interrotto (%1)</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 // Files opened as replays that cannot be shown: each gets the one box that names its fault,
-// whichever line of the file the fault lies on.
+// whichever line of the file the fault lies on, in the player's language.
+#include "AppLanguage.h"
 #include "TForm1.h"
 
 #include "ModalWatcher.h"
@@ -18,25 +19,33 @@ private slots:
         QFile corpus(QStringLiteral(ZINGAROO_REPLAY_CORPUS "/03-default-abandoned.replay"));
         QVERIFY(corpus.open(QIODevice::ReadOnly));
         const QByteArray replay = corpus.readAll();
+        QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("folder");
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("box");
         const QString named = QStringLiteral("The file \"bad.zingaroo\" ");
-        QTest::newRow("junk") << false << QByteArray("hello\n")
+        QTest::newRow("junk") << QString() << false << QByteArray("hello\n")
                               << named + "is not a replay of Zingaroo.";
-        QTest::newRow("empty") << false << QByteArray() << named + "is not a replay of Zingaroo.";
+        QTest::newRow("empty") << QString() << false << QByteArray()
+                               << named + "is not a replay of Zingaroo.";
         QTest::newRow("later format")
-            << false << QByteArray(replay).replace("zingaroo game 1\n", "zingaroo game 7\n")
+            << QString() << false
+            << QByteArray(replay).replace("zingaroo game 1\n", "zingaroo game 7\n")
             << named + "was written by a later version of Zingaroo and cannot be opened.";
-        QTest::newRow("cut short") << false << replay.left(replay.size() / 2)
+        QTest::newRow("cut short") << QString() << false << replay.left(replay.size() / 2)
                                    << named + "is damaged and cannot be opened.";
         QTest::newRow("other rules")
-            << false << QByteArray(replay).replace("rules 1\n", "rules 9\n")
+            << QString() << false << QByteArray(replay).replace("rules 1\n", "rules 9\n")
             << QStringLiteral("This replay was recorded under other rules and cannot be shown.");
-        QTest::newRow("a folder") << true << QByteArray() << named + "cannot be read: a folder.";
+        QTest::newRow("a folder") << QString() << true << QByteArray()
+                                  << named + "cannot be read: a folder.";
+        QTest::newRow("a folder, in German")
+            << QStringLiteral("de") << true << QByteArray()
+            << QStringLiteral("Die Datei „bad.zingaroo“ kann nicht gelesen werden: ein Ordner.");
     }
 
     void aFileThatCannotBeShownGetsTheBoxOfItsFault() {
+        QFETCH(QString, language);
         QFETCH(bool, folder);
         QFETCH(QByteArray, text);
         QFETCH(QString, box);
@@ -49,6 +58,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(text);
         }
+        QCOMPARE(AppLanguage::Install({language}), language);
         TForm1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -61,6 +71,7 @@ private slots:
         });
         form.OpenReplay(path);
         QTRY_VERIFY(!shown.isEmpty());
+        AppLanguage::Install({});
         QCOMPARE(shown, box);
     }
 };
