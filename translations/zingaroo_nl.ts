@@ -402,7 +402,7 @@
     <message>
         <source>&amp;Defaults</source>
         <extracomment>Puts back the keys in the places of W R S F and U O J L on a US keyboard.</extracomment>
-        <translation>&amp;Standaard</translation>
+        <translation>&amp;Standaardtoetsen</translation>
     </message>
     <message>
         <source>Press a key…</source>
