@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>&amp;Clear...</source>
-        <translation>&amp;Leeren...</translation>
+        <translation>&amp;Leeren…</translation>
     </message>
     <message>
         <source>Clear the table and its history</source>

@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>&amp;Clear...</source>
-        <translation>消去(&amp;C)...</translation>
+        <translation>消去(&amp;C)…</translation>
     </message>
     <message>
         <source>Clear the table and its history</source>

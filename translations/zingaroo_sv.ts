@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>&amp;Clear...</source>
-        <translation>&amp;Rensa...</translation>
+        <translation>&amp;Rensa…</translation>
     </message>
     <message>
         <source>Clear the table and its history</source>

@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>&amp;Clear...</source>
-        <translation>清除(&amp;C)...</translation>
+        <translation>清除(&amp;C)…</translation>
     </message>
     <message>
         <source>Clear the table and its history</source>
