@@ -180,14 +180,18 @@ void TForm1::ShowScoreLine() {
         context.replayMark = replay_->Mark();
     // The layout's map is read only once a text names the keys.
     if (session_->Game().State() == stPlaying) {
-        if (!keyLabels_)
-            keyLabels_ = AppKeyLabels::FromPlatform();
-        context.slashKey = keyLabels_(settings_->KeyOptions().Codes[0]);
-        context.backslashKey = keyLabels_(settings_->KeyOptions().Codes[1]);
+        context.slashKey = KeyLabels()(settings_->KeyOptions().Codes[0]);
+        context.backslashKey = KeyLabels()(settings_->KeyOptions().Codes[1]);
     }
     context.newPlayer = !settings_->PointScored();
     context.resumed = resumed_;
     scoreLine_->Show(AppScoreLine::Text(*session_, context));
+}
+
+const std::function<QString(std::uint32_t code)>& TForm1::KeyLabels() {
+    if (!keyLabels_)
+        keyLabels_ = AppKeyLabels::FromPlatform();
+    return keyLabels_;
 }
 
 void TForm1::FormShown() {
@@ -507,7 +511,7 @@ void TForm1::OptionsCommand() {
     optionsDialog_->SetSystemOptions(SystemOptions());
     optionsDialog_->SetDisplayOptions(DisplayOptions());
     optionsDialog_->SetKeyOptions(settings_->KeyOptions());
-    optionsDialog_->SetKeyLabels(AppKeyLabels::FromPlatform());
+    optionsDialog_->SetKeyLabels(KeyLabels());
     optionsDialog_->SetZoomOnScreen([this](int chosen) { return windowFit_->ShownZoom(chosen); });
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;

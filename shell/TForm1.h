@@ -49,8 +49,9 @@ public:
         makeDialogs_ = std::move(makeDialogs);
     }
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
-    // What the player's layout types on a key's X keycode, as the Keys page names it; read
-    // from the platform when first needed unless set.
+    // What the player's layout types on a key's X keycode, for the score line and the Keys
+    // page; read from the platform when first needed, and again after a layout switch, unless
+    // set.
     void SetKeyLabels(std::function<QString(std::uint32_t code)> labels) {
         keyLabels_ = std::move(labels);
     }
@@ -123,6 +124,8 @@ private:
     void UpdateLook();
     // The line under the field, shown or not as the player chose, says what the game shows.
     void ShowScoreLine();
+    // The labels of the player's layout, as the line and the Keys page name the keys.
+    const std::function<QString(std::uint32_t code)>& KeyLabels();
 
     PointerSource pointer_;
     AppFieldView* clientArea_ = nullptr;
