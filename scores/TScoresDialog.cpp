@@ -470,6 +470,8 @@ void TScoresDialog::PlaceBeside(const QWidget& window) {
     const QRect main = window.frameGeometry();
     const QSize frame = size() + main.size() - window.size();
     const QRect room = screen->availableGeometry();
+    // Unlike std::clamp, it takes the low bound where a box larger than the screen makes the
+    // bounds cross.
     const auto within = [](int value, int low, int high) {
         return std::max(low, std::min(value, high));
     };

@@ -124,29 +124,25 @@ QString AppScoreLine::Text(const AppPlaySession& session, const Context& context
     const AppGame& game = session.Game();
     if (session.Replaying())
         return session.Paused() ? PausedText() : ReplayText(context.replayMark);
-    const QString day = DayMark(session);
-    QString text;
     switch (game.State()) {
-    case stPlaying:
+    case stPlaying: {
+        const QString play =
+            PlayText(game.Score(), game.Phase(), game.RecordScore(), session.Number()) +
+            DayMark(session);
         if (session.Paused())
-            text = Beside(
-                PlayText(game.Score(), game.Phase(), game.RecordScore(), session.Number()) + day,
-                context.resumed ? ResumedText() : PausedText());
-        else if (game.ball.IsStanding())
-            text = LaunchText(context.slashKey, context.backslashKey) + day;
-        else if (context.newPlayer && game.Phase() == 1)
-            text = FirstPhaseText(context.slashKey, context.backslashKey) + day;
-        else
-            text = PlayText(game.Score(), game.Phase(), game.RecordScore(), session.Number()) + day;
-        break;
-    case stGameOver:
-        text = GameOverText(game.Score(), game.Phase());
-        break;
-    default:
-        text = TitleText(context.keyboardCursor);
-        break;
+            return Beside(play, context.resumed ? ResumedText() : PausedText());
+        if (game.ball.IsStanding())
+            return LaunchText(context.slashKey, context.backslashKey) + DayMark(session);
+        // Until a player's first point, the first phase names the keys that score.
+        if (context.newPlayer && game.Phase() == 1)
+            return FirstPhaseText(context.slashKey, context.backslashKey) + DayMark(session);
+        return play;
     }
-    return text;
+    case stGameOver:
+        return GameOverText(game.Score(), game.Phase());
+    default:
+        return TitleText(context.keyboardCursor);
+    }
 }
 
 void AppScoreLine::Show(const QString& text) {
