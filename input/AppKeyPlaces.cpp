@@ -28,6 +28,11 @@ bool AppKeyPlaces::Placed(const QKeyEvent& event) const {
     return code != 0 && keys_.OtherSlotOf(code, -1) >= 0;
 }
 
+bool AppKeyPlaces::PausePlace(const QKeyEvent& event) const {
+    return event.nativeScanCode() == pauseCode && !Placed(event) &&
+           !(event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z);
+}
+
 AppKeyPosition AppKeyPlaces::PositionOf(int qtKey) {
     // Qt gives a letter as its upper-case character code, which is the game's own code.
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)

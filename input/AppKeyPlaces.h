@@ -18,9 +18,16 @@ public:
     int Key(const QKeyEvent& event) const;
     // Whether the event's physical code is one of the eight places.
     bool Placed(const QKeyEvent& event) const;
+    // Whether the event is the key in the place of P on a US keyboard, typing no Latin letter
+    // there (a Russian layout alone): the pause's key by its place, as the game's keys are.
+    // Where the layout types a Latin letter there, P pauses wherever it is.
+    bool PausePlace(const QKeyEvent& event) const;
     // The position a key the game reads (see Key) stands for: the letters of sets 1 and 2 and
     // the arrows of set 3; none for any other key.
     static AppKeyPosition PositionOf(int qtKey);
+
+    // The X keycode (evdev code + 8) of P on a US keyboard.
+    static constexpr std::uint32_t pauseCode = 33;
 
 private:
     AppKeyOptions keys_;

@@ -74,6 +74,8 @@ AppSharedFile::Folded AppSettingsStore::Fold(const std::string& current,
         values.recordScore = std::max(values.recordScore, stored.recordScore);
         values.recordPhase = std::max(values.recordPhase, stored.recordPhase);
     }
+    // A point scored in either copy was scored.
+    values.pointScored = values.pointScored || stored.pointScored;
     WriteSettingsValues(ini, values);
     return std::optional<std::string>(ini.Text());
 }

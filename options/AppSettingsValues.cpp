@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::string_view section = "Settings";
 constexpr std::string_view keysKey = "Keys";
+constexpr std::string_view pointScoredKey = "PointScored";
 
 // The fourth key, "Others": the record and the window position.
 struct OthersTable {
@@ -125,6 +126,8 @@ void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
     reader.ReadOwnKeys<AppOptionTable<AppSystemOptions>>(working.system);
     reader.ReadOwnKeys<AppOptionTable<AppDisplayOptions>>(working.display);
     working.keys = AppKeyOptions::FromItem(ini.ReadString(section, keysKey));
+    const std::string scored = ini.ReadString(section, pointScoredKey);
+    working.pointScored = scored == "1" || (scored != "0" && working.recordScore > 0);
     working.play = ClampOptions(working.play);
     working.view = ClampOptions(working.view);
 }
@@ -137,4 +140,5 @@ void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
     WriteOwnKeys<AppOptionTable<AppSystemOptions>>(ini, values.system);
     WriteOwnKeys<AppOptionTable<AppDisplayOptions>>(ini, values.display);
     ini.WriteString(section, keysKey, values.keys.Item());
+    ini.WriteString(section, pointScoredKey, values.pointScored ? "1" : "0");
 }

@@ -41,8 +41,16 @@ void AppScoreKeeper::GameEnded(const AppFinishedGame& game) {
     ended->lengthSeconds = std::int32_t(game.playMs / 1000);
     std::function<void()> putReplay;
     if (!replay.empty())
-        putReplay = [ended, replay = std::move(replay)] {
-            AppPlayerScores::Shelf().Put(*ended, replay);
+        putReplay = [this, ended, replay = std::move(replay)] {
+            // The dialog open on the game offers its replay as soon as it is on the shelf.
+            if (AppPlayerScores::Shelf().Put(*ended, replay))
+                QMetaObject::invokeMethod(
+                    window_,
+                    [this] {
+                        if (dialog_)
+                            dialog_->ReplaysChanged();
+                    },
+                    Qt::QueuedConnection);
         };
     Write(
         [ended](AppScoreBook& games) {
@@ -116,6 +124,7 @@ void AppScoreKeeper::ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
         // The final field stays in view beside the dialog.
         dialog.PlaceBeside(*window_);
     }
+    dialog_ = &dialog;
     dialog.exec();
     if (dialog.WatchText() && watch_)
         watch_(*dialog.WatchText());

@@ -5,6 +5,8 @@
 #include "AppScoreFile.h"
 #include "AppWriteQueue.h"
 
+#include <QPointer>
+
 #include <functional>
 #include <list>
 #include <memory>
@@ -13,6 +15,7 @@
 #include <string>
 
 class QWidget;
+class TScoresDialog;
 
 class AppScoreKeeper {
 public:
@@ -60,6 +63,8 @@ private:
 
     QWidget* window_;
     std::function<void(const std::string&)> watch_;
+    // The Scores dialog while it is open, told of the replays that land meanwhile.
+    QPointer<TScoresDialog> dialog_;
     // Edits between their reading and the end of their write, oldest first.
     mutable std::mutex unwrittenMutex_;
     std::list<std::string> unwritten_;

@@ -77,6 +77,19 @@ std::optional<std::chrono::sys_days> DayOf(const AppScoreGame& game) {
                                 std::chrono::sys_seconds(std::chrono::seconds(game.endTime)));
 }
 
+// After the number of a day's game: " Today" on its day, " Day's game" after it.
+QString DayMark(const AppScoreGame& game) {
+    const std::optional<std::chrono::sys_days> day = DayOf(game);
+    if (!day)
+        return {};
+    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    if (*day == today)
+        //: Marks the game of the current day (Game > Today's Game) after its number.
+        return QLatin1Char(' ') + TScoresDialog::tr("Today");
+    //: Marks the game of an earlier day (Game > Today's Game) after its number.
+    return QLatin1Char(' ') + TScoresDialog::tr("Day's game");
+}
+
 // The best score on each of the last days' games, newest first: "12/9/26: 40 · 12/8/26: 17".
 QString DayResults(const std::vector<AppScoreGame>& games) {
     std::map<std::chrono::sys_days, std::int32_t> best;
@@ -320,12 +333,7 @@ void TScoresDialog::FillTopTen() {
         TopTenList->setItem(row, colLength, Cell(Duration(game.lengthSeconds), right));
         TopTenList->setItem(row, colDate,
                             Cell(locale.toString(end, QLocale::ShortFormat), Qt::AlignLeft));
-        //: Marks a game dealt as a day's game (Game > Today's Game) after its number.
-        TopTenList->setItem(row, colNumber,
-                            Cell(DayOf(game)
-                                     ? QStringLiteral("%1 %2").arg(NumberText(game), tr("Today"))
-                                     : NumberText(game),
-                                 right));
+        TopTenList->setItem(row, colNumber, Cell(NumberText(game) + DayMark(game), right));
         if (newGame_ && game == *newGame_) {
             newRow_ = row;
             TopTenList->item(row, colName)
@@ -360,7 +368,9 @@ void TScoresDialog::FillHistory() {
     BestPhaseValue->setText(locale.toString(history.bestPhase));
     Chart->SetScores(history.recentScores, history.tenthScore);
     LastGameValue->setText(history.lastGame ? NumberText(*history.lastGame) : QString());
-    DayGamesValue->setText(DayResults(book_.Games(ShownRules())));
+    const QString days = DayResults(book_.Games(ShownRules()));
+    //: On the History page where no day's game (Game > Today's Game) was played yet.
+    DayGamesValue->setText(days.isEmpty() ? tr("none yet") : days);
     UpdateWatch();
 }
 
@@ -479,15 +489,29 @@ void TScoresDialog::PlaceBeside(const QWidget& window) {
     const QRect main = window.frameGeometry();
     const QSize frame = size() + main.size() - window.size();
     const QRect room = screen->availableGeometry();
-    if (room.width() < main.width() + frame.width())
-        return;
-    // On the side with more room, against the window, or against the screen's edge where the
-    // room there is too narrow.
-    const bool right = room.right() - main.right() >= main.left() - room.left();
-    const int left = right ? std::min(main.right() + 1, room.right() + 1 - frame.width())
-                           : std::max(main.left() - frame.width(), room.left());
-    const int top = std::max(room.top(), std::min(main.top(), room.bottom() + 1 - frame.height()));
-    move(left, top);
+    // Unlike std::clamp, it takes the low bound where a box larger than the screen makes the
+    // bounds cross.
+    const auto within = [](int value, int low, int high) {
+        return std::max(low, std::min(value, high));
+    };
+    const int rightRoom = room.right() - main.right();
+    const int leftRoom = main.left() - room.left();
+    const int highestTop = room.bottom() + 1 - frame.height();
+    const int farthestLeft = room.right() + 1 - frame.width();
+    if (std::max(rightRoom, leftRoom) >= frame.width()) {
+        const bool right = rightRoom >= frame.width() && rightRoom >= leftRoom;
+        move(right ? main.right() + 1 : main.left() - frame.width(),
+             within(main.top(), room.top(), highestTop));
+    } else if (room.bottom() - main.bottom() >= frame.height()) {
+        move(within(main.left(), room.left(), farthestLeft), main.bottom() + 1);
+    } else {
+        // Over the window's middle, its title bar and the buttons on it left in sight.
+        const QRect client = window.geometry();
+        const int left = client.center().x() + 1 - frame.width() / 2;
+        const int top = client.center().y() + 1 - frame.height() / 2;
+        move(within(left, room.left(), farthestLeft),
+             std::max(client.top(), within(top, room.top(), highestTop)));
+    }
 }
 
 void TScoresDialog::NameChanged(QTableWidgetItem* item) {

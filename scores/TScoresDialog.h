@@ -51,8 +51,12 @@ public:
     // name open for editing: Enter keeps what was typed, Escape the name it has.
     void EditName(const AppScoreGame& game);
 
-    // Opens beside `window`, where its screen has room for both; otherwise, as before, over
-    // its middle.
+    // A replay landed on the shelf: Watch and Save follow for the game chosen.
+    void ReplaysChanged() { UpdateWatch(); }
+
+    // Opens beside `window`'s frame, on the side with more room; where neither side has room,
+    // below it; where there is none below either, centred over its client area and never over
+    // its title bar.
     void PlaceBeside(const QWidget& window);
 
     // The name of a set of rules' table in the player's language.

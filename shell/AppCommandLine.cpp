@@ -27,6 +27,8 @@ constexpr const char* usageText =
     "\n"
     "See zingaroo(6) for how to play.\n";
 
+constexpr const char* helpHint = "Try 'zingaroo --help' for more information.\n";
+
 // A full disk or a closed pipe makes the answer a failure rather than a silent success.
 int Finish(int code) {
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? code : 1;
@@ -62,6 +64,12 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
         // Every argument after it names a file, even one that looks like an option.
         if (std::strcmp(argv[i], "--verify") == 0)
             return Verify(argc - i - 1, argv + i + 1);
+        // A mistyped option is told as such rather than opened as a file. Options with one
+        // dash are Qt's own (-platform, -style).
+        if (std::strncmp(argv[i], "--", 2) == 0) {
+            std::fprintf(stderr, "zingaroo: unknown option %s\n%s", argv[i], helpHint);
+            return 2;
+        }
     }
     return std::nullopt;
 }

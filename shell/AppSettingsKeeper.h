@@ -35,6 +35,9 @@ public:
     void SetDisplayOptions(const AppDisplayOptions& options) { displayOptions_ = options; }
     const AppKeyOptions& KeyOptions() const { return keyOptions_; }
     void SetKeyOptions(const AppKeyOptions& options) { keyOptions_ = options; }
+    // Whether a point was ever scored in the player's games; once it is, it stays.
+    bool PointScored() const { return pointScored_; }
+    void SetPointScored() { pointScored_ = true; }
     // While the window fills the screen, the place it goes back to: saved as its position.
     void SetNormalPlace(std::optional<QPoint> place) { normalPlace_ = place; }
 
@@ -53,5 +56,6 @@ private:
     AppDisplayOptions displayOptions_;
     AppKeyOptions keyOptions_;
     std::optional<QPoint> normalPlace_;
+    bool pointScored_ = false;
     AppSettingsStore settingsStore_;
 };

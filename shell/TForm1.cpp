@@ -141,8 +141,10 @@ void TForm1::ResumeSavedGame() {
     session_->SetSavedGamePlace(QFile::encodeName(folder).toStdString(), AppLog::Writer(gameLog));
     if (!session_->ResumeSaved())
         return;
+    resumed_ = true;
     cursor_->StartAtBall();
     ShowPause();
+    ShowScoreLine();
 }
 
 void TForm1::OpenReplay(const QString& path) {
@@ -157,11 +159,14 @@ void TForm1::ReplayStopped() {
     replay_->Stopped();
 }
 
-void TForm1::PauseChanged(bool) {
+void TForm1::PauseChanged(bool paused) {
+    resumed_ = resumed_ && paused;
     renderer_->PauseChanged();
 }
 
 void TForm1::PictureChanged() {
+    if (!session_->Replaying() && session_->Game().Score() > 0)
+        settings_->SetPointScored();
     ShowPause();
     cursor_->Show();
     ShowScoreLine();
@@ -169,8 +174,24 @@ void TForm1::PictureChanged() {
 
 void TForm1::ShowScoreLine() {
     scoreLine_->setVisible(DisplayOptions().ScoreLine);
-    scoreLine_->Show(AppScoreLine::Text(*session_, SystemOptions().KeyboardCursor,
-                                        session_->Replaying() ? replay_->Mark() : QString()));
+    AppScoreLine::Context context;
+    context.keyboardCursor = SystemOptions().KeyboardCursor;
+    if (session_->Replaying())
+        context.replayMark = replay_->Mark();
+    // The layout's map is read only once a text names the keys.
+    if (session_->Game().State() == stPlaying) {
+        context.slashKey = KeyLabels()(settings_->KeyOptions().Codes[0]);
+        context.backslashKey = KeyLabels()(settings_->KeyOptions().Codes[1]);
+    }
+    context.newPlayer = !settings_->PointScored();
+    context.resumed = resumed_;
+    scoreLine_->Show(AppScoreLine::Text(*session_, context));
+}
+
+const std::function<QString(std::uint32_t code)>& TForm1::KeyLabels() {
+    if (!keyLabels_)
+        keyLabels_ = AppKeyLabels::FromPlatform();
+    return keyLabels_;
 }
 
 void TForm1::FormShown() {
@@ -225,7 +246,8 @@ void TForm1::BuildMenus() {
     Game_Pause_MItem->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     Game_Pause_MItem->setCheckable(true);
     //: Puts "Zingaroo game N (options …)" on the clipboard, for passing the game on.
-    addItem(game, tr("Cop&y Game Number"), "Game_CopyNumber_MItem", &TForm1::CopyNumberCommand);
+    Game_CopyNumber_MItem =
+        addItem(game, tr("Cop&y Game Number"), "Game_CopyNumber_MItem", &TForm1::CopyNumberCommand);
     addSeparator(game, "N1");
     addItem(
         game, tr("&Status"), "Game_Status_MItem",
@@ -238,7 +260,8 @@ void TForm1::BuildMenus() {
     Game_FullScreen_MItem->setCheckable(true);
     addItem(game, tr("&Options"), "Game_Options_MItem", &TForm1::OptionsCommand, Qt::Key_F5);
     addSeparator(game, "N2");
-    addItem(game, tr("E&xit"), "Game_Exit_MItem", &TForm1::close);
+    // Exit also takes the desktop's Quit key.
+    addItem(game, tr("E&xit"), "Game_Exit_MItem", &TForm1::close, QKeySequence::Quit);
 
     QMenu* help = nameMenu(menuBar()->addMenu(tr("&Help")), "Help_MItem");
     //: The command that opens the help page; may differ from the menu's name.
@@ -256,8 +279,8 @@ void TForm1::BuildMenus() {
     addItem(PopupMenu1, tr("&Status"), "Popup_Status_MItem",
             [this] { AppShellTexts::ShowStatus(this, session_->Game(), session_->Paused()); });
     addItem(PopupMenu1, tr("&Options"), "Popup_Options_MItem", &TForm1::OptionsCommand);
-    addItem(PopupMenu1, tr("Cop&y Game Number"), "Popup_CopyNumber_MItem",
-            &TForm1::CopyNumberCommand);
+    Popup_CopyNumber_MItem = addItem(PopupMenu1, tr("Cop&y Game Number"), "Popup_CopyNumber_MItem",
+                                     &TForm1::CopyNumberCommand);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -287,7 +310,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             event->accept();
         return false;
     case QEvent::KeyPress: {
-        const int key = AppKeyPlaces(settings_->KeyOptions()).Key(*static_cast<QKeyEvent*>(event));
+        const auto& keyEvent = *static_cast<QKeyEvent*>(event);
+        const AppKeyPlaces places(settings_->KeyOptions());
+        if (places.PausePlace(keyEvent)) {
+            Game_Pause_MItem->trigger();
+            return true;
+        }
+        const int key = places.Key(keyEvent);
         // Escape only leaves full screen, it never enters it.
         if (key == Qt::Key_Escape && isFullScreen()) {
             SetFullScreen(false);
@@ -331,6 +360,11 @@ bool TForm1::event(QEvent* event) {
         return true;
     }
 
+    // The player switched layouts: the line names the keys as the new one types them.
+    if (event->type() == QEvent::KeyboardLayoutChange) {
+        keyLabels_ = {};
+        ShowScoreLine();
+    }
     // The desktop's colours changed: Automatic may now mean another look.
     if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange)
         UpdateLook();
@@ -425,9 +459,12 @@ void TForm1::CopyNumberCommand() {
     // The replay shown is the game in view; else the game in play or last dealt, if any.
     const AppReplay* replay = session_->Replay();
     const std::uint32_t number = replay ? replay->Recorded().number : session_->Number();
-    if (number != 0)
-        QGuiApplication::clipboard()->setText(QString::fromStdString(AppGameNumber::ShareText(
-            number, replay ? replay->Recorded().options : session_->NumberOptions())));
+    if (number == 0)
+        return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(AppGameNumber::ShareText(
+        number, replay ? replay->Recorded().options : session_->NumberOptions())));
+    //: Beside the line under the field once Copy Game Number has put the game on the clipboard.
+    scoreLine_->Note(tr("Copied"));
 }
 
 void TForm1::NewGame(std::uint32_t number, const AppPlayOptions& options) {
@@ -447,6 +484,10 @@ void TForm1::PauseWhenInactive() {
 void TForm1::ShowPause() {
     Game_Pause_MItem->setEnabled(session_->Game().State() == stPlaying);
     Game_Pause_MItem->setChecked(session_->Paused());
+    const bool dealt =
+        (session_->Replay() ? session_->Replay()->Recorded().number : session_->Number()) != 0;
+    Game_CopyNumber_MItem->setEnabled(dealt);
+    Popup_CopyNumber_MItem->setEnabled(dealt);
     const QString title =
         session_->Replaying()
             ? QStringLiteral("%1 – %2").arg(ProgramTexts().productName, replay_->Mark())
@@ -470,7 +511,7 @@ void TForm1::OptionsCommand() {
     optionsDialog_->SetSystemOptions(SystemOptions());
     optionsDialog_->SetDisplayOptions(DisplayOptions());
     optionsDialog_->SetKeyOptions(settings_->KeyOptions());
-    optionsDialog_->SetKeyLabels(AppKeyLabels::FromPlatform());
+    optionsDialog_->SetKeyLabels(KeyLabels());
     optionsDialog_->SetZoomOnScreen([this](int chosen) { return windowFit_->ShownZoom(chosen); });
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;

@@ -49,6 +49,12 @@ public:
         makeDialogs_ = std::move(makeDialogs);
     }
     void SetPointerSource(PointerSource source) { pointer_ = std::move(source); }
+    // What the player's layout types on a key's X keycode, for the score line and the Keys
+    // page; read from the platform when first needed, and again after a layout switch, unless
+    // set.
+    void SetKeyLabels(std::function<QString(std::uint32_t code)> labels) {
+        keyLabels_ = std::move(labels);
+    }
     // Goes on with the game saved at the last end, if any, paused; from now on the game in
     // play is saved at the program's end.
     void ResumeSavedGame();
@@ -118,6 +124,8 @@ private:
     void UpdateLook();
     // The line under the field, shown or not as the player chose, says what the game shows.
     void ShowScoreLine();
+    // The labels of the player's layout, as the line and the Keys page name the keys.
+    const std::function<QString(std::uint32_t code)>& KeyLabels();
 
     PointerSource pointer_;
     AppFieldView* clientArea_ = nullptr;
@@ -128,6 +136,8 @@ private:
     QMenu* PopupMenu1 = nullptr;
     QAction* Game_Pause_MItem = nullptr;
     QAction* Game_FullScreen_MItem = nullptr;
+    QAction* Game_CopyNumber_MItem = nullptr;
+    QAction* Popup_CopyNumber_MItem = nullptr;
     AppLookKind look_ = AppLookKind::Classic;
     // Declared before the session, which shows and sounds through them to its end.
     std::unique_ptr<AppSound> sound_;
@@ -141,5 +151,8 @@ private:
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;
     std::function<void()> makeDialogs_;
+    std::function<QString(std::uint32_t code)> keyLabels_;
+    // The game in play came back from the last end and has not gone on since.
+    bool resumed_ = false;
     bool painted_ = false;
 };

@@ -219,6 +219,14 @@ TEST(ReadSettingsValues, KeysAreEightDistinctKeyCodesOrAllTheDefaults) {
         EXPECT_TRUE(Read(Settings(keys)).keys == expected) << keys;
 }
 
+TEST(ReadSettingsValues, PointScoredIsOneOrZeroElseWhetherARecordIsHeld) {
+    const std::pair<std::string, bool> cases[] = {{"PointScored=0\nOthers=5,1,0,0\n", false},
+                                                  {"PointScored=yes\n", false},
+                                                  {"PointScored=2\nOthers=5,1,0,0\n", true}};
+    for (const auto& [keys, scored] : cases)
+        EXPECT_EQ(Read(Settings(keys)).pointScored, scored) << keys;
+}
+
 TEST(ReadSettingsValues, NeverReadsClearRecordNow) {
     AppSettingsValues working = Working();
     working.system.ClearRecordNow = true;
@@ -274,7 +282,8 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "FullScreen=0\n"
                           "Look=0\n"
                           "ScoreLine=1\n"
-                          "Keys=25,27,39,41,30,32,44,46\n");
+                          "Keys=25,27,39,41,30,32,44,46\n"
+                          "PointScored=0\n");
 }
 
 TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
@@ -293,6 +302,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     values.display.Look = AppDisplayOptions::lookAutomatic;
     values.display.ScoreLine = false;
     values.keys.Codes = {24, 27, 39, 41, 30, 32, 44, 255};
+    values.pointScored = true;
     values.recordScore = 2147483647;
     values.recordPhase = 12;
     values.left = -2147483647 - 1;
@@ -305,7 +315,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
                           "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
                           "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
                           "KeyboardCursor=1\r\nZoom=4\r\nFullScreen=1\r\nLook=3\r\nScoreLine=0\r\n"
-                          "Keys=24,27,39,41,30,32,44,255\r\n[Mine]\r\nA=1\r\n");
+                          "Keys=24,27,39,41,30,32,44,255\r\nPointScored=1\r\n[Mine]\r\nA=1\r\n");
 
     AppSettingsValues read = Working();
     ReadSettingsValues(ini, read);
@@ -317,6 +327,7 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_FALSE(read.system.RestoreWindowPosition);
     EXPECT_FALSE(read.system.ClearRecordNow);
     EXPECT_TRUE(read.keys == values.keys);
+    EXPECT_TRUE(read.pointScored);
     EXPECT_TRUE(read.system.PauseWhenInactive);
     EXPECT_TRUE(read.system.KeyboardCursor);
     EXPECT_TRUE(read.display == values.display);

@@ -5,6 +5,7 @@
 #include "TForm1TestPeer.h"
 
 #include "AppCell.h"
+#include "AppKeyLabels.h"
 #include "AppPlayerScores.h"
 #include "AppProgramFolders.h"
 #include "AppScoreKeeper.h"
@@ -112,8 +113,10 @@ private:
         const int x = game().ball.x < 5 ? game().ball.x + 1 : game().ball.x - 1;
         game().Field().SetCell(x, game().ball.y, layerGround, cellObstacle);
         const AppViewOptions& view = game().ViewOptions();
+        // The field shows at a whole zoom, which the desktop's screen decides.
+        const int zoom = form->ClientArea()->width() / (game().Field().Width() * view.CharWidth);
         pointer = form->ClientArea()->mapToGlobal(
-            QPoint(x * view.CharWidth + 2, game().ball.y * view.CharHeight + 2));
+            QPoint(x * view.CharWidth + 2, game().ball.y * view.CharHeight + 2) * zoom);
         QTest::keyClick(form->ClientArea(), x > game().ball.x ? Qt::Key_S : Qt::Key_F);
         QCOMPARE(game().State(), stGameOver);
     }
@@ -147,15 +150,29 @@ private slots:
 
     void cleanup() { form.reset(); }
 
-    void theScoreLineSaysWhatToDoAndTheScoreThroughAGame() {
-        // The line's default, whatever an earlier case left in the settings.
+    void theScoreLineNamesTheLayoutsKeysAndTheStateThroughGames() {
+        // A new player, whatever an earlier case left in the settings.
         QFile::remove(ProgramFolders().exeFolder + QStringLiteral("settings.ini"));
-        start();
-        const auto* line = form->findChild<QLabel*>(QStringLiteral("ScoreLine"));
-        const auto shows = [line](const QString& text) {
-            QCOMPARE(line->text(), text);
-            QCOMPARE(line->accessibleName(), text);
+        const auto french = std::make_shared<AppKeyLabels>("fr", "");
+        const auto startFrench = [&] {
+            start();
+            form->SetKeyLabels([french](std::uint32_t code) { return french->Label(code); });
+            // From now on the game in play is kept at the window's end.
+            form->ResumeSavedGame();
         };
+        startFrench();
+        const auto line = [this] { return form->findChild<QLabel*>(QStringLiteral("ScoreLine")); };
+        // Under the field, as wide as it; the field still starts where the picture does.
+        QVERIFY(line()->isVisible());
+        QCOMPARE(form->ClientArea()->pos(), QPoint(0, 0));
+        QCOMPARE(line()->geometry().top(), form->ClientArea()->geometry().bottom() + 1);
+        QCOMPARE(line()->width(), form->ClientArea()->width());
+        AppSystemOptions cursor = form->SystemOptions();
+        cursor.KeyboardCursor = true;
+        form->ApplySystemOptions(cursor);
+        QCOMPARE(line()->text(), QStringLiteral("Click the field or press Space to start"));
+        cursor.KeyboardCursor = false;
+        form->ApplySystemOptions(cursor);
         const auto playing = [this] {
             return QStringLiteral("Score %1 · Phase %2 · Record %3 · Game %4")
                 .arg(game().Score())
@@ -163,34 +180,46 @@ private slots:
                 .arg(game().RecordScore())
                 .arg(TForm1TestPeer::Session(*form).Number());
         };
-        // Under the field, as wide as it; the field still starts where the picture does.
-        QVERIFY(line->isVisible());
-        QCOMPARE(form->ClientArea()->pos(), QPoint(0, 0));
-        QCOMPARE(line->geometry().top(), form->ClientArea()->geometry().bottom() + 1);
-        QCOMPARE(line->width(), form->ClientArea()->width());
-        shows("Click the field to start");
-        AppSystemOptions cursor = form->SystemOptions();
-        cursor.KeyboardCursor = true;
-        form->ApplySystemOptions(cursor);
-        shows("Click the field or press Space to start");
-
-        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
-        shows("Click to launch the ball");
-        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
-        shows(playing());
-        // The counters a step brings show at its end.
-        AppGameTestPeer::SetScore(game(), 12, 3);
-        TForm1TestPeer::Session(*form).Step();
-        shows(playing());
-        QTest::keyClick(form->ClientArea(), Qt::Key_P);
-        shows("Paused: press P to go on");
-        QTest::keyClick(form->ClientArea(), Qt::Key_P);
-        shows(playing());
-
-        onScoresDialog([](TScoresDialog*) {});
-        shoveObstacleOntoBall();
-        QTRY_VERIFY(scoresShown);
-        shows("Game over: score 12, phase 3");
+        const auto click = [this] { QTest::mouseClick(form->ClientArea(), Qt::LeftButton); };
+        const QString launch = QStringLiteral(
+            "Click to launch, then point at a cell and press Z or R to drop a paddle");
+        // The states in turn, through a game, the day's game and a game resumed; "{play}"
+        // stands for the score, phase, record and number of the game in play.
+        const std::pair<std::function<void()>, QString> rows[] = {
+            {[] {}, QStringLiteral("Click the field to start")},
+            {click, launch},
+            {click, QStringLiteral(
+                        "Point and press Z ( / ) or R ( \\ ): the ball turns on a fresh paddle")},
+            {[this] {
+                 AppGameTestPeer::SetScore(game(), 12, 3);
+                 TForm1TestPeer::Session(*form).Step();
+             },
+             QStringLiteral("{play}")},
+            {[this] { QTest::keyClick(form->ClientArea(), Qt::Key_P); },
+             QStringLiteral("{play} · Paused: press P to go on")},
+            {[&] {
+                 QTest::keyClick(form->ClientArea(), Qt::Key_P);
+                 onScoresDialog([](TScoresDialog*) {});
+                 shoveObstacleOntoBall();
+                 QTRY_VERIFY(scoresShown);
+             },
+             QStringLiteral("Game over: score 12, phase 3. F2 for a new game")},
+            {[this] { form->findChild<QAction*>(QStringLiteral("Game_Today_MItem"))->trigger(); },
+             launch + QStringLiteral(" · Today")},
+            // The point scored before is remembered: the player's first games are over.
+            {[&] {
+                 click();
+                 form.reset();
+                 startFrench();
+             },
+             QStringLiteral("{play} · Today · Last game resumed: press P to go on")},
+        };
+        for (const auto& [arrange, shown] : rows) {
+            arrange();
+            const QString text = QString(shown).replace(QStringLiteral("{play}"), playing());
+            QCOMPARE(line()->text(), text);
+            QCOMPARE(line()->accessibleName(), text);
+        }
 
         // Off, the window holds the field alone, as without the line.
         AppDisplayOptions off = form->DisplayOptions();
@@ -311,6 +340,63 @@ private slots:
         QTRY_VERIFY(scoresShown);
         QTRY_COMPARE(pending(), std::size_t(0));
         QCOMPARE(AppScoreBook::FromText(ReadWholeFileText(path)).GameCount(), std::size_t(2));
+    }
+
+    void watchIsOfferedOnceTheReplayLandsWithoutChoosingAnotherRow() {
+        start();
+        const std::string path = AppPlayerScores::File().Path();
+        QDir().mkpath(QFileInfo(AppPlayerScores::Path()).path());
+        // Another copy's save holds the scores file, and with it the game's replay, back.
+        const int lock = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX) == 0);
+        bool greyWhileWaiting = false, offeredOnceLanded = false;
+        onScoresDialog([&](TScoresDialog* dialog) {
+            auto* watch = dialog->findChild<QPushButton*>(QStringLiteral("WatchButton"));
+            auto* save = dialog->findChild<QPushButton*>(QStringLiteral("SaveButton"));
+            greyWhileWaiting = !watch->isEnabled() && !save->isEnabled();
+            ::close(lock);
+            QTRY_VERIFY_WITH_TIMEOUT(watch->isEnabled() && save->isEnabled(), 10000);
+            offeredOnceLanded = true;
+        });
+        endGame(12, 3);
+        QTRY_VERIFY(scoresShown);
+        QVERIFY(greyWhileWaiting);
+        QVERIFY(offeredOnceLanded);
+    }
+
+    void thePostGameBoxLeavesTheWindowsFrameInSight() {
+        if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
+            QSKIP("Run framed by a window manager: offscreen windows have no frame.");
+        start();
+        QTRY_VERIFY(form->frameGeometry().size() != form->size());
+        const QRect room = form->screen()->availableGeometry();
+        // Against the screen's left edge, with room beside; in its middle, with room beside
+        // only on a screen wide enough.
+        const QPoint places[] = {room.topLeft(), room.center() - form->frameGeometry().center() +
+                                                     form->frameGeometry().topLeft()};
+        for (const QPoint& place : places) {
+            form->move(place);
+            QTRY_COMPARE(form->frameGeometry().topLeft(), place);
+            QRect box;
+            onScoresDialog([&](TScoresDialog* dialog) {
+                QTRY_VERIFY(dialog->frameGeometry().size() != dialog->size());
+                QTest::qWait(200);
+                box = dialog->frameGeometry();
+            });
+            endGame(12, 3);
+            QTRY_VERIFY(scoresShown);
+            const QRect main = form->frameGeometry();
+            const QRect titleBar(main.topLeft(), QPoint(main.right(), form->geometry().top() - 1));
+            qInfo("screen %dx%d, window %d,%d %dx%d, box %d,%d %dx%d", room.width(), room.height(),
+                  main.x(), main.y(), main.width(), main.height(), box.x(), box.y(), box.width(),
+                  box.height());
+            QVERIFY(room.contains(box));
+            QVERIFY(!box.intersects(titleBar));
+            const bool roomBeside =
+                std::max(room.right() - main.right(), main.left() - room.left()) >= box.width();
+            QCOMPARE(!box.intersects(main),
+                     roomBeside || room.bottom() - main.bottom() >= box.height());
+        }
     }
 
     void gamesOutsideTheTableOrAbandonedOpenNothing() {
