@@ -72,7 +72,7 @@ void AppBoardSession::Refuse(beast::error_code error) {
     } else if (error == http::error::body_limit) {
         response = AppBoardService::Error(413, "too large", "a game file has at most 65536 bytes");
     } else if (error.category() == http::make_error_code(http::error::bad_target).category() &&
-               error != http::error::end_of_stream && error != http::error::partial_message) {
+               error != http::error::end_of_stream) {
         response = AppBoardService::Error(400, "bad request", error.message());
     } else {
         // The client left, went quiet or was cut off: there is nobody to answer.
