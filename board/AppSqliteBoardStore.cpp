@@ -110,25 +110,39 @@ private:
 
 } // namespace
 
-AppSqliteBoardStore::AppSqliteBoardStore(const std::string& path) {
-    const int result = sqlite3_open_v2(
-        path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-        nullptr);
+namespace {
+
+sqlite3* OpenConnection(const std::string& path, int flags) {
+    sqlite3* db = nullptr;
+    const int result = sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (result != SQLITE_OK) {
-        const std::string why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(result);
-        sqlite3_close(db_);
-        db_ = nullptr;
+        const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
+        sqlite3_close(db);
         throw AppBoardStoreError(path + ": " + why);
     }
-    sqlite3_busy_timeout(db_, 5000);
-    Execute("PRAGMA journal_mode=WAL");
-    Execute("PRAGMA synchronous=FULL");
-    Execute("PRAGMA foreign_keys=ON");
+    sqlite3_busy_timeout(db, 5000);
+    return db;
+}
+
+} // namespace
+
+AppSqliteBoardStore::AppSqliteBoardStore(const std::string& path)
+    : db_(OpenConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
+    try {
+        Execute("PRAGMA journal_mode=WAL");
+        Execute("PRAGMA synchronous=FULL");
+        Execute("PRAGMA foreign_keys=ON");
+        reader_ = OpenConnection(path, SQLITE_OPEN_READONLY);
+    } catch (...) {
+        sqlite3_close(db_);
+        throw;
+    }
 }
 
 AppSqliteBoardStore::~AppSqliteBoardStore() {
     for (sqlite3_stmt* statement : queries_)
         sqlite3_finalize(statement);
+    sqlite3_close(reader_);
     sqlite3_close(db_);
 }
 
@@ -141,21 +155,21 @@ void AppSqliteBoardStore::Execute(const char* sql) {
     }
 }
 
-sqlite3_stmt* AppSqliteBoardStore::Prepare(const char* sql) {
+sqlite3_stmt* AppSqliteBoardStore::Prepare(sqlite3* db, const char* sql) {
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
+    if (sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
         SQLITE_OK)
-        throw AppBoardStoreError(sqlite3_errmsg(db_));
+        throw AppBoardStoreError(sqlite3_errmsg(db));
     return statement;
 }
 
 void AppSqliteBoardStore::Migrate() {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(writing_);
     Execute("BEGIN IMMEDIATE");
     try {
         Execute("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)");
         int version = 0;
-        sqlite3_stmt* read = Prepare("SELECT MAX(version) FROM schema_version");
+        sqlite3_stmt* read = Prepare(db_, "SELECT MAX(version) FROM schema_version");
         {
             Use use(read);
             if (use.Step())
@@ -180,11 +194,11 @@ void AppSqliteBoardStore::Migrate() {
     }
     for (int query = 0; query < queryCount; ++query)
         if (!queries_[query])
-            queries_[query] = Prepare(queryTexts[query]);
+            queries_[query] = Prepare(query < firstRead ? db_ : reader_, queryTexts[query]);
 }
 
 AppBoardPlacing AppSqliteBoardStore::Put(const AppBoardGame& game) {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(writing_);
     Use(queries_[begin]).Step();
     try {
         const AppBoardPlacing placing = PutLocked(game);
@@ -253,7 +267,7 @@ AppBoardPlacing AppSqliteBoardStore::PutLocked(const AppBoardGame& game) {
 }
 
 std::vector<AppBoardLine> AppSqliteBoardStore::Day(std::string_view day, int limit) {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(reading_);
     std::vector<AppBoardLine> lines;
     Use list(queries_[listDay]);
     list.Text(1, day).Int(2, limit);
@@ -265,7 +279,7 @@ std::vector<AppBoardLine> AppSqliteBoardStore::Day(std::string_view day, int lim
 }
 
 std::vector<std::string> AppSqliteBoardStore::DaysBefore(std::string_view day, int limit) {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(reading_);
     std::vector<std::string> days;
     Use list(queries_[listDays]);
     list.Text(1, day).Int(2, limit);
@@ -275,7 +289,7 @@ std::vector<std::string> AppSqliteBoardStore::DaysBefore(std::string_view day, i
 }
 
 std::optional<std::string> AppSqliteBoardStore::Replay(std::int64_t id) {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(reading_);
     Use read(queries_[readReplay]);
     if (!read.Int(1, id).Step())
         return std::nullopt;

@@ -9,8 +9,9 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-// One connection in WAL mode with synchronous=FULL, so a commit is on disk before the answer
-// goes out; calls take turns on it. Every query is a statement prepared once at Migrate.
+// In WAL mode with synchronous=FULL, so a commit is on disk before the answer goes out. Writes
+// take turns on one connection and reads on another, so that a page is not held up by a
+// commit's wait for the disk. Every query is a statement prepared once at Migrate.
 class AppSqliteBoardStore : public AppBoardStore {
 public:
     // Opens (or creates) the file; throws AppBoardStoreError when it cannot.
@@ -38,17 +39,21 @@ private:
         placeLine,
         countLines,
         storeAnswer,
-        listDay,
+        // The reading connection's, from here on.
+        firstRead,
+        listDay = firstRead,
         listDays,
         readReplay,
         queryCount
     };
 
     void Execute(const char* sql);
-    sqlite3_stmt* Prepare(const char* sql);
+    static sqlite3_stmt* Prepare(sqlite3* db, const char* sql);
     AppBoardPlacing PutLocked(const AppBoardGame& game);
 
-    std::mutex mutex_;
+    std::mutex writing_;
+    std::mutex reading_;
     sqlite3* db_ = nullptr;
+    sqlite3* reader_ = nullptr;
     sqlite3_stmt* queries_[queryCount] = {};
 };
