@@ -38,6 +38,9 @@ const char* const queryTexts[] = {
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
+    "SAVEPOINT upload",
+    "RELEASE upload",
+    "ROLLBACK TO upload",
     "SELECT day, answer_rank, answer_of, score, phase, id FROM games WHERE sha256 = ?1",
     "SELECT score FROM lines WHERE day = ?1 AND player_hash = ?2",
     "INSERT INTO games (sha256, day, player_hash, score, phase, steps, received, replay,"
@@ -198,15 +201,55 @@ void AppSqliteBoardStore::Migrate() {
 }
 
 AppBoardPlacing AppSqliteBoardStore::Put(const AppBoardGame& game) {
+    Pending mine;
+    mine.game = &game;
+    std::unique_lock lock(queue_);
+    pending_.push_back(&mine);
+    while (!mine.done) {
+        if (leading_) {
+            committed_.wait(lock);
+            continue;
+        }
+        leading_ = true;
+        std::vector<Pending*> batch;
+        batch.swap(pending_);
+        lock.unlock();
+        CommitBatch(batch);
+        lock.lock();
+        leading_ = false;
+        for (Pending* pending : batch)
+            pending->done = true;
+        committed_.notify_all();
+    }
+    if (mine.failure)
+        std::rethrow_exception(mine.failure);
+    return mine.placing;
+}
+
+void AppSqliteBoardStore::CommitBatch(const std::vector<Pending*>& batch) {
     const std::lock_guard lock(writing_);
-    Use(queries_[begin]).Step();
     try {
-        const AppBoardPlacing placing = PutLocked(game);
-        Use(queries_[commit]).Step();
-        return placing;
-    } catch (...) {
-        Use(queries_[rollback]).Step();
-        throw;
+        Use(queries_[begin]).Step();
+        try {
+            // A failed upload is taken back alone; the others in the batch stand.
+            for (Pending* pending : batch) {
+                Use(queries_[savepoint]).Step();
+                try {
+                    pending->placing = PutLocked(*pending->game);
+                } catch (const AppBoardStoreError&) {
+                    pending->failure = std::current_exception();
+                    Use(queries_[rollbackToSavepoint]).Step();
+                }
+                Use(queries_[release]).Step();
+            }
+            Use(queries_[commit]).Step();
+        } catch (const AppBoardStoreError&) {
+            Use(queries_[rollback]).Step();
+            throw;
+        }
+    } catch (const AppBoardStoreError&) {
+        for (Pending* pending : batch)
+            pending->failure = std::current_exception();
     }
 }
 

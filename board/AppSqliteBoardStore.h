@@ -3,6 +3,8 @@
 
 #include "AppBoardStore.h"
 
+#include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <string>
 
@@ -31,6 +33,9 @@ private:
         begin,
         commit,
         rollback,
+        savepoint,
+        release,
+        rollbackToSavepoint,
         findGame,
         findLine,
         insertGame,
@@ -50,7 +55,21 @@ private:
     void Execute(const char* sql);
     static sqlite3_stmt* Prepare(sqlite3* db, const char* sql);
     AppBoardPlacing PutLocked(const AppBoardGame& game);
+    // One upload waiting for its batch's commit.
+    struct Pending {
+        const AppBoardGame* game = nullptr;
+        AppBoardPlacing placing;
+        std::exception_ptr failure;
+        bool done = false;
+    };
+    void CommitBatch(const std::vector<Pending*>& batch);
 
+    // Uploads that come in while a commit waits for the disk are kept in the next transaction
+    // together: the first of them commits the batch, the others wait for it.
+    std::mutex queue_;
+    std::condition_variable committed_;
+    std::vector<Pending*> pending_;
+    bool leading_ = false;
     std::mutex writing_;
     std::mutex reading_;
     sqlite3* db_ = nullptr;
