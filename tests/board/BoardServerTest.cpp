@@ -57,7 +57,8 @@ TEST(BoardServer, EveryUploadAnsweredBeforeAKillIsKeptOnceAfterTheRestart) {
                     ++answered;
                 }
             });
-        while (answered < 30)
+        for (const auto until = steady_clock::now() + 60s;
+             answered < 30 && steady_clock::now() < until;)
             std::this_thread::sleep_for(1ms);
         server.KillHard();
         for (std::thread& thread : clients)
