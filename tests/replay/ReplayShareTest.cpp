@@ -39,6 +39,8 @@ TEST(ReplayShare, EveryTamperedReplayFailsToVerifyWithItsReason) {
         {"other rules", [](auto& t) { return Replaced(t, "rules 1", "rules 2"); },
          "other rules version (2; this program plays 1)"},
         {"truncated", [](auto& t) { return t.substr(0, t.size() / 2); }, "damaged: cut short"},
+        {"a day of play and a step", [](auto& t) { return Replaced(t, "end 316", "end 8640001"); },
+         "damaged: line 56: longer than a day of play (8640001 steps; at most 8640000)"},
     };
     const std::string corpus = FileText(ZINGAROO_REPLAY_CORPUS "/01-default-runs-into.replay");
     for (const Tampered& row : rows) {
