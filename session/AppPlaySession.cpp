@@ -113,17 +113,25 @@ void AppPlaySession::SetSavedGamePlace(const std::string& folder, Report report)
 bool AppPlaySession::ResumeSaved() {
     if (!slot_)
         return false;
-    const std::optional<AppSavedGameSlot::Claimed> claimed = slot_->Claim();
-    if (!claimed)
-        return false;
-    setAside_.reset();
-    StopReplay();
-    const AppSavedGame& saved = claimed->saved;
-    if (const std::string reason = AppReplay::Restore(*recorder_, saved); !reason.empty()) {
-        slot_->Reject(reason);
+    // A game that reads well but does not play back is set aside and the next one is tried,
+    // so that a whole game waiting behind damaged ones is resumed at this start. Each round
+    // sets a file aside; one that cannot be set aside ends the rounds.
+    std::optional<AppSavedGameSlot::Claimed> claimed;
+    for (;;) {
+        claimed = slot_->Claim();
+        if (!claimed)
+            return false;
+        setAside_.reset();
+        StopReplay();
+        const std::string reason = AppReplay::Restore(*recorder_, claimed->saved);
+        if (reason.empty())
+            break;
+        const bool setAside = slot_->Reject(reason);
         Settle();
-        return false;
+        if (!setAside)
+            return false;
     }
+    const AppSavedGame& saved = claimed->saved;
     // The game now lives in this copy's file, kept there while it plays.
     slot_->Resumed();
     kept_ = true;

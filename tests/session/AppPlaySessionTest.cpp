@@ -13,7 +13,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -220,6 +222,57 @@ TEST(AppPlaySession, AGameInPlaySurvivesAReplayAndAnExitDuringOne) {
     ASSERT_TRUE(next.session.ResumeSaved());
     EXPECT_EQ(next.Checksum(), watched);
     EXPECT_EQ(next.session.PlayMs(), watchedMs);
+}
+
+TEST(AppPlaySession, TenDamagedSavedGamesAtOneStartAreAllSetAsideAndTheWholeOneResumed) {
+    TempFolder folder;
+    std::uint64_t atExit = 0;
+    {
+        Sitting first(folder.Path());
+        first.session.New(43, AppPlayOptions());
+        first.session.Click(AppMouseButton::Left);
+        first.Play(40);
+        atExit = first.Checksum();
+        first.session.Close();
+    }
+    const std::string whole = ReadWholeFile(folder.File("game"));
+    // A copy that is gone: its claimed files are resumed like the waiting ones, after them.
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string orphan = "game.claimed-" + std::to_string(gone);
+    // Five that cannot be read, five that read but come to another state when played.
+    std::vector<std::string> damaged;
+    for (int i = 0; i < 10; ++i)
+        damaged.push_back(i % 2 == 0 ? "zingaroo game 2\ncut " + std::to_string(i)
+                                     : whole.substr(0, whole.size() - 17) +
+                                           std::string(16, char('0' + i)) + "\n");
+    for (int place = 1; place <= 9; ++place)
+        WriteWholeFile(folder.File(place == 1 ? "game" : "game." + std::to_string(place)),
+                       damaged[std::size_t(place - 1)]);
+    WriteWholeFile(folder.File(orphan), damaged[9]);
+    WriteWholeFile(folder.File(orphan + "-2"), whole);
+
+    {
+        Sitting next(folder.Path());
+        ASSERT_TRUE(next.session.ResumeSaved());
+        EXPECT_EQ(next.Checksum(), atExit);
+        // The resumed game is kept at a pause in this copy's file, then put back at the end.
+        next.session.Click(AppMouseButton::Left);
+        next.Play(20);
+        next.session.SetPaused(true);
+        next.session.Close();
+    }
+    std::vector<std::string> setAside;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        if (entry.path().filename().string().starts_with("game.damaged-"))
+            setAside.push_back(ReadWholeFile(entry.path().string()));
+    std::sort(setAside.begin(), setAside.end());
+    std::sort(damaged.begin(), damaged.end());
+    EXPECT_EQ(setAside, damaged);
+    EXPECT_TRUE(
+        ReadWholeFile(folder.File("game")).starts_with(whole.substr(0, whole.find("launch"))));
 }
 
 } // namespace
