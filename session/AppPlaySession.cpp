@@ -44,9 +44,13 @@ void AppPlaySession::Close() {
     closing_ = true;
     if (timer_)
         timer_->RunSteps(false);
-    // The slot takes the last save only once the writes before it are done.
-    if (writes_)
+    // The slot takes the last save only once the writes before it are done. A keep still
+    // waiting is of the game the end saves anyway, so it is not written first.
+    if (writes_) {
+        if (replay_ ? setAside_.has_value() : recorder_->Recording())
+            writes_->Withdraw(keepKind);
         writes_->Finish();
+    }
     // Saved while the game is still in play: the saved state must be the one played.
     SaveForEnd();
     game_->SetState(stClosing);
@@ -173,7 +177,8 @@ void AppPlaySession::Keep() {
     keptAtMs_ = saved->playMs;
     keptPhase_ = game_->Phase();
     kept_ = true;
-    writes_->Post([slot = slot_.get(), saved = std::move(*saved)](int) { slot->Keep(saved); });
+    writes_->Post([slot = slot_.get(), saved = std::move(*saved)](int) { slot->Keep(saved); },
+                  keepKind);
 }
 
 void AppPlaySession::KeepWhenDue() {

@@ -2,6 +2,7 @@
 // a pause, the end of the program and a resume from the saved game, game over, and its replay;
 // and copies killed in play.
 #include "AppPlaySession.h"
+#include "AppDurableFile.h"
 #include "AppGameChecksum.h"
 #include "AppNullFrontEnd.h"
 #include "AppPlaySessionTestPeer.h"
@@ -14,13 +15,30 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
+
+namespace {
+
+// A disk whose writes take `slowDiskMs` each, as a slow fsync makes them, counted as they start.
+std::atomic<int> slowDiskMs = 0;
+std::atomic<int> writesStarted = 0;
+
+} // namespace
+
+void AppWatchSaveStage(AppDurableFile::SaveStage stage) {
+    if (stage != AppDurableFile::SaveStage::TemporaryWritten || slowDiskMs == 0)
+        return;
+    ++writesStarted;
+    std::this_thread::sleep_for(std::chrono::milliseconds(slowDiskMs));
+}
 
 namespace {
 
@@ -273,6 +291,36 @@ TEST(AppPlaySession, TenDamagedSavedGamesAtOneStartAreAllSetAsideAndTheWholeOneR
     EXPECT_EQ(setAside, damaged);
     EXPECT_TRUE(
         ReadWholeFile(folder.File("game")).starts_with(whole.substr(0, whole.find("launch"))));
+}
+
+TEST(AppPlaySession, TenAutosavesQueuedOnASlowDiskLeaveOneWriteAtExit) {
+    TempFolder folder;
+    std::uint64_t atExit = 0;
+    {
+        Sitting sitting(folder.Path());
+        sitting.session.New(43, AppPlayOptions());
+        sitting.session.Click(AppMouseButton::Left);
+        slowDiskMs = 400;
+        writesStarted = 0;
+        // The first pause's save is on the disk; the nine after it wait behind it.
+        for (int pause = 0; pause < 10; ++pause) {
+            sitting.Play(3);
+            sitting.session.SetPaused(true);
+            for (int wait = 0; pause == 0 && writesStarted == 0 && wait < 500; ++wait)
+                std::this_thread::sleep_for(milliseconds(10));
+            sitting.session.SetPaused(false);
+        }
+        sitting.session.SetPaused(true);
+        atExit = sitting.Checksum();
+        const int beforeExit = writesStarted;
+        sitting.session.Close();
+        EXPECT_EQ(beforeExit, 1);
+        EXPECT_EQ(writesStarted - beforeExit, 1);
+        slowDiskMs = 0;
+    }
+    Sitting next(folder.Path());
+    ASSERT_TRUE(next.session.ResumeSaved());
+    EXPECT_EQ(next.Checksum(), atExit);
 }
 
 } // namespace
