@@ -151,6 +151,7 @@ void TForm1::OpenReplay(const QString& path) {
 
 void TForm1::GameEnded(const AppFinishedGame& game) {
     scoreKeeper_.GameEnded(game);
+    settings_->RecordMayHaveChanged();
 }
 
 void TForm1::ReplayStopped() {
@@ -479,6 +480,7 @@ void TForm1::OptionsCommand() {
     // Zoom and look change how the game is shown, never the game itself.
     ApplyDisplayOptions(optionsDialog_->GetDisplayOptions());
     session_->ApplyOptions(optionsDialog_->GetPlayOptions(), optionsDialog_->GetViewOptions());
+    settings_->Changed();
 }
 
 void TForm1::AboutCommand() {
