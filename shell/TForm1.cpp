@@ -145,8 +145,8 @@ void TForm1::ResumeSavedGame() {
     ShowPause();
 }
 
-void TForm1::OpenReplay(const QString& path) {
-    opener_->Open(path);
+void TForm1::OpenReplay(const std::string& localPath) {
+    opener_->Open(localPath);
 }
 
 void TForm1::GameEnded(const AppFinishedGame& game) {

@@ -54,6 +54,8 @@ TEST(ReplayShare, EveryTamperedReplayFailsToVerifyWithItsReason) {
     }
     EXPECT_EQ(AppReplayCheck::CheckFile("/nowhere/f").line,
               "/nowhere/f: unreadable: No such file or directory");
+    EXPECT_EQ(AppReplayCheck::CheckFile("/nowhere/é\\\n\x1b[2J\xc2\x9b\xff").line,
+              "/nowhere/é\\x5c\\x0a\\x1b[2J\\xc2\\x9b\\xff: unreadable: No such file or directory");
 }
 
 TEST(ReplayShare, TheDaysNumberIsTheSameForEveryoneThatDayAndDealsTheDefaultOptions) {
