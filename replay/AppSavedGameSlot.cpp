@@ -209,7 +209,8 @@ void AppSavedGameSlot::Discard() {
 
 bool AppSavedGameSlot::Put(const AppSavedGame& saved) {
     const std::lock_guard lock(mutex_);
-    keepFailed_ = false;
+    // A write that failed while the game was kept was told then; the same fault at the end
+    // adds no line.
     if (!Write(saved))
         return false;
     for (int place = 1; place <= places; ++place) {
