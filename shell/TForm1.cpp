@@ -2,6 +2,7 @@
 #include "TForm1.h"
 
 #include "AppGameNumber.h"
+#include "AppGamepad.h"
 #include "AppIcon.h"
 #include "AppKeyLabels.h"
 #include "AppKeyPlaces.h"
@@ -85,6 +86,8 @@ TForm1::TForm1(QWidget* parent)
         this, [this] { session_->Step(); }, [this] { return session_->Period(); },
         [this] { return session_->Closing(); });
     session_->SetFrontEnd(*renderer_, *sound_, *loop_);
+    // A pad read on its own timer is read with the steps instead: one wake-up per step.
+    connect(loop_.get(), &AppStepLoop::PeriodEnded, &cursor_->Gamepad(), &AppGamepad::StepTaken);
     settings_ = std::make_unique<AppSettingsKeeper>(
         *this, *session_, *sound_, [this] { return AppShellTexts::ConfirmClearRecord(this); });
     settings_->Load();
