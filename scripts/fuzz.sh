@@ -37,5 +37,6 @@ cmake --build "$out" --target "$target"
 # Allocation stacks are costly to record on every malloc; rerun a finding with
 # ASAN_OPTIONS= to see them.
 export ASAN_OPTIONS="${ASAN_OPTIONS-malloc_context_size=0}"
+# A finding ends with 1, not libFuzzer's 77, which means here that nothing was fuzzed.
 "$out/tests/$folder/$target" -runs="$runs" -max_total_time="$seconds" -max_len="$max_len" \
-    -artifact_prefix="$out/" -print_final_stats=1 "$corpus"
+    -error_exitcode=1 -timeout_exitcode=1 -artifact_prefix="$out/" -print_final_stats=1 "$corpus"
