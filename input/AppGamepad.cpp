@@ -316,6 +316,13 @@ void AppGamepad::StopWatchingNode(Pad& pad) {
     pad.node = -1;
 }
 
+void AppGamepad::StepTaken() {
+    if (!poll_.isActive())
+        return;
+    poll_.start(padWithoutNodeIntervalMs);
+    Poll();
+}
+
 void AppGamepad::UpdatePollTimer() {
     const bool withoutNode = std::any_of(pads_.begin(), pads_.end(),
                                          [](const auto& pad) { return pad.second.node < 0; });

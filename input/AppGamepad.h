@@ -20,7 +20,8 @@ class QSocketNotifier;
 // (each opening of a node has its own queue, so reading it takes nothing from SDL's). A timer
 // runs only while a direction is held (the repeat), for a short while after a device comes or
 // goes (the system settles the new node's rights), and once a second for a pad without a node
-// (one made inside the program). At rest with a pad or without, nothing wakes the window.
+// (one made inside the program), which in play is read with each step instead. At rest with
+// a pad or without, nothing wakes the window.
 class AppGamepad : public QObject {
     Q_OBJECT
     // Looks at SDL, the pads open and the repeat, for tests.
@@ -47,6 +48,10 @@ public:
     bool StartSdl();
     // Reads what the pads did since the last call and sends it on.
     void Poll();
+    // A step of the game woke the window anyway: a pad without a node is read with it, and
+    // its own timer starts again from here, so that in play the timer never wakes the window
+    // and at rest it reads the pad once a second as before.
+    void StepTaken();
 
 signals:
     // One cell; dx and dy are -1, 0 or 1, and y grows downwards.

@@ -15,8 +15,10 @@ int AppKeyOptions::OtherSlotOf(std::uint32_t code, int slot) const {
     return -1;
 }
 
-bool AppKeyOptions::Reserved(std::uint32_t code) {
-    return std::find(reservedCodes.begin(), reservedCodes.end(), code) != reservedCodes.end();
+bool AppKeyOptions::IsReserved(std::uint32_t code, std::string_view name) {
+    return std::any_of(reservedKeys.begin(), reservedKeys.end(), [&](const Reserved& key) {
+        return key.code == code || (!name.empty() && key.name == name);
+    });
 }
 
 std::string_view AppKeyOptions::UsLetter(std::uint32_t code) {
@@ -45,7 +47,7 @@ AppKeyOptions AppKeyOptions::FromItem(std::string_view item) {
     for (int slot = 0; slot < count; ++slot) {
         const std::optional<std::int32_t> code = ParseDecimal(items[slot]);
         if (!code || *code < std::int32_t{lowestCode} || *code > std::int32_t{highestCode} ||
-            Reserved(static_cast<std::uint32_t>(*code)))
+            IsReserved(static_cast<std::uint32_t>(*code)))
             return {};
         keys.Codes[slot] = static_cast<std::uint32_t>(*code);
     }

@@ -14,10 +14,21 @@ public:
     // X keycodes (evdev codes + 8) of W R S F and U O J L on a US keyboard.
     static constexpr std::array<std::uint32_t, count> defaultCodes = {25, 27, 39, 41,
                                                                       30, 32, 44, 46};
-    // X keycodes of keys that stay in their place on every layout and have other work: Escape,
-    // Return, Space, F1 F2 F4 F5 F6 F11, the keypad's Enter, the arrows and Pause.
-    static constexpr std::array<std::uint32_t, 15> reservedCodes = {
-        9, 36, 65, 67, 68, 70, 71, 72, 95, 104, 111, 113, 114, 116, 127};
+    // A key with work of its own, which no position may take: its X keycode on a US keyboard
+    // and the name the key bears there, as Qt's portable key names spell it.
+    struct Reserved {
+        std::uint32_t code;
+        std::string_view name;
+    };
+    // The menus' shortcuts, P and Pause, Escape, the replay's speeds and the keyboard cursor's
+    // keys. The settings file's item refuses their codes; the Keys page refuses a key pressed
+    // in one of their places or typing one of them.
+    static constexpr std::array<Reserved, 19> reservedKeys = {{
+        {67, "F1"},    {68, "F2"},    {70, "F4"},     {71, "F5"},     {72, "F6"},
+        {95, "F11"},   {33, "P"},     {127, "Pause"}, {9, "Esc"},     {10, "1"},
+        {11, "2"},     {13, "4"},     {113, "Left"},  {114, "Right"}, {111, "Up"},
+        {116, "Down"}, {65, "Space"}, {36, "Return"}, {104, "Enter"},
+    }};
     // The range of X keycodes.
     static constexpr std::uint32_t lowestCode = 8;
     static constexpr std::uint32_t highestCode = 255;
@@ -31,7 +42,8 @@ public:
 
     // The slot other than `slot` whose key has `code`, or -1.
     int OtherSlotOf(std::uint32_t code, int slot) const;
-    static bool Reserved(std::uint32_t code);
+    // Whether a key is one of reservedKeys, by its code, or by its name when it has one.
+    static bool IsReserved(std::uint32_t code, std::string_view name = {});
     // The US letter of a default place ("W"), empty for another code.
     static std::string_view UsLetter(std::uint32_t code);
 

@@ -17,8 +17,10 @@ constexpr std::int32_t changeFormat = 1;
 
 } // namespace
 
-void AppSettingsStore::Say(const std::string& line) const {
-    if (report_)
+void AppSettingsStore::Say(const std::string& line) {
+    // A fault met again by a later save of the run (the file still too large, still
+    // read-only) was told already.
+    if (report_ && told_.insert(line).second)
         report_(line);
 }
 
@@ -27,8 +29,9 @@ void AppSettingsStore::Load(const std::string& path, AppSettingsValues& working)
     AppDurableFile::RemoveStaleTemporaries(path);
     std::string text;
     std::string failure;
-    if (AppSharedFile(path, Fold).Read(text, failure) == AppDurableFile::ReadResult::NotReadWhole)
-        Say("Settings file " + path + " left as it is, not read whole: " + failure);
+    const AppSharedFile file(path, Fold, [this](const std::string& line) { Say(line); });
+    if (file.Read(text, failure) == AppDurableFile::ReadResult::NotReadWhole)
+        Say(AppSharedFile::NotReadWhole(path, failure));
     ReadSettingsValues(AppIniFile::FromText(std::move(text)), working);
     loadedScore_ = working.recordScore;
     loadedPhase_ = working.recordPhase;
@@ -92,7 +95,8 @@ std::string AppSettingsStore::Join(const std::string& older, const std::string& 
 
 bool AppSettingsStore::Save(const std::string& readPath, const std::string& writePath,
                             const AppSettingsValues& values) {
-    const AppSharedFile file(writePath, Fold, report_, lockWaitMs_, Join);
+    const AppSharedFile file(
+        writePath, Fold, [this](const std::string& line) { Say(line); }, lockWaitMs_, Join);
     if (file.Save(Change(values), readPath) == AppSharedFile::Outcome::NotSaved)
         return false;
     // What this copy wrote is what it read from now on.

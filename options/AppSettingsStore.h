@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 
 // Two copies of the game each read the file at start and write it at exit. A
@@ -20,7 +21,7 @@
 // record and all, when the next copy saves, after whatever the file holds then
 // and before that copy's own values. Load reads them too. A file not read
 // whole, and a save that fails, left its values beside the file or merged
-// again, each leave one line with the report.
+// again, each leave one line with the report, once in a run.
 class AppSettingsStore {
 public:
     using Report = AppSharedFile::Report;
@@ -57,11 +58,13 @@ public:
     static std::string Join(const std::string& older, const std::string& newer);
 
 private:
-    void Say(const std::string& line) const;
+    void Say(const std::string& line);
 
     int lockWaitMs_;
     Report report_;
     std::int32_t loadedScore_ = 0;
     std::int32_t loadedPhase_ = 0;
     bool recordCleared_ = false;
+    // The lines told in this run.
+    std::set<std::string> told_;
 };

@@ -12,20 +12,6 @@
 
 namespace {
 
-// Keys the page never gives to a position: the menus' shortcuts, pause and Escape, the replay's
-// speeds and the keyboard cursor's keys.
-constexpr int reservedKeys[] = {
-    Qt::Key_F1,   Qt::Key_F2,    Qt::Key_F4,     Qt::Key_F5,     Qt::Key_F6,
-    Qt::Key_F11,  Qt::Key_P,     Qt::Key_Pause,  Qt::Key_Escape, Qt::Key_1,
-    Qt::Key_2,    Qt::Key_4,     Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up,
-    Qt::Key_Down, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter,
-};
-
-bool Reserved(int qtKey) {
-    return std::find(std::begin(reservedKeys), std::end(reservedKeys), qtKey) !=
-           std::end(reservedKeys);
-}
-
 // Keys that only change others: the page goes on waiting past them.
 bool IsModifier(int qtKey) {
     switch (qtKey) {
@@ -149,7 +135,9 @@ void TKeysPage::Take(int slot, const QKeyEvent& event) {
         //: their place on the keyboard.
         line_->setText(tr("%1 has no place the game can read; the key stays %2.").arg(name, old));
     } else if (code != keys_.Codes[slot] &&
-               (Reserved(event.key()) || AppKeyOptions::Reserved(code) ||
+               (AppKeyOptions::IsReserved(
+                    code,
+                    QKeySequence(event.key()).toString(QKeySequence::PortableText).toStdString()) ||
                 keys_.OtherSlotOf(code, slot) >= 0)) {
         //: %1 is the key pressed, %2 the key kept.
         line_->setText(tr("%1 is already in use; the key stays %2.").arg(name, old));

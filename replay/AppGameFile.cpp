@@ -224,9 +224,13 @@ bool Reader::ReadHead() {
 }
 
 bool Reader::Step(std::string_view token, std::uint32_t& step) {
-    const std::optional<std::uint64_t> value = Number(token, 0, AppGameRecord::maxSteps);
+    const std::optional<std::uint64_t> value =
+        Number(token, 0, std::numeric_limits<std::uint64_t>::max());
     if (!value)
         return Fail("no step count");
+    if (*value > AppGameRecord::maxSteps)
+        return Fail("longer than a day of play (" + std::to_string(*value) + " steps; at most " +
+                    std::to_string(AppGameRecord::maxSteps) + ")");
     step = static_cast<std::uint32_t>(*value);
     if (step < lastStep_)
         return Fail("steps out of order");

@@ -5,6 +5,7 @@
 #include "AppPoint.h"
 #include "AppRules.h"
 
+#include "AppOptionFields.h"
 #include "AppPlayOptions.h"
 
 #include <cstdint>
@@ -47,9 +48,16 @@ struct AppGameEnding {
 
 struct AppGameRecord {
     // Bounds of what a record holds. A game that would go past them goes on unrecorded
-    // (see AppGameRecorder); a file that does is refused. At Speed 10 the steps last
-    // eleven days of play.
-    static constexpr std::uint32_t maxSteps = 100'000'000;
+    // (see AppGameRecorder); a file that does is refused before a step of it is played, so
+    // that no file can hold a check or a start for longer than playing a day takes. The
+    // steps are a day of play at the fastest speed: 86,400,000 ms / 10 ms = 8,640,000.
+    static constexpr std::int32_t fastestSpeedMs = [] {
+        for (const AppOptionField<AppPlayOptions>& field : AppOptionTable<AppPlayOptions>::fields)
+            if (field.integer == &AppPlayOptions::Speed)
+                return field.low;
+        return 0;
+    }();
+    static constexpr std::uint32_t maxSteps = 24 * 60 * 60 * 1000 / fastestSpeedMs;
     static constexpr std::size_t maxInputs = 1'000'000;
 
     std::uint32_t number = 0;

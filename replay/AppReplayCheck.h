@@ -12,7 +12,8 @@
 // or the same with the reason in place of "ok" ("ending does not match: …", "checksum does
 // not match", "other rules version …", "does not play back: …"), or, when not even the head
 // of the file could be read, "NAME: damaged: …", "NAME: empty" or "NAME: unreadable: …".
-// The number, options, score, phase and steps are the ones the file claims.
+// The number, options, score, phase and steps are the ones the file claims. In the name,
+// control characters, bytes that are no UTF-8 and the backslash are written as \xHH.
 struct AppReplayVerdict {
     bool ok = false;
     std::string line;

@@ -148,13 +148,18 @@ std::optional<AppSavedGameSlot::Claimed> AppSavedGameSlot::ReadClaimed(const std
     return Claimed{std::move(*saved), kept};
 }
 
-void AppSavedGameSlot::SetAside(const std::string& reason) {
+bool AppSavedGameSlot::SetAside(const std::string& reason) {
     if (claimed_.empty())
-        return;
+        return false;
+    // The seconds and the process alone repeat when one start sets several files aside, so
+    // the count of files this slot set aside goes on from the last, and a name taken by then
+    // (by a copy of a reused process number) moves it on again: every file gets a name of
+    // its own and none is left where this copy's game would be written over it.
     const std::string aside = folder_ + "/game.damaged-" + std::to_string(std::time(nullptr)) +
                               '-' + std::to_string(::getpid());
     std::string keptAs = claimed_;
-    for (int n = 1; n <= places && keptAs == claimed_; ++n) {
+    for (int tries = 0; tries < maxAsideTries && keptAs == claimed_; ++tries) {
+        const int n = ++setAside_;
         const std::string name = n == 1 ? aside : aside + '-' + std::to_string(n);
         if (move_(claimed_, name))
             keptAs = name;
@@ -162,12 +167,14 @@ void AppSavedGameSlot::SetAside(const std::string& reason) {
             break;
     }
     Say("The saved game was not resumed (" + reason + "); it is kept as " + keptAs);
+    const bool moved = keptAs != claimed_;
     claimed_.clear();
+    return moved;
 }
 
-void AppSavedGameSlot::Reject(const std::string& reason) {
+bool AppSavedGameSlot::Reject(const std::string& reason) {
     const std::lock_guard lock(mutex_);
-    SetAside(reason);
+    return SetAside(reason);
 }
 
 void AppSavedGameSlot::Resumed() {
@@ -202,7 +209,8 @@ void AppSavedGameSlot::Discard() {
 
 bool AppSavedGameSlot::Put(const AppSavedGame& saved) {
     const std::lock_guard lock(mutex_);
-    keepFailed_ = false;
+    // A write that failed while the game was kept was told then; the same fault at the end
+    // adds no line.
     if (!Write(saved))
         return false;
     for (int place = 1; place <= places; ++place) {

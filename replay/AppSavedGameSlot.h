@@ -21,7 +21,8 @@
 // resumes the file of a copy that is gone (no such process, or one that is not this
 // program), so a game outlives a crash of its copy; the file of a copy still running is left
 // to it. A file that cannot be resumed is never deleted: it is renamed to
-// "game.damaged-<seconds>-<process>" with one line reported.
+// "game.damaged-<seconds>-<process>" (the second and later of one slot add "-<n>") with one
+// line reported.
 //
 // The calls of one run, in order: Claim at start; then Reject or Resumed for a game claimed;
 // Keep while a game is in play; Discard when it ends; Put at the end of the run. Keep and
@@ -59,8 +60,9 @@ public:
     // first saved game there is: "game" to "game.9", then the files of copies that are gone.
     // One that cannot be read is set aside and the next is tried. Nothing when none is left.
     std::optional<Claimed> Claim();
-    // The claimed game could not be resumed: it is set aside, with the reason reported.
-    void Reject(const std::string& reason);
+    // The claimed game could not be resumed: it is set aside, with the reason reported. False
+    // when it could not be moved and stays where it was claimed.
+    bool Reject(const std::string& reason);
     // The claimed game is resumed: its file stays as this copy's, for Keep to write again.
     void Resumed();
     // Writes the game in play to this copy's file, atomically. False, with a line reported
@@ -80,7 +82,7 @@ private:
     // True for "game.claimed-<process>[-<n>]" of another process that is no running copy.
     bool OwnerGone(const std::string& name) const;
     bool Write(const AppSavedGame& saved);
-    void SetAside(const std::string& reason);
+    bool SetAside(const std::string& reason);
 
     const std::string folder_;
     const std::string own_;
@@ -91,4 +93,8 @@ private:
     // The file of the game claimed: own_, or where it waits when it could not be claimed.
     std::string claimed_;
     bool keepFailed_ = false;
+    // Files set aside so far, which numbers their names.
+    int setAside_ = 0;
+    // Names tried for one file before giving up on a folder that refuses them all.
+    static constexpr int maxAsideTries = 10'000;
 };

@@ -44,9 +44,13 @@ void AppPlaySession::Close() {
     closing_ = true;
     if (timer_)
         timer_->RunSteps(false);
-    // The slot takes the last save only once the writes before it are done.
-    if (writes_)
+    // The slot takes the last save only once the writes before it are done. A keep still
+    // waiting is of the game the end saves anyway, so it is not written first.
+    if (writes_) {
+        if (replay_ ? setAside_.has_value() : recorder_->Recording())
+            writes_->Withdraw(keepKind);
         writes_->Finish();
+    }
     // Saved while the game is still in play: the saved state must be the one played.
     SaveForEnd();
     game_->SetState(stClosing);
@@ -113,17 +117,25 @@ void AppPlaySession::SetSavedGamePlace(const std::string& folder, Report report)
 bool AppPlaySession::ResumeSaved() {
     if (!slot_)
         return false;
-    const std::optional<AppSavedGameSlot::Claimed> claimed = slot_->Claim();
-    if (!claimed)
-        return false;
-    setAside_.reset();
-    StopReplay();
-    const AppSavedGame& saved = claimed->saved;
-    if (const std::string reason = AppReplay::Restore(*recorder_, saved); !reason.empty()) {
-        slot_->Reject(reason);
+    // A game that reads well but does not play back is set aside and the next one is tried,
+    // so that a whole game waiting behind damaged ones is resumed at this start. Each round
+    // sets a file aside; one that cannot be set aside ends the rounds.
+    std::optional<AppSavedGameSlot::Claimed> claimed;
+    for (;;) {
+        claimed = slot_->Claim();
+        if (!claimed)
+            return false;
+        setAside_.reset();
+        StopReplay();
+        const std::string reason = AppReplay::Restore(*recorder_, claimed->saved);
+        if (reason.empty())
+            break;
+        const bool setAside = slot_->Reject(reason);
         Settle();
-        return false;
+        if (!setAside)
+            return false;
     }
+    const AppSavedGame& saved = claimed->saved;
     // The game now lives in this copy's file, kept there while it plays.
     slot_->Resumed();
     kept_ = true;
@@ -165,7 +177,8 @@ void AppPlaySession::Keep() {
     keptAtMs_ = saved->playMs;
     keptPhase_ = game_->Phase();
     kept_ = true;
-    writes_->Post([slot = slot_.get(), saved = std::move(*saved)](int) { slot->Keep(saved); });
+    writes_->Post([slot = slot_.get(), saved = std::move(*saved)](int) { slot->Keep(saved); },
+                  keepKind);
 }
 
 void AppPlaySession::KeepWhenDue() {

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -58,8 +57,8 @@ AppReplayOpener::AppReplayOpener(AppReplayShow& show, QWidget& window)
     window_.installEventFilter(this);
 }
 
-void AppReplayOpener::Open(const QString& path) {
-    QTimer::singleShot(0, this, [this, path] { OpenNow(path); });
+void AppReplayOpener::Open(const std::string& localPath) {
+    QTimer::singleShot(0, this, [this, localPath] { OpenNow(localPath); });
 }
 
 bool AppReplayOpener::eventFilter(QObject* watched, QEvent* event) {
@@ -72,15 +71,15 @@ bool AppReplayOpener::eventFilter(QObject* watched, QEvent* event) {
         return false;
     drop->acceptProposedAction();
     if (event->type() == QEvent::Drop)
-        Open(path);
+        Open(QFile::encodeName(path).toStdString());
     return true;
 }
 
-void AppReplayOpener::OpenNow(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
+void AppReplayOpener::OpenNow(const std::string& localPath) {
+    const QString name =
+        QFile::decodeName(QByteArray::fromStdString(localPath.substr(localPath.rfind('/') + 1)));
     std::string reason;
-    const std::optional<std::string> text =
-        AppReplayCheck::ReadFile(QFile::encodeName(path).toStdString(), reason);
+    const std::optional<std::string> text = AppReplayCheck::ReadFile(localPath, reason);
     //: The box over a replay file that cannot be opened: %1 is the file's name, %2 why not
     //: (as the system words it).
     const QString refusal =
@@ -91,7 +90,7 @@ void AppReplayOpener::OpenNow(const QString& path) {
         return;
     }
     static const AppLog::Report writeGameLine = AppLog::Writer(gameLog);
-    writeGameLine("The file " + path.toStdString() + " was not opened: " + reason);
+    writeGameLine("The file " + localPath + " was not opened: " + reason);
     AppMessageBox::Show(refusal, tr("Replay"), AppMessageBox::mbIconWarning, &window_);
 }
 

@@ -20,14 +20,15 @@ public:
     AppReplayOpener(AppReplayShow& show, QWidget& window);
 
     // Opens the file once the events waiting now are handled, so that its box, if any,
-    // opens over a window that is on the screen and holds no drag.
-    void Open(const QString& path);
+    // opens over a window that is on the screen and holds no drag. The path is as the system
+    // spells it, so that a name that is no text in the locale's encoding opens too.
+    void Open(const std::string& localPath);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OpenNow(const QString& path);
+    void OpenNow(const std::string& localPath);
     // Why the file's text cannot be shown, for the box; empty when it can. `reason` takes
     // the reader's own words for the log.
     static QString Refusal(const std::string& text, const QString& name, std::string& reason);

@@ -18,6 +18,8 @@
 
 namespace {
 
+const std::string changeKind = "settings";
+
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -45,12 +47,13 @@ void AppSettingsKeeper::Load() {
     pointScored_ = working.pointScored;
     if (systemOptions_.RestoreRecord)
         session_.RestoreRecord(working.recordScore, working.recordPhase);
+    recordWritten_ = {working.recordScore, working.recordPhase};
     if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
         working.top != noPosition)
         RestorePosition(QPoint(working.left, working.top));
 }
 
-void AppSettingsKeeper::Save() {
+AppSettingsValues AppSettingsKeeper::Values() const {
     const AppGame& game = session_.Game();
     AppSettingsValues values;
     values.play = session_.PlayerOptions();
@@ -64,12 +67,35 @@ void AppSettingsKeeper::Save() {
     const QPoint place = normalPlace_.value_or(window_.pos());
     values.left = place.x();
     values.top = place.y();
+    return values;
+}
+
+void AppSettingsKeeper::Save() {
+    // A change still waiting is written by this save, which holds it too.
+    writes_.Withdraw(changeKind);
+    writes_.Finish();
     // Starting from the file that was read keeps every other line of it, also
     // when the settings move from beside the program to the config folder.
     // A failed write leaves the previous file whole and is not reported.
     const QString& exeFolder = ProgramFolders().exeFolder;
     settingsStore_.Save(LocalPath(AppSettingsLocation::ReadPath(exeFolder)),
-                        LocalPath(AppSettingsLocation::WritePath(exeFolder)), values);
+                        LocalPath(AppSettingsLocation::WritePath(exeFolder)), Values());
+}
+
+void AppSettingsKeeper::Changed() {
+    const AppSettingsValues values = Values();
+    recordWritten_ = {values.recordScore, values.recordPhase};
+    const QString& exeFolder = ProgramFolders().exeFolder;
+    writes_.Post([this, values, readPath = LocalPath(AppSettingsLocation::ReadPath(exeFolder)),
+                  writePath = LocalPath(AppSettingsLocation::WritePath(exeFolder))](
+                     int) { settingsStore_.Save(readPath, writePath, values); },
+                 changeKind);
+}
+
+void AppSettingsKeeper::RecordMayHaveChanged() {
+    const AppGame& game = session_.Game();
+    if (recordWritten_ != std::pair(game.RecordScore(), game.RecordPhase()))
+        Changed();
 }
 
 void AppSettingsKeeper::ApplySystemOptions(const AppSystemOptions& options) {
@@ -78,7 +104,8 @@ void AppSettingsKeeper::ApplySystemOptions(const AppSystemOptions& options) {
     if (systemOptions_.ClearRecordNow) {
         if (confirmClear_()) {
             session_.ClearRecord();
-            settingsStore_.RecordCleared();
+            // In turn with the saves, which the store runs on the writing thread.
+            writes_.Post([this](int) { settingsStore_.RecordCleared(); });
         }
         systemOptions_.ClearRecordNow = false;
     }

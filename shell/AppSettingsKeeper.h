@@ -5,11 +5,13 @@
 #include "AppKeyOptions.h"
 #include "AppSettingsStore.h"
 #include "AppSystemOptions.h"
+#include "AppWriteQueue.h"
 
 #include <QPoint>
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class AppPlaySession;
 class AppSound;
@@ -25,9 +27,16 @@ public:
 
     // Reads the file into the session and the window.
     void Load();
-    // Writes the settings: the play and view options and the record as the session holds
-    // them, the rest as kept here.
+    // Writes the settings now, as they stand: the play and view options and the record as
+    // the session holds them, the rest as kept here. Once, at the program's end, after the
+    // writes of Changed.
     void Save();
+    // The settings changed (options accepted, a record set): they are written as they stand,
+    // off the window's thread, so that a crash or a power cut does not take the change with
+    // it. Changes that come before the write of an earlier one starts make one write.
+    void Changed();
+    // Changed, when the record is not the one last written.
+    void RecordMayHaveChanged();
 
     const AppSystemOptions& SystemOptions() const { return systemOptions_; }
     void ApplySystemOptions(const AppSystemOptions& options);
@@ -42,6 +51,7 @@ public:
     void SetNormalPlace(std::optional<QPoint> place) { normalPlace_ = place; }
 
 private:
+    AppSettingsValues Values() const;
     void SetStayOnTop(bool onTop);
     void RestorePosition(const QPoint& topLeft);
 
@@ -57,5 +67,9 @@ private:
     AppKeyOptions keyOptions_;
     std::optional<QPoint> normalPlace_;
     bool pointScored_ = false;
+    std::pair<std::int32_t, std::int32_t> recordWritten_;
     AppSettingsStore settingsStore_;
+    // Runs the store's saves while the program runs, one after another; the store is used
+    // there alone until the end's save.
+    AppWriteQueue writes_;
 };

@@ -2,6 +2,7 @@
 #include "TForm1.h"
 
 #include "AppGameNumber.h"
+#include "AppGamepad.h"
 #include "AppIcon.h"
 #include "AppKeyLabels.h"
 #include "AppKeyPlaces.h"
@@ -85,6 +86,8 @@ TForm1::TForm1(QWidget* parent)
         this, [this] { session_->Step(); }, [this] { return session_->Period(); },
         [this] { return session_->Closing(); });
     session_->SetFrontEnd(*renderer_, *sound_, *loop_);
+    // A pad read on its own timer is read with the steps instead: one wake-up per step.
+    connect(loop_.get(), &AppStepLoop::PeriodEnded, &cursor_->Gamepad(), &AppGamepad::StepTaken);
     settings_ = std::make_unique<AppSettingsKeeper>(
         *this, *session_, *sound_, [this] { return AppShellTexts::ConfirmClearRecord(this); });
     settings_->Load();
@@ -147,12 +150,13 @@ void TForm1::ResumeSavedGame() {
     ShowScoreLine();
 }
 
-void TForm1::OpenReplay(const QString& path) {
-    opener_->Open(path);
+void TForm1::OpenReplay(const std::string& localPath) {
+    opener_->Open(localPath);
 }
 
 void TForm1::GameEnded(const AppFinishedGame& game) {
     scoreKeeper_.GameEnded(game);
+    settings_->RecordMayHaveChanged();
 }
 
 void TForm1::ReplayStopped() {
@@ -520,6 +524,7 @@ void TForm1::OptionsCommand() {
     // Zoom and look change how the game is shown, never the game itself.
     ApplyDisplayOptions(optionsDialog_->GetDisplayOptions());
     session_->ApplyOptions(optionsDialog_->GetPlayOptions(), optionsDialog_->GetViewOptions());
+    settings_->Changed();
 }
 
 void TForm1::AboutCommand() {

@@ -58,8 +58,9 @@ public:
     // Goes on with the game saved at the last end, if any, paused; from now on the game in
     // play is saved at the program's end.
     void ResumeSavedGame();
-    // Shows the replay file at `path` in place of the game, or a box telling why it cannot.
-    void OpenReplay(const QString& path);
+    // Shows the replay file at `localPath` (as the system spells it) in place of the game, or a
+    // box telling why it cannot.
+    void OpenReplay(const std::string& localPath);
 
     AppFieldView* ClientArea() const { return clientArea_; }
     const AppSystemOptions& SystemOptions() const { return settings_->SystemOptions(); }

@@ -41,9 +41,11 @@ int main(int argc, char** argv) {
         Form1->ResumeSavedGame();
         Form1->show();
         // A replay file named on the command line (as a file manager opens one) is shown
-        // in place of the game; any other argument is taken for a file name too.
-        if (const QStringList arguments = AppApplication::arguments(); arguments.size() > 1)
-            Form1->OpenReplay(arguments.at(1));
+        // in place of the game; any other argument is taken for a file name too. The name is
+        // taken as its bytes, as --verify takes it: decoded to text, one that is no UTF-8
+        // would name another file. The application object has taken its own options out.
+        if (argc > 1)
+            Form1->OpenReplay(argv[1]);
         const int code = app.exec();
         Form1.reset();
         return code;

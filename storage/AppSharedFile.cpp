@@ -125,6 +125,10 @@ AppSharedFile::AppSharedFile(std::string path, Fold fold, Report report, int loc
     : path_(std::move(path)), fold_(std::move(fold)), report_(std::move(report)),
       lockWaitMs_(lockWaitMs), join_(std::move(join)) {}
 
+std::string AppSharedFile::NotReadWhole(const std::string& path, const std::string& failure) {
+    return "Left as it is: " + path + ", not read whole: " + failure;
+}
+
 void AppSharedFile::Say(const std::string& line) const {
     if (report_)
         report_(line);
@@ -158,8 +162,10 @@ std::vector<AppSharedFile::Pending> AppSharedFile::PendingChanges() const {
         std::string change;
         // One removed meanwhile was applied by the copy that removed it.
         const AppDurableFile::ReadResult read = file.Read(change);
+        // One that cannot be read whole (larger than any change) never will be: set aside
+        // once, it is not read and told of again at every start and save.
         if (read == AppDurableFile::ReadResult::NotReadWhole)
-            Say("Left as it is: " + path + ", not read whole: " + file.Failure());
+            SetAside({path, {}}, "not read whole: " + file.Failure());
         if (read == AppDurableFile::ReadResult::Read)
             changes.push_back({std::move(path), std::move(change)});
     }
@@ -240,7 +246,7 @@ AppSharedFile::Outcome AppSharedFile::Save(const std::string& change,
         std::string text;
         const AppDurableFile::ReadResult read = file.Read(text);
         if (read == AppDurableFile::ReadResult::NotReadWhole) {
-            Say("Not saved to " + path_ + ": not read whole: " + file.Failure());
+            Say(NotReadWhole(path_, file.Failure()));
             return delivered ? Outcome::Saved : Outcome::NotSaved;
         }
         AppDurableFile source(missingFrom);

@@ -29,10 +29,10 @@
 // applied, so what they read is whole and nothing is missing from it.
 //
 // A change left beside the file that this program cannot read (empty, damaged, not a change
-// at all) is renamed aside to "<its name>.damaged", with one line saying why, and the save
-// goes on. A change of a later version of the format waits beside the file for a program
-// that knows it, and the save goes on without it. A copy leaves at most one change of its
-// own beside the file: a newer one takes the older one in (see Join) and replaces it.
+// at all, too large to be read whole) is renamed aside to "<its name>.damaged", with one line
+// saying why, and the save goes on. A change of a later version of the format waits beside the file
+// for a program that knows it, and the save goes on without it. A copy leaves at most one change of
+// its own beside the file: a newer one takes the older one in (see Join) and replaces it.
 //
 // A change is applied idempotently by its Fold: a copy killed after its rename
 // and before removing the changes it applied leaves them to be applied again.
@@ -90,6 +90,10 @@ public:
 
     // The changes beside the file, oldest first.
     std::vector<std::string> PendingPaths() const;
+
+    // The line that tells of a file left as it is because it could not be read whole, the
+    // same whether a read or a save met it.
+    static std::string NotReadWhole(const std::string& path, const std::string& failure);
 
 private:
     struct Pending {

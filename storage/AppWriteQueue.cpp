@@ -18,7 +18,7 @@ int AppWriteQueue::LockWaitMs() const {
     return int(std::clamp<long long>(left, 0, lockWaitMs_));
 }
 
-void AppWriteQueue::Post(Job job) {
+void AppWriteQueue::Post(Job job, std::string kind) {
     std::unique_lock<std::mutex> lock(mutex_);
     if (finishing_ && !running_) {
         const int wait = LockWaitMs();
@@ -26,7 +26,9 @@ void AppWriteQueue::Post(Job job) {
         job(wait);
         return;
     }
-    jobs_.push_back(std::move(job));
+    if (!kind.empty())
+        std::erase_if(jobs_, [&](const Waiting& waiting) { return waiting.kind == kind; });
+    jobs_.push_back({std::move(job), std::move(kind)});
     // The thread starts with the first write, not with the program.
     if (!running_) {
         running_ = true;
@@ -43,13 +45,18 @@ void AppWriteQueue::Run() {
             running_ = false;
             return;
         }
-        Job job = std::move(jobs_.front());
+        Job job = std::move(jobs_.front().job);
         jobs_.pop_front();
         const int wait = LockWaitMs();
         lock.unlock();
         job(wait);
         lock.lock();
     }
+}
+
+void AppWriteQueue::Withdraw(const std::string& kind) {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    std::erase_if(jobs_, [&](const Waiting& waiting) { return waiting.kind == kind; });
 }
 
 void AppWriteQueue::Finish() {

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 
 // Jobs run in the order posted. Each is told how long its lock wait may last:
@@ -25,8 +26,14 @@ public:
     AppWriteQueue& operator=(const AppWriteQueue&) = delete;
     virtual ~AppWriteQueue();
 
-    // Queues `job`; after Finish, runs it at once on the caller's thread.
-    void Post(Job job);
+    // Queues `job`; after Finish, runs it at once on the caller's thread. A job of a `kind`
+    // (not empty) takes the place of a waiting one of that kind: each writes a whole file
+    // anew, so only the newest of them is worth the time a slow disk takes. It goes after
+    // the jobs posted since, as it was posted after them.
+    void Post(Job job, std::string kind = {});
+
+    // Drops the waiting jobs of `kind`: what they would write is written otherwise.
+    void Withdraw(const std::string& kind);
 
     // Runs every job posted and waits for them. Called once, on the thread
     // that owns the queue.
@@ -41,7 +48,11 @@ private:
     const int lockWaitMs_;
     mutable std::mutex mutex_;
     std::condition_variable posted_;
-    std::deque<Job> jobs_;
+    struct Waiting {
+        Job job;
+        std::string kind;
+    };
+    std::deque<Waiting> jobs_;
     bool finishing_ = false;
     bool running_ = false;
     Clock::time_point finishBy_;

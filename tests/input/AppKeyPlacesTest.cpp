@@ -3,6 +3,7 @@
 #include "AppGame.h"
 #include "AppKeyLabels.h"
 
+#include <QInputDevice>
 #include <QKeyEvent>
 
 #include <gtest/gtest.h>
@@ -23,11 +24,15 @@ struct Layout {
     const char* labels;
 };
 
+// The keyboard the events come from. Without an application, the keyboard a key event takes
+// by default is made for it and never freed, which the leak checker reports.
+const QInputDevice keyboard(QStringLiteral("keyboard"), 1, QInputDevice::DeviceType::Keyboard);
+
 // The event the platform delivers for a key typing `label` in the place of `code`: its Qt key
 // is the label's character, its text the lower case one.
 QKeyEvent Press(const QString& label, quint32 code, Qt::KeyboardModifiers modifiers) {
     return QKeyEvent(QEvent::KeyPress, label.at(0).unicode(), modifiers, code, 0, 0,
-                     label.toLower());
+                     label.toLower(), false, 1, &keyboard);
 }
 
 P PositionOf(const QKeyEvent& event) {
@@ -69,7 +74,8 @@ TEST(AppKeyPlaces, EveryLayoutActsByTheUsPlacesAndItsOwnLettersElsewhereDoNothin
     EXPECT_EQ(PositionOf(Press(QStringLiteral("Z"), 0, {})), P::none);
     // The arrows of set 3 are themselves.
     EXPECT_EQ(
-        AppKeyPlaces(AppKeyOptions()).Key(QKeyEvent(QEvent::KeyPress, Qt::Key_Left, {}, 113, 0, 0)),
+        AppKeyPlaces(AppKeyOptions())
+            .Key(QKeyEvent(QEvent::KeyPress, Qt::Key_Left, {}, 113, 0, 0, {}, false, 1, &keyboard)),
         Qt::Key_Left);
 }
 

@@ -210,8 +210,10 @@ TEST(ReadSettingsValues, KeysAreEightDistinctKeyCodesOrAllTheDefaults) {
         {"Keys=24,27,39,41,30,32,44,7\n", defaults},
         {"Keys=24,27,39,41,30,32,44,256\n", defaults},
         {"Keys=24,27,39,41,30,32,44,-8\n", defaults},
-        // Space belongs to the keyboard cursor.
+        // Space belongs to the keyboard cursor, P's place to the pause, 1's to the replay.
         {"Keys=24,27,39,41,30,32,44,65\n", defaults},
+        {"Keys=24,27,39,41,30,32,44,33\n", defaults},
+        {"Keys=24,27,39,41,30,32,44,10\n", defaults},
         // One key for two positions is a conflict.
         {"Keys=24,27,39,41,30,32,44,24\n", defaults},
         {"Keys=\n", defaults}};

@@ -39,6 +39,8 @@ TEST(ReplayShare, EveryTamperedReplayFailsToVerifyWithItsReason) {
         {"other rules", [](auto& t) { return Replaced(t, "rules 1", "rules 2"); },
          "other rules version (2; this program plays 1)"},
         {"truncated", [](auto& t) { return t.substr(0, t.size() / 2); }, "damaged: cut short"},
+        {"a day of play and a step", [](auto& t) { return Replaced(t, "end 316", "end 8640001"); },
+         "damaged: line 56: longer than a day of play (8640001 steps; at most 8640000)"},
     };
     const std::string corpus = FileText(ZINGAROO_REPLAY_CORPUS "/01-default-runs-into.replay");
     for (const Tampered& row : rows) {
@@ -52,6 +54,8 @@ TEST(ReplayShare, EveryTamperedReplayFailsToVerifyWithItsReason) {
     }
     EXPECT_EQ(AppReplayCheck::CheckFile("/nowhere/f").line,
               "/nowhere/f: unreadable: No such file or directory");
+    EXPECT_EQ(AppReplayCheck::CheckFile("/nowhere/é\\\n\x1b[2J\xc2\x9b\xff").line,
+              "/nowhere/é\\x5c\\x0a\\x1b[2J\\xc2\\x9b\\xff: unreadable: No such file or directory");
 }
 
 TEST(ReplayShare, TheDaysNumberIsTheSameForEveryoneThatDayAndDealsTheDefaultOptions) {

@@ -2,6 +2,7 @@
 // a pause, the end of the program and a resume from the saved game, game over, and its replay;
 // and copies killed in play.
 #include "AppPlaySession.h"
+#include "AppDurableFile.h"
 #include "AppGameChecksum.h"
 #include "AppNullFrontEnd.h"
 #include "AppPlaySessionTestPeer.h"
@@ -13,12 +14,31 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
+
+namespace {
+
+// A disk whose writes take `slowDiskMs` each, as a slow fsync makes them, counted as they start.
+std::atomic<int> slowDiskMs = 0;
+std::atomic<int> writesStarted = 0;
+
+} // namespace
+
+void AppWatchSaveStage(AppDurableFile::SaveStage stage) {
+    if (stage != AppDurableFile::SaveStage::TemporaryWritten || slowDiskMs == 0)
+        return;
+    ++writesStarted;
+    std::this_thread::sleep_for(std::chrono::milliseconds(slowDiskMs));
+}
 
 namespace {
 
@@ -220,6 +240,87 @@ TEST(AppPlaySession, AGameInPlaySurvivesAReplayAndAnExitDuringOne) {
     ASSERT_TRUE(next.session.ResumeSaved());
     EXPECT_EQ(next.Checksum(), watched);
     EXPECT_EQ(next.session.PlayMs(), watchedMs);
+}
+
+TEST(AppPlaySession, TenDamagedSavedGamesAtOneStartAreAllSetAsideAndTheWholeOneResumed) {
+    TempFolder folder;
+    std::uint64_t atExit = 0;
+    {
+        Sitting first(folder.Path());
+        first.session.New(43, AppPlayOptions());
+        first.session.Click(AppMouseButton::Left);
+        first.Play(40);
+        atExit = first.Checksum();
+        first.session.Close();
+    }
+    const std::string whole = ReadWholeFile(folder.File("game"));
+    // A copy that is gone: its claimed files are resumed like the waiting ones, after them.
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string orphan = "game.claimed-" + std::to_string(gone);
+    // Five that cannot be read, five that read but come to another state when played.
+    std::vector<std::string> damaged;
+    for (int i = 0; i < 10; ++i)
+        damaged.push_back(i % 2 == 0 ? "zingaroo game 2\ncut " + std::to_string(i)
+                                     : whole.substr(0, whole.size() - 17) +
+                                           std::string(16, char('0' + i)) + "\n");
+    for (int place = 1; place <= 9; ++place)
+        WriteWholeFile(folder.File(place == 1 ? "game" : "game." + std::to_string(place)),
+                       damaged[std::size_t(place - 1)]);
+    WriteWholeFile(folder.File(orphan), damaged[9]);
+    WriteWholeFile(folder.File(orphan + "-2"), whole);
+
+    {
+        Sitting next(folder.Path());
+        ASSERT_TRUE(next.session.ResumeSaved());
+        EXPECT_EQ(next.Checksum(), atExit);
+        // The resumed game is kept at a pause in this copy's file, then put back at the end.
+        next.session.Click(AppMouseButton::Left);
+        next.Play(20);
+        next.session.SetPaused(true);
+        next.session.Close();
+    }
+    std::vector<std::string> setAside;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        if (entry.path().filename().string().starts_with("game.damaged-"))
+            setAside.push_back(ReadWholeFile(entry.path().string()));
+    std::sort(setAside.begin(), setAside.end());
+    std::sort(damaged.begin(), damaged.end());
+    EXPECT_EQ(setAside, damaged);
+    EXPECT_TRUE(
+        ReadWholeFile(folder.File("game")).starts_with(whole.substr(0, whole.find("launch"))));
+}
+
+TEST(AppPlaySession, TenAutosavesQueuedOnASlowDiskLeaveOneWriteAtExit) {
+    TempFolder folder;
+    std::uint64_t atExit = 0;
+    {
+        Sitting sitting(folder.Path());
+        sitting.session.New(43, AppPlayOptions());
+        sitting.session.Click(AppMouseButton::Left);
+        slowDiskMs = 400;
+        writesStarted = 0;
+        // The first pause's save is on the disk; the nine after it wait behind it.
+        for (int pause = 0; pause < 10; ++pause) {
+            sitting.Play(3);
+            sitting.session.SetPaused(true);
+            for (int wait = 0; pause == 0 && writesStarted == 0 && wait < 500; ++wait)
+                std::this_thread::sleep_for(milliseconds(10));
+            sitting.session.SetPaused(false);
+        }
+        sitting.session.SetPaused(true);
+        atExit = sitting.Checksum();
+        const int beforeExit = writesStarted;
+        sitting.session.Close();
+        EXPECT_EQ(beforeExit, 1);
+        EXPECT_EQ(writesStarted - beforeExit, 1);
+        slowDiskMs = 0;
+    }
+    Sitting next(folder.Path());
+    ASSERT_TRUE(next.session.ResumeSaved());
+    EXPECT_EQ(next.Checksum(), atExit);
 }
 
 } // namespace

@@ -103,10 +103,8 @@ private slots:
                                   << false << QStringList();
         QTest::newRow("disk full") << "true" << int(FileSizeLimit) << "" << true
                                    << QStringList{"Not saved to %1/settings.ini: File too large"};
-        QTest::newRow("too large")
-            << tooLarge << int(NoTrouble) << "" << true
-            << QStringList{"Settings file %1/settings.ini left as it is, " + notWhole,
-                           "Not saved to %1/settings.ini: " + notWhole};
+        QTest::newRow("too large") << tooLarge << int(NoTrouble) << "" << true
+                                   << QStringList{"Left as it is: %1/settings.ini, " + notWhole};
         QTest::newRow("lock held")
             << "true" << int(LockHeldElsewhere) << "" << true
             << QStringList{"Not saved to %1/settings.ini yet: without the lock "

@@ -132,6 +132,41 @@ private slots:
 
     void cleanup() { finish(); }
 
+    void optionsAReboundKeyAndANewRecordOutliveAKillRightAfter() {
+        start();
+        runOptions([](TOptionsDialog* shown) {
+            setEdit(shown, "Page1_Edit6", QStringLiteral("90"));
+            auto* slash = shown->findChild<QPushButton*>(QStringLiteral("Page4_Button1"));
+            slash->click();
+            pressKey(slash, Qt::Key_Q, 24);
+        });
+        // A game played to its end above the record; the scores it opens are closed.
+        WhenModalShown([](QWidget* modal) { modal->close(); });
+        AppPlaySession& session = TForm1TestPeer::Session(*form);
+        session.New(43, game().PlayOptions());
+        session.Click(AppMouseButton::Left);
+        AppGameTestPeer::SetScore(game(), 12, game().Phase());
+        for (int step = 0; step < 100'000 && game().State() == stPlaying; ++step)
+            session.Step();
+        QCOMPARE(game().State(), stGameOver);
+        const int record = game().RecordScore();
+        QVERIFY(record >= 12);
+        const QByteArray others = "\nOthers=" + QByteArray::number(record) + ",";
+        // A kill -9 now leaves the file as it is, with no save at the end.
+        QTRY_VERIFY(readSettings().contains("\nPlayOptions=24,18,6,6,60,90,1\n") &&
+                    readSettings().contains("\nKeys=24,") && readSettings().contains(others));
+        const QByteArray leftByAKill = readSettings();
+        finish();
+        writeSettings(leftByAKill);
+
+        start();
+        QCOMPARE(game().PlayOptions().Speed, 90);
+        QCOMPARE(game().RecordScore(), record);
+        // The rebound key was read too: the end's save writes it back.
+        finish();
+        QVERIFY(readSettings().contains("\nKeys=24,"));
+    }
+
     void noFileGivesDefaultsAndExitWritesAllFourKeys() {
         start();
         QCOMPARE(game().PlayOptions(), AppPlayOptions());

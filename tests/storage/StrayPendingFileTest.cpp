@@ -58,6 +58,8 @@ TEST(StrayPendingFile, EveryLaterSaveWritesItsFileAndLeavesAtMostOneChangeOfItsO
         {"", "empty", "", "empty"},
         {"[Settings]\nOthers=10,1,0,0\n", "no record it was made with",
          "[Settings]\nOthers=10,1,0,0\n", "no version line"},
+        {std::string(AppDurableFile::MaxFileSize + 1, '['), "not read whole",
+         std::string(AppDurableFile::MaxFileSize + 1, 'z'), "not read whole"},
         {"[Change]\nFormat=2\nLoadedRecord=0,0\n", "later version",
          "zingaroo scores 3\n+what a later version writes\n", "later version"},
     };
