@@ -63,6 +63,13 @@ public:
         for (const auto& field : Table::fields) {
             if (stopped_ || field.ownKey.empty())
                 continue;
+            // A text is one value, commas and all.
+            if (field.text) {
+                std::string value = ini_.ReadString(section, field.ownKey);
+                if (field.accepts(value))
+                    record.*field.text = std::move(value);
+                continue;
+            }
             const std::vector<std::string> items =
                 SplitCommaList(ini_.ReadString(section, field.ownKey));
             if (items.empty())
@@ -125,6 +132,7 @@ void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
     reader.ReadOwnKeys<AppOptionTable<AppSystemOptions>>(working.system);
     reader.ReadOwnKeys<AppOptionTable<AppDisplayOptions>>(working.display);
     working.keys = AppKeyOptions::FromItem(ini.ReadString(section, keysKey));
+    reader.ReadOwnKeys<AppOptionTable<AppBoardOptions>>(working.board);
     working.play = ClampOptions(working.play);
     working.view = ClampOptions(working.view);
 }
@@ -137,4 +145,5 @@ void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
     WriteOwnKeys<AppOptionTable<AppSystemOptions>>(ini, values.system);
     WriteOwnKeys<AppOptionTable<AppDisplayOptions>>(ini, values.display);
     ini.WriteString(section, keysKey, values.keys.Item());
+    WriteOwnKeys<AppOptionTable<AppBoardOptions>>(ini, values.board);
 }

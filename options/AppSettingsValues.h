@@ -1,6 +1,7 @@
 // The values kept in the settings file, and their reading from and writing to it.
 #pragma once
 
+#include "AppBoardOptions.h"
 #include "AppDisplayOptions.h"
 #include "AppIniFile.h"
 #include "AppKeyOptions.h"
@@ -14,14 +15,16 @@
 // one per option record, named and filled as the record's AppOptionTable says,
 // and "Others" with recordScore, recordPhase, left and top; after them, a key
 // for each field the tables give a key of its own (PauseWhenInactive, KeyboardCursor,
-// then Zoom, FullScreen, Look and ScoreLine), and last "Keys", the physical codes of sets 1 and 2
-// (see AppKeyOptions::Item). Integers are written in signed decimal, booleans as "1" and "0".
+// then Zoom, FullScreen, Look and ScoreLine), then "Keys", the physical codes of sets 1 and 2
+// (see AppKeyOptions::Item), and last the board's BoardAddress, BoardName and BoardSend.
+// Integers are written in signed decimal, booleans as "1" and "0", texts as they are.
 struct AppSettingsValues {
     AppPlayOptions play;
     AppViewOptions view;
     AppSystemOptions system;
     AppDisplayOptions display;
     AppKeyOptions keys;
+    AppBoardOptions board;
     std::int32_t recordScore = 0;
     std::int32_t recordPhase = 0;
     std::int32_t left = 0;
@@ -41,13 +44,14 @@ struct AppSettingsValues {
 //  - a key of its own is read last, as a list of one item; an integer there
 //    that is no integer or lies outside its range keeps the working value and
 //    does not end the reading.
-// "Keys" is read whole or not at all (AppKeyOptions::FromItem). ClearRecordNow is set false.
+// "Keys" is read whole or not at all (AppKeyOptions::FromItem). A board text its record does not
+// accept keeps the working value. ClearRecordNow is set false.
 // Finally the play and view options are bounded to their valid ranges, since the game and the
 // window size rely on them; the record and the window position are left as read.
 void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working);
 
 // Writes the keys into section "Settings" in the order PlayOptions,
 // ViewOptions, SystemOptions, Others, then the keys of their own (the system
-// options' first, then the display options', then "Keys"). The caller
+// options' first, then the display options', then "Keys", then the board's). The caller
 // saves the file.
 void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values);

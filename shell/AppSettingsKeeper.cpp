@@ -42,6 +42,7 @@ void AppSettingsKeeper::Load() {
     ApplySystemOptions(working.system);
     displayOptions_ = working.display;
     keyOptions_ = working.keys;
+    boardOptions_ = working.board;
     if (systemOptions_.RestoreRecord)
         session_.RestoreRecord(working.recordScore, working.recordPhase);
     if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
@@ -59,6 +60,7 @@ void AppSettingsKeeper::Save() {
     values.recordPhase = game.RecordPhase();
     values.display = displayOptions_;
     values.keys = keyOptions_;
+    values.board = boardOptions_;
     const QPoint place = normalPlace_.value_or(window_.pos());
     values.left = place.x();
     values.top = place.y();

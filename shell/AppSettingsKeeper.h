@@ -1,6 +1,7 @@
 // The player's settings: read into the session and the window at start, written back at the end.
 #pragma once
 
+#include "AppBoardOptions.h"
 #include "AppDisplayOptions.h"
 #include "AppKeyOptions.h"
 #include "AppSettingsStore.h"
@@ -35,6 +36,8 @@ public:
     void SetDisplayOptions(const AppDisplayOptions& options) { displayOptions_ = options; }
     const AppKeyOptions& KeyOptions() const { return keyOptions_; }
     void SetKeyOptions(const AppKeyOptions& options) { keyOptions_ = options; }
+    const AppBoardOptions& BoardOptions() const { return boardOptions_; }
+    void SetBoardOptions(const AppBoardOptions& options) { boardOptions_ = options; }
     // While the window fills the screen, the place it goes back to: saved as its position.
     void SetNormalPlace(std::optional<QPoint> place) { normalPlace_ = place; }
 
@@ -52,6 +55,7 @@ private:
     AppSystemOptions systemOptions_;
     AppDisplayOptions displayOptions_;
     AppKeyOptions keyOptions_;
+    AppBoardOptions boardOptions_;
     std::optional<QPoint> normalPlace_;
     AppSettingsStore settingsStore_;
 };
