@@ -78,7 +78,7 @@ std::optional<AppBoardAnswer> AppBoardAnswer::Parse(std::string_view text) {
     if (text.starts_with(refusedWord)) {
         AppBoardAnswer answer = Refused(text.substr(refusedWord.size()));
         return answer.reason == text.substr(refusedWord.size()) ? std::optional(answer)
-                                                                 : std::nullopt;
+                                                                : std::nullopt;
     }
     if (!text.starts_with(sentWord))
         return std::nullopt;

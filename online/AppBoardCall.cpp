@@ -65,32 +65,31 @@ void Watch(QNetworkReply* reply, const QUrl& url, const AppBoardCall::Limits& li
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, checkSize);
     QObject::connect(reply, &QNetworkReply::readyRead, reply, checkSize);
     QPointer<QObject> alive(context);
-    QObject::connect(reply, &QNetworkReply::finished, reply,
-                     [reply, url, cutOff, alive, done = std::move(done), cap = limits.cap] {
-                         reply->deleteLater();
-                         if (!alive)
-                             return;
-                         AppBoardResult result;
-                         result.status =
-                             reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-                         if (!cutOff->isEmpty()) {
-                             result.status = 0;
-                             result.problem = *cutOff;
-                         } else if (result.status == 0) {
-                             result.problem = AppBoardCall::CannotReach(
-                                 url, Why(reply->error(), reply->errorString()));
-                         } else {
-                             result.body = reply->read(cap + 1);
-                             if (result.body.size() > cap) {
-                                 result.status = 0;
-                                 result.body.clear();
-                                 result.problem = Tr("the answer is too large");
-                             }
-                             result.location =
-                                 reply->header(QNetworkRequest::LocationHeader).toUrl().toString();
-                         }
-                         done(result);
-                     });
+    QObject::connect(
+        reply, &QNetworkReply::finished, reply,
+        [reply, url, cutOff, alive, done = std::move(done), cap = limits.cap] {
+            reply->deleteLater();
+            if (!alive)
+                return;
+            AppBoardResult result;
+            result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            if (!cutOff->isEmpty()) {
+                result.status = 0;
+                result.problem = *cutOff;
+            } else if (result.status == 0) {
+                result.problem =
+                    AppBoardCall::CannotReach(url, Why(reply->error(), reply->errorString()));
+            } else {
+                result.body = reply->read(cap + 1);
+                if (result.body.size() > cap) {
+                    result.status = 0;
+                    result.body.clear();
+                    result.problem = Tr("the answer is too large");
+                }
+                result.location = reply->header(QNetworkRequest::LocationHeader).toUrl().toString();
+            }
+            done(result);
+        });
 }
 
 } // namespace
@@ -101,8 +100,8 @@ void AppBoardCall::Get(QNetworkAccessManager& network, const QUrl& url, const Li
 }
 
 void AppBoardCall::Post(QNetworkAccessManager& network, const QUrl& url, const QByteArray& body,
-                        const QList<QPair<QByteArray, QByteArray>>& headers,
-                        const Limits& limits, QObject* context, Done done) {
+                        const QList<QPair<QByteArray, QByteArray>>& headers, const Limits& limits,
+                        QObject* context, Done done) {
     QNetworkRequest request = Request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("application/x-zingaroo-replay"));

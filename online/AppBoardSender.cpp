@@ -60,8 +60,7 @@ void AppBoardSender::Pump() {
     const std::vector<std::string> ids = outbox_.Ids();
     if (ids.empty())
         return;
-    const std::int64_t wait =
-        outbox_.Schedule().WaitFrom(QDateTime::currentSecsSinceEpoch());
+    const std::int64_t wait = outbox_.Schedule().WaitFrom(QDateTime::currentSecsSinceEpoch());
     if (wait > 0) {
         retry_->start(std::chrono::seconds(wait));
         return;

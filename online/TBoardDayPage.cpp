@@ -145,8 +145,8 @@ void TBoardDayPage::Fetch() {
 }
 
 void TBoardDayPage::Show(const std::vector<AppBoardLine>& lines) {
-    lines_.assign(lines.begin(), lines.begin() + std::min<std::ptrdiff_t>(shownLines,
-                                                                          std::ssize(lines)));
+    lines_.assign(lines.begin(),
+                  lines.begin() + std::min<std::ptrdiff_t>(shownLines, std::ssize(lines)));
     const QLocale locale;
     BoardList->clearContents();
     BoardList->setRowCount(int(lines_.size()));

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QComboBox;
+class TBoardDayPage;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -22,7 +23,7 @@ class TScoresDialog : public QDialog {
     Q_OBJECT
 
 public:
-    enum Page { pageTopTen = 0, pageHistory = 1 };
+    enum Page { pageTopTen = 0, pageHistory = 1, pageBoard = 2 };
     enum Column {
         colRank,
         colName,
@@ -54,6 +55,10 @@ public:
     // Opens beside `window`, where its screen has room for both; otherwise, as before, over
     // its middle.
     void PlaceBeside(const QWidget& window);
+
+    // The board the Board page shows (empty: none), with the player's games marked by the
+    // answers the scores keep.
+    void SetBoard(const QString& address);
 
     // The name of a set of rules' table in the player's language.
     static QString TableName(const AppPlayOptions& rules);
@@ -110,6 +115,7 @@ private:
     QLabel* LastGameValue = nullptr;
     QLabel* DayGamesValue = nullptr;
     TScoreChart* Chart = nullptr;
+    TBoardDayPage* BoardPage = nullptr;
     QPushButton* ClearButton = nullptr;
     QPushButton* WatchButton = nullptr;
     QPushButton* SaveButton = nullptr;

@@ -1,6 +1,7 @@
 // The main window: its menus and boxes, the player's input, and the picture painted into it.
 #include "TForm1.h"
 
+#include "AppBoardLink.h"
 #include "AppGameNumber.h"
 #include "AppIcon.h"
 #include "AppKeyLabels.h"
@@ -91,6 +92,9 @@ TForm1::TForm1(QWidget* parent)
     UpdateLook();
     ShowScoreLine();
     scoreKeeper_.SetWatch([this](const std::string& replay) { replay_->Watch(replay); });
+    board_ = new AppBoardLink(
+        scoreKeeper_, [this] { ShowScoreLine(); }, this);
+    board_->Apply(settings_->BoardOptions());
     loop_->PostGameStep();
     session_->Start();
     // Once the picture has its size: the desktop keeps the window's size at its zoom for the
@@ -150,6 +154,7 @@ void TForm1::OpenReplay(const QString& path) {
 }
 
 void TForm1::GameEnded(const AppFinishedGame& game) {
+    board_->GameEnded();
     scoreKeeper_.GameEnded(game);
 }
 
@@ -169,8 +174,13 @@ void TForm1::PictureChanged() {
 
 void TForm1::ShowScoreLine() {
     scoreLine_->setVisible(DisplayOptions().ScoreLine);
-    scoreLine_->Show(AppScoreLine::Text(*session_, SystemOptions().KeyboardCursor,
-                                        session_->Replaying() ? replay_->Mark() : QString()));
+    QString text = AppScoreLine::Text(*session_, SystemOptions().KeyboardCursor,
+                                      session_->Replaying() ? replay_->Mark() : QString());
+    // What became of the day's game on the board, after its final score.
+    if (board_ && !board_->Note().isEmpty() && !session_->Replaying() &&
+        session_->Game().State() == stGameOver)
+        text += QStringLiteral(" · ") + board_->Note();
+    scoreLine_->Show(text);
 }
 
 void TForm1::FormShown() {
@@ -470,11 +480,15 @@ void TForm1::OptionsCommand() {
     optionsDialog_->SetSystemOptions(SystemOptions());
     optionsDialog_->SetDisplayOptions(DisplayOptions());
     optionsDialog_->SetKeyOptions(settings_->KeyOptions());
+    optionsDialog_->SetBoardOptions(settings_->BoardOptions());
+    optionsDialog_->SetAccountName(AppBoardLink::ShownName(AppBoardOptions()));
     optionsDialog_->SetKeyLabels(AppKeyLabels::FromPlatform());
     optionsDialog_->SetZoomOnScreen([this](int chosen) { return windowFit_->ShownZoom(chosen); });
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
     settings_->SetKeyOptions(optionsDialog_->GetKeyOptions());
+    settings_->SetBoardOptions(optionsDialog_->GetBoardOptions());
+    board_->Apply(settings_->BoardOptions());
     ApplySystemOptions(optionsDialog_->GetSystemOptions());
     // Zoom and look change how the game is shown, never the game itself.
     ApplyDisplayOptions(optionsDialog_->GetDisplayOptions());
