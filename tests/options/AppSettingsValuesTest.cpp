@@ -196,6 +196,25 @@ TEST(ReadSettingsValues, ZoomFullScreenAndLookTakeTheirDefaultsForAnythingButThe
     }
 }
 
+TEST(ReadSettingsValues, TheBoardsKeysTakeTheirDefaultsForJunk) {
+    // Keys, then the address, the name and sending read.
+    const std::tuple<std::string, std::string, std::string, bool> cases[] = {
+        {"", "", "", false},
+        {"BoardAddress=https://b.example.org\nBoardName=Ann\nBoardSend=1\n",
+         "https://b.example.org", "Ann", true},
+        {"BoardAddress=ftp://b.example.org\nBoardName=" + std::string(25, 'x') + "\n", "", "",
+         false},
+        {"BoardAddress=http://\nBoardName=a\x01b\nBoardSend=0\n", "", "", false},
+        {"BoardAddress=b.example.org\nBoardName=" + std::string(24, 'x') + "\n", "",
+         std::string(24, 'x'), false}};
+    for (const auto& [keys, address, name, send] : cases) {
+        const AppSettingsValues read = Read(Settings(keys));
+        EXPECT_EQ(read.board.Address, address) << keys;
+        EXPECT_EQ(read.board.Name, name) << keys;
+        EXPECT_EQ(read.board.Send, send) << keys;
+    }
+}
+
 TEST(ReadSettingsValues, KeysAreEightDistinctKeyCodesOrAllTheDefaults) {
     const AppKeyOptions defaults;
     AppKeyOptions rebound;
@@ -274,7 +293,10 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "FullScreen=0\n"
                           "Look=0\n"
                           "ScoreLine=1\n"
-                          "Keys=25,27,39,41,30,32,44,46\n");
+                          "Keys=25,27,39,41,30,32,44,46\n"
+                          "BoardAddress=\n"
+                          "BoardName=\n"
+                          "BoardSend=0\n");
 }
 
 TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
@@ -293,6 +315,9 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     values.display.Look = AppDisplayOptions::lookAutomatic;
     values.display.ScoreLine = false;
     values.keys.Codes = {24, 27, 39, 41, 30, 32, 44, 255};
+    values.board.Address = "https://board.example.org/a,b";
+    values.board.Name = "Zoë, of \"=\"";
+    values.board.Send = true;
     values.recordScore = 2147483647;
     values.recordPhase = 12;
     values.left = -2147483647 - 1;
@@ -305,7 +330,9 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
                           "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
                           "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
                           "KeyboardCursor=1\r\nZoom=4\r\nFullScreen=1\r\nLook=3\r\nScoreLine=0\r\n"
-                          "Keys=24,27,39,41,30,32,44,255\r\n[Mine]\r\nA=1\r\n");
+                          "Keys=24,27,39,41,30,32,44,255\r\n"
+                          "BoardAddress=https://board.example.org/a,b\r\n"
+                          "BoardName=Zoë, of \"=\"\r\nBoardSend=1\r\n[Mine]\r\nA=1\r\n");
 
     AppSettingsValues read = Working();
     ReadSettingsValues(ini, read);
@@ -320,6 +347,9 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_TRUE(read.system.PauseWhenInactive);
     EXPECT_TRUE(read.system.KeyboardCursor);
     EXPECT_TRUE(read.display == values.display);
+    EXPECT_EQ(read.board.Address, values.board.Address);
+    EXPECT_EQ(read.board.Name, values.board.Name);
+    EXPECT_TRUE(read.board.Send);
     EXPECT_EQ(read.recordScore, values.recordScore);
     EXPECT_EQ(read.recordPhase, values.recordPhase);
     EXPECT_EQ(read.left, values.left);
