@@ -22,16 +22,24 @@ std::optional<qint64> Whole(const QJsonValue& value, qint64 low, qint64 high) {
 
 constexpr qint64 most = 2'000'000'000;
 
+// A game's id, given as a string or as a whole number; empty for anything else.
+QString IdOf(const QJsonValue& value) {
+    if (value.isString())
+        return value.toString();
+    const std::optional<qint64> number = Whole(value, 0, qint64(1) << 53);
+    return number ? QString::number(*number) : QString();
+}
+
 } // namespace
 
 std::optional<AppBoardAnswer> AppBoardReplies::Posted(const QByteArray& body) {
     const QJsonObject answer = QJsonDocument::fromJson(body).object();
     const std::optional<qint64> rank = Whole(answer.value(u"rank"), 1, most);
     const std::optional<qint64> of = Whole(answer.value(u"of"), 1, most);
-    if (!rank || !of || !answer.value(u"day").isString() || !answer.value(u"id").isString())
+    if (!rank || !of || !answer.value(u"day").isString())
         return std::nullopt;
     return AppBoardAnswer::Sent(answer.value(u"day").toString().toStdString(), *rank, *of,
-                                answer.value(u"id").toString().toStdString());
+                                IdOf(answer.value(u"id")).toStdString());
 }
 
 QString AppBoardReplies::Reason(const QByteArray& body, int status) {
@@ -57,7 +65,7 @@ std::optional<std::vector<AppBoardLine>> AppBoardReplies::Day(const QByteArray& 
         const std::optional<qint64> rank = Whole(line.value(u"rank"), 1, most);
         const std::optional<qint64> score = Whole(line.value(u"score"), 0, most);
         const std::optional<qint64> phase = Whole(line.value(u"phase"), 1, most);
-        const QString id = line.value(u"id").toString();
+        const QString id = IdOf(line.value(u"id"));
         const QString name = line.value(u"name").toString();
         if (!rank || !score || !phase || !AppBoardAnswer::IsId(id.toStdString()) ||
             !line.value(u"name").isString())

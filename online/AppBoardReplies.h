@@ -24,6 +24,7 @@ public:
     static constexpr int maxLines = 500;
 
     // {"day", "rank", "of", "score", "phase", "id"} of a game taken; nothing for anything else.
+    // An id may be a string or a whole number.
     static std::optional<AppBoardAnswer> Posted(const QByteArray& body);
     // The "reason" of an error body, else the status in words; one line, bounded.
     static QString Reason(const QByteArray& body, int status);

@@ -1,15 +1,17 @@
 // The day's game from the main window to a board on a loopback port and back: sent only when
 // the player sends, its place on the score line and on the Scores dialog's Board page.
-#include "AppGameTestPeer.h"
 #include "TForm1.h"
 #include "TForm1TestPeer.h"
 
-#include "AppCell.h"
+#include "AppGameNumber.h"
+#include "AppGameRecorder.h"
 #include "AppPlayerScores.h"
 #include "AppProgramFolders.h"
 #include "AppSettingsLocation.h"
 #include "FakeBoard.h"
 #include "ModalWatcher.h"
+#include "RealBoard.h"
+#include "ReplayBot.h"
 #include "TOptionsDialog.h"
 #include "TScoresDialog.h"
 
@@ -33,9 +35,6 @@ private:
     std::unique_ptr<QTemporaryDir> data;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TOptionsDialog> dialog;
-    QPoint pointer;
-
-    AppGame& game() { return TForm1TestPeer::Game(*form); }
 
     // The board's page of the options filled in, then OK.
     void setBoard(const QString& address, bool send) {
@@ -50,18 +49,58 @@ private:
         form->findChild<QAction*>(QStringLiteral("Game_Options_MItem"))->trigger();
     }
 
-    // Today's game, launched and ended by an obstacle shoved onto the ball.
-    void playTodaysGame() {
-        form->findChild<QAction*>(QStringLiteral("Game_Today_MItem"))->trigger();
-        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
-        QTest::mouseClick(form->ClientArea(), Qt::LeftButton);
-        const int x = game().ball.x < 5 ? game().ball.x + 1 : game().ball.x - 1;
-        game().Field().SetCell(x, game().ball.y, layerGround, cellObstacle);
-        const AppViewOptions& view = game().ViewOptions();
-        pointer = form->ClientArea()->mapToGlobal(
-            QPoint(x * view.CharWidth + 2, game().ball.y * view.CharHeight + 2));
-        QTest::keyClick(form->ClientArea(), x > game().ball.x ? Qt::Key_S : Qt::Key_F);
-        QCOMPARE(game().State(), stGameOver);
+    // Today's game as a player plays it through to game over, told to the window as the session
+    // tells it: a genuine record, so the board can replay it.
+    void endTodaysGame() {
+        for (std::uint64_t seed = 1; seed <= 50; ++seed) {
+            AppRandom random;
+            AppGame played(random);
+            played.CreateField();
+            AppGameRecorder recorder(played, random);
+            recorder.New(AppGameNumber::Today(), AppGameNumber::DayOptions());
+            ReplayBot bot(recorder, seed, {ReplayBot::Ending::runInto, 300, 1, 0});
+            while (bot.Play() && recorder.Steps() < 100000) {
+            }
+            const AppGameRecord& record = recorder.Record();
+            if (!record.end || record.end->how != AppGameEnd::gameOver)
+                continue;
+            AppFinishedGame finished;
+            finished.score = record.end->score;
+            finished.phase = record.end->phase;
+            finished.steps = record.end->step;
+            finished.playMs = 60000;
+            finished.number = AppGameNumber::Today();
+            finished.options = AppGameNumber::DayOptions();
+            finished.record = record;
+            // A game that makes its table opens the Scores dialog on its name.
+            if (finished.score > 0)
+                WhenModalShown([](QWidget* modal) { modal->close(); });
+            TForm1TestPeer::EndGame(*form, finished);
+            return;
+        }
+        QFAIL("the bot never ended today's game");
+    }
+
+    // The Board page of the Scores dialog once it has fetched the day: its lines and the
+    // player's place.
+    QStringList boardPage() {
+        QStringList shown;
+        WhenModalShown([&shown](QWidget* modal) {
+            auto* scores = qobject_cast<TScoresDialog*>(modal);
+            QVERIFY(scores);
+            scores->findChild<QTabWidget*>()->setCurrentIndex(TScoresDialog::pageBoard);
+            auto* list = scores->findChild<QTableWidget*>(QStringLiteral("BoardList"));
+            auto* status = scores->findChild<QLabel*>(QStringLiteral("StatusLabel"));
+            QTRY_VERIFY(!status->text().startsWith(QStringLiteral("Fetching")));
+            for (int row = 0; row < list->rowCount(); ++row)
+                shown << list->item(row, 1)->text() +
+                             (list->item(row, 1)->font().bold() ? QStringLiteral(" (own)") : "");
+            shown << scores->findChild<QLabel*>(QStringLiteral("OwnRankLabel"))->text()
+                  << status->text();
+            scores->reject();
+        });
+        form->findChild<QAction*>(QStringLiteral("Game_Scores_MItem"))->trigger();
+        return shown;
     }
 
 private slots:
@@ -77,55 +116,48 @@ private slots:
     }
 
     void theDaysGameReachesTheBoardOnlyWhenSent_data() {
+        QTest::addColumn<bool>("real");
         QTest::addColumn<bool>("send");
         QTest::addColumn<QString>("note");
-        QTest::newRow("sending on") << true << QStringLiteral(" · Sent: 1st of 1");
-        QTest::newRow("sending off") << false << QString();
+        QTest::addColumn<QStringList>("page");
+        const QStringList listed = {"Ann (own)", "Sent: 1st of 1", ""};
+        const QStringList empty = {"", "No games on the board for this day yet."};
+        QTest::newRow("sending on, a board of the test's")
+            << false << true << "Sent: 1st of 1" << listed;
+        QTest::newRow("sending off, a board of the test's") << false << false << "" << empty;
+        QTest::newRow("sending on, zingaroo-board") << true << true << "Sent: 1st of 1" << listed;
+        QTest::newRow("sending off, zingaroo-board") << true << false << "" << empty;
     }
 
     void theDaysGameReachesTheBoardOnlyWhenSent() {
+        QFETCH(bool, real);
         QFETCH(bool, send);
         QFETCH(QString, note);
-        FakeBoard board;
+        QFETCH(QStringList, page);
+        if (real && !RealBoard::Built())
+            QSKIP("this build has no zingaroo-board");
+        FakeBoard fake;
+        RealBoard board(real ? FreePort() : 0);
+        QVERIFY(!real || board.Started());
+        const QString address = real ? board.Address() : fake.Address();
         form = std::make_unique<TForm1>();
         dialog = std::make_unique<TOptionsDialog>();
         form->SetDialogs(dialog.get(), nullptr);
-        form->SetPointerSource([this] { return std::optional<QPoint>(pointer); });
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         TForm1TestPeer::SetStepClock(*form, [] { return std::chrono::nanoseconds(0); });
-        setBoard(board.Address(), send);
+        setBoard(address, send);
         const QString key =
             QFileInfo(AppPlayerScores::Path()).path() + QStringLiteral("/player-key");
         QCOMPARE(QFile::exists(key), send);
 
-        playTodaysGame();
-        const auto* line = form->findChild<QLabel*>(QStringLiteral("ScoreLine"));
-        QTRY_COMPARE(line->text(), QStringLiteral("Game over: score 0, phase 1") + note);
-        if (!send) {
+        endTodaysGame();
+        QTRY_COMPARE_WITH_TIMEOUT(TForm1TestPeer::BoardNote(*form), note, 10000);
+        if (send)
+            QTRY_VERIFY(AppPlayerScores::File().Load().LastGame()->board.has_value());
+        else
             QTest::qWait(500);
-            QVERIFY(board.requests.isEmpty());
-            return;
-        }
-        QCOMPARE(board.games.size(), 1);
-        QTRY_VERIFY(AppPlayerScores::File().Load().LastGame()->board.has_value());
-
-        bool shown = false;
-        WhenModalShown([&shown](QWidget* modal) {
-            auto* scores = qobject_cast<TScoresDialog*>(modal);
-            QVERIFY(scores);
-            scores->findChild<QTabWidget*>()->setCurrentIndex(TScoresDialog::pageBoard);
-            auto* list = scores->findChild<QTableWidget*>(QStringLiteral("BoardList"));
-            QTRY_COMPARE(list->rowCount(), 1);
-            QCOMPARE(list->item(0, 1)->text(), QStringLiteral("Ann"));
-            QVERIFY(list->item(0, 1)->font().bold());
-            QCOMPARE(scores->findChild<QLabel*>(QStringLiteral("OwnRankLabel"))->text(),
-                     QStringLiteral("Sent: 1st of 1"));
-            scores->reject();
-            shown = true;
-        });
-        form->findChild<QAction*>(QStringLiteral("Game_Scores_MItem"))->trigger();
-        QTRY_VERIFY(shown);
+        QCOMPARE(boardPage(), page);
     }
 };
 
