@@ -70,8 +70,13 @@ std::optional<std::vector<AppBoardLine>> AppBoardReplies::Day(const QByteArray& 
         if (!rank || !score || !phase || !AppBoardAnswer::IsId(id.toStdString()) ||
             !line.value(u"name").isString())
             return std::nullopt;
-        // Shown as plain text, one line, no longer than a name the board takes.
+        // Shown as plain text, one line, no longer than a name the board takes, and without
+        // the characters that would turn the rest of the line around.
         QString shown = name.simplified().left(int(AppBoardOptions::maxNameLength) * 2);
+        shown.removeIf([](QChar c) {
+            return (c >= QChar(0x202A) && c <= QChar(0x202E)) ||
+                   (c >= QChar(0x2066) && c <= QChar(0x2069));
+        });
         read.push_back({int(*rank), shown, int(*score), int(*phase), id});
     }
     return read;
