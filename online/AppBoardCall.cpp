@@ -1,7 +1,6 @@
 // One request to the board: answered within a deadline, read up to a cap, never redirected.
 #include "AppBoardCall.h"
 
-#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -11,10 +10,6 @@
 #include <memory>
 
 namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("AppBoardCall", text);
-}
 
 QNetworkRequest Request(const QUrl& url) {
     QNetworkRequest request(url);
@@ -30,13 +25,13 @@ QString Why(QNetworkReply::NetworkError error, const QString& text) {
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
         //: Why the board cannot be reached, after "cannot reach HOST: ".
-        return Tr("connection refused");
+        return AppBoardCall::tr("connection refused");
     case QNetworkReply::HostNotFoundError:
-        return Tr("host not found");
+        return AppBoardCall::tr("host not found");
     case QNetworkReply::RemoteHostClosedError:
-        return Tr("the connection was closed");
+        return AppBoardCall::tr("the connection was closed");
     case QNetworkReply::SslHandshakeFailedError:
-        return Tr("its certificate is not trusted");
+        return AppBoardCall::tr("its certificate is not trusted");
     default:
         return text;
     }
@@ -50,7 +45,7 @@ void Watch(QNetworkReply* reply, const QUrl& url, const AppBoardCall::Limits& li
     deadline->setSingleShot(true);
     QObject::connect(deadline, &QTimer::timeout, reply, [reply, cutOff] {
         //: The board did not answer within the time it is given.
-        *cutOff = Tr("no answer in time");
+        *cutOff = AppBoardCall::tr("no answer in time");
         reply->abort();
     });
     deadline->start(limits.deadlineMs);
@@ -58,7 +53,7 @@ void Watch(QNetworkReply* reply, const QUrl& url, const AppBoardCall::Limits& li
         const qint64 told = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
         if (cutOff->isEmpty() && (told > cap || reply->bytesAvailable() > cap)) {
             //: The board's answer is larger than any answer it should give.
-            *cutOff = Tr("the answer is too large");
+            *cutOff = AppBoardCall::tr("the answer is too large");
             reply->abort();
         }
     };
@@ -84,7 +79,7 @@ void Watch(QNetworkReply* reply, const QUrl& url, const AppBoardCall::Limits& li
                 if (result.body.size() > cap) {
                     result.status = 0;
                     result.body.clear();
-                    result.problem = Tr("the answer is too large");
+                    result.problem = AppBoardCall::tr("the answer is too large");
                 }
                 result.location = reply->header(QNetworkRequest::LocationHeader).toUrl().toString();
             }
@@ -113,5 +108,5 @@ void AppBoardCall::Post(QNetworkAccessManager& network, const QUrl& url, const Q
 QString AppBoardCall::CannotReach(const QUrl& url, const QString& why) {
     //: A page or a game could not be sent to or fetched from the board. %1 is the board's
     //: host name, %2 why (such as "connection refused").
-    return Tr("cannot reach %1: %2").arg(url.host(), why);
+    return AppBoardCall::tr("cannot reach %1: %2").arg(url.host(), why);
 }

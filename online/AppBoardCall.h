@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 
@@ -19,6 +20,8 @@ struct AppBoardResult {
 };
 
 class AppBoardCall {
+    Q_DECLARE_TR_FUNCTIONS(AppBoardCall)
+
 public:
     using Done = std::function<void(const AppBoardResult& result)>;
 

@@ -51,13 +51,13 @@ QString AppBoardReplies::Reason(const QByteArray& body, int status) {
     return QString::fromStdString(AppBoardAnswer::Refused(text.toStdString()).reason);
 }
 
-std::optional<std::vector<AppBoardLine>> AppBoardReplies::Day(const QByteArray& body) {
+std::optional<std::vector<AppBoardDayLine>> AppBoardReplies::Day(const QByteArray& body) {
     const QJsonDocument document = QJsonDocument::fromJson(body);
     const QJsonArray lines =
         document.isArray() ? document.array() : document.object().value(u"lines").toArray();
     if (!document.isArray() && !document.object().value(u"lines").isArray())
         return std::nullopt;
-    std::vector<AppBoardLine> read;
+    std::vector<AppBoardDayLine> read;
     for (const QJsonValue& value : lines) {
         if (int(read.size()) == maxLines)
             break;

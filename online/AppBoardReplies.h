@@ -10,7 +10,7 @@
 #include <vector>
 
 // One line of a day's board. Names are cut to what the board may hold and shown as text.
-struct AppBoardLine {
+struct AppBoardDayLine {
     int rank = 0;
     QString name;
     int score = 0;
@@ -30,5 +30,5 @@ public:
     static QString Reason(const QByteArray& body, int status);
     // A day's lines, best first: a JSON array of them, or an object holding it as "lines".
     // Nothing when the body is not that, or a line lacks a field or holds one out of range.
-    static std::optional<std::vector<AppBoardLine>> Day(const QByteArray& body);
+    static std::optional<std::vector<AppBoardDayLine>> Day(const QByteArray& body);
 };

@@ -135,7 +135,7 @@ void TBoardDayPage::Fetch() {
             return Say(result.problem, true);
         if (result.status != 200)
             return Say(AppBoardReplies::Reason(result.body, result.status), true);
-        const std::optional<std::vector<AppBoardLine>> lines = AppBoardReplies::Day(result.body);
+        const std::optional<std::vector<AppBoardDayLine>> lines = AppBoardReplies::Day(result.body);
         if (!lines)
             //: The board answered with something that is not a day's board.
             return Say(tr("the board's answer cannot be read"), true);
@@ -144,14 +144,14 @@ void TBoardDayPage::Fetch() {
     });
 }
 
-void TBoardDayPage::Show(const std::vector<AppBoardLine>& lines) {
+void TBoardDayPage::Show(const std::vector<AppBoardDayLine>& lines) {
     lines_.assign(lines.begin(),
                   lines.begin() + std::min<std::ptrdiff_t>(shownLines, std::ssize(lines)));
     const QLocale locale;
     BoardList->clearContents();
     BoardList->setRowCount(int(lines_.size()));
     for (int row = 0; row < int(lines_.size()); ++row) {
-        const AppBoardLine& line = lines_[std::size_t(row)];
+        const AppBoardDayLine& line = lines_[std::size_t(row)];
         const bool own = std::any_of(own_.begin(), own_.end(), [&](const AppBoardAnswer& answer) {
             return QString::fromStdString(answer.id) == line.id;
         });
@@ -189,7 +189,7 @@ bool TBoardDayPage::HasChosenLine() const {
 void TBoardDayPage::WatchChosen() {
     if (!HasChosenLine())
         return;
-    const AppBoardLine& line = lines_[std::size_t(BoardList->selectedItems().front()->row())];
+    const AppBoardDayLine& line = lines_[std::size_t(BoardList->selectedItems().front()->row())];
     const QUrl url(address_ + QStringLiteral("/api/v1/games/") + line.id +
                    QStringLiteral(".zingaroo"));
     //: While a board game's replay is being fetched for Watch.

@@ -49,13 +49,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Show(const std::vector<AppBoardLine>& lines);
+    void Show(const std::vector<AppBoardDayLine>& lines);
     void Say(const QString& line, bool retry);
     void ShowOwnRank();
 
     QString address_;
     std::vector<AppBoardAnswer> own_;
-    std::vector<AppBoardLine> lines_;
+    std::vector<AppBoardDayLine> lines_;
     AppBoardCall::Limits limits_ = {1 << 20, 20000};
     QNetworkAccessManager* network_ = nullptr;
     // Counts the fetches, so an answer to one the player has moved on from is dropped.
