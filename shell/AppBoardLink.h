@@ -28,6 +28,10 @@ public:
     void GameEnded();
     // What the score line says of the last day's game sent: queued, its place, or refused.
     const QString& Note() const { return note_; }
+    // The score line's text, with the note after it once the game is over.
+    QString AfterScore(const QString& text, bool gameOver) const {
+        return gameOver && !note_.isEmpty() ? text + QStringLiteral(" · ") + note_ : text;
+    }
     AppBoardSender& Sender() { return *sender_; }
 
     // The name the board shows: the one given, else the account's.

@@ -53,6 +53,8 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
+    board_ = new AppBoardLink(
+        scoreKeeper_, [this] { ShowScoreLine(); }, this);
     clientArea_ =
         new AppFieldView([this]() -> const QImage& { return renderer_->Picture(); }, this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
@@ -92,8 +94,6 @@ TForm1::TForm1(QWidget* parent)
     UpdateLook();
     ShowScoreLine();
     scoreKeeper_.SetWatch([this](const std::string& replay) { replay_->Watch(replay); });
-    board_ = new AppBoardLink(
-        scoreKeeper_, [this] { ShowScoreLine(); }, this);
     board_->Apply(settings_->BoardOptions());
     loop_->PostGameStep();
     session_->Start();
@@ -174,13 +174,10 @@ void TForm1::PictureChanged() {
 
 void TForm1::ShowScoreLine() {
     scoreLine_->setVisible(DisplayOptions().ScoreLine);
-    QString text = AppScoreLine::Text(*session_, SystemOptions().KeyboardCursor,
-                                      session_->Replaying() ? replay_->Mark() : QString());
-    // What became of the day's game on the board, after its final score.
-    if (board_ && !board_->Note().isEmpty() && !session_->Replaying() &&
-        session_->Game().State() == stGameOver)
-        text += QStringLiteral(" · ") + board_->Note();
-    scoreLine_->Show(text);
+    scoreLine_->Show(
+        board_->AfterScore(AppScoreLine::Text(*session_, SystemOptions().KeyboardCursor,
+                                              session_->Replaying() ? replay_->Mark() : QString()),
+                           !session_->Replaying() && session_->Game().State() == stGameOver));
 }
 
 void TForm1::FormShown() {
