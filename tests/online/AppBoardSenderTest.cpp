@@ -1,13 +1,18 @@
 // The outbox and its sender against a board on a loopback port: nothing lost, nothing resent,
 // and bad answers that change nothing.
 #include "AppBoardSender.h"
+#include "AppBoardReplies.h"
+#include "AppGameFile.h"
 #include "AppOutbox.h"
 #include "AppPlayerKey.h"
 #include "FakeBoard.h"
+#include "RealBoard.h"
 #include "TBoardDayPage.h"
+#include "TodaysGame.h"
 
 #include <QDateTime>
 #include <QLabel>
+#include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -20,6 +25,28 @@ namespace {
 
 const QString replay = QStringLiteral("zingaroo game 1\nrules 1\nnumber 883292173\n");
 const QString gameId = QStringLiteral("20261209T032558Z-883292173");
+
+// A genuine day's game, which the real board replays and takes.
+QString TodaysReplay() {
+    static const QString text = QString::fromStdString(AppGameFile::Text(*PlayTodaysGame()));
+    return text;
+}
+
+// The same game with one more point claimed than it scored: no board takes it.
+QString EditedReplay() {
+    QStringList lines = TodaysReplay().trimmed().split('\n');
+    QStringList end = lines.back().split(' ');
+    end[3] = QString::number(end[3].toInt() + 1);
+    lines.back() = end.join(' ');
+    return lines.join('\n') + '\n';
+}
+
+// The board of the test's or the real one, on a loopback port.
+struct Board {
+    std::unique_ptr<FakeBoard> fake;
+    std::unique_ptr<RealBoard> real;
+    QString Address() const { return fake ? fake->Address() : real->Address(); }
+};
 
 } // namespace
 
@@ -43,14 +70,55 @@ private:
         return made;
     }
 
+    static Board startBoard(bool real, quint16 port = 0) {
+        Board board;
+        if (real)
+            board.real = std::make_unique<RealBoard>(port ? port : FreePort());
+        else
+            board.fake = std::make_unique<FakeBoard>(port);
+        return board;
+    }
+
+    // The names on today's board, best first, as the Board page reads them.
+    static QStringList listed(const QString& address) {
+        QNetworkAccessManager network;
+        QStringList names;
+        bool done = false;
+        AppBoardCall::Get(
+            network,
+            QUrl(address + "/api/v1/days/" +
+                 QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate)),
+            {}, &network, [&](const AppBoardResult& result) {
+                for (const AppBoardDayLine& line :
+                     AppBoardReplies::Day(result.body).value_or(std::vector<AppBoardDayLine>{}))
+                    names << line.name;
+                done = true;
+            });
+        for (int i = 0; i < 500 && !done; ++i)
+            QTest::qWait(10);
+        return done ? names : QStringList{QStringLiteral("no answer")};
+    }
+
+    void bothBoards() {
+        QTest::addColumn<bool>("real");
+        QTest::newRow("a board of the test's") << false;
+        QTest::newRow("zingaroo-board") << true;
+    }
+
+    bool skipWithoutBoard(bool real) { return real && !RealBoard::Built(); }
+
 private slots:
     void init() { folder = std::make_unique<QTemporaryDir>(); }
 
+    void aGameQueuedWhileTheBoardIsDownIsSentOnceItIsUp_data() { bothBoards(); }
     void aGameQueuedWhileTheBoardIsDownIsSentOnceItIsUp() {
+        QFETCH(bool, real);
+        if (skipWithoutBoard(real))
+            QSKIP("this build has no zingaroo-board");
         const quint16 port = FreePort();
         auto down = sender(QStringLiteral("http://127.0.0.1:%1").arg(port));
         QSignalSpy waiting(down.get(), &AppBoardSender::Waiting);
-        down->Queue(gameId, replay);
+        down->Queue(gameId, TodaysReplay());
         QVERIFY(waiting.wait(5000));
         QCOMPARE(waiting.front().at(1).toString(),
                  QStringLiteral("cannot reach 127.0.0.1: connection refused"));
@@ -61,10 +129,10 @@ private slots:
         QVERIFY(qAbs(schedule.notBefore - 60 - QDateTime::currentSecsSinceEpoch()) <= 2);
         down.reset();
 
-        FakeBoard board(port);
+        const Board board = startBoard(real, port);
         auto up = sender(board.Address());
         QTest::qWait(300);
-        QVERIFY(board.requests.isEmpty());
+        QVERIFY(listed(board.Address()).isEmpty());
         // The minute has passed.
         outbox().SetSchedule({1, 0});
         QSignalSpy answered(up.get(), &AppBoardSender::Answered);
@@ -72,51 +140,71 @@ private slots:
         QVERIFY(answered.wait(5000));
         const auto answer = answered.front().at(1).value<AppBoardAnswer>();
         QCOMPARE(answered.front().at(0).toString(), gameId);
+        QCOMPARE(answer.kind, AppBoardAnswer::Kind::sent);
         QCOMPARE(answer.rank, 1);
         QCOMPARE(answer.of, 1);
-        QCOMPARE(answer.id, std::string("g0"));
         QVERIFY(outbox().Ids().empty());
-        QCOMPARE(board.requests.size(), 1);
-        const FakeBoard::Request& request = board.requests.front();
-        QCOMPARE(request.body, replay.toUtf8());
-        QCOMPARE(request.headers.value("x-zingaroo-name"), QByteArray("Zo%C3%AB%20%3Cb%3E"));
-        QCOMPARE(request.headers.value("x-zingaroo-player"),
-                 QByteArray::fromStdString(
-                     *AppPlayerKey((folder->path() + "/key").toStdString()).Read()));
+        QCOMPARE(listed(board.Address()), QStringList{QStringLiteral("Zoë <b>")});
+        if (board.fake) {
+            // The board was asked for its day first.
+            const FakeBoard::Request& request = board.fake->requests.at(1);
+            QCOMPARE(request.method, QByteArray("POST"));
+            QCOMPARE(request.body, TodaysReplay().toUtf8());
+            QCOMPARE(request.headers.value("x-zingaroo-name"), QByteArray("Zo%C3%AB%20%3Cb%3E"));
+            QCOMPARE(request.headers.value("x-zingaroo-player"),
+                     QByteArray::fromStdString(
+                         *AppPlayerKey((folder->path() + "/key").toStdString()).Read()));
+        }
     }
 
+    void aRefusedGameKeepsTheReasonAndIsNeverSentAgain_data() { bothBoards(); }
     void aRefusedGameKeepsTheReasonAndIsNeverSentAgain() {
-        FakeBoard board;
-        board.SetAnswer([](const FakeBoard::Request&) {
-            return FakeBoard::Response(
-                422, R"({"error":"does not verify","reason":"checksum does not match"})");
-        });
+        QFETCH(bool, real);
+        if (skipWithoutBoard(real))
+            QSKIP("this build has no zingaroo-board");
+        const Board board = startBoard(real);
+        if (board.fake)
+            board.fake->SetAnswer([](const FakeBoard::Request&) {
+                return FakeBoard::Response(
+                    422, R"({"error":"does not verify","reason":"ending does not match"})");
+            });
         auto refused = sender(board.Address());
         QSignalSpy answered(refused.get(), &AppBoardSender::Answered);
-        refused->Queue(gameId, replay);
+        refused->Queue(gameId, EditedReplay());
         QVERIFY(answered.wait(5000));
         const auto answer = answered.front().at(1).value<AppBoardAnswer>();
         QCOMPARE(answer.kind, AppBoardAnswer::Kind::refused);
-        QCOMPARE(answer.reason, std::string("checksum does not match"));
+        QVERIFY2(answer.reason.starts_with("ending does not match"), answer.reason.c_str());
         QVERIFY(outbox().Ids().empty());
         refused->Kick();
         refused.reset();
         auto restarted = sender(board.Address());
         QTest::qWait(300);
-        QCOMPARE(board.requests.size(), 1);
+        QVERIFY(listed(board.Address()).isEmpty());
+        if (board.fake)
+            QCOMPARE(board.fake->requests.size(), 2);
     }
 
+    void aGameLeftQueuedByAKilledCopyIsSentAtTheNextStartAndListedOnce_data() { bothBoards(); }
     void aGameLeftQueuedByAKilledCopyIsSentAtTheNextStartAndListedOnce() {
-        FakeBoard board;
-        // The copy was killed after the board took the game but before the answer came.
-        QVERIFY(outbox().Put(gameId.toStdString(), replay.toStdString()));
-        board.games.append(replay.toUtf8());
+        QFETCH(bool, real);
+        if (skipWithoutBoard(real))
+            QSKIP("this build has no zingaroo-board");
+        const Board board = startBoard(real);
+        auto first = sender(board.Address());
+        QSignalSpy taken(first.get(), &AppBoardSender::Answered);
+        first->Queue(gameId, TodaysReplay());
+        QVERIFY(taken.wait(5000));
+        first.reset();
+        // The copy was killed after the board took the game, before its file left the outbox.
+        QVERIFY(outbox().Put(gameId.toStdString(), TodaysReplay().toStdString()));
         auto next = sender(board.Address());
         QSignalSpy answered(next.get(), &AppBoardSender::Answered);
         QVERIFY(answered.wait(5000));
-        QCOMPARE(answered.front().at(1).value<AppBoardAnswer>().of, 1);
+        QCOMPARE(answered.front().at(1).value<AppBoardAnswer>(),
+                 taken.front().at(1).value<AppBoardAnswer>());
         QVERIFY(outbox().Ids().empty());
-        QCOMPARE(board.games.size(), 1);
+        QCOMPARE(listed(board.Address()).size(), 1);
     }
 
     void sendingOffSendsNothing() {

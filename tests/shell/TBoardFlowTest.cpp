@@ -4,16 +4,15 @@
 #include "TForm1TestPeer.h"
 
 #include "AppGameNumber.h"
-#include "AppGameRecorder.h"
 #include "AppPlayerScores.h"
 #include "AppProgramFolders.h"
 #include "AppSettingsLocation.h"
 #include "FakeBoard.h"
 #include "ModalWatcher.h"
 #include "RealBoard.h"
-#include "ReplayBot.h"
 #include "TOptionsDialog.h"
 #include "TScoresDialog.h"
+#include "TodaysGame.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -52,33 +51,20 @@ private:
     // Today's game as a player plays it through to game over, told to the window as the session
     // tells it: a genuine record, so the board can replay it.
     void endTodaysGame() {
-        for (std::uint64_t seed = 1; seed <= 50; ++seed) {
-            AppRandom random;
-            AppGame played(random);
-            played.CreateField();
-            AppGameRecorder recorder(played, random);
-            recorder.New(AppGameNumber::Today(), AppGameNumber::DayOptions());
-            ReplayBot bot(recorder, seed, {ReplayBot::Ending::runInto, 300, 1, 0});
-            while (bot.Play() && recorder.Steps() < 100000) {
-            }
-            const AppGameRecord& record = recorder.Record();
-            if (!record.end || record.end->how != AppGameEnd::gameOver)
-                continue;
-            AppFinishedGame finished;
-            finished.score = record.end->score;
-            finished.phase = record.end->phase;
-            finished.steps = record.end->step;
-            finished.playMs = 60000;
-            finished.number = AppGameNumber::Today();
-            finished.options = AppGameNumber::DayOptions();
-            finished.record = record;
-            // A game that makes its table opens the Scores dialog on its name.
-            if (finished.score > 0)
-                WhenModalShown([](QWidget* modal) { modal->close(); });
-            TForm1TestPeer::EndGame(*form, finished);
-            return;
-        }
-        QFAIL("the bot never ended today's game");
+        const std::optional<AppGameRecord> record = PlayTodaysGame();
+        QVERIFY(record);
+        AppFinishedGame finished;
+        finished.score = record->end->score;
+        finished.phase = record->end->phase;
+        finished.steps = record->end->step;
+        finished.playMs = 60000;
+        finished.number = AppGameNumber::Today();
+        finished.options = AppGameNumber::DayOptions();
+        finished.record = *record;
+        // A game that makes its table opens the Scores dialog on its name.
+        if (finished.score > 0)
+            WhenModalShown([](QWidget* modal) { modal->close(); });
+        TForm1TestPeer::EndGame(*form, finished);
     }
 
     // The Board page of the Scores dialog once it has fetched the day: its lines and the
