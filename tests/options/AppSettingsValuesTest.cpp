@@ -196,25 +196,6 @@ TEST(ReadSettingsValues, ZoomFullScreenAndLookTakeTheirDefaultsForAnythingButThe
     }
 }
 
-TEST(ReadSettingsValues, TheBoardsKeysTakeTheirDefaultsForJunk) {
-    // Keys, then the address, the name and sending read.
-    const std::tuple<std::string, std::string, std::string, bool> cases[] = {
-        {"", "", "", false},
-        {"BoardAddress=https://b.example.org\nBoardName=Ann\nBoardSend=1\n",
-         "https://b.example.org", "Ann", true},
-        {"BoardAddress=ftp://b.example.org\nBoardName=" + std::string(25, 'x') + "\n", "", "",
-         false},
-        {"BoardAddress=http://\nBoardName=a\x01b\nBoardSend=0\n", "", "", false},
-        {"BoardAddress=b.example.org\nBoardName=" + std::string(24, 'x') + "\n", "",
-         std::string(24, 'x'), false}};
-    for (const auto& [keys, address, name, send] : cases) {
-        const AppSettingsValues read = Read(Settings(keys));
-        EXPECT_EQ(read.board.Address, address) << keys;
-        EXPECT_EQ(read.board.Name, name) << keys;
-        EXPECT_EQ(read.board.Send, send) << keys;
-    }
-}
-
 TEST(ReadSettingsValues, KeysAreEightDistinctKeyCodesOrAllTheDefaults) {
     const AppKeyOptions defaults;
     AppKeyOptions rebound;
