@@ -1,6 +1,7 @@
 // Each option field described once: its item in the settings file, its valid range, its control.
 #pragma once
 
+#include "AppBoardOptions.h"
 #include "AppDisplayOptions.h"
 #include "AppPlayOptions.h"
 #include "AppSystemOptions.h"
@@ -12,10 +13,13 @@
 #include <string>
 #include <string_view>
 
-// One field of a record: an integer or a boolean member.
+// One field of a record: an integer, a boolean or a text member.
 template <class Record> struct AppOptionField {
     std::int32_t Record::*integer = nullptr;
     bool Record::*flag = nullptr;
+    std::string Record::*text = nullptr;
+    // Whether a text may be kept; one that may not leaves the field as it was.
+    bool (*accepts)(std::string_view) = nullptr;
     // The valid range of an integer: the game, the field and the window size rely on it.
     std::int32_t low = std::numeric_limits<std::int32_t>::min();
     std::int32_t high = std::numeric_limits<std::int32_t>::max();
@@ -96,13 +100,27 @@ template <> struct AppOptionTable<AppDisplayOptions> {
     }};
 };
 
+// The board's address, the name shown on it and whether the day's games are sent, kept under
+// keys of their own after all the others. The Options dialog's Board page shows them itself.
+template <> struct AppOptionTable<AppBoardOptions> {
+    using R = AppBoardOptions;
+    static constexpr std::string_view key = {};
+    static constexpr std::array<AppOptionField<R>, 3> fields = {{
+        {.text = &R::Address, .accepts = &R::AcceptsAddress, .ownKey = "BoardAddress"},
+        {.text = &R::Name, .accepts = &R::AcceptsName, .ownKey = "BoardName"},
+        {.flag = &R::Send, .ownKey = "BoardSend"},
+    }};
+};
+
 // Below low gives low; then above high gives high.
 std::int32_t ClampValue(std::int32_t value, std::int32_t low, std::int32_t high);
 
 // A field's item in the settings and scores files: integers in signed
-// decimal, booleans as "1" and "0".
+// decimal, booleans as "1" and "0", texts as they are.
 template <class Record>
 std::string OptionItem(const AppOptionField<Record>& field, const Record& record) {
+    if (field.text)
+        return record.*field.text;
     return field.flag ? (record.*field.flag ? "1" : "0") : std::to_string(record.*field.integer);
 }
 

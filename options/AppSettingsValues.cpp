@@ -64,6 +64,13 @@ public:
         for (const auto& field : Table::fields) {
             if (stopped_ || field.ownKey.empty())
                 continue;
+            // A text is one value, commas and all.
+            if (field.text) {
+                std::string value = ini_.ReadString(section, field.ownKey);
+                if (field.accepts(value))
+                    record.*field.text = std::move(value);
+                continue;
+            }
             const std::vector<std::string> items =
                 SplitCommaList(ini_.ReadString(section, field.ownKey));
             if (items.empty())
@@ -128,6 +135,7 @@ void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
     working.keys = AppKeyOptions::FromItem(ini.ReadString(section, keysKey));
     const std::string scored = ini.ReadString(section, pointScoredKey);
     working.pointScored = scored == "1" || (scored != "0" && working.recordScore > 0);
+    reader.ReadOwnKeys<AppOptionTable<AppBoardOptions>>(working.board);
     working.play = ClampOptions(working.play);
     working.view = ClampOptions(working.view);
 }
@@ -141,4 +149,5 @@ void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
     WriteOwnKeys<AppOptionTable<AppDisplayOptions>>(ini, values.display);
     ini.WriteString(section, keysKey, values.keys.Item());
     ini.WriteString(section, pointScoredKey, values.pointScored ? "1" : "0");
+    WriteOwnKeys<AppOptionTable<AppBoardOptions>>(ini, values.board);
 }

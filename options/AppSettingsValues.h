@@ -1,6 +1,7 @@
 // The values kept in the settings file, and their reading from and writing to it.
 #pragma once
 
+#include "AppBoardOptions.h"
 #include "AppDisplayOptions.h"
 #include "AppIniFile.h"
 #include "AppKeyOptions.h"
@@ -15,14 +16,15 @@
 // and "Others" with recordScore, recordPhase, left and top; after them, a key
 // for each field the tables give a key of its own (PauseWhenInactive, KeyboardCursor,
 // then Zoom, FullScreen, Look and ScoreLine), then "Keys", the physical codes of sets 1 and 2
-// (see AppKeyOptions::Item), and last "PointScored". Integers are written in signed decimal,
-// booleans as "1" and "0".
+// (see AppKeyOptions::Item), "PointScored", and last the board's BoardAddress, BoardName and
+// BoardSend. Integers are written in signed decimal, booleans as "1" and "0", texts as they are.
 struct AppSettingsValues {
     AppPlayOptions play;
     AppViewOptions view;
     AppSystemOptions system;
     AppDisplayOptions display;
     AppKeyOptions keys;
+    AppBoardOptions board;
     std::int32_t recordScore = 0;
     std::int32_t recordPhase = 0;
     std::int32_t left = 0;
@@ -45,13 +47,15 @@ struct AppSettingsValues {
 //    that is no integer or lies outside its range keeps the working value and
 //    does not end the reading.
 // "Keys" is read whole or not at all (AppKeyOptions::FromItem). "PointScored" is "1" or "0";
-// missing or anything else, it is whether the record read is above 0. ClearRecordNow is set false.
+// missing or anything else, it is whether the record read is above 0. A board text its record
+// does not accept keeps the working value. ClearRecordNow is set false.
 // Finally the play and view options are bounded to their valid ranges, since the game and the
 // window size rely on them; the record and the window position are left as read.
 void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working);
 
 // Writes the keys into section "Settings" in the order PlayOptions,
 // ViewOptions, SystemOptions, Others, then the keys of their own (the system
-// options' first, then the display options', then "Keys" and "PointScored"). The caller
+// options' first, then the display options', then "Keys", "PointScored", then the board's). The
+// caller
 // saves the file.
 void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values);

@@ -1,4 +1,4 @@
-// The four-page options dialog that edits copies of the play, view, system and key options.
+// The five-page options dialog that edits copies of the play, view, system, key and board options.
 #include "TOptionsDialog.h"
 
 #include "AppDecimal.h"
@@ -142,6 +142,10 @@ void TOptionsDialog::CreateControls() {
     keysPage_ = new TKeysPage;
     keysPage_->setObjectName(QStringLiteral("TabSheet4"));
     PageControl1->addTab(keysPage_, tr("Keys"));
+    //: The page of the board the day's games may be sent to.
+    boardPage_ = new TBoardOptionsPage;
+    boardPage_->setObjectName(QStringLiteral("TabSheet5"));
+    PageControl1->addTab(boardPage_, tr("Board"));
     CreateButtons();
 }
 
@@ -390,6 +394,11 @@ void TOptionsDialog::SetKeyOptions(const AppKeyOptions& options) {
     keysPage_->SetKeys(keyOptions_);
 }
 
+void TOptionsDialog::SetBoardOptions(const AppBoardOptions& options) {
+    boardOptions_ = options;
+    boardPage_->SetOptions(boardOptions_);
+}
+
 void TOptionsDialog::SetKeyLabels(TKeysPage::Labeller labeller) {
     keysPage_->SetLabeller(std::move(labeller));
 }
@@ -461,6 +470,9 @@ void TOptionsDialog::SetPageDefaults(int page) {
     case pageKeys:
         SetKeyOptions(AppKeyOptions());
         break;
+    case pageBoard:
+        SetBoardOptions(AppBoardOptions());
+        break;
     default:
         break;
     }
@@ -471,9 +483,14 @@ void TOptionsDialog::SetAllDefaults() {
     SetPageDefaults(pageView);
     SetPageDefaults(pageSystem);
     SetPageDefaults(pageKeys);
+    SetPageDefaults(pageBoard);
 }
 
 void TOptionsDialog::done(int result) {
+    if (result == QDialog::Accepted && !boardPage_->Options()) {
+        PageControl1->setCurrentIndex(pageBoard);
+        return;
+    }
     FormClose(result);
     QDialog::done(result);
 }
@@ -500,8 +517,10 @@ void TOptionsDialog::FormClose(int result) {
     AppSystemOptions system = systemOptions_;
     AppDisplayOptions display = displayOptions_;
     AppKeyOptions keys = keyOptions_;
+    AppBoardOptions board = boardOptions_;
 
     if (result == QDialog::Accepted) {
+        board = boardPage_->Options().value_or(board);
         ReadFields(*this, play);
         ReadFields(*this, view);
         ReadFields(*this, system);
@@ -515,6 +534,7 @@ void TOptionsDialog::FormClose(int result) {
     SetSystemOptions(system);
     SetDisplayOptions(display);
     SetKeyOptions(keys);
+    SetBoardOptions(board);
 }
 
 void TOptionsDialog::ButtonClick(QObject* sender) {

@@ -1,11 +1,13 @@
-// The four-page options dialog that edits copies of the play, view, system and key options.
+// The five-page options dialog that edits copies of the play, view, system, key and board options.
 #pragma once
 
+#include "AppBoardOptions.h"
 #include "AppDisplayOptions.h"
 #include "AppKeyOptions.h"
 #include "AppPlayOptions.h"
 #include "AppSystemOptions.h"
 #include "AppViewOptions.h"
+#include "TBoardOptionsPage.h"
 #include "TKeysPage.h"
 
 #include <QDialog>
@@ -28,7 +30,7 @@ class TOptionsDialog : public QDialog {
 
 public:
     // Indices of the pages in the page control, in the order they are shown.
-    enum Page { pagePlay = 0, pageView = 1, pageSystem = 2, pageKeys = 3 };
+    enum Page { pagePlay = 0, pageView = 1, pageSystem = 2, pageKeys = 3, pageBoard = 4 };
 
     explicit TOptionsDialog(QWidget* parent = nullptr);
 
@@ -39,6 +41,9 @@ public:
     // Zoom and look are shown on the View page; full screen is carried through unchanged.
     void SetDisplayOptions(const AppDisplayOptions& options);
     void SetKeyOptions(const AppKeyOptions& options);
+    void SetBoardOptions(const AppBoardOptions& options);
+    // The name the board shows when the player gives none.
+    void SetAccountName(const QString& name) { boardPage_->SetAccountName(name); }
     // How the Keys page names the keys: what the player's layout types on them.
     void SetKeyLabels(TKeysPage::Labeller labeller);
     // The zoom the window would show on its screen for a choice of the zoom list; beside the
@@ -50,6 +55,7 @@ public:
     AppSystemOptions GetSystemOptions() const;
     AppDisplayOptions GetDisplayOptions() const;
     AppKeyOptions GetKeyOptions() const;
+    AppBoardOptions GetBoardOptions() const { return boardOptions_; }
 
     // Put values into the controls only; the stored records stay as they are.
     void ShowPlayOptions(const AppPlayOptions& options);
@@ -61,7 +67,8 @@ public:
     void SetPageDefaults(int page);
     void SetAllDefaults();
 
-    // Closing by any road (OK, Cancel, Enter, Escape, the close box) goes through here.
+    // Closing by any road (OK, Cancel, Enter, Escape, the close box) goes through here. OK with
+    // a board address the Board page refuses leaves the dialog open on that page.
     void done(int result) override;
 
 protected:
@@ -108,10 +115,12 @@ private:
     AppSystemOptions systemOptions_;
     AppDisplayOptions displayOptions_;
     AppKeyOptions keyOptions_;
+    AppBoardOptions boardOptions_;
     std::function<int(int)> zoomOnScreen_;
 
     QTabWidget* PageControl1 = nullptr;
     TKeysPage* keysPage_ = nullptr;
+    TBoardOptionsPage* boardPage_ = nullptr;
     QCheckBox* Page1_CheckBox1 = nullptr;
     QComboBox* Page1_ComboBox1 = nullptr;
     QComboBox* Page2_ComboBox1 = nullptr;

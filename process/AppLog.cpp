@@ -6,6 +6,7 @@ Q_LOGGING_CATEGORY(scoresLog, "zingaroo.scores")
 Q_LOGGING_CATEGORY(soundLog, "zingaroo.sound")
 Q_LOGGING_CATEGORY(inputLog, "zingaroo.input")
 Q_LOGGING_CATEGORY(gameLog, "zingaroo.game")
+Q_LOGGING_CATEGORY(boardLog, "zingaroo.board")
 
 AppLog::Report AppLog::Writer(Category category) {
     category();

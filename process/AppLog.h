@@ -14,6 +14,7 @@ Q_DECLARE_LOGGING_CATEGORY(scoresLog)   // "zingaroo.scores"
 Q_DECLARE_LOGGING_CATEGORY(soundLog)    // "zingaroo.sound"
 Q_DECLARE_LOGGING_CATEGORY(gameLog)     // "zingaroo.game": saved games and replays
 Q_DECLARE_LOGGING_CATEGORY(inputLog)    // "zingaroo.input": game pads
+Q_DECLARE_LOGGING_CATEGORY(boardLog)    // "zingaroo.board": the day's games sent to the board
 
 class AppLog {
 public:

@@ -172,6 +172,16 @@ bool AppScoreBook::Rename(const AppScoreGame& game, std::string_view name) {
     return false;
 }
 
+bool AppScoreBook::SetBoardAnswer(std::string_view replayId, const AppBoardAnswer& answer) {
+    for (Line& line : lines_) {
+        if (line.game && line.game->ReplayId() == replayId) {
+            line.game->board = answer;
+            return true;
+        }
+    }
+    return false;
+}
+
 void AppScoreBook::Bound(std::size_t maxBytes) {
     std::vector<std::size_t> sizes;
     sizes.reserve(lines_.size());

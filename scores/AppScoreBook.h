@@ -83,6 +83,9 @@ public:
     std::size_t Clear(const AppPlayOptions& rules);
     // Gives the first game equal to `game` a new name; false when there is none.
     bool Rename(const AppScoreGame& game, std::string_view name);
+    // Keeps the board's answer with the game whose replay id is `replayId`; false when there
+    // is none.
+    bool SetBoardAnswer(std::string_view replayId, const AppBoardAnswer& answer);
     // Holds the book to gameBound games and its Text() to `maxBytes`, dropping
     // the oldest games outside every top ten, then, while the text is still
     // too long, the oldest lines that are no games.

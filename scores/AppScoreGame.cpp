@@ -111,8 +111,15 @@ std::optional<int> AppScoreGame::ParseVersionLine(std::string_view line) {
 }
 
 std::optional<AppScoreGame> AppScoreGame::Parse(std::string_view line) {
-    std::string_view rest = line;
     AppScoreGame game;
+    const std::size_t tab = line.find('\t');
+    if (tab != std::string_view::npos) {
+        game.board = AppBoardAnswer::Parse(line.substr(tab + 1));
+        if (!game.board)
+            return std::nullopt;
+        line = line.substr(0, tab);
+    }
+    std::string_view rest = line;
     const std::optional<std::int64_t> endTime = ParseTime(TakeField(rest));
     if (endTime && rest.starts_with('#')) {
         rest.remove_prefix(1);
@@ -147,7 +154,7 @@ std::string AppScoreGame::Format() const {
     return FormatTime(std::clamp<std::int64_t>(endTime, 0, lastTime)) + numbered + ' ' +
            OptionList(ClampOptions(rules)) + ' ' + std::to_string(std::max(score, 0)) + ' ' +
            std::to_string(std::max(phase, 1)) + ' ' + std::to_string(std::max(lengthSeconds, 0)) +
-           ' ' + CleanName(name);
+           ' ' + CleanName(name) + (board ? '\t' + board->Format() : std::string());
 }
 
 std::string AppScoreGame::ReplayId() const {

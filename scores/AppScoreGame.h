@@ -1,6 +1,7 @@
 // One finished game as the scores file keeps it, and the one reader and writer of its line.
 #pragma once
 
+#include "AppBoardAnswer.h"
 #include "AppPlayOptions.h"
 
 #include <cstdint>
@@ -19,16 +20,24 @@
 // first line of the file names the format and its version.
 //
 // Version 2 added the number; a game without one (from version 1) is written
-// without it, as version 1 wrote it. A reader of version 1 takes a line with a
-// number for a damaged line, so it never shows the number as part of a name;
+// without it, as version 1 wrote it. Version 3 added what the board answered to
+// a day's game sent to it, after the name and a tab (see AppBoardAnswer), which
+// a name never holds; a game the board never answered is written as before. A reader of version 1
+// takes a line with a number for a damaged line, so it never shows the number as part of a name;
 // and it writes nothing to a file of a later version, so it loses no line.
 class AppScoreGame {
 public:
     AppScoreGame() = default;
 
-    friend bool operator==(const AppScoreGame&, const AppScoreGame&) = default;
+    // The same game, whatever the board answered: an answer arriving while the player names
+    // the game must not make the name miss it.
+    friend bool operator==(const AppScoreGame& a, const AppScoreGame& b) {
+        return a.endTime == b.endTime && a.number == b.number && a.rules == b.rules &&
+               a.score == b.score && a.phase == b.phase && a.lengthSeconds == b.lengthSeconds &&
+               a.name == b.name;
+    }
 
-    static constexpr int formatVersion = 2;
+    static constexpr int formatVersion = 3;
     // The version line, without its line feed.
     static std::string VersionLine();
     // The version a line names, or nothing when it is no version line.
@@ -62,4 +71,5 @@ public:
     std::int32_t phase = 1;
     std::int32_t lengthSeconds = 0;
     std::string name;
+    std::optional<AppBoardAnswer> board;
 };

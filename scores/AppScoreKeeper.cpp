@@ -3,6 +3,7 @@
 
 #include "AppDurableFile.h"
 #include "AppGameFile.h"
+#include "AppGameNumber.h"
 #include "AppPlayerScores.h"
 #include "TScoresDialog.h"
 
@@ -10,6 +11,7 @@
 #include <QMetaObject>
 #include <QWidget>
 
+#include <chrono>
 #include <ctime>
 #include <memory>
 #include <pwd.h>
@@ -39,6 +41,12 @@ void AppScoreKeeper::GameEnded(const AppFinishedGame& game) {
     ended->score = game.score;
     ended->phase = game.phase;
     ended->lengthSeconds = std::int32_t(game.playMs / 1000);
+    const bool dayGame =
+        AppGameNumber::DayOf(ended->number, ended->rules,
+                             std::chrono::sys_seconds(std::chrono::seconds(ended->endTime)))
+            .has_value();
+    if (dayGame && !replay.empty() && send_)
+        send_(*ended, replay);
     std::function<void()> putReplay;
     if (!replay.empty())
         putReplay = [this, ended, replay = std::move(replay)] {
@@ -65,6 +73,10 @@ void AppScoreKeeper::GameEnded(const AppFinishedGame& game) {
                 ShowDialog(book, ended->rules, *ended);
         },
         std::move(putReplay));
+}
+
+void AppScoreKeeper::KeepBoardAnswer(const std::string& replayId, const AppBoardAnswer& answer) {
+    Write([replayId, answer](AppScoreBook& games) { games.SetBoardAnswer(replayId, answer); });
 }
 
 void AppScoreKeeper::Write(AppScoreFile::Change change,
@@ -119,6 +131,7 @@ void AppScoreKeeper::ShowDialog(AppScoreBook book, const AppPlayOptions& rules,
     TScoresDialog dialog(
         std::move(book), AppPlayerScores::Shelf(), rules,
         [this](const AppScoreFile::Change& change) { Write(change); }, window_);
+    dialog.SetBoard(QString::fromStdString(boardAddress_));
     if (entered) {
         dialog.EditName(*entered);
         // The final field stays in view beside the dialog.

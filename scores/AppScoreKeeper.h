@@ -42,6 +42,16 @@ public:
         watch_ = std::move(watch);
     }
 
+    // Where a finished day's game with a replay goes when the player sends the day's games:
+    // the game as the scores keep it and its replay. Empty: nowhere.
+    void SetSend(std::function<void(const AppScoreGame& game, const std::string& replay)> send) {
+        send_ = std::move(send);
+    }
+    // The board the Scores dialog's Board page shows; empty for none.
+    void SetBoard(std::string address) { boardAddress_ = std::move(address); }
+    // Keeps what the board answered with the game of that replay id.
+    void KeepBoardAnswer(const std::string& replayId, const AppBoardAnswer& answer);
+
     // The Scores dialog on the table of `rules`.
     void ShowScores(const AppPlayOptions& rules);
 
@@ -65,6 +75,8 @@ private:
     std::function<void(const std::string&)> watch_;
     // The Scores dialog while it is open, told of the replays that land meanwhile.
     QPointer<TScoresDialog> dialog_;
+    std::function<void(const AppScoreGame&, const std::string&)> send_;
+    std::string boardAddress_;
     // Edits between their reading and the end of their write, oldest first.
     mutable std::mutex unwrittenMutex_;
     std::list<std::string> unwritten_;

@@ -5,6 +5,7 @@
 #include "AppGameNumber.h"
 #include "AppMessageBox.h"
 #include "AppPlayPresets.h"
+#include "TBoardDayPage.h"
 #include "TScoreChart.h"
 
 #include <QComboBox>
@@ -163,6 +164,15 @@ void TScoresDialog::CreateControls() {
     PageControl->addTab(CreateTopTenPage(), tr("Top Te&n"));
     TopTenList->setAccessibleName(Spoken(PageControl->tabText(pageTopTen)));
     PageControl->addTab(CreateHistoryPage(), tr("&History"));
+    BoardPage = new TBoardDayPage;
+    //: The page of the day's best on the board the day's games are sent to.
+    PageControl->addTab(BoardPage, tr("B&oard"));
+    connect(BoardPage, &TBoardDayPage::ChosenLineChanged, this, &TScoresDialog::UpdateWatch);
+    connect(BoardPage, &TBoardDayPage::WatchReady, this, [this](const QString& replay) {
+        watchText_ = replay.toStdString();
+        accept();
+    });
+    SetBoard(QString());
 
     ClearButton = new QPushButton(tr("&Clear..."), this);
     ClearButton->setObjectName(QStringLiteral("ClearButton"));
@@ -384,7 +394,20 @@ std::optional<AppScoreGame> TScoresDialog::WatchedGame() const {
     return games[std::size_t(selected.front()->row())];
 }
 
+void TScoresDialog::SetBoard(const QString& address) {
+    std::vector<AppBoardAnswer> own;
+    for (const AppScoreGame& game : book_.Games(AppGameNumber::DayOptions()))
+        if (game.board)
+            own.push_back(*game.board);
+    BoardPage->SetBoard(address, std::move(own));
+}
+
 void TScoresDialog::UpdateWatch() {
+    if (PageControl->currentIndex() == pageBoard) {
+        WatchButton->setEnabled(BoardPage->HasChosenLine());
+        SaveButton->setEnabled(false);
+        return;
+    }
     const std::optional<AppScoreGame> game = WatchedGame();
     const bool kept = game && shelf_.Get(*game).has_value();
     WatchButton->setEnabled(kept);
@@ -392,6 +415,8 @@ void TScoresDialog::UpdateWatch() {
 }
 
 void TScoresDialog::WatchClick() {
+    if (PageControl->currentIndex() == pageBoard)
+        return BoardPage->WatchChosen();
     const std::optional<AppScoreGame> game = WatchedGame();
     const std::optional<std::string> replay = game ? shelf_.Get(*game) : std::nullopt;
     if (!replay) {

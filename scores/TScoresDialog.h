@@ -11,6 +11,7 @@
 #include <vector>
 
 class QComboBox;
+class TBoardDayPage;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -22,7 +23,7 @@ class TScoresDialog : public QDialog {
     Q_OBJECT
 
 public:
-    enum Page { pageTopTen = 0, pageHistory = 1 };
+    enum Page { pageTopTen = 0, pageHistory = 1, pageBoard = 2 };
     enum Column {
         colRank,
         colName,
@@ -58,6 +59,10 @@ public:
     // below it; where there is none below either, centred over its client area and never over
     // its title bar.
     void PlaceBeside(const QWidget& window);
+
+    // The board the Board page shows (empty: none), with the player's games marked by the
+    // answers the scores keep.
+    void SetBoard(const QString& address);
 
     // The name of a set of rules' table in the player's language.
     static QString TableName(const AppPlayOptions& rules);
@@ -114,6 +119,7 @@ private:
     QLabel* LastGameValue = nullptr;
     QLabel* DayGamesValue = nullptr;
     TScoreChart* Chart = nullptr;
+    TBoardDayPage* BoardPage = nullptr;
     QPushButton* ClearButton = nullptr;
     QPushButton* WatchButton = nullptr;
     QPushButton* SaveButton = nullptr;

@@ -33,6 +33,8 @@ if [ "${ZINGAROO_MEASURE_INNER:-}" != 1 ]; then
     # writing meanwhile.
     awk '/^BM_AutosaveOnWindowThread.*_median/ {print "autosave, window'"'"'s thread per save of a half-hour game: " $2 " " $3 " (target < 1 ms)"}' \
         "$build/measure.bench"
+    echo "== The game on the board (targets: 0 wake-ups; a stall under 50 ms)"
+    QT_QPA_PLATFORM=offscreen "$build/bench/zingaroo_board_measure" 10 2>>"$log"
 
     echo "== Installed size"
     stage=$(mktemp -d)

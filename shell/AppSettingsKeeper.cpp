@@ -45,6 +45,7 @@ void AppSettingsKeeper::Load() {
     displayOptions_ = working.display;
     keyOptions_ = working.keys;
     pointScored_ = working.pointScored;
+    boardOptions_ = working.board;
     if (systemOptions_.RestoreRecord)
         session_.RestoreRecord(working.recordScore, working.recordPhase);
     recordWritten_ = {working.recordScore, working.recordPhase};
@@ -64,6 +65,7 @@ AppSettingsValues AppSettingsKeeper::Values() const {
     values.display = displayOptions_;
     values.keys = keyOptions_;
     values.pointScored = pointScored_;
+    values.board = boardOptions_;
     const QPoint place = normalPlace_.value_or(window_.pos());
     values.left = place.x();
     values.top = place.y();

@@ -1,6 +1,7 @@
 // The player's settings: read into the session and the window at start, written back at the end.
 #pragma once
 
+#include "AppBoardOptions.h"
 #include "AppDisplayOptions.h"
 #include "AppKeyOptions.h"
 #include "AppSettingsStore.h"
@@ -47,6 +48,8 @@ public:
     // Whether a point was ever scored in the player's games; once it is, it stays.
     bool PointScored() const { return pointScored_; }
     void SetPointScored() { pointScored_ = true; }
+    const AppBoardOptions& BoardOptions() const { return boardOptions_; }
+    void SetBoardOptions(const AppBoardOptions& options) { boardOptions_ = options; }
     // While the window fills the screen, the place it goes back to: saved as its position.
     void SetNormalPlace(std::optional<QPoint> place) { normalPlace_ = place; }
 
@@ -65,6 +68,7 @@ private:
     AppSystemOptions systemOptions_;
     AppDisplayOptions displayOptions_;
     AppKeyOptions keyOptions_;
+    AppBoardOptions boardOptions_;
     std::optional<QPoint> normalPlace_;
     bool pointScored_ = false;
     std::pair<std::int32_t, std::int32_t> recordWritten_;

@@ -1,6 +1,7 @@
 // The main window: its menus and boxes, the player's input, and the picture painted into it.
 #include "TForm1.h"
 
+#include "AppBoardLink.h"
 #include "AppGameNumber.h"
 #include "AppGamepad.h"
 #include "AppIcon.h"
@@ -53,6 +54,8 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
+    board_ = new AppBoardLink(
+        scoreKeeper_, [this] { ShowScoreLine(); }, this);
     clientArea_ =
         new AppFieldView([this]() -> const QImage& { return renderer_->Picture(); }, this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
@@ -94,6 +97,7 @@ TForm1::TForm1(QWidget* parent)
     UpdateLook();
     ShowScoreLine();
     scoreKeeper_.SetWatch([this](const std::string& replay) { replay_->Watch(replay); });
+    board_->Apply(settings_->BoardOptions());
     loop_->PostGameStep();
     session_->Start();
     // Once the picture has its size: the desktop keeps the window's size at its zoom for the
@@ -155,6 +159,7 @@ void TForm1::OpenReplay(const std::string& localPath) {
 }
 
 void TForm1::GameEnded(const AppFinishedGame& game) {
+    board_->GameEnded();
     scoreKeeper_.GameEnded(game);
     settings_->RecordMayHaveChanged();
 }
@@ -189,7 +194,9 @@ void TForm1::ShowScoreLine() {
     }
     context.newPlayer = !settings_->PointScored();
     context.resumed = resumed_;
-    scoreLine_->Show(AppScoreLine::Text(*session_, context));
+    scoreLine_->Show(
+        board_->AfterScore(AppScoreLine::Text(*session_, context),
+                           !session_->Replaying() && session_->Game().State() == stGameOver));
 }
 
 const std::function<QString(std::uint32_t code)>& TForm1::KeyLabels() {
@@ -515,11 +522,15 @@ void TForm1::OptionsCommand() {
     optionsDialog_->SetSystemOptions(SystemOptions());
     optionsDialog_->SetDisplayOptions(DisplayOptions());
     optionsDialog_->SetKeyOptions(settings_->KeyOptions());
+    optionsDialog_->SetBoardOptions(settings_->BoardOptions());
+    optionsDialog_->SetAccountName(AppBoardLink::ShownName(AppBoardOptions()));
     optionsDialog_->SetKeyLabels(KeyLabels());
     optionsDialog_->SetZoomOnScreen([this](int chosen) { return windowFit_->ShownZoom(chosen); });
     if (optionsDialog_->exec() != QDialog::Accepted)
         return;
     settings_->SetKeyOptions(optionsDialog_->GetKeyOptions());
+    settings_->SetBoardOptions(optionsDialog_->GetBoardOptions());
+    board_->Apply(settings_->BoardOptions());
     ApplySystemOptions(optionsDialog_->GetSystemOptions());
     // Zoom and look change how the game is shown, never the game itself.
     ApplyDisplayOptions(optionsDialog_->GetDisplayOptions());

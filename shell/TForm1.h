@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 
+class AppBoardLink;
 class AppRenderer;
 class AppReplayOpener;
 class AppScoreLine;
@@ -149,6 +150,8 @@ private:
     std::unique_ptr<AppReplayShow> replay_;
     bool ended_ = false;
     AppScoreKeeper scoreKeeper_{this};
+    // After the score keeper, which it hands the board's answers to.
+    AppBoardLink* board_ = nullptr;
     TOptionsDialog* optionsDialog_ = nullptr;
     TAboutDialog* aboutDialog_ = nullptr;
     std::function<void()> makeDialogs_;

@@ -285,7 +285,10 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "Look=0\n"
                           "ScoreLine=1\n"
                           "Keys=25,27,39,41,30,32,44,46\n"
-                          "PointScored=0\n");
+                          "PointScored=0\n"
+                          "BoardAddress=\n"
+                          "BoardName=\n"
+                          "BoardSend=0\n");
 }
 
 TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
@@ -305,6 +308,9 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     values.display.ScoreLine = false;
     values.keys.Codes = {24, 27, 39, 41, 30, 32, 44, 255};
     values.pointScored = true;
+    values.board.Address = "https://board.example.org/a,b";
+    values.board.Name = "Zoë, of \"=\"";
+    values.board.Send = true;
     values.recordScore = 2147483647;
     values.recordPhase = 12;
     values.left = -2147483647 - 1;
@@ -317,7 +323,9 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
                           "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
                           "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
                           "KeyboardCursor=1\r\nZoom=4\r\nFullScreen=1\r\nLook=3\r\nScoreLine=0\r\n"
-                          "Keys=24,27,39,41,30,32,44,255\r\nPointScored=1\r\n[Mine]\r\nA=1\r\n");
+                          "Keys=24,27,39,41,30,32,44,255\r\nPointScored=1\r\n"
+                          "BoardAddress=https://board.example.org/a,b\r\n"
+                          "BoardName=Zoë, of \"=\"\r\nBoardSend=1\r\n[Mine]\r\nA=1\r\n");
 
     AppSettingsValues read = Working();
     ReadSettingsValues(ini, read);
@@ -333,6 +341,9 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_TRUE(read.system.PauseWhenInactive);
     EXPECT_TRUE(read.system.KeyboardCursor);
     EXPECT_TRUE(read.display == values.display);
+    EXPECT_EQ(read.board.Address, values.board.Address);
+    EXPECT_EQ(read.board.Name, values.board.Name);
+    EXPECT_TRUE(read.board.Send);
     EXPECT_EQ(read.recordScore, values.recordScore);
     EXPECT_EQ(read.recordPhase, values.recordPhase);
     EXPECT_EQ(read.left, values.left);

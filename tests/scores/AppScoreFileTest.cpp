@@ -230,8 +230,28 @@ INSTANTIATE_TEST_SUITE_P(
                       appendOne,
                       {"Bob 9 2 #999999999", "new 7 2", "Ann 5 1"},
                       3,
-                      "zingaroo scores 2\n1970-01-01T00:01:40Z 24,18,6,6,60,160,1 5 1 61 Ann\n"
+                      "zingaroo scores 3\n1970-01-01T00:01:40Z 24,18,6,6,60,160,1 5 1 61 Ann\n"
                       "1970-01-01T00:03:20Z #999999999 24,18,6,6,60,160,1 9 2 61 Bob\n"},
+        ScoreFileCase{
+            "the board's answer joins a game of a version 2 file and outlives a rename",
+            fileWith("zingaroo scores 2\n" + Game("Ann", 5, 1, 100, AppPlayOptions(), 77).Format() +
+                     "\n"),
+            [](const AppScoreFile& file, AppScoreBook& book) {
+                return file.Rewrite(
+                           [](AppScoreBook& b) {
+                               b.SetBoardAnswer("19700101T000140Z-77",
+                                                *AppBoardAnswer::Sent("2026-12-09", 3, 41, "a7"));
+                           },
+                           book) &&
+                       file.Rewrite(
+                           [](AppScoreBook& b) {
+                               b.Rename(Game("Ann", 5, 1, 100, AppPlayOptions(), 77), "Anna");
+                           },
+                           book);
+            },
+            {"Anna 5 1 #77"},
+            1,
+            "61 Anna\tsent 2026-12-09 3 41 a7\n"},
         ScoreFileCase{"a number that is no number makes a damaged line, kept as it was",
                       fileWith(Lines({Game("Ann", 5, 1, 100)}) +
                                "1970-01-01T00:03:20Z #0 24,18,6,6,60,160,1 9 2 61 Zero\n"
@@ -242,11 +262,11 @@ INSTANTIATE_TEST_SUITE_P(
                       2,
                       "#0 24,18,6,6,60,160,1 9 2 61 Zero\n"},
         ScoreFileCase{"a file of a later version is shown and left as it is",
-                      fileWith("zingaroo scores 3\n" + Game("Ann", 5, 1, 100).Format() + "\n"),
+                      fileWith("zingaroo scores 4\n" + Game("Ann", 5, 1, 100).Format() + "\n"),
                       renameFirst,
                       {"Ann 5 1"},
                       1,
-                      "zingaroo scores 3\n",
+                      "zingaroo scores 4\n",
                       false}));
 
 // The replays kept beside the scores follow the tables: ten best per table and the last game.

@@ -180,7 +180,7 @@ private slots:
                        "ViewOptions=18,18\nSystemOptions=1,0,1,1\n") +
             "Others=0,0," + QByteArray::number(at.x()) + "," + QByteArray::number(at.y()) +
             "\nPauseWhenInactive=0\nKeyboardCursor=0\nZoom=0\nFullScreen=0\nLook=0\nScoreLine=1\n"
-            "Keys=25,27,39,41,30,32,44,46\nPointScored=0\n";
+            "Keys=25,27,39,41,30,32,44,46\nPointScored=0\nBoardAddress=\nBoardName=\nBoardSend=0\n";
         QCOMPARE(readSettings(), expected);
     }
 

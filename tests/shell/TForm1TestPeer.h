@@ -2,6 +2,7 @@
 // a game and look at it.
 #pragma once
 
+#include "AppBoardLink.h"
 #include "AppGamepad.h"
 #include "AppPlaySessionTestPeer.h"
 #include "AppRenderer.h"
@@ -21,6 +22,12 @@ public:
     static AppStepLoop& StepLoop(TForm1& form) { return *form.loop_; }
     static AppGamepad& Gamepad(TForm1& form) { return form.cursor_->Gamepad(); }
     static AppCursorControl& Cursor(TForm1& form) { return *form.cursor_; }
+    // A game ends as the session tells the window.
+    static void EndGame(TForm1& form, const AppFinishedGame& game) {
+        static_cast<AppSessionObserver&>(form).GameEnded(game);
+    }
+    // What the score line says of the last day's game on the board.
+    static QString BoardNote(TForm1& form) { return form.board_->Note(); }
     static void SetStepClock(TForm1& form, AppStepLoop::Clock clock) {
         AppStepLoopTestPeer::SetClock(*form.loop_, std::move(clock));
     }
