@@ -13,6 +13,7 @@ run_packages=(
     libsdl2-dev libxkbcommon-dev libxkbcommon-x11-dev
     fonts-liberation2 fonts-dejavu-core
     xdg-utils
+    libboost-dev libsqlite3-dev libpq-dev
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -20,6 +21,7 @@ test_packages=(
     xvfb xauth xdotool imagemagick openbox x11-utils
     appstream desktop-file-utils
     fonts-noto-cjk
+    postgresql chromium chromium-driver python3-selenium wrk
 )
 package_packages=(dpkg-dev debhelper fakeroot lintian)
 
