@@ -21,7 +21,7 @@ test_packages=(
     xvfb xauth xdotool imagemagick openbox x11-utils
     appstream desktop-file-utils
     fonts-noto-cjk
-    postgresql chromium chromium-driver python3-selenium wrk
+    postgresql chromium chromium-driver python3-selenium wrk curl
 )
 package_packages=(dpkg-dev debhelper fakeroot lintian)
 
