@@ -1,0 +1,176 @@
+// One client connection: requests read within their limits and times, answers written in turn.
+#include "AppBoardSession.h"
+
+#include "AppBoardServer.h"
+
+#include <boost/asio/post.hpp>
+#include <boost/beast/http/error.hpp>
+#include <boost/beast/http/read.hpp>
+#include <boost/beast/http/write.hpp>
+
+namespace net = boost::asio;
+namespace beast = boost::beast;
+namespace http = beast::http;
+
+namespace {
+
+constexpr std::size_t maxHeader = 8 * 1024;
+constexpr std::size_t maxLinger = 1 << 20;
+constexpr std::chrono::seconds lingerTime{2};
+
+std::string_view View(beast::string_view text) {
+    return {text.data(), text.size()};
+}
+
+} // namespace
+
+AppBoardSession::AppBoardSession(net::ip::tcp::socket socket, AppBoardServer& server)
+    : stream_(std::move(socket)), server_(server) {
+    boost::system::error_code error;
+    address_ = stream_.socket().remote_endpoint(error).address().to_string();
+    server_.Opened();
+}
+
+AppBoardSession::~AppBoardSession() {
+    server_.Closed();
+}
+
+void AppBoardSession::ReadHeader() {
+    // The limits are set before the first byte of each request is read.
+    parser_.emplace();
+    parser_->header_limit(maxHeader);
+    parser_->body_limit(AppBoardService::maxBody);
+    stream_.expires_after(server_.Options().headerTimeout);
+    http::async_read_header(stream_, buffer_, *parser_,
+                            [self = shared_from_this()](beast::error_code error, std::size_t) {
+                                self->OnHeader(error);
+                            });
+}
+
+void AppBoardSession::OnHeader(beast::error_code error) {
+    if (error)
+        return Refuse(error);
+    stream_.expires_after(server_.Options().bodyTimeout);
+    http::async_read(
+        stream_, buffer_, *parser_,
+        [self = shared_from_this()](beast::error_code error, std::size_t) { self->OnBody(error); });
+}
+
+void AppBoardSession::OnBody(beast::error_code error) {
+    if (error)
+        return Refuse(error);
+    Handle();
+}
+
+void AppBoardSession::Refuse(beast::error_code error) {
+    const bool upload = parser_->is_header_done() && parser_->get().target() == "/api/v1/games";
+
+    AppBoardResponse response;
+    if (error == http::error::header_limit) {
+        response = AppBoardService::Error(431, "header too large",
+                                          "the request's header has at most 8192 bytes");
+    } else if (error == http::error::body_limit) {
+        response = AppBoardService::Error(413, "too large", "a game file has at most 65536 bytes");
+    } else if (error.category() == http::make_error_code(http::error::bad_target).category() &&
+               error != http::error::end_of_stream && error != http::error::partial_message) {
+        response = AppBoardService::Error(400, "bad request", error.message());
+    } else {
+        // The client left, went quiet or was cut off: there is nobody to answer.
+        stream_.socket().close(error);
+        return;
+    }
+    if (upload)
+        server_.Metrics().Answered(response.status);
+    Send(response, true);
+}
+
+void AppBoardSession::Handle() {
+    const auto& request = parser_->get();
+    const std::string_view target = View(request.target());
+    if (request.method() == http::verb::post && target == "/api/v1/games") {
+        if (!server_.RateLimit().Take(address_, std::chrono::steady_clock::now())) {
+            server_.Metrics().Answered(429);
+            return Send(AppBoardService::Error(
+                            429, "too many uploads",
+                            "at most " + std::to_string(server_.Options().uploadsPerMinute) +
+                                " uploads a minute from one address"),
+                        false);
+        }
+        stream_.expires_never();
+        const bool posted = server_.Workers().TryPost([self = shared_from_this()] {
+            const auto& request = self->parser_->get();
+            AppBoardResponse response =
+                self->server_.Service().Upload(View(request["X-Zingaroo-Player"]),
+                                               View(request["X-Zingaroo-Name"]), request.body());
+            net::post(self->stream_.get_executor(),
+                      [self, response = std::move(response)] { self->Send(response, false); });
+        });
+        if (!posted) {
+            server_.Metrics().Answered(503);
+            Send(AppBoardService::Error(503, "busy", "the replay queue is full; try again later"),
+                 false);
+        }
+        return;
+    }
+    if (request.method() != http::verb::get)
+        return Send(AppBoardService::Error(405, "method not allowed",
+                                           "only GET, and POST to /api/v1/games"),
+                    false);
+    if (target == "/metrics")
+        return Send({200,
+                     "text/plain; version=0.0.4; charset=utf-8",
+                     server_.Metrics().Text(server_.Workers().Depth(), server_.Connections()),
+                     {}},
+                    false);
+    Send(server_.Service().Get(target), false);
+}
+
+void AppBoardSession::Send(const AppBoardResponse& response, bool close) {
+    const auto& request = parser_->get();
+    close = close || !request.keep_alive();
+    response_ = {};
+    response_.version(11);
+    response_.result(response.status);
+    response_.set(http::field::server, "zingaroo-board");
+    response_.set(http::field::content_type, response.contentType);
+    response_.set(http::field::cache_control, "no-store");
+    response_.set("X-Content-Type-Options", "nosniff");
+    if (response.contentType.starts_with("text/html"))
+        response_.set("Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'");
+    if (!response.attachment.empty())
+        response_.set(http::field::content_disposition,
+                      "attachment; filename=\"" + response.attachment + "\"");
+    response_.keep_alive(!close);
+    response_.body() = response.body;
+    response_.prepare_payload();
+    stream_.expires_after(server_.Options().bodyTimeout);
+    http::async_write(stream_, response_,
+                      [self = shared_from_this(), close](beast::error_code error, std::size_t) {
+                          if (error)
+                              self->stream_.socket().close(error);
+                          else if (close)
+                              self->Linger();
+                          else
+                              self->ReadHeader();
+                      });
+}
+
+void AppBoardSession::Linger() {
+    beast::error_code error;
+    if (lingered_ == 0) {
+        stream_.socket().shutdown(net::ip::tcp::socket::shutdown_send, error);
+        stream_.expires_after(lingerTime);
+    }
+    if (error || lingered_ > maxLinger) {
+        stream_.socket().close(error);
+        return;
+    }
+    stream_.async_read_some(net::buffer(discard_),
+                            [self = shared_from_this()](beast::error_code error, std::size_t got) {
+                                self->lingered_ += got + 1;
+                                if (error)
+                                    self->stream_.socket().close(error);
+                                else
+                                    self->Linger();
+                            });
+}
