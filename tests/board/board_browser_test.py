@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """The day's board in a real browser (Chromium headless through Selenium).
 
 Starts the real zingaroo-board on a free loopback port with an SQLite database in a
