@@ -129,9 +129,15 @@ std::string Text(const Result& result, int row, int column) {
             static_cast<std::size_t>(PQgetlength(result.get(), row, column))};
 }
 
+// libpq's message on one line, for the log.
 std::string ErrorOf(PGconn* conn) {
-    std::string message = PQerrorMessage(conn);
-    while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
+    std::string message;
+    for (const char* c = PQerrorMessage(conn); *c; ++c)
+        if (*c == '\n' || *c == '\t')
+            message += message.empty() || message.back() == ' ' ? "" : " ";
+        else
+            message += *c;
+    while (!message.empty() && message.back() == ' ')
         message.pop_back();
     return "PostgreSQL: " + message;
 }

@@ -58,7 +58,7 @@ else
     db="postgresql://$PGUSER:$PGPASSWORD@$PGHOST:$PGPORT/$PGDATABASE"
 fi
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-"$server" --listen "127.0.0.1:$port" --db "$db" 2>"$work/server.log" &
+"$server" --listen "127.0.0.1:$port" --db "$db" --uploads-per-minute 0 >/dev/null 2>"$work/server.log" &
 pid=$!
 for _ in $(seq 100); do
     curl -sf "http://127.0.0.1:$port/healthz" >/dev/null && break
