@@ -52,10 +52,11 @@ private:
     AppBoardService& service_;
     AppBoardMetrics& metrics_;
     AppBoardServerOptions options_;
+    // Before the I/O context, whose end ends the sessions still waiting in it.
+    std::atomic<std::size_t> connections_ = 0;
     boost::asio::io_context io_;
     boost::asio::ip::tcp::acceptor acceptor_;
     boost::asio::signal_set signals_;
     AppBoardWorkers workers_;
     AppRateLimit rateLimit_;
-    std::atomic<std::size_t> connections_ = 0;
 };

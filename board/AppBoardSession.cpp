@@ -4,6 +4,8 @@
 #include "AppBoardServer.h"
 
 #include <boost/asio/post.hpp>
+#include <boost/asio/write.hpp>
+#include <boost/beast/core/string.hpp>
 #include <boost/beast/http/error.hpp>
 #include <boost/beast/http/read.hpp>
 #include <boost/beast/http/write.hpp>
@@ -17,6 +19,7 @@ namespace {
 constexpr std::size_t maxHeader = 8 * 1024;
 constexpr std::size_t maxLinger = 1 << 20;
 constexpr std::chrono::seconds lingerTime{2};
+constexpr std::string_view continueLine = "HTTP/1.1 100 Continue\r\n\r\n";
 
 std::string_view View(beast::string_view text) {
     return {text.data(), text.size()};
@@ -51,9 +54,16 @@ void AppBoardSession::OnHeader(beast::error_code error) {
     if (error)
         return Refuse(error);
     stream_.expires_after(server_.Options().bodyTimeout);
-    http::async_read(
-        stream_, buffer_, *parser_,
-        [self = shared_from_this()](beast::error_code error, std::size_t) { self->OnBody(error); });
+    const auto readBody = [self = shared_from_this()](beast::error_code error, std::size_t) {
+        if (error)
+            return self->Refuse(error);
+        http::async_read(self->stream_, self->buffer_, *self->parser_,
+                         [self](beast::error_code error, std::size_t) { self->OnBody(error); });
+    };
+    // A client that asks first is told to go on; the body's size was checked with the header.
+    if (beast::iequals(parser_->get()[http::field::expect], "100-continue"))
+        return net::async_write(stream_, net::buffer(continueLine), readBody);
+    readBody({}, 0);
 }
 
 void AppBoardSession::OnBody(beast::error_code error) {
@@ -72,7 +82,7 @@ void AppBoardSession::Refuse(beast::error_code error) {
     } else if (error == http::error::body_limit) {
         response = AppBoardService::Error(413, "too large", "a game file has at most 65536 bytes");
     } else if (error.category() == http::make_error_code(http::error::bad_target).category() &&
-               error != http::error::end_of_stream && error != http::error::partial_message) {
+               error != http::error::end_of_stream) {
         response = AppBoardService::Error(400, "bad request", error.message());
     } else {
         // The client left, went quiet or was cut off: there is nobody to answer.
@@ -112,9 +122,9 @@ void AppBoardSession::Handle() {
         }
         return;
     }
-    if (request.method() != http::verb::get)
+    if (request.method() != http::verb::get && request.method() != http::verb::head)
         return Send(AppBoardService::Error(405, "method not allowed",
-                                           "only GET, and POST to /api/v1/games"),
+                                           "only GET, HEAD, and POST to /api/v1/games"),
                     false);
     if (target == "/metrics")
         return Send({200,
@@ -143,6 +153,9 @@ void AppBoardSession::Send(const AppBoardResponse& response, bool close) {
     response_.keep_alive(!close);
     response_.body() = response.body;
     response_.prepare_payload();
+    // A HEAD is told the length of what a GET would get, and gets none of it.
+    if (request.method() == http::verb::head)
+        response_.body().clear();
     stream_.expires_after(server_.Options().bodyTimeout);
     http::async_write(stream_, response_,
                       [self = shared_from_this(), close](beast::error_code error, std::size_t) {

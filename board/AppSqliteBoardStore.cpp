@@ -38,6 +38,9 @@ const char* const queryTexts[] = {
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
+    "SAVEPOINT upload",
+    "RELEASE upload",
+    "ROLLBACK TO upload",
     "SELECT day, answer_rank, answer_of, score, phase, id FROM games WHERE sha256 = ?1",
     "SELECT score FROM lines WHERE day = ?1 AND player_hash = ?2",
     "INSERT INTO games (sha256, day, player_hash, score, phase, steps, received, replay,"
@@ -110,25 +113,39 @@ private:
 
 } // namespace
 
-AppSqliteBoardStore::AppSqliteBoardStore(const std::string& path) {
-    const int result = sqlite3_open_v2(
-        path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-        nullptr);
+namespace {
+
+sqlite3* OpenConnection(const std::string& path, int flags) {
+    sqlite3* db = nullptr;
+    const int result = sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (result != SQLITE_OK) {
-        const std::string why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(result);
-        sqlite3_close(db_);
-        db_ = nullptr;
+        const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
+        sqlite3_close(db);
         throw AppBoardStoreError(path + ": " + why);
     }
-    sqlite3_busy_timeout(db_, 5000);
-    Execute("PRAGMA journal_mode=WAL");
-    Execute("PRAGMA synchronous=FULL");
-    Execute("PRAGMA foreign_keys=ON");
+    sqlite3_busy_timeout(db, 5000);
+    return db;
+}
+
+} // namespace
+
+AppSqliteBoardStore::AppSqliteBoardStore(const std::string& path)
+    : db_(OpenConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
+    try {
+        Execute("PRAGMA journal_mode=WAL");
+        Execute("PRAGMA synchronous=FULL");
+        Execute("PRAGMA foreign_keys=ON");
+        reader_ = OpenConnection(path, SQLITE_OPEN_READONLY);
+    } catch (...) {
+        sqlite3_close(db_);
+        throw;
+    }
 }
 
 AppSqliteBoardStore::~AppSqliteBoardStore() {
     for (sqlite3_stmt* statement : queries_)
         sqlite3_finalize(statement);
+    sqlite3_close(reader_);
     sqlite3_close(db_);
 }
 
@@ -141,21 +158,21 @@ void AppSqliteBoardStore::Execute(const char* sql) {
     }
 }
 
-sqlite3_stmt* AppSqliteBoardStore::Prepare(const char* sql) {
+sqlite3_stmt* AppSqliteBoardStore::Prepare(sqlite3* db, const char* sql) {
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
+    if (sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
         SQLITE_OK)
-        throw AppBoardStoreError(sqlite3_errmsg(db_));
+        throw AppBoardStoreError(sqlite3_errmsg(db));
     return statement;
 }
 
 void AppSqliteBoardStore::Migrate() {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(writing_);
     Execute("BEGIN IMMEDIATE");
     try {
         Execute("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)");
         int version = 0;
-        sqlite3_stmt* read = Prepare("SELECT MAX(version) FROM schema_version");
+        sqlite3_stmt* read = Prepare(db_, "SELECT MAX(version) FROM schema_version");
         {
             Use use(read);
             if (use.Step())
@@ -180,19 +197,59 @@ void AppSqliteBoardStore::Migrate() {
     }
     for (int query = 0; query < queryCount; ++query)
         if (!queries_[query])
-            queries_[query] = Prepare(queryTexts[query]);
+            queries_[query] = Prepare(query < firstRead ? db_ : reader_, queryTexts[query]);
 }
 
 AppBoardPlacing AppSqliteBoardStore::Put(const AppBoardGame& game) {
-    const std::lock_guard lock(mutex_);
-    Use(queries_[begin]).Step();
+    Pending mine;
+    mine.game = &game;
+    std::unique_lock lock(queue_);
+    pending_.push_back(&mine);
+    while (!mine.done) {
+        if (leading_) {
+            committed_.wait(lock);
+            continue;
+        }
+        leading_ = true;
+        std::vector<Pending*> batch;
+        batch.swap(pending_);
+        lock.unlock();
+        CommitBatch(batch);
+        lock.lock();
+        leading_ = false;
+        for (Pending* pending : batch)
+            pending->done = true;
+        committed_.notify_all();
+    }
+    if (mine.failure)
+        std::rethrow_exception(mine.failure);
+    return mine.placing;
+}
+
+void AppSqliteBoardStore::CommitBatch(const std::vector<Pending*>& batch) {
+    const std::lock_guard lock(writing_);
     try {
-        const AppBoardPlacing placing = PutLocked(game);
-        Use(queries_[commit]).Step();
-        return placing;
-    } catch (...) {
-        Use(queries_[rollback]).Step();
-        throw;
+        Use(queries_[begin]).Step();
+        try {
+            // A failed upload is taken back alone; the others in the batch stand.
+            for (Pending* pending : batch) {
+                Use(queries_[savepoint]).Step();
+                try {
+                    pending->placing = PutLocked(*pending->game);
+                } catch (const AppBoardStoreError&) {
+                    pending->failure = std::current_exception();
+                    Use(queries_[rollbackToSavepoint]).Step();
+                }
+                Use(queries_[release]).Step();
+            }
+            Use(queries_[commit]).Step();
+        } catch (const AppBoardStoreError&) {
+            Use(queries_[rollback]).Step();
+            throw;
+        }
+    } catch (const AppBoardStoreError&) {
+        for (Pending* pending : batch)
+            pending->failure = std::current_exception();
     }
 }
 
@@ -253,7 +310,7 @@ AppBoardPlacing AppSqliteBoardStore::PutLocked(const AppBoardGame& game) {
 }
 
 std::vector<AppBoardLine> AppSqliteBoardStore::Day(std::string_view day, int limit) {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(reading_);
     std::vector<AppBoardLine> lines;
     Use list(queries_[listDay]);
     list.Text(1, day).Int(2, limit);
@@ -265,7 +322,7 @@ std::vector<AppBoardLine> AppSqliteBoardStore::Day(std::string_view day, int lim
 }
 
 std::vector<std::string> AppSqliteBoardStore::DaysBefore(std::string_view day, int limit) {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(reading_);
     std::vector<std::string> days;
     Use list(queries_[listDays]);
     list.Text(1, day).Int(2, limit);
@@ -275,7 +332,7 @@ std::vector<std::string> AppSqliteBoardStore::DaysBefore(std::string_view day, i
 }
 
 std::optional<std::string> AppSqliteBoardStore::Replay(std::int64_t id) {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(reading_);
     Use read(queries_[readReplay]);
     if (!read.Int(1, id).Step())
         return std::nullopt;

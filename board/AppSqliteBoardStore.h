@@ -3,14 +3,17 @@
 
 #include "AppBoardStore.h"
 
+#include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <string>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
-// One connection in WAL mode with synchronous=FULL, so a commit is on disk before the answer
-// goes out; calls take turns on it. Every query is a statement prepared once at Migrate.
+// In WAL mode with synchronous=FULL, so a commit is on disk before the answer goes out. Writes
+// take turns on one connection and reads on another, so that a page is not held up by a
+// commit's wait for the disk. Every query is a statement prepared once at Migrate.
 class AppSqliteBoardStore : public AppBoardStore {
 public:
     // Opens (or creates) the file; throws AppBoardStoreError when it cannot.
@@ -30,6 +33,9 @@ private:
         begin,
         commit,
         rollback,
+        savepoint,
+        release,
+        rollbackToSavepoint,
         findGame,
         findLine,
         insertGame,
@@ -38,17 +44,35 @@ private:
         placeLine,
         countLines,
         storeAnswer,
-        listDay,
+        // The reading connection's, from here on.
+        firstRead,
+        listDay = firstRead,
         listDays,
         readReplay,
         queryCount
     };
 
     void Execute(const char* sql);
-    sqlite3_stmt* Prepare(const char* sql);
+    static sqlite3_stmt* Prepare(sqlite3* db, const char* sql);
     AppBoardPlacing PutLocked(const AppBoardGame& game);
+    // One upload waiting for its batch's commit.
+    struct Pending {
+        const AppBoardGame* game = nullptr;
+        AppBoardPlacing placing;
+        std::exception_ptr failure;
+        bool done = false;
+    };
+    void CommitBatch(const std::vector<Pending*>& batch);
 
-    std::mutex mutex_;
+    // Uploads that come in while a commit waits for the disk are kept in the next transaction
+    // together: the first of them commits the batch, the others wait for it.
+    std::mutex queue_;
+    std::condition_variable committed_;
+    std::vector<Pending*> pending_;
+    bool leading_ = false;
+    std::mutex writing_;
+    std::mutex reading_;
     sqlite3* db_ = nullptr;
+    sqlite3* reader_ = nullptr;
     sqlite3_stmt* queries_[queryCount] = {};
 };

@@ -11,9 +11,10 @@ run_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libsdl2-dev libxkbcommon-dev libxkbcommon-x11-dev
+    libboost-dev libsqlite3-dev
     fonts-liberation2 fonts-dejavu-core
     xdg-utils
-    libboost-dev libsqlite3-dev libpq-dev
+    libpq-dev
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev

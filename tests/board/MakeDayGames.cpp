@@ -1,17 +1,15 @@
-// Writes day's games played by the replay bot, for the board's browser test and load figures.
+// Writes day's games played by the test bot, for the board's browser test and load figures.
 //   zingaroo_make_day_games YYYY-MM-DD COUNT FOLDER [STEPS]
-// Each is the day's game (its number, the Default options), played from a seed of its own
-// until it runs into an obstacle once past STEPS steps (300 when not given; 11250 is half an
-// hour at the Default speed), and written as FOLDER/YYYY-MM-DD-<n>.zingaroo when it is no
-// larger than the board takes (64 KiB). Prints one line per game: its path and score.
-#include "AppGameFile.h"
-#include "AppGameNumber.h"
-#include "ReplayBot.h"
+// Each is the day's game left after STEPS steps (300 when not given; 11250 is half an hour at
+// the Default speed), a different one each, written as FOLDER/YYYY-MM-DD-<n>.zingaroo when it
+// is no larger than the board takes (64 KiB). Prints one line per game: its path and score.
+#include "BoardGames.h"
 
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <set>
 #include <string>
 
 namespace {
@@ -30,22 +28,6 @@ std::optional<std::chrono::sys_days> ParseDay(const std::string& text) {
     return std::chrono::sys_days(date);
 }
 
-// The bot's game from `seed`, when it lasted past `steps` and ended by game over.
-std::optional<AppGameRecord> Play(std::uint32_t number, std::uint64_t seed, std::uint32_t steps) {
-    AppRandom random;
-    AppGame game(random);
-    game.CreateField();
-    AppGameRecorder recorder(game, random);
-    recorder.New(number, AppGameNumber::DayOptions());
-    ReplayBot bot(recorder, seed, {ReplayBot::Ending::runInto, steps, 1, 3});
-    while (bot.Play() && recorder.Steps() < steps + 20000) {
-    }
-    const AppGameRecord& record = recorder.Record();
-    if (!record.end || record.end->how != AppGameEnd::gameOver || record.end->step < steps)
-        return std::nullopt;
-    return record;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -56,24 +38,21 @@ int main(int argc, char** argv) {
         std::cerr << "usage: zingaroo_make_day_games YYYY-MM-DD COUNT FOLDER [STEPS]\n";
         return 2;
     }
-    const std::uint32_t number = AppGameNumber::ForDay(*day);
-    std::uint64_t seed = 0;
-    for (int made = 0; made < count;) {
-        if (++seed > 100u * static_cast<std::uint64_t>(count)) {
-            std::cerr << "the bot lasted past " << steps << " steps too rarely\n";
+    // A seed whose tries fail goes on to the next seed's game, so games are told apart by
+    // their text.
+    std::set<std::string> made;
+    for (std::uint64_t seed = 1; static_cast<int>(made.size()) < count; ++seed) {
+        if (seed > 100u * static_cast<std::uint64_t>(count)) {
+            std::cerr << "the bot's games were too large or the same too often\n";
             return 1;
         }
-        const std::optional<AppGameRecord> record =
-            Play(number, seed, static_cast<std::uint32_t>(steps));
-        if (!record)
-            continue;
-        const std::string text = AppGameFile::Text(*record);
-        if (text.size() > 64 * 1024)
+        const std::string game = DayGame(*day, static_cast<std::uint32_t>(steps), seed);
+        if (game.size() > 64 * 1024 || !made.insert(game).second)
             continue;
         const std::string path =
-            std::string(argv[3]) + "/" + argv[1] + "-" + std::to_string(++made) + ".zingaroo";
-        std::ofstream(path, std::ios::binary) << text;
-        std::cout << path << " " << record->end->score << "\n";
+            std::string(argv[3]) + "/" + argv[1] + "-" + std::to_string(made.size()) + ".zingaroo";
+        std::ofstream(path, std::ios::binary) << game;
+        std::cout << path << " " << ClaimedScore(game) << "\n";
     }
     return 0;
 }
