@@ -68,7 +68,6 @@ for setting in DynamicUser=yes StateDirectory=zingaroo-board ProtectSystem=stric
 done
 board=$board_root/usr/sbin/zingaroo-board
 ! readelf -S "$board" | grep -q '\.debug_info' || fail "the board server is not stripped"
-[ "$("$board" --version)" = "zingaroo-board $version" ] || fail "the board server is not $version"
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 "$board" --listen "127.0.0.1:$port" --db "sqlite:$board_root/board.db" 2>"$board_root/board.log" &
 board_pid=$!
@@ -80,7 +79,7 @@ done
 kill "$board_pid"
 wait "$board_pid" || true
 [ -n "$healthy" ] || { cat "$board_root/board.log" >&2; fail "the unpacked board server did not answer /healthz"; }
-echo "package: ok: the board server in /usr/sbin, stripped, $version, answering; its unit hardened"
+echo "package: ok: the board server in /usr/sbin, stripped, answering; its unit hardened"
 
 bash "$scripts/e2e.sh" "$build" "$root/usr/games/zingaroo"
 echo "package: passed"
