@@ -53,12 +53,10 @@ enum Query : std::size_t {
     readVersion,
     clearVersion,
     writeVersion,
-    addDay,
     lockDay,
     findGame,
     addGame,
     keepLine,
-    placeLine,
     answerGame,
     dayLines,
     daysBefore,
@@ -79,8 +77,9 @@ const std::array<QueryText, queryCount> queries = {{
     {"SELECT max(version) FROM board_version", 0},
     {"DELETE FROM board_version", 0},
     {"INSERT INTO board_version (version) VALUES ($1)", 0},
-    {"INSERT INTO days (day) VALUES ($1) ON CONFLICT (day) DO NOTHING", 0},
-    {"SELECT day FROM days WHERE day = $1 FOR UPDATE", 0},
+    // The day's row, made when missing, locked until the upload commits: the update of a row
+    // that is there takes its lock.
+    {"INSERT INTO days (day) VALUES ($1) ON CONFLICT (day) DO UPDATE SET day = EXCLUDED.day", 0},
     {"SELECT day, answer_rank, answer_of, score, phase, id FROM games WHERE sha256 = $1", 0},
     {"INSERT INTO games (sha256, player_hash, day, score, phase, steps, received, replay)"
      " VALUES ($1, $2, $3, $4, $5, $6, $7, $8) RETURNING id",
@@ -94,8 +93,12 @@ const std::array<QueryText, queryCount> queries = {{
      " score = GREATEST(l.score, EXCLUDED.score)"
      " RETURNING score",
      0},
-    {"SELECT count(*) FILTER (WHERE score > $2) + 1, count(*) FROM lines WHERE day = $1", 0},
-    {"UPDATE games SET answer_rank = $2, answer_of = $3 WHERE id = $1", 0},
+    // The player's place on the day (lines of a higher score, plus one) and the day's lines,
+    // kept with the game as its answer.
+    {"UPDATE games SET answer_rank = place.rank, answer_of = place.of FROM"
+     " (SELECT count(*) FILTER (WHERE score > $3) + 1 AS rank, count(*) AS of FROM lines"
+     " WHERE day = $2) AS place WHERE id = $1 RETURNING answer_rank, answer_of",
+     0},
     {"SELECT rank() OVER (ORDER BY l.score DESC), l.name, l.score, g.phase, g.steps,"
      " l.received, l.game_id FROM lines l JOIN games g ON g.id = l.game_id WHERE l.day = $1"
      " ORDER BY l.score DESC, l.received, l.game_id LIMIT $2",
@@ -295,7 +298,6 @@ void AppBoardPostgresStore::Migrate() {
 AppBoardPlacing AppBoardPostgresStore::Put(const AppBoardGame& game) {
     Lease c = Take();
     c->Run(begin);
-    c->Run(addDay, {{game.day}});
     c->Run(lockDay, {{game.day}});
     Result found = c->Run(findGame, {{game.sha256}});
     if (PQntuples(found.get()) > 0) {
@@ -321,12 +323,10 @@ AppBoardPlacing AppBoardPostgresStore::Put(const AppBoardGame& game) {
     const std::string id = Text(added, 0, 0);
     Result line =
         c->Run(keepLine, {{game.day}, {game.playerHash}, {game.name}, {id}, {score}, {received}});
-    Result place = c->Run(placeLine, {{game.day}, {Text(line, 0, 0)}});
-    const std::int64_t rank = Integer(place, 0, 0);
-    const std::int64_t of = Integer(place, 0, 1);
-    c->Run(answerGame, {{id}, {std::to_string(rank)}, {std::to_string(of)}});
+    Result place = c->Run(answerGame, {{id}, {game.day}, {Text(line, 0, 0)}});
     c->Run(commit);
-    return {false, game.day, rank, of, game.score, game.phase, Integer(added, 0, 0)};
+    return {false,      game.day,   Integer(place, 0, 0), Integer(place, 0, 1),
+            game.score, game.phase, Integer(added, 0, 0)};
 }
 
 std::vector<AppBoardLine> AppBoardPostgresStore::Day(std::string_view day, int limit) {
