@@ -20,6 +20,9 @@ using namespace std::chrono;
 // from one of no day.
 constexpr days closedDaysKept{3660};
 
+// What the game file's reader says of a record that claims more steps than the bound.
+constexpr std::string_view overLongRecord = "longer than a day of play";
+
 // The verdict's words after the file's name and, when the record could be read, after its
 // claim: the reason alone.
 std::string VerdictReason(const std::string& line, std::string_view name, bool damaged) {
@@ -76,7 +79,12 @@ AppBoardResponse AppBoardService::Place(std::string_view player, std::string_vie
     const std::optional<AppGameRecord> record = AppGameFile::ReadRecord(body, damage);
     if (!record) {
         const AppReplayVerdict verdict = AppReplayCheck::Check(fileName, body);
-        return Error(400, "damaged", VerdictReason(verdict.line, fileName, true));
+        const std::string reason = VerdictReason(verdict.line, fileName, true);
+        // A record over the program's bound on steps is whole but refused before it is played:
+        // a game that does not verify rather than a damaged file.
+        if (reason.find(overLongRecord) != std::string::npos)
+            return Error(422, "does not verify", reason);
+        return Error(400, "damaged", reason);
     }
     const system_clock::time_point now = clock_();
     const sys_days today = floor<days>(now);

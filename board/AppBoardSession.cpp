@@ -19,6 +19,8 @@ namespace {
 constexpr std::size_t maxHeader = 8 * 1024;
 constexpr std::size_t maxLinger = 1 << 20;
 constexpr std::chrono::seconds lingerTime{2};
+// An IPv6 address with a zone fits; what is longer is cut, not trusted further.
+constexpr std::size_t maxForwardedAddress = 64;
 constexpr std::string_view continueLine = "HTTP/1.1 100 Continue\r\n\r\n";
 
 std::string_view View(beast::string_view text) {
@@ -30,7 +32,9 @@ std::string_view View(beast::string_view text) {
 AppBoardSession::AppBoardSession(net::ip::tcp::socket socket, AppBoardServer& server)
     : stream_(std::move(socket)), server_(server) {
     boost::system::error_code error;
-    address_ = stream_.socket().remote_endpoint(error).address().to_string();
+    const net::ip::address peer = stream_.socket().remote_endpoint(error).address();
+    address_ = peer.to_string();
+    fromProxy_ = peer.is_loopback();
     server_.Opened();
 }
 
@@ -98,7 +102,7 @@ void AppBoardSession::Handle() {
     const auto& request = parser_->get();
     const std::string_view target = View(request.target());
     if (request.method() == http::verb::post && target == "/api/v1/games") {
-        if (!server_.RateLimit().Take(address_, std::chrono::steady_clock::now())) {
+        if (!server_.RateLimit().Take(Client(), std::chrono::steady_clock::now())) {
             server_.Metrics().Answered(429);
             return Send(AppBoardService::Error(
                             429, "too many uploads",
@@ -133,6 +137,17 @@ void AppBoardSession::Handle() {
                      {}},
                     false);
     Send(server_.Service().Get(target), false);
+}
+
+std::string AppBoardSession::Client() const {
+    const std::string_view forwarded = View(parser_->get()["X-Forwarded-For"]);
+    if (!fromProxy_ || forwarded.empty())
+        return address_;
+    // The proxy adds the address it was reached from at the end of the list.
+    std::string_view last = forwarded.substr(forwarded.rfind(',') + 1);
+    while (!last.empty() && last.front() == ' ')
+        last.remove_prefix(1);
+    return std::string(last.substr(0, maxForwardedAddress));
 }
 
 void AppBoardSession::Send(const AppBoardResponse& response, bool close) {

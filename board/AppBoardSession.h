@@ -31,6 +31,9 @@ private:
     // The answer to a request that could not be read, or nothing when the connection just ends.
     void Refuse(boost::system::error_code error);
     void Handle();
+    // The address uploads are counted against: the peer's, or for a peer on this machine (the
+    // reverse proxy in front) the one it forwards.
+    std::string Client() const;
     void Send(const AppBoardResponse& response, bool close);
     // After an answer that ends the connection: no more is sent, and what the client still
     // sends is let go for a moment so that the answer reaches it before the connection drops.
@@ -42,6 +45,7 @@ private:
     boost::beast::http::response<boost::beast::http::string_body> response_;
     AppBoardServer& server_;
     std::string address_;
+    bool fromProxy_ = false;
     std::size_t lingered_ = 0;
     char discard_[4096];
 };

@@ -57,10 +57,16 @@ const char* const queryTexts[] = {
     " (SELECT score FROM lines WHERE day = ?1 AND player_hash = ?2)",
     "SELECT COUNT(*) FROM lines WHERE day = ?1",
     "UPDATE games SET answer_rank = ?2, answer_of = ?3 WHERE id = ?1",
-    "SELECT RANK() OVER (ORDER BY l.score DESC), l.name, l.score, g.phase, g.steps, l.received,"
-    " l.game_id FROM lines l JOIN games g ON g.id = l.game_id WHERE l.day = ?1"
+    // Read along the ranking index from its top; the ranks are counted off as the rows come.
+    "SELECT l.name, l.score, g.phase, g.steps, l.received, l.game_id"
+    " FROM lines l JOIN games g ON g.id = l.game_id WHERE l.day = ?1"
     " ORDER BY l.score DESC, l.received, l.game_id LIMIT ?2",
-    "SELECT DISTINCT day FROM lines WHERE day < ?1 ORDER BY day DESC LIMIT ?2",
+    // One index seek per day, however many lines each holds.
+    "WITH RECURSIVE earlier (day) AS ("
+    " SELECT MAX(day) FROM lines WHERE day < ?1"
+    " UNION ALL SELECT (SELECT MAX(day) FROM lines WHERE day < earlier.day) FROM earlier"
+    " WHERE earlier.day IS NOT NULL)"
+    " SELECT day FROM earlier WHERE day IS NOT NULL LIMIT ?2",
     "SELECT replay FROM games WHERE id = ?1",
 };
 
@@ -314,10 +320,15 @@ std::vector<AppBoardLine> AppSqliteBoardStore::Day(std::string_view day, int lim
     std::vector<AppBoardLine> lines;
     Use list(queries_[listDay]);
     list.Text(1, day).Int(2, limit);
-    while (list.Step())
-        lines.push_back({list.Int(0), list.Text(1), static_cast<std::int32_t>(list.Int(2)),
-                         static_cast<std::int32_t>(list.Int(3)),
-                         static_cast<std::uint32_t>(list.Int(4)), list.Int(5), list.Int(6)});
+    while (list.Step()) {
+        const auto score = static_cast<std::int32_t>(list.Int(1));
+        // A line with the score of the one above shares its rank.
+        const std::int64_t rank = !lines.empty() && lines.back().score == score
+                                      ? lines.back().rank
+                                      : static_cast<std::int64_t>(lines.size()) + 1;
+        lines.push_back({rank, list.Text(0), score, static_cast<std::int32_t>(list.Int(2)),
+                         static_cast<std::uint32_t>(list.Int(3)), list.Int(4), list.Int(5)});
+    }
     return lines;
 }
 

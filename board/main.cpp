@@ -26,7 +26,8 @@ constexpr const char* usage =
     "  --workers N                 threads replaying uploads (default: the processors)\n"
     "  --queue N                   uploads waiting for a replay before 503 (default 256)\n"
     "  --max-connections N         open connections at most (default 4096)\n"
-    "  --uploads-per-minute N      per client address, 0 for no limit (default 30)\n"
+    "  --uploads-per-minute N      per client address, 0 for no limit (default 30); behind\n"
+    "                              a proxy on this machine, its X-Forwarded-For address\n"
     "  --now YYYY-MM-DDTHH:MM:SSZ  start the clock at that time (for tests)\n"
     "  --help                      show this and exit\n";
 
