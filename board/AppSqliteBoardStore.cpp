@@ -142,9 +142,10 @@ AppSqliteBoardStore::AppSqliteBoardStore(const std::string& path)
         Execute("PRAGMA synchronous=FULL");
         Execute("PRAGMA foreign_keys=ON");
         reader_ = OpenConnection(path, SQLITE_OPEN_READONLY);
-    } catch (...) {
+    } catch (const AppBoardStoreError& error) {
         sqlite3_close(db_);
-        throw;
+        const std::string why = error.what();
+        throw AppBoardStoreError(why.starts_with(path) ? why : path + ": " + why);
     }
 }
 
