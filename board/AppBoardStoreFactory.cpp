@@ -1,6 +1,7 @@
 // Opens the store a --db argument names, by its prefix.
 #include "AppBoardStoreFactory.h"
 
+#include "AppBoardPostgresStore.h"
 #include "AppSqliteBoardStore.h"
 
 #include <cstdlib>
@@ -11,10 +12,8 @@ std::unique_ptr<AppBoardStore> AppBoardStoreFactory::Open(std::string_view db,
     try {
         if (db.starts_with(sqlite) && db.size() > sqlite.size())
             return std::make_unique<AppSqliteBoardStore>(std::string(db.substr(sqlite.size())));
-        if (db.starts_with("postgresql://") || db.starts_with("postgres://")) {
-            reason = "PostgreSQL is not built into this program";
-            return nullptr;
-        }
+        if (db.starts_with("postgresql://") || db.starts_with("postgres://"))
+            return AppBoardPostgresStore::Open(std::string(db), reason);
     } catch (const AppBoardStoreError& error) {
         reason = error.what();
         return nullptr;

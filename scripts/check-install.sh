@@ -23,6 +23,8 @@ done
 expect share/doc/zingaroo/index.html
 expect share/doc/zingaroo/help.css
 expect share/man/man6/zingaroo.6
+expect sbin/zingaroo-board
+expect share/man/man8/zingaroo-board.8
 for lang in $languages; do
     expect share/zingaroo/help/$lang/index.html
 done

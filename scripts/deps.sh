@@ -14,6 +14,7 @@ run_packages=(
     libboost-dev libsqlite3-dev
     fonts-liberation2 fonts-dejavu-core
     xdg-utils
+    libpq-dev
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -21,6 +22,7 @@ test_packages=(
     xvfb xauth xdotool imagemagick openbox x11-utils
     appstream desktop-file-utils
     fonts-noto-cjk
+    postgresql chromium chromium-driver python3-selenium wrk curl
 )
 package_packages=(dpkg-dev debhelper fakeroot lintian)
 

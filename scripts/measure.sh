@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Prints the figures kept in the README: benchmarks of the rules, the picture and the sound,
-# the installed size, start-up beside a bare Qt window (the floor), and the running program,
+# the installed size, the board server's (scripts/measure-board.sh), start-up beside a bare
+# Qt window (the floor), and the running program,
 # all under one virtual X server with a window manager and a private D-Bus session bus. With
 # --before REV the program of that revision is built from a scratch worktree and measured in
 # the same run, side by side.
@@ -42,6 +43,9 @@ if [ "${ZINGAROO_MEASURE_INNER:-}" != 1 ]; then
     du -sh --apparent-size "$stage/usr" | awk '{print "installed: " $1}'
     du -sh --apparent-size "$stage/usr/bin/zingaroo" | awk '{print "  executable: " $1}'
     rm -rf "$stage"
+
+    # The board server on SQLite and PostgreSQL: uploads a second, reads under uploads, memory.
+    bash "$root/scripts/measure-board.sh" "$build" 2>>"$log"
 
     before_build=
     if [ -n "$before_rev" ]; then

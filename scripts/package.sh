@@ -3,7 +3,8 @@
 #   scripts/package.sh [DEST]        (DEST instead of dist/)
 # Installs the packaging tools and build dependencies that are missing, then builds a
 # copy of the source tree in DEST/.build, so that the source tree and the folder above
-# it gain no build files. Install the result with: sudo apt install ./dist/zingaroo_*.deb
+# it gain no build files. Install the game with: sudo apt install ./dist/zingaroo_*.deb
+# and the board server with: sudo apt install ./dist/zingaroo-board_*.deb
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "${1:-$root/dist}"
@@ -34,7 +35,8 @@ fi
 
 (cd "$src" && dpkg-buildpackage -us -uc -b -J"$(nproc)")
 
-rm -f "$dest"/zingaroo_*.deb "$dest"/zingaroo-dbgsym_*.deb
+rm -f "$dest"/zingaroo_*.deb "$dest"/zingaroo-dbgsym_*.deb "$dest"/zingaroo-board_*.deb \
+    "$dest"/zingaroo-board-dbgsym_*.deb
 mv "$work"/*.deb "$dest"/
 rm -rf "$work"
 ls -l "$dest"/*.deb
