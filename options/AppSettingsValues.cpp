@@ -27,6 +27,16 @@ struct OthersTable {
     }};
 };
 
+// The window's size and state, kept after every other key.
+struct WindowTable {
+    using R = AppSettingsValues;
+    static constexpr std::array<AppOptionField<R>, 3> fields = {{
+        {.integer = &R::width, .low = 0, .high = windowSizeMost, .ownKey = "WindowWidth"},
+        {.integer = &R::height, .low = 0, .high = windowSizeMost, .ownKey = "WindowHeight"},
+        {.integer = &R::maximized, .low = 0, .high = 1, .ownKey = "WindowMaximized"},
+    }};
+};
+
 // Whether a field is an item of its record's comma list.
 template <class Field> constexpr bool InList(const Field& field) {
     return field.stored && field.ownKey.empty();
@@ -125,6 +135,7 @@ void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
     reader.ReadOwnKeys<AppOptionTable<AppSystemOptions>>(working.system);
     reader.ReadOwnKeys<AppOptionTable<AppDisplayOptions>>(working.display);
     working.keys = AppKeyOptions::FromItem(ini.ReadString(section, keysKey));
+    reader.ReadOwnKeys<WindowTable>(working);
     working.play = ClampOptions(working.play);
     working.view = ClampOptions(working.view);
 }
@@ -137,4 +148,5 @@ void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
     WriteOwnKeys<AppOptionTable<AppSystemOptions>>(ini, values.system);
     WriteOwnKeys<AppOptionTable<AppDisplayOptions>>(ini, values.display);
     ini.WriteString(section, keysKey, values.keys.Item());
+    WriteOwnKeys<WindowTable>(ini, values);
 }

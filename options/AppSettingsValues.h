@@ -14,8 +14,10 @@
 // one per option record, named and filled as the record's AppOptionTable says,
 // and "Others" with recordScore, recordPhase, left and top; after them, a key
 // for each field the tables give a key of its own (PauseWhenInactive, KeyboardCursor,
-// then Zoom, FullScreen, Look and ScoreLine), and last "Keys", the physical codes of sets 1 and 2
-// (see AppKeyOptions::Item). Integers are written in signed decimal, booleans as "1" and "0".
+// then Zoom, FullScreen, Look and ScoreLine), then "Keys", the physical codes of sets 1 and 2
+// (see AppKeyOptions::Item), and last the window's size and whether it is maximised, a key each
+// (WindowWidth, WindowHeight, WindowMaximized). Integers are written in signed decimal, booleans
+// as "1" and "0".
 struct AppSettingsValues {
     AppPlayOptions play;
     AppViewOptions view;
@@ -26,6 +28,11 @@ struct AppSettingsValues {
     std::int32_t recordPhase = 0;
     std::int32_t left = 0;
     std::int32_t top = 0;
+    // The window's size when neither maximised nor full screen; 0 for none kept.
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    // 1 when the window is maximised.
+    std::int32_t maximized = 0;
 };
 
 // Reads the keys into `working`, which the caller has filled with the
@@ -41,13 +48,16 @@ struct AppSettingsValues {
 //  - a key of its own is read last, as a list of one item; an integer there
 //    that is no integer or lies outside its range keeps the working value and
 //    does not end the reading.
-// "Keys" is read whole or not at all (AppKeyOptions::FromItem). ClearRecordNow is set false.
+// "Keys" is read whole or not at all (AppKeyOptions::FromItem). The window's keys are read like
+// keys of their own: a size from 0 to windowSizeMost, maximised 0 or 1; anything else keeps the
+// working value. ClearRecordNow is set false.
 // Finally the play and view options are bounded to their valid ranges, since the game and the
 // window size rely on them; the record and the window position are left as read.
 void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working);
+constexpr std::int32_t windowSizeMost = 32767;
 
 // Writes the keys into section "Settings" in the order PlayOptions,
 // ViewOptions, SystemOptions, Others, then the keys of their own (the system
-// options' first, then the display options', then "Keys"). The caller
+// options' first, then the display options', then "Keys", then the window's). The caller
 // saves the file.
 void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values);

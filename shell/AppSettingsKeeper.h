@@ -7,6 +7,8 @@
 #include "AppSystemOptions.h"
 
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 
 #include <functional>
 #include <optional>
@@ -35,12 +37,14 @@ public:
     void SetDisplayOptions(const AppDisplayOptions& options) { displayOptions_ = options; }
     const AppKeyOptions& KeyOptions() const { return keyOptions_; }
     void SetKeyOptions(const AppKeyOptions& options) { keyOptions_ = options; }
-    // While the window fills the screen, the place it goes back to: saved as its position.
-    void SetNormalPlace(std::optional<QPoint> place) { normalPlace_ = place; }
+    // While the window is maximised or fills the screen, the frame's place and the size it goes
+    // back to: saved as its position and size.
+    void SetNormalGeometry(std::optional<QRect> geometry) { normalGeometry_ = geometry; }
 
 private:
     void SetStayOnTop(bool onTop);
     void RestorePosition(const QPoint& topLeft);
+    void RestoreSize(const QSize& size, bool maximized);
 
     // How far into the window a restored position must reach a screen.
     static constexpr int titleBarProbe = 16;
@@ -52,6 +56,6 @@ private:
     AppSystemOptions systemOptions_;
     AppDisplayOptions displayOptions_;
     AppKeyOptions keyOptions_;
-    std::optional<QPoint> normalPlace_;
+    std::optional<QRect> normalGeometry_;
     AppSettingsStore settingsStore_;
 };

@@ -1,11 +1,10 @@
-// Fits the main window to its screen: the zoom its picture is shown at, and its centre kept
-// where it was when its size changes.
+// Fits the main window to its screen: the zoom it opens at, the centre kept where it was when
+// that size changes, the place it goes back to from maximised or full screen.
 #include "AppWindowFit.h"
 
 #include "AppDisplayOptions.h"
 #include "AppFieldView.h"
 
-#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -26,17 +25,21 @@ int AppWindowFit::ShownZoom(int chosen) const {
                                                          AppDisplayOptions::zoomMost));
 }
 
-void AppWindowFit::Fit(int chosen) {
+void AppWindowFit::Fit(int chosen, bool resize) {
     view_.SetZoom(ShownZoom(chosen));
-    if (view_.Filling())
+    if (view_.Filling() || window_.isFullScreen() || window_.isMaximized() ||
+        (!resize && window_.size() != fitted_))
         return;
     const QRect before = window_.frameGeometry();
-    // The window's layout takes the field's new size through the column around it now.
-    window_.centralWidget()->updateGeometry();
-    window_.adjustSize();
+    // The line under the field wraps at the field's width, so the field takes its size first,
+    // also in a window not yet shown, which lays out nothing; the window's layout puts it there
+    // again.
+    view_.resize(view_.sizeHint());
+    const int below = below_.isVisibleTo(&window_) ? below_.sizeHint().height() : 0;
+    window_.resize(view_.size() + QSize(0, window_.menuBar()->sizeHint().height() + below));
+    fitted_ = window_.size();
     const QScreen* screen = window_.screen();
-    if (!window_.isVisible() || window_.isFullScreen() || screen == nullptr ||
-        window_.frameGeometry() == before)
+    if (!window_.isVisible() || screen == nullptr || window_.frameGeometry() == before)
         return;
     QRect frame = window_.frameGeometry();
     frame.moveCenter(before.center());
@@ -47,15 +50,19 @@ void AppWindowFit::Fit(int chosen) {
 }
 
 void AppWindowFit::SetFullScreen(bool fullScreen, int chosen) {
-    if (fullScreen) {
+    if (fullScreen && !window_.isMaximized()) {
         normalPlace_ = window_.pos();
         normalClientPlace_ = window_.geometry().topLeft();
+        normalSize_ = window_.size();
     }
-    // The layout lets go of the window's size before the desktop resizes it.
+    // The field asks for no size of its own before the desktop resizes the window.
     LayOutFor(fullScreen, chosen);
     window_.setWindowState(window_.windowState().setFlag(Qt::WindowFullScreen, fullScreen));
-    if (fullScreen)
+    // A window maximised before goes back to maximised, where the desktop puts it.
+    if (fullScreen || window_.isMaximized())
         return;
+    if (window_.size() != normalSize_)
+        window_.resize(normalSize_);
     window_.move(normalPlace_);
     // Qt knows no frame yet when the window leaves full screen, so the move places the window
     // inside the frame where the frame was. Where a desktop framed the window, it goes back by
@@ -66,14 +73,18 @@ void AppWindowFit::SetFullScreen(bool fullScreen, int chosen) {
 
 void AppWindowFit::LayOutFor(bool fullScreen, int chosen) {
     view_.SetFilling(fullScreen);
-    if (fullScreen) {
-        window_.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        window_.setMinimumSize(0, 0);
-        window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        window_.layout()->setSizeConstraint(QLayout::SetFixedSize);
-        Fit(chosen);
-    }
+    if (!fullScreen)
+        view_.SetZoom(ShownZoom(chosen));
+}
+
+void AppWindowFit::KeepNormalGeometry() {
+    // Until it is shown, the window keeps the geometry it will have when not maximised.
+    if (window_.isVisible() &&
+        (window_.isMaximized() || window_.isFullScreen() || window_.isMinimized()))
+        return;
+    normalPlace_ = window_.pos();
+    normalClientPlace_ = window_.geometry().topLeft();
+    normalSize_ = window_.size();
 }
 
 QSize AppWindowFit::AroundField() const {

@@ -50,7 +50,8 @@ TForm1* unended = nullptr;
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                              Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                              Qt::WindowCloseButtonHint),
       pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
     clientArea_ =
         new AppFieldView([this]() -> const QImage& { return renderer_->Picture(); }, this);
@@ -62,7 +63,6 @@ TForm1::TForm1(QWidget* parent)
     scoreLine_ = AppScoreLine::PutUnder(*clientArea_);
     setCentralWidget(scoreLine_->parentWidget());
     windowFit_ = std::make_unique<AppWindowFit>(*this, *clientArea_, *scoreLine_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
     setWindowTitle(ProgramTexts().productName);
 
@@ -77,8 +77,12 @@ TForm1::TForm1(QWidget* parent)
         session_->Game(), [this] { return session_->Paused(); }, ProgramTexts().productName,
         [this](const QRect& rect) { clientArea_->ShowRect(rect); },
         [this](const QSize& size) {
+            // Every new game sets the picture up anew; only a field of another size changes
+            // the window's size.
+            if (size == clientArea_->PictureSize())
+                return;
             clientArea_->SetPictureSize(size);
-            FitZoom();
+            windowFit_->Fit(DisplayOptions().Zoom, true);
         });
     sound_ = std::make_unique<AppSound>(ProgramFolders().soundFolder);
     loop_ = std::make_unique<AppStepLoop>(
@@ -88,6 +92,7 @@ TForm1::TForm1(QWidget* parent)
     settings_ = std::make_unique<AppSettingsKeeper>(
         *this, *session_, *sound_, [this] { return AppShellTexts::ConfirmClearRecord(this); });
     settings_->Load();
+    windowFit_->KeepNormalGeometry();
     UpdateLook();
     ShowScoreLine();
     scoreKeeper_.SetWatch([this](const std::string& replay) { replay_->Watch(replay); });
@@ -315,6 +320,7 @@ void TForm1::changeEvent(QEvent* event) {
         QMetaObject::invokeMethod(
             this,
             [this] {
+                KeepWindowPlace();
                 if (isFullScreen() == clientArea_->Filling())
                     return;
                 windowFit_->LayOutFor(isFullScreen(), DisplayOptions().Zoom);
@@ -369,15 +375,33 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
 }
 
 void TForm1::FitZoom() {
-    windowFit_->Fit(DisplayOptions().Zoom);
+    windowFit_->Fit(DisplayOptions().Zoom, false);
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    windowFit_->KeepNormalGeometry();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    windowFit_->KeepNormalGeometry();
+}
+
+void TForm1::KeepWindowPlace() {
+    settings_->SetNormalGeometry(isFullScreen() || isMaximized()
+                                     ? std::optional<QRect>(windowFit_->NormalGeometry())
+                                     : std::nullopt);
 }
 
 void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
     AppDisplayOptions display = options;
     display.FullScreen = DisplayOptions().FullScreen;
+    // A zoom chosen anew gives the window its size.
+    const bool newZoom = display.Zoom != DisplayOptions().Zoom;
     settings_->SetDisplayOptions(display);
     ShowScoreLine();
-    FitZoom();
+    windowFit_->Fit(display.Zoom, newZoom);
     UpdateLook();
 }
 
@@ -393,15 +417,15 @@ void TForm1::ShowFullScreen(bool fullScreen) {
     AppDisplayOptions display = DisplayOptions();
     display.FullScreen = fullScreen;
     settings_->SetDisplayOptions(display);
-    // While full screen, the place to come back to is the window's place to keep.
-    settings_->SetNormalPlace(fullScreen ? std::optional<QPoint>(windowFit_->NormalPlace())
-                                         : std::nullopt);
+    KeepWindowPlace();
 }
 
 void TForm1::UpdateLook() {
     // The window colour of the palette the desktop's theme gives the program.
     const AppLookKind look = AppLook::KindFor(
         DisplayOptions().Look, QGuiApplication::palette().color(QPalette::Window).rgb());
+    // A window larger than the picture shows the field's own colour around it.
+    clientArea_->SetBackground(QColor::fromRgb(AppLook::Of(look).Color().titleBackground));
     if (look == look_)
         return;
     look_ = look;
