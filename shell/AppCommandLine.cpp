@@ -10,14 +10,16 @@
 namespace {
 
 constexpr const char* usageText =
-    "Usage: zingaroo [FILE]\n"
+    "Usage: zingaroo [--new-window] [FILE]\n"
     "       zingaroo --verify FILE...\n"
     "       zingaroo --help | --version\n"
     "\n"
     "A single-player action puzzle. Point at a cell of the wrapping field with\n"
     "the mouse and press a key to drop a paddle there or shove an obstacle.\n"
     "\n"
-    "  FILE             open a replay file (.zingaroo) and watch it\n"
+    "  FILE             open a replay file (.zingaroo) and watch it; while a copy\n"
+    "                   of the game runs, it plays there and no second window opens\n"
+    "  --new-window     start a copy of its own even while one runs\n"
     "  --verify FILE... play each replay through the rules without a window and\n"
     "                   print one line per file: its game number, options, score,\n"
     "                   phase, steps and \"ok\" or why it fails; the exit status is 0\n"
