@@ -27,14 +27,20 @@ int AppWindowFit::ShownZoom(int chosen) const {
 
 void AppWindowFit::Fit(int chosen, bool resize) {
     view_.SetZoom(ShownZoom(chosen));
-    if (view_.Filling() || window_.isFullScreen() || window_.isMaximized() ||
-        (!resize && window_.size() != fitted_))
+    // Sized otherwise than by the last fit: by the player, or before the first fit by the
+    // size kept from the last run.
+    const bool sized =
+        fitted_.isValid() ? window_.size() != fitted_ : window_.testAttribute(Qt::WA_Resized);
+    if (view_.Filling() || window_.isFullScreen() || window_.isMaximized())
+        return;
+    const bool keep = sized && !resize;
+    // The line under the field wraps at the field's width, so the field takes its width first,
+    // also in a window not yet shown, which lays out nothing until it shows; the window's layout
+    // puts the field there again.
+    view_.resize(keep ? QSize(window_.width(), view_.height()) : view_.sizeHint());
+    if (keep)
         return;
     const QRect before = window_.frameGeometry();
-    // The line under the field wraps at the field's width, so the field takes its size first,
-    // also in a window not yet shown, which lays out nothing; the window's layout puts it there
-    // again.
-    view_.resize(view_.sizeHint());
     const int below = below_.isVisibleTo(&window_) ? below_.sizeHint().height() : 0;
     window_.resize(view_.size() + QSize(0, window_.menuBar()->sizeHint().height() + below));
     fitted_ = window_.size();

@@ -78,11 +78,12 @@ TForm1::TForm1(QWidget* parent)
         [this](const QRect& rect) { clientArea_->ShowRect(rect); },
         [this](const QSize& size) {
             // Every new game sets the picture up anew; only a field of another size changes
-            // the window's size.
+            // the window's size, and the first one a size kept from the last run does not.
             if (size == clientArea_->PictureSize())
                 return;
+            const bool otherField = !clientArea_->PictureSize().isEmpty();
             clientArea_->SetPictureSize(size);
-            windowFit_->Fit(DisplayOptions().Zoom, true);
+            windowFit_->Fit(DisplayOptions().Zoom, otherField);
         });
     sound_ = std::make_unique<AppSound>(ProgramFolders().soundFolder);
     loop_ = std::make_unique<AppStepLoop>(

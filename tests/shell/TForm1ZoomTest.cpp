@@ -186,12 +186,15 @@ private slots:
         QTRY_COMPARE(form->geometry(), before);
         QCOMPARE(view().Scale(), zoom);
 
-        // A size of the player's own, left maximised: the next start opens maximised and goes
-        // back to that size in that place.
+        // A size of the player's own is the next start's; left maximised, the next start opens
+        // maximised and goes back to that size in that place.
         form->move(before.topLeft() + QPoint(40, 30));
         form->resize(before.size() + QSize(120, 60));
         QTRY_COMPARE(form->size(), before.size() + QSize(120, 60));
         const QRect sized = form->geometry();
+        form.reset();
+        start();
+        QTRY_COMPARE(form->geometry(), sized);
         form->showMaximized();
         QTRY_VERIFY(form->isMaximized());
         form.reset();
