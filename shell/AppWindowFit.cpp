@@ -5,6 +5,7 @@
 #include "AppDisplayOptions.h"
 #include "AppFieldView.h"
 
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -26,11 +27,11 @@ int AppWindowFit::ShownZoom(int chosen) const {
 }
 
 void AppWindowFit::Fit(int chosen, bool resize) {
-    view_.SetZoom(ShownZoom(chosen));
-    // Sized otherwise than by the last fit: by the player, or before the first fit by the
-    // size kept from the last run.
+    // Sized otherwise than the picture at the zoom it opened at: by the player, or before the
+    // first fit by the size kept from the last run.
     const bool sized =
-        fitted_.isValid() ? window_.size() != fitted_ : window_.testAttribute(Qt::WA_Resized);
+        fitted_ ? window_.size() != OwnSize() : window_.testAttribute(Qt::WA_Resized);
+    view_.SetZoom(ShownZoom(chosen));
     if (view_.Filling() || window_.isFullScreen() || window_.isMaximized())
         return;
     const bool keep = sized && !resize;
@@ -41,9 +42,11 @@ void AppWindowFit::Fit(int chosen, bool resize) {
     if (keep)
         return;
     const QRect before = window_.frameGeometry();
-    const int below = below_.isVisibleTo(&window_) ? below_.sizeHint().height() : 0;
-    window_.resize(view_.size() + QSize(0, window_.menuBar()->sizeHint().height() + below));
-    fitted_ = window_.size();
+    // The least size the layout allows follows the line under the field now, not later.
+    window_.centralWidget()->updateGeometry();
+    window_.layout()->activate();
+    window_.resize(OwnSize());
+    fitted_ = true;
     const QScreen* screen = window_.screen();
     if (!window_.isVisible() || screen == nullptr || window_.frameGeometry() == before)
         return;
@@ -67,14 +70,17 @@ void AppWindowFit::SetFullScreen(bool fullScreen, int chosen) {
     // A window maximised before goes back to maximised, where the desktop puts it.
     if (fullScreen || window_.isMaximized())
         return;
-    if (window_.size() != normalSize_)
-        window_.resize(normalSize_);
-    window_.move(normalPlace_);
+    // The window is no longer full screen, so its resize and move are kept as they happen.
+    const QRect normal = NormalGeometry();
+    const QPoint clientPlace = normalClientPlace_;
+    if (window_.size() != normal.size())
+        window_.resize(normal.size());
+    window_.move(normal.topLeft());
     // Qt knows no frame yet when the window leaves full screen, so the move places the window
     // inside the frame where the frame was. Where a desktop framed the window, it goes back by
     // its own place, which the desktop frames around whether or not Qt knows the frame yet.
-    if (normalClientPlace_ != normalPlace_ && window_.windowHandle() != nullptr)
-        window_.windowHandle()->setPosition(normalClientPlace_);
+    if (clientPlace != normal.topLeft() && window_.windowHandle() != nullptr)
+        window_.windowHandle()->setPosition(clientPlace);
 }
 
 void AppWindowFit::LayOutFor(bool fullScreen, int chosen) {
@@ -91,6 +97,11 @@ void AppWindowFit::KeepNormalGeometry() {
     normalPlace_ = window_.pos();
     normalClientPlace_ = window_.geometry().topLeft();
     normalSize_ = window_.size();
+}
+
+QSize AppWindowFit::OwnSize() const {
+    const int below = below_.isVisibleTo(&window_) ? below_.sizeHint().height() : 0;
+    return view_.sizeHint() + QSize(0, window_.menuBar()->sizeHint().height() + below);
 }
 
 QSize AppWindowFit::AroundField() const {

@@ -20,9 +20,10 @@ public:
     // below it with which the window fits; for Automatic, the zoom that suits the screen.
     int ShownZoom(int chosen) const;
     // The window's own size becomes the picture at the zoom shown for `chosen`. A window at
-    // that size from the last fit takes the new one, and so does any with `resize` (a new zoom
-    // chosen, a field of another size); a window the player sized keeps its size. A shown
-    // window that changes size keeps its centre, inside its screen's available area.
+    // its own size takes the new one, and so does any with `resize` (a new zoom chosen, the line
+    // under the field shown or hidden, a field of another size); a window the player sized keeps
+    // its size. A shown window that changes size keeps its centre, inside its screen's
+    // available area.
     void Fit(int chosen, bool resize);
     // Fills the screen with the field at the largest zoom that fits, or goes back to the
     // window in the place and at the size it left.
@@ -44,8 +45,12 @@ private:
     QMainWindow& window_;
     AppFieldView& view_;
     const QWidget& below_;
-    // The size the last fit gave the window.
-    QSize fitted_;
+    // The window's size for the picture at the zoom it opens at, with the menu bar and what
+    // stands under the field.
+    QSize OwnSize() const;
+
+    // Whether a fit has given the window its size yet.
+    bool fitted_ = false;
     // Where the frame and the window inside it were, and the window's size, when last neither
     // maximised nor full screen.
     QPoint normalPlace_;

@@ -398,11 +398,12 @@ void TForm1::KeepWindowPlace() {
 void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
     AppDisplayOptions display = options;
     display.FullScreen = DisplayOptions().FullScreen;
-    // A zoom chosen anew gives the window its size.
-    const bool newZoom = display.Zoom != DisplayOptions().Zoom;
+    // A zoom chosen anew, or the line under the field shown or hidden, gives the window its size.
+    const bool resize =
+        display.Zoom != DisplayOptions().Zoom || display.ScoreLine != DisplayOptions().ScoreLine;
     settings_->SetDisplayOptions(display);
     ShowScoreLine();
-    windowFit_->Fit(display.Zoom, newZoom);
+    windowFit_->Fit(display.Zoom, resize);
     UpdateLook();
 }
 
