@@ -62,7 +62,7 @@ private slots:
             shown = message->text();
             message->accept();
         });
-        form.OpenReplay(path);
+        form.OpenReplay(QFile::encodeName(path).toStdString());
         QTRY_VERIFY(!shown.isEmpty());
         AppLanguage::Install({});
         QCOMPARE(shown, box);
