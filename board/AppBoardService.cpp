@@ -108,14 +108,18 @@ AppBoardResponse AppBoardService::Place(std::string_view player, std::string_vie
                          " nor " + AppBoardText::Day(today - days(1)));
     }
 
+    // A file on the board already was replayed when first sent: its answer is repeated unplayed.
+    AppBoardGame game;
+    game.sha256 = AppSha256::Hex(body);
+    if (const std::optional<AppBoardPlacing> first = store_.Find(game.sha256))
+        return Placed(*first);
+
     const steady_clock::time_point started = steady_clock::now();
     const AppReplayVerdict verdict = AppReplayCheck::Check(fileName, body);
     metrics_.Replayed(steady_clock::now() - started);
     if (!verdict.ok)
         return Error(422, "does not verify", VerdictReason(verdict.line, fileName, false));
 
-    AppBoardGame game;
-    game.sha256 = AppSha256::Hex(body);
     std::string key(player);
     for (char& c : key)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -128,7 +132,12 @@ AppBoardResponse AppBoardService::Place(std::string_view player, std::string_vie
     game.received = duration_cast<milliseconds>(now.time_since_epoch()).count();
     game.replay = std::string(body);
     const AppBoardPlacing placing = store_.Put(game);
+    if (!placing.repeat)
+        days_.Changed();
+    return Placed(placing);
+}
 
+AppBoardResponse AppBoardService::Placed(const AppBoardPlacing& placing) {
     AppBoardResponse response;
     response.status = placing.repeat ? 200 : 201;
     response.body = "{\"day\": " + AppBoardText::Json(placing.day) + ", " +
@@ -180,25 +189,43 @@ AppBoardResponse AppBoardService::DayJson(std::string_view dayText, std::string_
             return Error(400, "bad request", "limit must be a whole number from 1");
         limit = std::min<std::int64_t>(*given, maxLimit);
     }
-    std::string body = "{\"day\": " + AppBoardText::Json(dayText) + ", \"lines\": [";
-    const char* separator = "";
-    for (const AppBoardLine& line : store_.Day(dayText, static_cast<int>(limit))) {
-        body += std::string(separator) + "{" + Field("rank", line.rank) +
-                ", \"name\": " + AppBoardText::Json(line.name) + ", " + Field("score", line.score) +
-                ", " + Field("phase", line.phase) + ", " + Field("steps", line.steps) +
-                ", \"when\": " + AppBoardText::Json(AppBoardText::Time(line.received)) + ", " +
-                Field("id", line.id) + "}";
-        separator = ", ";
-    }
-    return {200, "application/json", body + "]}\n", {}};
+    const std::string key = "json " + std::string(dayText) + " " + std::to_string(limit);
+    return Cached(key, [&] {
+        std::string body = "{\"day\": " + AppBoardText::Json(dayText) + ", \"lines\": [";
+        const char* separator = "";
+        for (const AppBoardLine& line : store_.Day(dayText, static_cast<int>(limit))) {
+            body += std::string(separator) + "{" + Field("rank", line.rank) +
+                    ", \"name\": " + AppBoardText::Json(line.name) + ", " +
+                    Field("score", line.score) + ", " + Field("phase", line.phase) + ", " +
+                    Field("steps", line.steps) +
+                    ", \"when\": " + AppBoardText::Json(AppBoardText::Time(line.received)) + ", " +
+                    Field("id", line.id) + "}";
+            separator = ", ";
+        }
+        return AppBoardResponse{200, "application/json", body + "]}\n", {}};
+    });
 }
 
 AppBoardResponse AppBoardService::DayPage(sys_days day) {
     const std::string text = AppBoardText::Day(day);
-    return {200,
+    return Cached("page " + text, [&] {
+        return AppBoardResponse{
+            200,
             "text/html; charset=utf-8",
             AppBoardPage::Html(text, store_.Day(text, maxLimit), store_.DaysBefore(text, 14)),
             {}};
+    });
+}
+
+AppBoardResponse AppBoardService::Cached(const std::string& key,
+                                         const std::function<AppBoardResponse()>& make) {
+    const steady_clock::time_point now = steady_clock::now();
+    if (std::optional<AppBoardResponse> kept = days_.Find(key, now))
+        return *std::move(kept);
+    const std::uint64_t changes = days_.Changes();
+    AppBoardResponse response = make();
+    days_.Keep(key, response, changes, now);
+    return response;
 }
 
 AppBoardResponse AppBoardService::Replay(std::string_view file) {

@@ -2,21 +2,15 @@
 // shown.
 #pragma once
 
+#include "AppBoardDayCache.h"
 #include "AppBoardMetrics.h"
+#include "AppBoardResponse.h"
 #include "AppBoardStore.h"
 
 #include <chrono>
 #include <functional>
 #include <string>
 #include <string_view>
-
-// An answer: its status and body, and the file name a download is saved under.
-struct AppBoardResponse {
-    int status = 200;
-    std::string contentType = "application/json";
-    std::string body;
-    std::string attachment;
-};
 
 class AppBoardService {
 public:
@@ -42,11 +36,15 @@ public:
 private:
     AppBoardResponse Answer(AppBoardResponse response);
     AppBoardResponse Place(std::string_view player, std::string_view name, std::string_view body);
+    static AppBoardResponse Placed(const AppBoardPlacing& placing);
     AppBoardResponse DayJson(std::string_view day, std::string_view query);
     AppBoardResponse DayPage(std::chrono::sys_days day);
+    // The answer kept under `key` while the board has not changed, else made and kept.
+    AppBoardResponse Cached(const std::string& key, const std::function<AppBoardResponse()>& make);
     AppBoardResponse Replay(std::string_view id);
 
     AppBoardStore& store_;
     AppBoardMetrics& metrics_;
     Clock clock_;
+    AppBoardDayCache days_;
 };
