@@ -2,18 +2,19 @@
 // query and render it again.
 #include "AppBoardDayCache.h"
 
-std::optional<AppBoardResponse> AppBoardDayCache::Find(const std::string& key,
-                                                       Clock::time_point now) {
+std::shared_ptr<const AppBoardResponse> AppBoardDayCache::Find(const std::string& key,
+                                                               Clock::time_point now) {
     const std::lock_guard lock(mutex_);
     const auto found = entries_.find(key);
     if (found == entries_.end() || found->second.changes != changes_ ||
         now - found->second.made >= maxAge)
-        return std::nullopt;
+        return nullptr;
     return found->second.response;
 }
 
-void AppBoardDayCache::Keep(const std::string& key, const AppBoardResponse& response,
-                            std::uint64_t changes, Clock::time_point now) {
+void AppBoardDayCache::Keep(const std::string& key,
+                            std::shared_ptr<const AppBoardResponse> response, std::uint64_t changes,
+                            Clock::time_point now) {
     const std::lock_guard lock(mutex_);
     if (changes != changes_)
         return;
@@ -25,5 +26,5 @@ void AppBoardDayCache::Keep(const std::string& key, const AppBoardResponse& resp
         if (entries_.size() >= maxEntries)
             entries_.clear();
     }
-    entries_[key] = {response, changes, now};
+    entries_[key] = {std::move(response), changes, now};
 }

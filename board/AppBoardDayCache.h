@@ -7,8 +7,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -24,16 +24,16 @@ public:
     // Taken before the store is read, and handed to Keep with what was made from that read.
     std::uint64_t Changes() const { return changes_.load(); }
     // The answer kept under `key`, while no commit has come since it was read and it is young.
-    std::optional<AppBoardResponse> Find(const std::string& key, Clock::time_point now);
+    std::shared_ptr<const AppBoardResponse> Find(const std::string& key, Clock::time_point now);
     // Keeps the answer made from a read begun at `changes`, unless a commit came since.
-    void Keep(const std::string& key, const AppBoardResponse& response, std::uint64_t changes,
-              Clock::time_point now);
+    void Keep(const std::string& key, std::shared_ptr<const AppBoardResponse> response,
+              std::uint64_t changes, Clock::time_point now);
     // A commit changed the board.
     void Changed() { ++changes_; }
 
 private:
     struct Entry {
-        AppBoardResponse response;
+        std::shared_ptr<const AppBoardResponse> response;
         std::uint64_t changes = 0;
         Clock::time_point made;
     };

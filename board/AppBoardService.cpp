@@ -147,7 +147,10 @@ AppBoardResponse AppBoardService::Placed(const AppBoardPlacing& placing) {
     return response;
 }
 
-AppBoardResponse AppBoardService::Get(std::string_view target) {
+std::shared_ptr<const AppBoardResponse> AppBoardService::Get(std::string_view target) {
+    const auto shared = [](AppBoardResponse response) {
+        return std::make_shared<const AppBoardResponse>(std::move(response));
+    };
     const std::size_t queryAt = target.find('?');
     const std::string_view path = target.substr(0, queryAt);
     const std::string_view query =
@@ -159,25 +162,28 @@ AppBoardResponse AppBoardService::Get(std::string_view target) {
             return DayPage(floor<days>(clock_()));
         if (path == "/healthz") {
             store_.DaysBefore("0000-00-00", 1);
-            return {200, "text/plain; charset=utf-8", "ok\n", {}};
+            return shared({200, "text/plain; charset=utf-8", "ok\n", {}});
         }
         if (path.starts_with(dayApi))
             return DayJson(path.substr(dayApi.size()), query);
         if (path.starts_with(gameApi))
-            return Replay(path.substr(gameApi.size()));
+            return shared(Replay(path.substr(gameApi.size())));
         if (path.starts_with(dayPage))
             if (const auto day = AppBoardText::ParseDay(path.substr(dayPage.size())))
                 return DayPage(*day);
     } catch (const AppBoardStoreError& error) {
-        return Error(503, "unavailable", std::string("the database failed: ") + error.what());
+        return shared(
+            Error(503, "unavailable", std::string("the database failed: ") + error.what()));
     }
-    return Error(404, "not found", "nothing is at " + std::string(path));
+    return shared(Error(404, "not found", "nothing is at " + std::string(path)));
 }
 
-AppBoardResponse AppBoardService::DayJson(std::string_view dayText, std::string_view query) {
+std::shared_ptr<const AppBoardResponse> AppBoardService::DayJson(std::string_view dayText,
+                                                                 std::string_view query) {
     const std::optional<sys_days> day = AppBoardText::ParseDay(dayText);
     if (!day)
-        return Error(404, "not found", "not a day: " + std::string(dayText));
+        return std::make_shared<const AppBoardResponse>(
+            Error(404, "not found", "not a day: " + std::string(dayText)));
     std::int64_t limit = defaultLimit;
     while (!query.empty()) {
         const std::string_view item = query.substr(0, query.find('&'));
@@ -186,7 +192,8 @@ AppBoardResponse AppBoardService::DayJson(std::string_view dayText, std::string_
             continue;
         const auto given = AppBoardText::Number(item.substr(6), 1, 1'000'000'000);
         if (!given)
-            return Error(400, "bad request", "limit must be a whole number from 1");
+            return std::make_shared<const AppBoardResponse>(
+                Error(400, "bad request", "limit must be a whole number from 1"));
         limit = std::min<std::int64_t>(*given, maxLimit);
     }
     const std::string key = "json " + std::string(dayText) + " " + std::to_string(limit);
@@ -206,7 +213,7 @@ AppBoardResponse AppBoardService::DayJson(std::string_view dayText, std::string_
     });
 }
 
-AppBoardResponse AppBoardService::DayPage(sys_days day) {
+std::shared_ptr<const AppBoardResponse> AppBoardService::DayPage(sys_days day) {
     const std::string text = AppBoardText::Day(day);
     return Cached("page " + text, [&] {
         return AppBoardResponse{
@@ -217,13 +224,13 @@ AppBoardResponse AppBoardService::DayPage(sys_days day) {
     });
 }
 
-AppBoardResponse AppBoardService::Cached(const std::string& key,
-                                         const std::function<AppBoardResponse()>& make) {
+std::shared_ptr<const AppBoardResponse>
+AppBoardService::Cached(const std::string& key, const std::function<AppBoardResponse()>& make) {
     const steady_clock::time_point now = steady_clock::now();
-    if (std::optional<AppBoardResponse> kept = days_.Find(key, now))
-        return *std::move(kept);
+    if (std::shared_ptr<const AppBoardResponse> kept = days_.Find(key, now))
+        return kept;
     const std::uint64_t changes = days_.Changes();
-    AppBoardResponse response = make();
+    auto response = std::make_shared<const AppBoardResponse>(make());
     days_.Keep(key, response, changes, now);
     return response;
 }

@@ -118,11 +118,11 @@ TEST_P(BoardUpload, EachUploadIsKeptAndRankedOrRefusedWithItsCodeAndReason) {
         EXPECT_EQ(response.status, row.status) << response.body;
         EXPECT_TRUE(response.body.starts_with(row.answer)) << response.body;
         // Read after each upload: what a commit changed is read at once, never an older copy.
-        EXPECT_EQ(Occurrences(service.Get("/api/v1/days/2026-12-09?limit=5").body, "\"rank\""),
+        EXPECT_EQ(Occurrences(service.Get("/api/v1/days/2026-12-09?limit=5")->body, "\"rank\""),
                   row.lines);
-        EXPECT_EQ(Occurrences(service.Get("/days/2026-12-09").body, "<tr><td"), row.lines);
+        EXPECT_EQ(Occurrences(service.Get("/days/2026-12-09")->body, "<tr><td"), row.lines);
     }
-    EXPECT_NE(service.Get("/days/2026-12-09").body.find("href=\"/days/2026-12-08\""),
+    EXPECT_NE(service.Get("/days/2026-12-09")->body.find("href=\"/days/2026-12-08\""),
               std::string::npos);
 
     // Ann's better game, under the name she sent last, before Bob's equal later one; her first
@@ -133,9 +133,9 @@ TEST_P(BoardUpload, EachUploadIsKeptAndRankedOrRefusedWithItsCodeAndReason) {
         score + ", \"phase\": 3, \"steps\": 600, \"when\": \"2026-12-09T12:02:00Z\", \"id\": 2}, " +
         "{\"rank\": 1, \"name\": \"Bob\", \"score\": " + score +
         ", \"phase\": 2, \"steps\": 600, \"when\": \"2026-12-09T12:04:00Z\", \"id\": 4}]}\n";
-    EXPECT_EQ(service.Get("/api/v1/days/2026-12-09?limit=5").body, lines);
-    EXPECT_EQ(service.Get("/api/v1/games/2.zingaroo").body, better);
-    EXPECT_EQ(service.Get("/api/v1/days/2026-12-09?limit=1").body.find("Bob"), std::string::npos);
+    EXPECT_EQ(service.Get("/api/v1/days/2026-12-09?limit=5")->body, lines);
+    EXPECT_EQ(service.Get("/api/v1/games/2.zingaroo")->body, better);
+    EXPECT_EQ(service.Get("/api/v1/days/2026-12-09?limit=1")->body.find("Bob"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, BoardUpload, testing::Values("sqlite", "postgresql"));
