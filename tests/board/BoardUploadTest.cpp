@@ -124,6 +124,10 @@ TEST_P(BoardUpload, EachUploadIsKeptAndRankedOrRefusedWithItsCodeAndReason) {
     }
     EXPECT_NE(service.Get("/days/2026-12-09")->body.find("href=\"/days/2026-12-08\""),
               std::string::npos);
+    // Checked by replay: the five kept games, the edited one and the one of other rules; the
+    // repeat was answered from the store unplayed.
+    EXPECT_NE(metrics.Text(0, 0).find("\nzingaroo_board_replay_seconds_count 7\n"),
+              std::string::npos);
 
     // Ann's better game, under the name she sent last, before Bob's equal later one; her first
     // and worse games are kept but not listed.
