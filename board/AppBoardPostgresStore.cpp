@@ -132,6 +132,19 @@ std::string Text(const Result& result, int row, int column) {
             static_cast<std::size_t>(PQgetlength(result.get(), row, column))};
 }
 
+// The answer kept with a game found by its SHA-256, when one was.
+std::optional<AppBoardPlacing> Found(const Result& found) {
+    if (PQntuples(found.get()) == 0)
+        return std::nullopt;
+    return AppBoardPlacing{true,
+                           Text(found, 0, 0),
+                           Integer(found, 0, 1),
+                           Integer(found, 0, 2),
+                           static_cast<std::int32_t>(Integer(found, 0, 3)),
+                           static_cast<std::int32_t>(Integer(found, 0, 4)),
+                           Integer(found, 0, 5)};
+}
+
 // libpq's message on one line, for the log.
 std::string ErrorOf(PGconn* conn) {
     std::string message;
@@ -302,16 +315,9 @@ AppBoardPlacing AppBoardPostgresStore::Put(const AppBoardGame& game) {
     Lease c = Take();
     c->Run(begin);
     c->Run(lockDay, {{game.day}});
-    Result found = c->Run(findGame, {{game.sha256}});
-    if (PQntuples(found.get()) > 0) {
+    if (std::optional<AppBoardPlacing> first = Found(c->Run(findGame, {{game.sha256}}))) {
         c->Run(commit);
-        return {true,
-                Text(found, 0, 0),
-                Integer(found, 0, 1),
-                Integer(found, 0, 2),
-                static_cast<std::int32_t>(Integer(found, 0, 3)),
-                static_cast<std::int32_t>(Integer(found, 0, 4)),
-                Integer(found, 0, 5)};
+        return *std::move(first);
     }
     const std::string score = std::to_string(game.score);
     const std::string received = std::to_string(game.received);
@@ -330,6 +336,11 @@ AppBoardPlacing AppBoardPostgresStore::Put(const AppBoardGame& game) {
     c->Run(commit);
     return {false,      game.day,   Integer(place, 0, 0), Integer(place, 0, 1),
             game.score, game.phase, Integer(added, 0, 0)};
+}
+
+std::optional<AppBoardPlacing> AppBoardPostgresStore::Find(std::string_view sha256) {
+    Lease c = Take();
+    return Found(c->Run(findGame, {{std::string(sha256)}}));
 }
 
 std::vector<AppBoardLine> AppBoardPostgresStore::Day(std::string_view day, int limit) {

@@ -23,6 +23,7 @@ public:
 
     void Migrate() override;
     AppBoardPlacing Put(const AppBoardGame& game) override;
+    std::optional<AppBoardPlacing> Find(std::string_view sha256) override;
     std::vector<AppBoardLine> Day(std::string_view day, int limit) override;
     std::vector<std::string> DaysBefore(std::string_view day, int limit) override;
     std::optional<std::string> Replay(std::int64_t id) override;

@@ -105,14 +105,18 @@ AppBoardResponse AppBoardService::Place(std::string_view player, std::string_vie
                          " nor " + AppBoardText::Day(today - days(1)));
     }
 
+    // A file on the board already was replayed when first sent: its answer is repeated unplayed.
+    AppBoardGame game;
+    game.sha256 = AppSha256::Hex(body);
+    if (const std::optional<AppBoardPlacing> first = store_.Find(game.sha256))
+        return Placed(*first);
+
     const steady_clock::time_point started = steady_clock::now();
     const AppReplayVerdict verdict = AppReplayCheck::Check(fileName, body);
     metrics_.Replayed(steady_clock::now() - started);
     if (!verdict.ok)
         return Error(422, "does not verify", VerdictReason(verdict.line, fileName, false));
 
-    AppBoardGame game;
-    game.sha256 = AppSha256::Hex(body);
     std::string key(player);
     for (char& c : key)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -125,7 +129,12 @@ AppBoardResponse AppBoardService::Place(std::string_view player, std::string_vie
     game.received = duration_cast<milliseconds>(now.time_since_epoch()).count();
     game.replay = std::string(body);
     const AppBoardPlacing placing = store_.Put(game);
+    if (!placing.repeat)
+        days_.Changed();
+    return Placed(placing);
+}
 
+AppBoardResponse AppBoardService::Placed(const AppBoardPlacing& placing) {
     AppBoardResponse response;
     response.status = placing.repeat ? 200 : 201;
     response.body = "{\"day\": " + AppBoardText::Json(placing.day) + ", " +
@@ -135,7 +144,10 @@ AppBoardResponse AppBoardService::Place(std::string_view player, std::string_vie
     return response;
 }
 
-AppBoardResponse AppBoardService::Get(std::string_view target) {
+std::shared_ptr<const AppBoardResponse> AppBoardService::Get(std::string_view target) {
+    const auto shared = [](AppBoardResponse response) {
+        return std::make_shared<const AppBoardResponse>(std::move(response));
+    };
     const std::size_t queryAt = target.find('?');
     const std::string_view path = target.substr(0, queryAt);
     const std::string_view query =
@@ -147,25 +159,28 @@ AppBoardResponse AppBoardService::Get(std::string_view target) {
             return DayPage(floor<days>(clock_()));
         if (path == "/healthz") {
             store_.DaysBefore("0000-00-00", 1);
-            return {200, "text/plain; charset=utf-8", "ok\n", {}};
+            return shared({200, "text/plain; charset=utf-8", "ok\n", {}});
         }
         if (path.starts_with(dayApi))
             return DayJson(path.substr(dayApi.size()), query);
         if (path.starts_with(gameApi))
-            return Replay(path.substr(gameApi.size()));
+            return shared(Replay(path.substr(gameApi.size())));
         if (path.starts_with(dayPage))
             if (const auto day = AppBoardText::ParseDay(path.substr(dayPage.size())))
                 return DayPage(*day);
     } catch (const AppBoardStoreError& error) {
-        return Error(503, "unavailable", std::string("the database failed: ") + error.what());
+        return shared(
+            Error(503, "unavailable", std::string("the database failed: ") + error.what()));
     }
-    return Error(404, "not found", "nothing is at " + std::string(path));
+    return shared(Error(404, "not found", "nothing is at " + std::string(path)));
 }
 
-AppBoardResponse AppBoardService::DayJson(std::string_view dayText, std::string_view query) {
+std::shared_ptr<const AppBoardResponse> AppBoardService::DayJson(std::string_view dayText,
+                                                                 std::string_view query) {
     const std::optional<sys_days> day = AppBoardText::ParseDay(dayText);
     if (!day)
-        return Error(404, "not found", "not a day: " + std::string(dayText));
+        return std::make_shared<const AppBoardResponse>(
+            Error(404, "not found", "not a day: " + std::string(dayText)));
     std::int64_t limit = defaultLimit;
     while (!query.empty()) {
         const std::string_view item = query.substr(0, query.find('&'));
@@ -174,28 +189,47 @@ AppBoardResponse AppBoardService::DayJson(std::string_view dayText, std::string_
             continue;
         const auto given = AppBoardText::Number(item.substr(6), 1, 1'000'000'000);
         if (!given)
-            return Error(400, "bad request", "limit must be a whole number from 1");
+            return std::make_shared<const AppBoardResponse>(
+                Error(400, "bad request", "limit must be a whole number from 1"));
         limit = std::min<std::int64_t>(*given, maxLimit);
     }
-    std::string body = "{\"day\": " + AppBoardText::Json(dayText) + ", \"lines\": [";
-    const char* separator = "";
-    for (const AppBoardLine& line : store_.Day(dayText, static_cast<int>(limit))) {
-        body += std::string(separator) + "{" + Field("rank", line.rank) +
-                ", \"name\": " + AppBoardText::Json(line.name) + ", " + Field("score", line.score) +
-                ", " + Field("phase", line.phase) + ", " + Field("steps", line.steps) +
-                ", \"when\": " + AppBoardText::Json(AppBoardText::Time(line.received)) + ", " +
-                Field("id", line.id) + "}";
-        separator = ", ";
-    }
-    return {200, "application/json", body + "]}\n", {}};
+    const std::string key = "json " + std::string(dayText) + " " + std::to_string(limit);
+    return Cached(key, [&] {
+        std::string body = "{\"day\": " + AppBoardText::Json(dayText) + ", \"lines\": [";
+        const char* separator = "";
+        for (const AppBoardLine& line : store_.Day(dayText, static_cast<int>(limit))) {
+            body += std::string(separator) + "{" + Field("rank", line.rank) +
+                    ", \"name\": " + AppBoardText::Json(line.name) + ", " +
+                    Field("score", line.score) + ", " + Field("phase", line.phase) + ", " +
+                    Field("steps", line.steps) +
+                    ", \"when\": " + AppBoardText::Json(AppBoardText::Time(line.received)) + ", " +
+                    Field("id", line.id) + "}";
+            separator = ", ";
+        }
+        return AppBoardResponse{200, "application/json", body + "]}\n", {}};
+    });
 }
 
-AppBoardResponse AppBoardService::DayPage(sys_days day) {
+std::shared_ptr<const AppBoardResponse> AppBoardService::DayPage(sys_days day) {
     const std::string text = AppBoardText::Day(day);
-    return {200,
+    return Cached("page " + text, [&] {
+        return AppBoardResponse{
+            200,
             "text/html; charset=utf-8",
             AppBoardPage::Html(text, store_.Day(text, maxLimit), store_.DaysBefore(text, 14)),
             {}};
+    });
+}
+
+std::shared_ptr<const AppBoardResponse>
+AppBoardService::Cached(const std::string& key, const std::function<AppBoardResponse()>& make) {
+    const steady_clock::time_point now = steady_clock::now();
+    if (std::shared_ptr<const AppBoardResponse> kept = days_.Find(key, now))
+        return kept;
+    const std::uint64_t changes = days_.Changes();
+    auto response = std::make_shared<const AppBoardResponse>(make());
+    days_.Keep(key, response, changes, now);
+    return response;
 }
 
 AppBoardResponse AppBoardService::Replay(std::string_view file) {

@@ -2,21 +2,16 @@
 // shown.
 #pragma once
 
+#include "AppBoardDayCache.h"
 #include "AppBoardMetrics.h"
+#include "AppBoardResponse.h"
 #include "AppBoardStore.h"
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
-
-// An answer: its status and body, and the file name a download is saved under.
-struct AppBoardResponse {
-    int status = 200;
-    std::string contentType = "application/json";
-    std::string body;
-    std::string attachment;
-};
 
 class AppBoardService {
 public:
@@ -33,8 +28,9 @@ public:
     // POST /api/v1/games: the headers and the replay file. The game is read, placed in its
     // day, replayed and kept; this takes the time of a replay, so it runs off the I/O threads.
     AppBoardResponse Upload(std::string_view player, std::string_view name, std::string_view body);
-    // Any GET: the API's days and games, the pages, /healthz.
-    AppBoardResponse Get(std::string_view target);
+    // Any GET: the API's days and games, the pages, /healthz. A day's answer is shared with
+    // the other readers of that day, and written out from where it is kept.
+    std::shared_ptr<const AppBoardResponse> Get(std::string_view target);
 
     // {"error": ERROR, "reason": REASON} with the status.
     static AppBoardResponse Error(int status, std::string_view error, std::string_view reason);
@@ -42,11 +38,16 @@ public:
 private:
     AppBoardResponse Answer(AppBoardResponse response);
     AppBoardResponse Place(std::string_view player, std::string_view name, std::string_view body);
-    AppBoardResponse DayJson(std::string_view day, std::string_view query);
-    AppBoardResponse DayPage(std::chrono::sys_days day);
+    static AppBoardResponse Placed(const AppBoardPlacing& placing);
+    std::shared_ptr<const AppBoardResponse> DayJson(std::string_view day, std::string_view query);
+    std::shared_ptr<const AppBoardResponse> DayPage(std::chrono::sys_days day);
+    // The answer kept under `key` while the board has not changed, else made and kept.
+    std::shared_ptr<const AppBoardResponse> Cached(const std::string& key,
+                                                   const std::function<AppBoardResponse()>& make);
     AppBoardResponse Replay(std::string_view id);
 
     AppBoardStore& store_;
     AppBoardMetrics& metrics_;
     Clock clock_;
+    AppBoardDayCache days_;
 };

@@ -150,7 +150,13 @@ std::string AppBoardSession::Client() const {
     return std::string(last.substr(0, maxForwardedAddress));
 }
 
-void AppBoardSession::Send(const AppBoardResponse& response, bool close) {
+void AppBoardSession::Send(AppBoardResponse response, bool close) {
+    Send(std::make_shared<const AppBoardResponse>(std::move(response)), close);
+}
+
+void AppBoardSession::Send(std::shared_ptr<const AppBoardResponse> answer, bool close) {
+    answer_ = std::move(answer);
+    const AppBoardResponse& response = *answer_;
     const auto& request = parser_->get();
     close = close || !request.keep_alive();
     response_ = {};
@@ -166,11 +172,11 @@ void AppBoardSession::Send(const AppBoardResponse& response, bool close) {
         response_.set(http::field::content_disposition,
                       "attachment; filename=\"" + response.attachment + "\"");
     response_.keep_alive(!close);
-    response_.body() = response.body;
+    response_.body() = {response.body.data(), response.body.size()};
     response_.prepare_payload();
     // A HEAD is told the length of what a GET would get, and gets none of it.
     if (request.method() == http::verb::head)
-        response_.body().clear();
+        response_.body() = {};
     stream_.expires_after(server_.Options().bodyTimeout);
     http::async_write(stream_, response_,
                       [self = shared_from_this(), close](beast::error_code error, std::size_t) {

@@ -7,6 +7,7 @@
 #include <boost/beast/core/tcp_stream.hpp>
 #include <boost/beast/http/message.hpp>
 #include <boost/beast/http/parser.hpp>
+#include <boost/beast/http/span_body.hpp>
 #include <boost/beast/http/string_body.hpp>
 
 #include <memory>
@@ -34,7 +35,9 @@ private:
     // The address uploads are counted against: the peer's, or for a peer on this machine (the
     // reverse proxy in front) the one it forwards.
     std::string Client() const;
-    void Send(const AppBoardResponse& response, bool close);
+    void Send(AppBoardResponse response, bool close);
+    // Writes the answer from where it is kept; it is held until written.
+    void Send(std::shared_ptr<const AppBoardResponse> response, bool close);
     // After an answer that ends the connection: no more is sent, and what the client still
     // sends is let go for a moment so that the answer reaches it before the connection drops.
     void Linger();
@@ -42,7 +45,8 @@ private:
     boost::beast::tcp_stream stream_;
     boost::beast::flat_buffer buffer_;
     std::optional<boost::beast::http::request_parser<boost::beast::http::string_body>> parser_;
-    boost::beast::http::response<boost::beast::http::string_body> response_;
+    std::shared_ptr<const AppBoardResponse> answer_;
+    boost::beast::http::response<boost::beast::http::span_body<const char>> response_;
     AppBoardServer& server_;
     std::string address_;
     bool fromProxy_ = false;

@@ -62,6 +62,9 @@ public:
     // (repeat set). One line per player per day: the best score, an equal later one does not
     // replace it; every upload that is not a repeat sets the line's name to the one sent.
     virtual AppBoardPlacing Put(const AppBoardGame& game) = 0;
+    // The answer the file of this SHA-256 got when it was kept, repeat set; nothing when the
+    // board does not hold it.
+    virtual std::optional<AppBoardPlacing> Find(std::string_view sha256) = 0;
     // The day's lines best first, ties by the earlier game, at most `limit` of them.
     virtual std::vector<AppBoardLine> Day(std::string_view day, int limit) = 0;
     // The latest days (YYYY-MM-DD) before `day` that hold games, latest first, at most `limit`.

@@ -1,6 +1,8 @@
 // A pool of threads that replay uploads, behind a queue of bounded length.
 #include "AppBoardWorkers.h"
 
+#include <sys/resource.h>
+
 AppBoardWorkers::AppBoardWorkers(std::size_t threads, std::size_t queueLimit)
     : queueLimit_(queueLimit) {
     for (std::size_t i = 0; i < threads; ++i)
@@ -35,6 +37,9 @@ std::size_t AppBoardWorkers::Depth() {
 }
 
 void AppBoardWorkers::Run() {
+    // A replay takes milliseconds and its upload may wait; the I/O threads, which answer the
+    // readers, go first. This thread's alone: the call acts on the calling thread.
+    setpriority(PRIO_PROCESS, 0, niceness);
     for (;;) {
         std::function<void()> job;
         {

@@ -22,6 +22,8 @@ public:
     std::size_t Depth();
 
 private:
+    static constexpr int niceness = 5;
+
     void Run();
 
     std::mutex mutex_;

@@ -67,6 +67,7 @@ const char* const queryTexts[] = {
     " UNION ALL SELECT (SELECT MAX(day) FROM lines WHERE day < earlier.day) FROM earlier"
     " WHERE earlier.day IS NOT NULL)"
     " SELECT day FROM earlier WHERE day IS NOT NULL LIMIT ?2",
+    "SELECT day, answer_rank, answer_of, score, phase, id FROM games WHERE sha256 = ?1",
     "SELECT replay FROM games WHERE id = ?1",
 };
 
@@ -262,19 +263,8 @@ void AppSqliteBoardStore::CommitBatch(const std::vector<Pending*>& batch) {
 
 AppBoardPlacing AppSqliteBoardStore::PutLocked(const AppBoardGame& game) {
     AppBoardPlacing placing;
-    {
-        Use find(queries_[findGame]);
-        if (find.Text(1, game.sha256).Step()) {
-            placing.repeat = true;
-            placing.day = find.Text(0);
-            placing.rank = find.Int(1);
-            placing.of = find.Int(2);
-            placing.score = static_cast<std::int32_t>(find.Int(3));
-            placing.phase = static_cast<std::int32_t>(find.Int(4));
-            placing.id = find.Int(5);
-            return placing;
-        }
-    }
+    if (std::optional<AppBoardPlacing> first = Found(queries_[findGame], game.sha256))
+        return *std::move(first);
     Use(queries_[insertGame])
         .Text(1, game.sha256)
         .Text(2, game.day)
@@ -314,6 +304,25 @@ AppBoardPlacing AppSqliteBoardStore::PutLocked(const AppBoardGame& game) {
     placing.score = game.score;
     placing.phase = game.phase;
     return placing;
+}
+
+std::optional<AppBoardPlacing> AppSqliteBoardStore::Found(sqlite3_stmt* query,
+                                                          std::string_view sha256) {
+    Use find(query);
+    if (!find.Text(1, sha256).Step())
+        return std::nullopt;
+    return AppBoardPlacing{true,
+                           find.Text(0),
+                           find.Int(1),
+                           find.Int(2),
+                           static_cast<std::int32_t>(find.Int(3)),
+                           static_cast<std::int32_t>(find.Int(4)),
+                           find.Int(5)};
+}
+
+std::optional<AppBoardPlacing> AppSqliteBoardStore::Find(std::string_view sha256) {
+    const std::lock_guard lock(reading_);
+    return Found(queries_[readGame], sha256);
 }
 
 std::vector<AppBoardLine> AppSqliteBoardStore::Day(std::string_view day, int limit) {

@@ -24,6 +24,7 @@ public:
 
     void Migrate() override;
     AppBoardPlacing Put(const AppBoardGame& game) override;
+    std::optional<AppBoardPlacing> Find(std::string_view sha256) override;
     std::vector<AppBoardLine> Day(std::string_view day, int limit) override;
     std::vector<std::string> DaysBefore(std::string_view day, int limit) override;
     std::optional<std::string> Replay(std::int64_t id) override;
@@ -48,6 +49,7 @@ private:
         firstRead,
         listDay = firstRead,
         listDays,
+        readGame,
         readReplay,
         queryCount
     };
@@ -55,6 +57,8 @@ private:
     void Execute(const char* sql);
     static sqlite3_stmt* Prepare(sqlite3* db, const char* sql);
     AppBoardPlacing PutLocked(const AppBoardGame& game);
+    // The kept answer of the file by `query`, the writing or the reading connection's.
+    static std::optional<AppBoardPlacing> Found(sqlite3_stmt* query, std::string_view sha256);
     // One upload waiting for its batch's commit.
     struct Pending {
         const AppBoardGame* game = nullptr;
