@@ -4,7 +4,15 @@
 #include "AppGameNumber.h"
 #include "AppOptionFields.h"
 
+#include <string>
 #include <utility>
+
+namespace {
+
+// The writes of the game in play, of which only the newest waiting one is written.
+const std::string keepKind = "keep the game in play";
+
+} // namespace
 
 AppPlaySession::AppPlaySession(AppSessionObserver& observer, AppPlayClock::Clock clock)
     : observer_(observer), clock_(std::move(clock)) {

@@ -152,8 +152,6 @@ private:
     std::unique_ptr<AppSavedGameSlot> slot_;
     // Writes to the slot: declared after it, so that it ends first and finishes its writes.
     std::unique_ptr<AppWriteQueue> writes_;
-    // The writes of the game in play, of which only the newest waiting one is written.
-    static inline const std::string keepKind = "keep the game in play";
     // The time in play and the phase of the game last kept, and whether this copy's file
     // may hold a game.
     std::int64_t keptAtMs_ = 0;

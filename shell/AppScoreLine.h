@@ -44,6 +44,9 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
+    // The line keeps the height of its longest text whatever it shows now, so a layout that
+    // hands out spare height never lets the field's area grow or shrink as the text changes.
+    bool hasHeightForWidth() const override { return false; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
