@@ -20,9 +20,6 @@ using namespace std::chrono;
 // from one of no day.
 constexpr days closedDaysKept{3660};
 
-// What the game file's reader says of a record that claims more steps than the bound.
-constexpr std::string_view overLongRecord = "longer than a day of play";
-
 // The verdict's words after the file's name and, when the record could be read, after its
 // claim: the reason alone.
 std::string VerdictReason(const std::string& line, std::string_view name, bool damaged) {
@@ -87,7 +84,7 @@ AppBoardResponse AppBoardService::Place(std::string_view player, std::string_vie
         const std::string reason = VerdictReason(verdict.line, fileName, true);
         // A record over the program's bound on steps is whole but refused before it is played:
         // a game that does not verify rather than a damaged file.
-        if (reason.find(overLongRecord) != std::string::npos)
+        if (reason.find(AppGameFile::overLongReason) != std::string::npos)
             return Error(422, "does not verify", reason);
         return Error(400, "damaged", reason);
     }

@@ -28,6 +28,16 @@ struct OthersTable {
     }};
 };
 
+// The window's size and state, kept after every other key.
+struct WindowTable {
+    using R = AppSettingsValues;
+    static constexpr std::array<AppOptionField<R>, 3> fields = {{
+        {.integer = &R::width, .low = 0, .high = windowSizeMost, .ownKey = "WindowWidth"},
+        {.integer = &R::height, .low = 0, .high = windowSizeMost, .ownKey = "WindowHeight"},
+        {.integer = &R::maximized, .low = 0, .high = 1, .ownKey = "WindowMaximized"},
+    }};
+};
+
 // Whether a field is an item of its record's comma list.
 template <class Field> constexpr bool InList(const Field& field) {
     return field.stored && field.ownKey.empty();
@@ -136,6 +146,7 @@ void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working) {
     const std::string scored = ini.ReadString(section, pointScoredKey);
     working.pointScored = scored == "1" || (scored != "0" && working.recordScore > 0);
     reader.ReadOwnKeys<AppOptionTable<AppBoardOptions>>(working.board);
+    reader.ReadOwnKeys<WindowTable>(working);
     working.play = ClampOptions(working.play);
     working.view = ClampOptions(working.view);
 }
@@ -150,4 +161,5 @@ void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values) {
     ini.WriteString(section, keysKey, values.keys.Item());
     ini.WriteString(section, pointScoredKey, values.pointScored ? "1" : "0");
     WriteOwnKeys<AppOptionTable<AppBoardOptions>>(ini, values.board);
+    WriteOwnKeys<WindowTable>(ini, values);
 }

@@ -16,8 +16,10 @@
 // and "Others" with recordScore, recordPhase, left and top; after them, a key
 // for each field the tables give a key of its own (PauseWhenInactive, KeyboardCursor,
 // then Zoom, FullScreen, Look and ScoreLine), then "Keys", the physical codes of sets 1 and 2
-// (see AppKeyOptions::Item), "PointScored", and last the board's BoardAddress, BoardName and
-// BoardSend. Integers are written in signed decimal, booleans as "1" and "0", texts as they are.
+// (see AppKeyOptions::Item), "PointScored", the board's BoardAddress, BoardName and BoardSend,
+// and last the window's size and whether it is maximised, a key each (WindowWidth, WindowHeight,
+// WindowMaximized). Integers are written in signed decimal, booleans as "1" and "0", texts as
+// they are.
 struct AppSettingsValues {
     AppPlayOptions play;
     AppViewOptions view;
@@ -31,6 +33,11 @@ struct AppSettingsValues {
     std::int32_t top = 0;
     // A point was ever scored in the player's games: the score line stops naming the keys.
     bool pointScored = false;
+    // The window's size when neither maximised nor full screen; 0 for none kept.
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    // 1 when the window is maximised.
+    std::int32_t maximized = 0;
 };
 
 // Reads the keys into `working`, which the caller has filled with the
@@ -48,14 +55,17 @@ struct AppSettingsValues {
 //    does not end the reading.
 // "Keys" is read whole or not at all (AppKeyOptions::FromItem). "PointScored" is "1" or "0";
 // missing or anything else, it is whether the record read is above 0. A board text its record
-// does not accept keeps the working value. ClearRecordNow is set false.
+// does not accept keeps the working value. The window's keys are read like keys of their own: a
+// size from 0 to windowSizeMost, maximised 0 or 1; anything else keeps the working value.
+// ClearRecordNow is set false.
 // Finally the play and view options are bounded to their valid ranges, since the game and the
 // window size rely on them; the record and the window position are left as read.
 void ReadSettingsValues(const AppIniFile& ini, AppSettingsValues& working);
+constexpr std::int32_t windowSizeMost = 32767;
 
 // Writes the keys into section "Settings" in the order PlayOptions,
 // ViewOptions, SystemOptions, Others, then the keys of their own (the system
-// options' first, then the display options', then "Keys", "PointScored", then the board's). The
-// caller
+// options' first, then the display options', then "Keys", "PointScored", the board's, then the
+// window's). The caller
 // saves the file.
 void WriteSettingsValues(AppIniFile& ini, const AppSettingsValues& values);

@@ -229,8 +229,8 @@ bool Reader::Step(std::string_view token, std::uint32_t& step) {
     if (!value)
         return Fail("no step count");
     if (*value > AppGameRecord::maxSteps)
-        return Fail("longer than a day of play (" + std::to_string(*value) + " steps; at most " +
-                    std::to_string(AppGameRecord::maxSteps) + ")");
+        return Fail(std::string(AppGameFile::overLongReason) + " (" + std::to_string(*value) +
+                    " steps; at most " + std::to_string(AppGameRecord::maxSteps) + ")");
     step = static_cast<std::uint32_t>(*value);
     if (step < lastStep_)
         return Fail("steps out of order");

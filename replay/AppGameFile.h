@@ -40,6 +40,9 @@ public:
     static constexpr int recordVersion = 1;
     static constexpr std::size_t maxBytes = 32u << 20;
     static constexpr std::int64_t maxPlayMs = 1'000'000'000'000;
+    // The start of the reason given for a record that claims more steps than
+    // AppGameRecord::maxSteps, so that a caller can tell it from other damage.
+    static constexpr std::string_view overLongReason = "longer than a day of play";
 
     static std::string Text(const AppGameRecord& record);
     static std::string Text(const AppSavedGame& saved);

@@ -10,14 +10,16 @@
 namespace {
 
 constexpr const char* usageText =
-    "Usage: zingaroo [FILE]\n"
+    "Usage: zingaroo [--new-window] [FILE]\n"
     "       zingaroo --verify FILE...\n"
     "       zingaroo --help | --version\n"
     "\n"
     "A single-player action puzzle. Point at a cell of the wrapping field with\n"
     "the mouse and press a key to drop a paddle there or shove an obstacle.\n"
     "\n"
-    "  FILE             open a replay file (.zingaroo) and watch it\n"
+    "  FILE             open a replay file (.zingaroo) and watch it; while a copy\n"
+    "                   of the game runs, it plays there and no second window opens\n"
+    "  --new-window     start a copy of its own even while one runs\n"
     "  --verify FILE... play each replay through the rules without a window and\n"
     "                   print one line per file: its game number, options, score,\n"
     "                   phase, steps and \"ok\" or why it fails; the exit status is 0\n"
@@ -66,7 +68,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
             return Verify(argc - i - 1, argv + i + 1);
         // A mistyped option is told as such rather than opened as a file. Options with one
         // dash are Qt's own (-platform, -style).
-        if (std::strncmp(argv[i], "--", 2) == 0) {
+        if (std::strncmp(argv[i], "--", 2) == 0 && std::strcmp(argv[i], newWindowOption) != 0) {
             std::fprintf(stderr, "zingaroo: unknown option %s\n%s", argv[i], helpHint);
             return 2;
         }

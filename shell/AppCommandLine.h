@@ -11,3 +11,7 @@
 // other argument (a replay FILE to open) gives no answer, so the game starts. Needs no display and
 // no application object.
 std::optional<int> AnswerCommandLine(int argc, char** argv);
+
+// Starts a copy of its own beside a running one, which would otherwise be handed the file and
+// raised.
+inline constexpr char newWindowOption[] = "--new-window";

@@ -1,5 +1,6 @@
-// The window's client area: the game's picture magnified by a whole zoom, centred on a plain
-// background where the area is larger, and points of the area mapped back to the picture.
+// The window's client area: the game's picture magnified by the largest whole zoom that fits,
+// centred on a plain background where the area is larger, and points of the area mapped back to
+// the picture.
 #include "AppFieldView.h"
 
 #include <QFontMetrics>
@@ -18,7 +19,7 @@ int FloorDivide(int value, int divisor) {
     return quotient - (value % divisor < 0 ? 1 : 0);
 }
 
-// Around a picture smaller than the area.
+// Around a picture smaller than the screen it fills.
 const QColor letterbox(Qt::black);
 // The frame's rings: the outer one, then the inner one.
 const QColor frameDark(Qt::black);
@@ -36,25 +37,31 @@ void FillRing(QPainter& painter, const QRect& outer, int width, const QColor& co
 AppFieldView::AppFieldView(PictureSource picture, QWidget* parent)
     : QWidget(parent), picture_(std::move(picture)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void AppFieldView::SetPictureSize(const QSize& size) {
     pictureSize_ = size;
+    updateGeometry();
     Place();
 }
 
 void AppFieldView::SetZoom(int zoom) {
     zoom_ = std::max(1, zoom);
-    Place();
+    updateGeometry();
 }
 
 void AppFieldView::SetFilling(bool filling) {
     filling_ = filling;
-    if (filling_) {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
-    Place();
+    updateGeometry();
+    update();
+}
+
+void AppFieldView::SetBackground(const QColor& colour) {
+    if (colour == background_)
+        return;
+    background_ = colour;
+    update();
 }
 
 int AppFieldView::FittingZoom(const QSize& picture, const QSize& room) {
@@ -79,22 +86,15 @@ int AppFieldView::AutomaticZoom(const QSize& picture, const QSize& around, const
 }
 
 void AppFieldView::Place() {
-    if (filling_) {
-        scale_ = FittingZoom(pictureSize_, size());
-        const QSize shown = pictureSize_ * scale_;
-        origin_ = QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2);
-    } else {
-        scale_ = zoom_;
-        origin_ = QPoint();
-        setFixedSize(pictureSize_ * scale_);
-    }
+    scale_ = FittingZoom(pictureSize_, size());
+    const QSize shown = pictureSize_ * scale_;
+    origin_ = QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2);
     update();
 }
 
 void AppFieldView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (filling_)
-        Place();
+    Place();
 }
 
 QRect AppFieldView::ToArea(const QRect& pictureRect) const {
@@ -116,9 +116,10 @@ void AppFieldView::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QImage& picture = picture_();
     const QRect shown = ToArea(picture.rect());
+    const QColor around = filling_ ? letterbox : background_;
     for (const QRect& rect : event->region()) {
         for (const QRect& outside : QRegion(rect).subtracted(shown))
-            painter.fillRect(outside, letterbox);
+            painter.fillRect(outside, around);
         // Only the picture pixels under the rectangle are drawn, so a step that changed a few
         // cells costs a few cells at any zoom. One more pixel on every side covers the
         // rounding of a scaled screen's device pixels.

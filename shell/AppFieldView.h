@@ -1,9 +1,11 @@
-// The window's client area: the game's picture magnified by a whole zoom, centred on a plain
-// background where the area is larger, and points of the area mapped back to the picture.
+// The window's client area: the game's picture magnified by the largest whole zoom that fits,
+// centred on a plain background where the area is larger, and points of the area mapped back to
+// the picture.
 #pragma once
 
 #include "AppMouseButton.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -24,12 +26,18 @@ public:
     // The picture's size in its own pixels.
     void SetPictureSize(const QSize& size);
     QSize PictureSize() const { return pictureSize_; }
-    // Outside filling, the area is sized to the picture at this zoom (1 at least).
+    // The area asks for the picture at this zoom (1 at least) and for the picture itself at
+    // least; whatever size it is given, it shows the picture at the largest whole zoom that
+    // fits it, centred on the background.
     void SetZoom(int zoom);
-    // Filling, the area takes whatever size it is given and shows the picture at the largest
-    // whole zoom that fits it, centred.
+    // Filling the screen, the area asks for no size of its own and its background is black.
     void SetFilling(bool filling);
     bool Filling() const { return filling_; }
+    // The background around the picture outside filling: the field's own colour.
+    void SetBackground(const QColor& colour);
+
+    QSize sizeHint() const override { return pictureSize_ * zoom_; }
+    QSize minimumSizeHint() const override { return filling_ ? QSize(0, 0) : pictureSize_; }
 
     // Each picture pixel is shown as a Scale() by Scale() block, the picture's top left
     // corner at Origin().
@@ -75,6 +83,7 @@ private:
     QSize pictureSize_;
     int zoom_ = 1;
     bool filling_ = false;
+    QColor background_ = Qt::black;
     int scale_ = 1;
     QPoint origin_;
     QString mark_;

@@ -10,9 +10,11 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -49,9 +51,11 @@ void AppSettingsKeeper::Load() {
     if (systemOptions_.RestoreRecord)
         session_.RestoreRecord(working.recordScore, working.recordPhase);
     recordWritten_ = {working.recordScore, working.recordPhase};
-    if (systemOptions_.RestoreWindowPosition && working.left != noPosition &&
-        working.top != noPosition)
+    if (!systemOptions_.RestoreWindowPosition)
+        return;
+    if (working.left != noPosition && working.top != noPosition)
         RestorePosition(QPoint(working.left, working.top));
+    RestoreSize(QSize(working.width, working.height), working.maximized == 1);
 }
 
 AppSettingsValues AppSettingsKeeper::Values() const {
@@ -66,9 +70,12 @@ AppSettingsValues AppSettingsKeeper::Values() const {
     values.keys = keyOptions_;
     values.pointScored = pointScored_;
     values.board = boardOptions_;
-    const QPoint place = normalPlace_.value_or(window_.pos());
+    const QRect place = normalGeometry_.value_or(QRect(window_.pos(), window_.size()));
     values.left = place.x();
     values.top = place.y();
+    values.width = std::min(place.width(), windowSizeMost);
+    values.height = std::min(place.height(), windowSizeMost);
+    values.maximized = window_.isMaximized() ? 1 : 0;
     return values;
 }
 
@@ -133,4 +140,17 @@ void AppSettingsKeeper::RestorePosition(const QPoint& topLeft) {
     if (QGuiApplication::screenAt(topLeft + QPoint(titleBarProbe, titleBarProbe)) == nullptr)
         return;
     window_.move(topLeft);
+}
+
+void AppSettingsKeeper::RestoreSize(const QSize& size, bool maximized) {
+    // A size from a larger screen is brought within the screen the window opens on; the window
+    // never goes below the size its layout needs.
+    const QScreen* screen =
+        QGuiApplication::screenAt(window_.pos() + QPoint(titleBarProbe, titleBarProbe));
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (!size.isEmpty() && screen != nullptr)
+        window_.resize(size.boundedTo(screen->availableGeometry().size()));
+    if (maximized)
+        window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
 }

@@ -9,6 +9,8 @@
 #include "AppWriteQueue.h"
 
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 
 #include <functional>
 #include <optional>
@@ -50,13 +52,15 @@ public:
     void SetPointScored() { pointScored_ = true; }
     const AppBoardOptions& BoardOptions() const { return boardOptions_; }
     void SetBoardOptions(const AppBoardOptions& options) { boardOptions_ = options; }
-    // While the window fills the screen, the place it goes back to: saved as its position.
-    void SetNormalPlace(std::optional<QPoint> place) { normalPlace_ = place; }
+    // While the window is maximised or fills the screen, the frame's place and the size it goes
+    // back to: saved as its position and size.
+    void SetNormalGeometry(std::optional<QRect> geometry) { normalGeometry_ = geometry; }
 
 private:
     AppSettingsValues Values() const;
     void SetStayOnTop(bool onTop);
     void RestorePosition(const QPoint& topLeft);
+    void RestoreSize(const QSize& size, bool maximized);
 
     // How far into the window a restored position must reach a screen.
     static constexpr int titleBarProbe = 16;
@@ -69,7 +73,7 @@ private:
     AppDisplayOptions displayOptions_;
     AppKeyOptions keyOptions_;
     AppBoardOptions boardOptions_;
-    std::optional<QPoint> normalPlace_;
+    std::optional<QRect> normalGeometry_;
     bool pointScored_ = false;
     std::pair<std::int32_t, std::int32_t> recordWritten_;
     AppSettingsStore settingsStore_;

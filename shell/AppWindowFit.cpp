@@ -1,5 +1,5 @@
-// Fits the main window to its screen: the zoom its picture is shown at, and its centre kept
-// where it was when its size changes.
+// Fits the main window to its screen: the zoom it opens at, the centre kept where it was when
+// that size changes, the place it goes back to from maximised or full screen.
 #include "AppWindowFit.h"
 
 #include "AppDisplayOptions.h"
@@ -26,17 +26,29 @@ int AppWindowFit::ShownZoom(int chosen) const {
                                                          AppDisplayOptions::zoomMost));
 }
 
-void AppWindowFit::Fit(int chosen) {
+void AppWindowFit::Fit(int chosen, bool resize) {
+    // Sized otherwise than the picture at the zoom it opened at: by the player, or before the
+    // first fit by the size kept from the last run.
+    const bool sized =
+        fitted_ ? window_.size() != OwnSize() : window_.testAttribute(Qt::WA_Resized);
     view_.SetZoom(ShownZoom(chosen));
-    if (view_.Filling())
+    if (view_.Filling() || window_.isFullScreen() || window_.isMaximized())
+        return;
+    const bool keep = sized && !resize;
+    // The line under the field wraps at the field's width, so the field takes its width first,
+    // also in a window not yet shown, which lays out nothing until it shows; the window's layout
+    // puts the field there again.
+    view_.resize(keep ? QSize(window_.width(), view_.height()) : view_.sizeHint());
+    if (keep)
         return;
     const QRect before = window_.frameGeometry();
-    // The window's layout takes the field's new size through the column around it now.
+    // The least size the layout allows follows the line under the field now, not later.
     window_.centralWidget()->updateGeometry();
-    window_.adjustSize();
+    window_.layout()->activate();
+    window_.resize(OwnSize());
+    fitted_ = true;
     const QScreen* screen = window_.screen();
-    if (!window_.isVisible() || window_.isFullScreen() || screen == nullptr ||
-        window_.frameGeometry() == before)
+    if (!window_.isVisible() || screen == nullptr || window_.frameGeometry() == before)
         return;
     QRect frame = window_.frameGeometry();
     frame.moveCenter(before.center());
@@ -47,33 +59,49 @@ void AppWindowFit::Fit(int chosen) {
 }
 
 void AppWindowFit::SetFullScreen(bool fullScreen, int chosen) {
-    if (fullScreen) {
+    if (fullScreen && !window_.isMaximized()) {
         normalPlace_ = window_.pos();
         normalClientPlace_ = window_.geometry().topLeft();
+        normalSize_ = window_.size();
     }
-    // The layout lets go of the window's size before the desktop resizes it.
+    // The field asks for no size of its own before the desktop resizes the window.
     LayOutFor(fullScreen, chosen);
     window_.setWindowState(window_.windowState().setFlag(Qt::WindowFullScreen, fullScreen));
-    if (fullScreen)
+    // A window maximised before goes back to maximised, where the desktop puts it.
+    if (fullScreen || window_.isMaximized())
         return;
-    window_.move(normalPlace_);
+    // The window is no longer full screen, so its resize and move are kept as they happen.
+    const QRect normal = NormalGeometry();
+    const QPoint clientPlace = normalClientPlace_;
+    if (window_.size() != normal.size())
+        window_.resize(normal.size());
+    window_.move(normal.topLeft());
     // Qt knows no frame yet when the window leaves full screen, so the move places the window
     // inside the frame where the frame was. Where a desktop framed the window, it goes back by
     // its own place, which the desktop frames around whether or not Qt knows the frame yet.
-    if (normalClientPlace_ != normalPlace_ && window_.windowHandle() != nullptr)
-        window_.windowHandle()->setPosition(normalClientPlace_);
+    if (clientPlace != normal.topLeft() && window_.windowHandle() != nullptr)
+        window_.windowHandle()->setPosition(clientPlace);
 }
 
 void AppWindowFit::LayOutFor(bool fullScreen, int chosen) {
     view_.SetFilling(fullScreen);
-    if (fullScreen) {
-        window_.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        window_.setMinimumSize(0, 0);
-        window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        window_.layout()->setSizeConstraint(QLayout::SetFixedSize);
-        Fit(chosen);
-    }
+    if (!fullScreen)
+        view_.SetZoom(ShownZoom(chosen));
+}
+
+void AppWindowFit::KeepNormalGeometry() {
+    // Until it is shown, the window keeps the geometry it will have when not maximised.
+    if (window_.isVisible() &&
+        (window_.isMaximized() || window_.isFullScreen() || window_.isMinimized()))
+        return;
+    normalPlace_ = window_.pos();
+    normalClientPlace_ = window_.geometry().topLeft();
+    normalSize_ = window_.size();
+}
+
+QSize AppWindowFit::OwnSize() const {
+    const int below = below_.isVisibleTo(&window_) ? below_.sizeHint().height() : 0;
+    return view_.sizeHint() + QSize(0, window_.menuBar()->sizeHint().height() + below);
 }
 
 QSize AppWindowFit::AroundField() const {

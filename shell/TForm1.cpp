@@ -52,7 +52,8 @@ TForm1* unended = nullptr;
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                              Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                              Qt::WindowCloseButtonHint),
       pointer_([] { return std::optional<QPoint>(QCursor::pos()); }) {
     board_ = new AppBoardLink(
         scoreKeeper_, [this] { ShowScoreLine(); }, this);
@@ -66,7 +67,6 @@ TForm1::TForm1(QWidget* parent)
     scoreLine_ = AppScoreLine::PutUnder(*clientArea_);
     setCentralWidget(scoreLine_->parentWidget());
     windowFit_ = std::make_unique<AppWindowFit>(*this, *clientArea_, *scoreLine_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildMenus();
     setWindowTitle(ProgramTexts().productName);
 
@@ -81,8 +81,13 @@ TForm1::TForm1(QWidget* parent)
         session_->Game(), [this] { return session_->Paused(); }, ProgramTexts().productName,
         [this](const QRect& rect) { clientArea_->ShowRect(rect); },
         [this](const QSize& size) {
+            // Every new game sets the picture up anew; only a field of another size changes
+            // the window's size, and the first one a size kept from the last run does not.
+            if (size == clientArea_->PictureSize())
+                return;
+            const bool otherField = !clientArea_->PictureSize().isEmpty();
             clientArea_->SetPictureSize(size);
-            FitZoom();
+            windowFit_->Fit(DisplayOptions().Zoom, otherField);
         });
     sound_ = std::make_unique<AppSound>(ProgramFolders().soundFolder);
     loop_ = std::make_unique<AppStepLoop>(
@@ -94,6 +99,7 @@ TForm1::TForm1(QWidget* parent)
     settings_ = std::make_unique<AppSettingsKeeper>(
         *this, *session_, *sound_, [this] { return AppShellTexts::ConfirmClearRecord(this); });
     settings_->Load();
+    windowFit_->KeepNormalGeometry();
     UpdateLook();
     ShowScoreLine();
     scoreKeeper_.SetWatch([this](const std::string& replay) { replay_->Watch(replay); });
@@ -355,6 +361,7 @@ void TForm1::changeEvent(QEvent* event) {
         QMetaObject::invokeMethod(
             this,
             [this] {
+                KeepWindowPlace();
                 if (isFullScreen() == clientArea_->Filling())
                     return;
                 windowFit_->LayOutFor(isFullScreen(), DisplayOptions().Zoom);
@@ -414,15 +421,34 @@ std::optional<AppPoint> TForm1::PointerInClientArea() const {
 }
 
 void TForm1::FitZoom() {
-    windowFit_->Fit(DisplayOptions().Zoom);
+    windowFit_->Fit(DisplayOptions().Zoom, false);
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    windowFit_->KeepNormalGeometry();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    windowFit_->KeepNormalGeometry();
+}
+
+void TForm1::KeepWindowPlace() {
+    settings_->SetNormalGeometry(isFullScreen() || isMaximized()
+                                     ? std::optional<QRect>(windowFit_->NormalGeometry())
+                                     : std::nullopt);
 }
 
 void TForm1::ApplyDisplayOptions(const AppDisplayOptions& options) {
     AppDisplayOptions display = options;
     display.FullScreen = DisplayOptions().FullScreen;
+    // A zoom chosen anew, or the line under the field shown or hidden, gives the window its size.
+    const bool resize =
+        display.Zoom != DisplayOptions().Zoom || display.ScoreLine != DisplayOptions().ScoreLine;
     settings_->SetDisplayOptions(display);
     ShowScoreLine();
-    FitZoom();
+    windowFit_->Fit(display.Zoom, resize);
     UpdateLook();
 }
 
@@ -438,15 +464,15 @@ void TForm1::ShowFullScreen(bool fullScreen) {
     AppDisplayOptions display = DisplayOptions();
     display.FullScreen = fullScreen;
     settings_->SetDisplayOptions(display);
-    // While full screen, the place to come back to is the window's place to keep.
-    settings_->SetNormalPlace(fullScreen ? std::optional<QPoint>(windowFit_->NormalPlace())
-                                         : std::nullopt);
+    KeepWindowPlace();
 }
 
 void TForm1::UpdateLook() {
     // The window colour of the palette the desktop's theme gives the program.
     const AppLookKind look = AppLook::KindFor(
         DisplayOptions().Look, QGuiApplication::palette().color(QPalette::Window).rgb());
+    // A window larger than the picture shows the field's own colour around it.
+    clientArea_->SetBackground(QColor::fromRgb(AppLook::Of(look).Color().titleBackground));
     if (look == look_)
         return;
     look_ = look;

@@ -89,6 +89,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -123,6 +125,8 @@ private:
     void FitZoom();
     // The Full Screen item's tick and the settings follow the window's state.
     void ShowFullScreen(bool fullScreen);
+    // While maximised or full screen, the place and size to go back to are the ones to keep.
+    void KeepWindowPlace();
     void UpdateLook();
     // The line under the field, shown or not as the player chose, says what the game shows.
     void ShowScoreLine();

@@ -196,6 +196,24 @@ TEST(ReadSettingsValues, ZoomFullScreenAndLookTakeTheirDefaultsForAnythingButThe
     }
 }
 
+TEST(ReadSettingsValues, TheWindowsSizeAndStateTakeNoneForAnythingButTheirOwnValues) {
+    // Keys, then the width, height and maximised state read.
+    const std::tuple<std::string, std::int32_t, std::int32_t, std::int32_t> cases[] = {
+        {"", 0, 0, 0},
+        {"WindowWidth=900\nWindowHeight=700\nWindowMaximized=1\n", 900, 700, 1},
+        {"WindowWidth=32767\nWindowHeight=0\nWindowMaximized=0\n", 32767, 0, 0},
+        {"WindowWidth=32768\nWindowHeight=-1\nWindowMaximized=2\n", 0, 0, 0},
+        {"WindowWidth=wide\nWindowHeight=7e2\nWindowMaximized=yes\n", 0, 0, 0},
+        {"WindowWidth=\nWindowHeight=600,1\nWindowMaximized=-0\n", 0, 600, 0},
+        {"Others=0,0,x,0\nWindowWidth=900\nWindowMaximized=1\n", 0, 0, 0}};
+    for (const auto& [keys, width, height, maximized] : cases) {
+        const AppSettingsValues read = Read(Settings(keys));
+        EXPECT_EQ(read.width, width) << keys;
+        EXPECT_EQ(read.height, height) << keys;
+        EXPECT_EQ(read.maximized, maximized) << keys;
+    }
+}
+
 TEST(ReadSettingsValues, KeysAreEightDistinctKeyCodesOrAllTheDefaults) {
     const AppKeyOptions defaults;
     AppKeyOptions rebound;
@@ -288,7 +306,10 @@ TEST(WriteSettingsValues, WritesTheDefaultsExactly) {
                           "PointScored=0\n"
                           "BoardAddress=\n"
                           "BoardName=\n"
-                          "BoardSend=0\n");
+                          "BoardSend=0\n"
+                          "WindowWidth=0\n"
+                          "WindowHeight=0\n"
+                          "WindowMaximized=0\n");
 }
 
 TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
@@ -315,17 +336,22 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     values.recordPhase = 12;
     values.left = -2147483647 - 1;
     values.top = -7;
+    values.width = 1296;
+    values.height = 1020;
+    values.maximized = 1;
 
     AppIniFile ini = AppIniFile::FromText(
         "; hand-written\r\n[Settings]\r\nOthers=1,2\r\nExtra=keep\r\n[Mine]\r\nA=1\r\n");
     WriteSettingsValues(ini, values);
-    EXPECT_EQ(ini.Text(), "; hand-written\r\n[Settings]\r\nOthers=2147483647,12,-2147483648,-7\r\n"
-                          "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
-                          "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
-                          "KeyboardCursor=1\r\nZoom=4\r\nFullScreen=1\r\nLook=3\r\nScoreLine=0\r\n"
-                          "Keys=24,27,39,41,30,32,44,255\r\nPointScored=1\r\n"
-                          "BoardAddress=https://board.example.org/a,b\r\n"
-                          "BoardName=Zoë, of \"=\"\r\nBoardSend=1\r\n[Mine]\r\nA=1\r\n");
+    EXPECT_EQ(ini.Text(),
+              "; hand-written\r\n[Settings]\r\nOthers=2147483647,12,-2147483648,-7\r\n"
+              "Extra=keep\r\nPlayOptions=16,32,1024,0,1,10,0\r\n"
+              "ViewOptions=32,19\r\nSystemOptions=0,1,0,0\r\nPauseWhenInactive=1\r\n"
+              "KeyboardCursor=1\r\nZoom=4\r\nFullScreen=1\r\nLook=3\r\nScoreLine=0\r\n"
+              "Keys=24,27,39,41,30,32,44,255\r\nPointScored=1\r\n"
+              "BoardAddress=https://board.example.org/a,b\r\n"
+              "BoardName=Zoë, of \"=\"\r\nBoardSend=1\r\n"
+              "WindowWidth=1296\r\nWindowHeight=1020\r\nWindowMaximized=1\r\n[Mine]\r\nA=1\r\n");
 
     AppSettingsValues read = Working();
     ReadSettingsValues(ini, read);
@@ -339,6 +365,9 @@ TEST(WriteSettingsValues, ReadsBackTheSameValuesAndKeepsOtherLines) {
     EXPECT_TRUE(read.keys == values.keys);
     EXPECT_TRUE(read.pointScored);
     EXPECT_TRUE(read.system.PauseWhenInactive);
+    EXPECT_EQ(read.width, 1296);
+    EXPECT_EQ(read.height, 1020);
+    EXPECT_EQ(read.maximized, 1);
     EXPECT_TRUE(read.system.KeyboardCursor);
     EXPECT_TRUE(read.display == values.display);
     EXPECT_EQ(read.board.Address, values.board.Address);

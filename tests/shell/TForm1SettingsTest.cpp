@@ -174,13 +174,17 @@ private slots:
         QCOMPARE(game().RecordScore(), 0);
         QVERIFY(TForm1TestPeer::Sound(*form).IsEnabled());
         const QPoint at = form->pos();
+        const QSize size = form->size();
         finish();
         const QByteArray expected =
             QByteArray("[Settings]\nPlayOptions=24,18,6,6,60,160,1\n"
                        "ViewOptions=18,18\nSystemOptions=1,0,1,1\n") +
             "Others=0,0," + QByteArray::number(at.x()) + "," + QByteArray::number(at.y()) +
             "\nPauseWhenInactive=0\nKeyboardCursor=0\nZoom=0\nFullScreen=0\nLook=0\nScoreLine=1\n"
-            "Keys=25,27,39,41,30,32,44,46\nPointScored=0\nBoardAddress=\nBoardName=\nBoardSend=0\n";
+            "Keys=25,27,39,41,30,32,44,46\nPointScored=0\nBoardAddress=\nBoardName=\nBoardSend=0\n"
+            "WindowWidth=" +
+            QByteArray::number(size.width()) +
+            "\nWindowHeight=" + QByteArray::number(size.height()) + "\nWindowMaximized=0\n";
         QCOMPARE(readSettings(), expected);
     }
 

@@ -1,5 +1,6 @@
-// The picture at every zoom, look and in full screen: each pixel a whole block, the pointer
-// mapped back to the cell under it, and the window back in its place after full screen.
+// The picture at every zoom, look, window size and in full screen: each pixel a whole block, the
+// pointer mapped back to the cell under it, and the window back in its place after maximised and
+// full screen.
 #include "AppCell.h"
 #include "AppProgramFolders.h"
 #include "AppRenderer.h"
@@ -139,6 +140,68 @@ private slots:
         game().SetState(stSetup);
         QCOMPARE(view().Scale(), 1);
         QCOMPARE(form->DisplayOptions().Zoom, 4);
+    }
+
+    void aResizedWindowShowsTheLargestZoomThatFitsCentredOnTheFieldsColour() {
+        startStillGameFullOfSprites();
+        applyZoom(1);
+        // The default field's picture is 432x324.
+        const struct {
+            QSize area;
+            int zoom;
+            QPoint origin;
+        } rows[] = {
+            {{432, 324}, 1, {0, 0}},      {{863, 647}, 1, {215, 161}}, {{864, 648}, 2, {0, 0}},
+            {{1000, 648}, 2, {68, 0}},    {{864, 1001}, 2, {0, 176}},  {{1296, 972}, 3, {0, 0}},
+            {{2000, 1400}, 4, {136, 52}}, {{500, 324}, 1, {34, 0}},
+        };
+        for (const auto& row : rows) {
+            // The line under the field may wrap otherwise at another width: resized until the
+            // client area is the row's.
+            for (int tries = 0; tries < 3 && view().size() != row.area; ++tries)
+                form->resize(form->size() + row.area - view().size());
+            const QString where =
+                QStringLiteral("%1x%2").arg(row.area.width()).arg(row.area.height());
+            QVERIFY2(view().size() == row.area, qPrintable(where));
+            QVERIFY2(view().Scale() == row.zoom, qPrintable(where));
+            QVERIFY2(view().Origin() == row.origin, qPrintable(where));
+            if (row.origin != QPoint())
+                QVERIFY2(view().grab().toImage().pixelColor(0, 0) == QColor(64, 0, 255),
+                         qPrintable(where));
+            verifyShownIsPictureMagnified();
+            verifyPointerFindsCells();
+        }
+        // A zoom chosen anew gives the window that zoom's size again.
+        applyZoom(2);
+        QCOMPARE(view().size(), QSize(864, 648));
+    }
+
+    void maximiseAndRestoreKeepThePlaceAndTheNextStartOpensAsLeft() {
+        const QRect before = form->geometry();
+        const int zoom = view().Scale();
+        form->showMaximized();
+        QTRY_VERIFY(form->isMaximized());
+        QTRY_VERIFY(view().Scale() > zoom);
+        form->showNormal();
+        QTRY_COMPARE(form->geometry(), before);
+        QCOMPARE(view().Scale(), zoom);
+
+        // A size of the player's own is the next start's; left maximised, the next start opens
+        // maximised and goes back to that size in that place.
+        form->move(before.topLeft() + QPoint(40, 30));
+        form->resize(before.size() + QSize(120, 60));
+        QTRY_COMPARE(form->size(), before.size() + QSize(120, 60));
+        const QRect sized = form->geometry();
+        form.reset();
+        start();
+        QTRY_COMPARE(form->geometry(), sized);
+        form->showMaximized();
+        QTRY_VERIFY(form->isMaximized());
+        form.reset();
+        start();
+        QTRY_VERIFY(form->isMaximized());
+        form->showNormal();
+        QTRY_COMPARE(form->geometry(), sized);
     }
 
     void theCursorFrameStandsOutInEveryLookAtZoomOneAndThree() {
