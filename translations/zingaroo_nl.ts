@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>AppBoardCall</name>
+    <message>
+        <source>connection refused</source>
+        <extracomment>Why the board cannot be reached, after &quot;cannot reach HOST: &quot;.</extracomment>
+        <translation>verbinding geweigerd</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>host niet gevonden</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>de verbinding is verbroken</translation>
+    </message>
+    <message>
+        <source>its certificate is not trusted</source>
+        <translation>het certificaat wordt niet vertrouwd</translation>
+    </message>
+    <message>
+        <source>no answer in time</source>
+        <extracomment>The board did not answer within the time it is given.</extracomment>
+        <translation>geen antwoord op tijd</translation>
+    </message>
+    <message>
+        <source>the answer is too large</source>
+        <extracomment>The board&apos;s answer is larger than any answer it should give.</extracomment>
+        <translation>het antwoord is te groot</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <extracomment>A page or a game could not be sent to or fetched from the board. %1 is the board&apos;s host name, %2 why (such as &quot;connection refused&quot;).</extracomment>
+        <translation>kan %1 niet bereiken: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AppBoardReplies</name>
+    <message>
+        <source>the board answered %1</source>
+        <extracomment>Why the board refused a game, when it gave no reason of its own. %1 is a number.</extracomment>
+        <translation>de ranglijst antwoordde %1</translation>
+    </message>
+</context>
+<context>
+    <name>AppBoardSender</name>
+    <message>
+        <source>the game or the player&apos;s key cannot be read</source>
+        <translation>het spel of de spelerssleutel kan niet gelezen worden</translation>
+    </message>
+    <message>
+        <source>the board&apos;s answer cannot be read</source>
+        <extracomment>The board accepted a game but its answer could not be read.</extracomment>
+        <translation>het antwoord van de ranglijst kan niet gelezen worden</translation>
+    </message>
+    <message>
+        <source>the board sent the game elsewhere (%1)</source>
+        <extracomment>The board answered with a redirect, which is not followed. %1 is where it pointed.</extracomment>
+        <translation>de ranglijst stuurde het spel ergens anders heen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>AppBoardTexts</name>
+    <message>
+        <source>%1st</source>
+        <extracomment>An ordinal number ending in 1 but not 11: 1st, 21st. %1 is the number.</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>An ordinal number ending in 2 but not 12: 2nd, 22nd. %1 is the number.</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>An ordinal number ending in 3 but not 13: 3rd, 23rd. %1 is the number.</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Any other ordinal number: 4th, 11th, 12th, 13th. %1 is the number.</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>Sent: %1 of %2</source>
+        <extracomment>Under the field after the day&apos;s game reached the board: its place among the day&apos;s players. %1 is the place as an ordinal (&quot;3rd&quot;), %2 how many are on the board.</extracomment>
+        <translation>Verzonden: %1 van %2</translation>
+    </message>
+    <message>
+        <source>Queued for the board</source>
+        <extracomment>Under the field after the day&apos;s game ended while the board cannot be reached: it will be sent later.</extracomment>
+        <translation>In de wachtrij voor de ranglijst</translation>
+    </message>
+    <message>
+        <source>Refused by the board: %1</source>
+        <extracomment>Under the field when the board refused the day&apos;s game. %1 is the board&apos;s reason.</extracomment>
+        <translation>Geweigerd door de ranglijst: %1</translation>
+    </message>
+</context>
+<context>
     <name>AppGame</name>
     <message>
         <source>State: %1</source>
@@ -142,11 +240,6 @@
         <translation>Punten %1 · Fase %2 · Record %3 · Spel %4</translation>
     </message>
     <message>
-        <source>Game over: score %1, phase %2</source>
-        <extracomment>The line under the field after game over: the final score and phase.</extracomment>
-        <translation>Spel voorbij: punten %1, fase %2</translation>
-    </message>
-    <message>
         <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
         <extracomment>The line under the field during a replay; %1 is &quot;Replay ×N&quot;. The keys 1, 2 and 4 set its speed, P pauses it and Esc leaves it.</extracomment>
         <translation>%1 · 1 2 4: snelheid · P: pauze · Esc: verlaten</translation>
@@ -164,13 +257,29 @@
         <translation>Klik in het veld om te beginnen</translation>
     </message>
     <message>
-        <source>Click to launch the ball</source>
-        <translation>Klik om de bal af te schieten</translation>
-    </message>
-    <message>
         <source>Today</source>
         <extracomment>After the line under the field during the day&apos;s game (Game › Today&apos;s Game), as the Scores table marks it.</extracomment>
         <translation>Vandaag</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, phase %2. F2 for a new game</source>
+        <extracomment>The line under the field after game over: the final score and phase, and the key of Game › New.</extracomment>
+        <translation>Spel voorbij: punten %1, fase %2. F2 voor een nieuw spel</translation>
+    </message>
+    <message>
+        <source>Last game resumed: press P to go on</source>
+        <extracomment>The line under the field when the game left at the last exit is back, paused.</extracomment>
+        <translation>Laatste spel hervat: druk op P om verder te gaan</translation>
+    </message>
+    <message>
+        <source>Click to launch, then point at a cell and press %1 or %2 to drop a paddle</source>
+        <extracomment>The line under the field while the ball waits. %1 and %2 are the keys that drop a slash and a backslash paddle, as the player&apos;s keyboard labels them (W and R on a US keyboard, Z and R on a French one).</extracomment>
+        <translation>Klik om af te schieten, wijs dan een vakje aan en druk op %1 of %2 om een batje te plaatsen</translation>
+    </message>
+    <message>
+        <source>Point and press %1 ( / ) or %2 ( \ ): the ball turns on a fresh paddle</source>
+        <extracomment>The line under the field in the first phase until the player&apos;s first point ever; %1 and %2 as in &quot;Click to launch, then…&quot;. The ball scores by turning on a fresh paddle.</extracomment>
+        <translation>Wijs aan en druk op %1 ( / ) of %2 ( \ ): de bal draait op een vers batje</translation>
     </message>
 </context>
 <context>
@@ -188,6 +297,100 @@
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
         <translation>%1 voor %2, versie %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardDayPage</name>
+    <message>
+        <source>&amp;Day:</source>
+        <extracomment>Picks the day whose board is shown: today&apos;s, or an earlier one.</extracomment>
+        <translation>&amp;Dag:</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <extracomment>Fetches the day&apos;s board again after it could not be fetched.</extracomment>
+        <translation>&amp;Opnieuw proberen</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Browser</source>
+        <extracomment>Opens the board&apos;s web page of the chosen day in the desktop&apos;s web browser.</extracomment>
+        <translation>In browser o&amp;penen</translation>
+    </message>
+    <message>
+        <source>No board is set: its address goes on the Board page of the options.</source>
+        <extracomment>On the Scores dialog&apos;s Board page when no board is set in the options.</extracomment>
+        <translation>Geen ranglijst ingesteld: het adres hoort op het tabblad Ranglijst van de opties.</translation>
+    </message>
+    <message>
+        <source>Fetching the board…</source>
+        <extracomment>While the day&apos;s board is being fetched.</extracomment>
+        <translation>Ranglijst wordt opgehaald…</translation>
+    </message>
+    <message>
+        <source>the board&apos;s answer cannot be read</source>
+        <translation>het antwoord van de ranglijst kan niet gelezen worden</translation>
+    </message>
+    <message>
+        <source>No games on the board for this day yet.</source>
+        <translation>Nog geen spellen op de ranglijst voor deze dag.</translation>
+    </message>
+    <message>
+        <source>Your game</source>
+        <extracomment>Heard through a screen reader and shown on hover: a line of the player&apos;s own.</extracomment>
+        <translation>Jouw spel</translation>
+    </message>
+    <message>
+        <source>Fetching the replay…</source>
+        <extracomment>While a board game&apos;s replay is being fetched for Watch.</extracomment>
+        <translation>Herhaling wordt opgehaald…</translation>
+    </message>
+    <message>
+        <source>The board&apos;s replay does not verify: %1</source>
+        <translation>De herhaling van de ranglijst doorstaat de controle niet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardOptionsPage</name>
+    <message>
+        <source>&amp;Send the day&apos;s games</source>
+        <extracomment>Sends each finished day&apos;s game (Game › Today&apos;s Game) to the board. Off until the player turns it on.</extracomment>
+        <translation>Spellen van de dag &amp;verzenden</translation>
+    </message>
+    <message>
+        <source>Only the day&apos;s games are sent: the replay, the name shown and a random key that tells your games apart. Nothing is sent or fetched while the address is empty.</source>
+        <extracomment>What the board receives, under the fields of the Board page.</extracomment>
+        <translation>Alleen de spellen van de dag worden verzonden: de herhaling, de getoonde naam en een willekeurige sleutel die je spellen uit elkaar houdt. Zolang het adres leeg is, wordt niets verzonden of opgehaald.</translation>
+    </message>
+    <message>
+        <source>Board &amp;address:</source>
+        <extracomment>The web address of the board the day&apos;s games are sent to, such as https://board.example.org</extracomment>
+        <translation>&amp;Adres van de ranglijst:</translation>
+    </message>
+    <message>
+        <source>&amp;Name shown:</source>
+        <extracomment>The name the board shows beside the player&apos;s games, 1 to 24 characters.</extracomment>
+        <translation>Getoonde &amp;naam:</translation>
+    </message>
+    <message>
+        <source>The board&apos;s address must begin with http:// or https://.</source>
+        <extracomment>Under the board&apos;s address when it is refused.</extracomment>
+        <translation>Het adres van de ranglijst moet beginnen met http:// of https://.</translation>
     </message>
 </context>
 <context>
@@ -372,6 +575,11 @@
         <source>A game number is a whole number from %1 to %2.</source>
         <extracomment>%1 and %2 are the lowest and highest game numbers.</extracomment>
         <translation>Een spelnummer is een geheel getal van %1 tot en met %2.</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <extracomment>Beside the line under the field once Copy Game Number has put the game on the clipboard.</extracomment>
+        <translation>Gekopieerd</translation>
     </message>
 </context>
 <context>
@@ -595,6 +803,10 @@
         <extracomment>A line under the field that says what to do next and shows the score.</extracomment>
         <translation>&amp;Scoreregel</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Ranglijst</translation>
+    </message>
 </context>
 <context>
     <name>TScoresDialog</name>
@@ -743,7 +955,7 @@
     </message>
     <message>
         <source>Today</source>
-        <extracomment>Marks a game dealt as a day&apos;s game (Game &gt; Today&apos;s Game) after its number.</extracomment>
+        <extracomment>Marks the game of the current day (Game &gt; Today&apos;s Game) after its number.</extracomment>
         <translation>Vandaag</translation>
     </message>
     <message>
@@ -775,6 +987,21 @@
         <source>a link to nothing (%1)</source>
         <extracomment>Why a replay could not be saved: the name is a link to a missing file; %1 is the system&apos;s message.</extracomment>
         <translation>een verwijzing naar niets (%1)</translation>
+    </message>
+    <message>
+        <source>Day&apos;s game</source>
+        <extracomment>Marks the game of an earlier day (Game &gt; Today&apos;s Game) after its number.</extracomment>
+        <translation>Spel van de dag</translation>
+    </message>
+    <message>
+        <source>B&amp;oard</source>
+        <extracomment>The page of the day&apos;s best on the board the day&apos;s games are sent to.</extracomment>
+        <translation>&amp;Ranglijst</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <extracomment>On the History page where no day&apos;s game (Game &gt; Today&apos;s Game) was played yet.</extracomment>
+        <translation>nog geen</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AppBoardCall</name>
+    <message>
+        <source>connection refused</source>
+        <extracomment>Why the board cannot be reached, after &quot;cannot reach HOST: &quot;.</extracomment>
+        <translation>连接被拒绝</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>找不到主机</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>连接已关闭</translation>
+    </message>
+    <message>
+        <source>its certificate is not trusted</source>
+        <translation>其证书不受信任</translation>
+    </message>
+    <message>
+        <source>no answer in time</source>
+        <extracomment>The board did not answer within the time it is given.</extracomment>
+        <translation>未及时应答</translation>
+    </message>
+    <message>
+        <source>the answer is too large</source>
+        <extracomment>The board&apos;s answer is larger than any answer it should give.</extracomment>
+        <translation>应答过大</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <extracomment>A page or a game could not be sent to or fetched from the board. %1 is the board&apos;s host name, %2 why (such as &quot;connection refused&quot;).</extracomment>
+        <translation>无法连接 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>AppBoardReplies</name>
+    <message>
+        <source>the board answered %1</source>
+        <extracomment>Why the board refused a game, when it gave no reason of its own. %1 is a number.</extracomment>
+        <translation>排行榜应答 %1</translation>
+    </message>
+</context>
+<context>
+    <name>AppBoardSender</name>
+    <message>
+        <source>the game or the player&apos;s key cannot be read</source>
+        <translation>无法读取游戏或玩家密钥</translation>
+    </message>
+    <message>
+        <source>the board&apos;s answer cannot be read</source>
+        <extracomment>The board accepted a game but its answer could not be read.</extracomment>
+        <translation>无法读取排行榜的应答</translation>
+    </message>
+    <message>
+        <source>the board sent the game elsewhere (%1)</source>
+        <extracomment>The board answered with a redirect, which is not followed. %1 is where it pointed.</extracomment>
+        <translation>排行榜把游戏转到了别处（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>AppBoardTexts</name>
+    <message>
+        <source>%1st</source>
+        <extracomment>An ordinal number ending in 1 but not 11: 1st, 21st. %1 is the number.</extracomment>
+        <translation>第 %1 名</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>An ordinal number ending in 2 but not 12: 2nd, 22nd. %1 is the number.</extracomment>
+        <translation>第 %1 名</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>An ordinal number ending in 3 but not 13: 3rd, 23rd. %1 is the number.</extracomment>
+        <translation>第 %1 名</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Any other ordinal number: 4th, 11th, 12th, 13th. %1 is the number.</extracomment>
+        <translation>第 %1 名</translation>
+    </message>
+    <message>
+        <source>Sent: %1 of %2</source>
+        <extracomment>Under the field after the day&apos;s game reached the board: its place among the day&apos;s players. %1 is the place as an ordinal (&quot;3rd&quot;), %2 how many are on the board.</extracomment>
+        <translation>已发送：%2 人中%1</translation>
+    </message>
+    <message>
+        <source>Queued for the board</source>
+        <extracomment>Under the field after the day&apos;s game ended while the board cannot be reached: it will be sent later.</extracomment>
+        <translation>等待发送到排行榜</translation>
+    </message>
+    <message>
+        <source>Refused by the board: %1</source>
+        <extracomment>Under the field when the board refused the day&apos;s game. %1 is the board&apos;s reason.</extracomment>
+        <translation>被排行榜拒绝：%1</translation>
+    </message>
+</context>
+<context>
     <name>AppGame</name>
     <message>
         <source>State: %1</source>
@@ -142,11 +240,6 @@
         <translation>得分 %1 · 阶段 %2 · 纪录 %3 · 游戏 %4</translation>
     </message>
     <message>
-        <source>Game over: score %1, phase %2</source>
-        <extracomment>The line under the field after game over: the final score and phase.</extracomment>
-        <translation>游戏结束：得分 %1，阶段 %2</translation>
-    </message>
-    <message>
         <source>%1 · 1 2 4: speed · P: pause · Esc: leave</source>
         <extracomment>The line under the field during a replay; %1 is &quot;Replay ×N&quot;. The keys 1, 2 and 4 set its speed, P pauses it and Esc leaves it.</extracomment>
         <translation>%1 · 1 2 4：速度 · P：暂停 · Esc：退出</translation>
@@ -164,13 +257,29 @@
         <translation>单击场地开始</translation>
     </message>
     <message>
-        <source>Click to launch the ball</source>
-        <translation>单击发射小球</translation>
-    </message>
-    <message>
         <source>Today</source>
         <extracomment>After the line under the field during the day&apos;s game (Game › Today&apos;s Game), as the Scores table marks it.</extracomment>
         <translation>今日</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, phase %2. F2 for a new game</source>
+        <extracomment>The line under the field after game over: the final score and phase, and the key of Game › New.</extracomment>
+        <translation>游戏结束：得分 %1，阶段 %2。按 F2 开始新游戏</translation>
+    </message>
+    <message>
+        <source>Last game resumed: press P to go on</source>
+        <extracomment>The line under the field when the game left at the last exit is back, paused.</extracomment>
+        <translation>已恢复上一局：按 P 继续</translation>
+    </message>
+    <message>
+        <source>Click to launch, then point at a cell and press %1 or %2 to drop a paddle</source>
+        <extracomment>The line under the field while the ball waits. %1 and %2 are the keys that drop a slash and a backslash paddle, as the player&apos;s keyboard labels them (W and R on a US keyboard, Z and R on a French one).</extracomment>
+        <translation>单击发射，然后指向一个格子并按 %1 或 %2 放置挡板</translation>
+    </message>
+    <message>
+        <source>Point and press %1 ( / ) or %2 ( \ ): the ball turns on a fresh paddle</source>
+        <extracomment>The line under the field in the first phase until the player&apos;s first point ever; %1 and %2 as in &quot;Click to launch, then…&quot;. The ball scores by turning on a fresh paddle.</extracomment>
+        <translation>指向格子并按 %1（ / ）或 %2（ \ ）：小球在新挡板上转向</translation>
     </message>
 </context>
 <context>
@@ -188,6 +297,100 @@
         <source>%1 for %2 Version %3. %4</source>
         <extracomment>The whole About text: %1 is the program&apos;s name, %2 the system it runs on, %3 the version number and %4 the copyright line.</extracomment>
         <translation>适用于 %2 的 %1，版本 %3。%4</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardDayPage</name>
+    <message>
+        <source>&amp;Day:</source>
+        <extracomment>Picks the day whose board is shown: today&apos;s, or an earlier one.</extracomment>
+        <translation>日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>名次</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>阶段</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <extracomment>Fetches the day&apos;s board again after it could not be fetched.</extracomment>
+        <translation>重试(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Browser</source>
+        <extracomment>Opens the board&apos;s web page of the chosen day in the desktop&apos;s web browser.</extracomment>
+        <translation>在浏览器中打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>No board is set: its address goes on the Board page of the options.</source>
+        <extracomment>On the Scores dialog&apos;s Board page when no board is set in the options.</extracomment>
+        <translation>未设置排行榜：请在选项的“排行榜”选项卡中填写其地址。</translation>
+    </message>
+    <message>
+        <source>Fetching the board…</source>
+        <extracomment>While the day&apos;s board is being fetched.</extracomment>
+        <translation>正在获取排行榜…</translation>
+    </message>
+    <message>
+        <source>the board&apos;s answer cannot be read</source>
+        <translation>无法读取排行榜的应答</translation>
+    </message>
+    <message>
+        <source>No games on the board for this day yet.</source>
+        <translation>这一天的排行榜上还没有游戏。</translation>
+    </message>
+    <message>
+        <source>Your game</source>
+        <extracomment>Heard through a screen reader and shown on hover: a line of the player&apos;s own.</extracomment>
+        <translation>你的游戏</translation>
+    </message>
+    <message>
+        <source>Fetching the replay…</source>
+        <extracomment>While a board game&apos;s replay is being fetched for Watch.</extracomment>
+        <translation>正在获取回放…</translation>
+    </message>
+    <message>
+        <source>The board&apos;s replay does not verify: %1</source>
+        <translation>排行榜的回放未通过校验：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardOptionsPage</name>
+    <message>
+        <source>&amp;Send the day&apos;s games</source>
+        <extracomment>Sends each finished day&apos;s game (Game › Today&apos;s Game) to the board. Off until the player turns it on.</extracomment>
+        <translation>发送每日游戏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Only the day&apos;s games are sent: the replay, the name shown and a random key that tells your games apart. Nothing is sent or fetched while the address is empty.</source>
+        <extracomment>What the board receives, under the fields of the Board page.</extracomment>
+        <translation>只发送每日游戏：回放、显示的名称，以及一个区分你的游戏的随机密钥。地址为空时，不发送也不获取任何内容。</translation>
+    </message>
+    <message>
+        <source>Board &amp;address:</source>
+        <extracomment>The web address of the board the day&apos;s games are sent to, such as https://board.example.org</extracomment>
+        <translation>排行榜地址(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>&amp;Name shown:</source>
+        <extracomment>The name the board shows beside the player&apos;s games, 1 to 24 characters.</extracomment>
+        <translation>显示的名称(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>The board&apos;s address must begin with http:// or https://.</source>
+        <extracomment>Under the board&apos;s address when it is refused.</extracomment>
+        <translation>排行榜地址必须以 http:// 或 https:// 开头。</translation>
     </message>
 </context>
 <context>
@@ -372,6 +575,11 @@
         <source>A game number is a whole number from %1 to %2.</source>
         <extracomment>%1 and %2 are the lowest and highest game numbers.</extracomment>
         <translation>游戏编号是 %1 到 %2 之间的整数。</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <extracomment>Beside the line under the field once Copy Game Number has put the game on the clipboard.</extracomment>
+        <translation>已复制</translation>
     </message>
 </context>
 <context>
@@ -595,6 +803,10 @@
         <extracomment>A line under the field that says what to do next and shows the score.</extracomment>
         <translation>分数行(&amp;S)</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>排行榜</translation>
+    </message>
 </context>
 <context>
     <name>TScoresDialog</name>
@@ -743,7 +955,7 @@
     </message>
     <message>
         <source>Today</source>
-        <extracomment>Marks a game dealt as a day&apos;s game (Game &gt; Today&apos;s Game) after its number.</extracomment>
+        <extracomment>Marks the game of the current day (Game &gt; Today&apos;s Game) after its number.</extracomment>
         <translation>今日</translation>
     </message>
     <message>
@@ -775,6 +987,21 @@
         <source>a link to nothing (%1)</source>
         <extracomment>Why a replay could not be saved: the name is a link to a missing file; %1 is the system&apos;s message.</extracomment>
         <translation>链接指向不存在的文件（%1）</translation>
+    </message>
+    <message>
+        <source>Day&apos;s game</source>
+        <extracomment>Marks the game of an earlier day (Game &gt; Today&apos;s Game) after its number.</extracomment>
+        <translation>每日游戏</translation>
+    </message>
+    <message>
+        <source>B&amp;oard</source>
+        <extracomment>The page of the day&apos;s best on the board the day&apos;s games are sent to.</extracomment>
+        <translation>排行榜(&amp;B)</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <extracomment>On the History page where no day&apos;s game (Game &gt; Today&apos;s Game) was played yet.</extracomment>
+        <translation>暂无</translation>
     </message>
 </context>
 </TS>
