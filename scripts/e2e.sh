@@ -212,7 +212,7 @@ until ended; do
 done
 shot game-over
 cp "$scores" "$out/scores"
-[ "$(head -n 1 "$scores")" = "zingaroo scores 2" ] || fail "the scores file has no version line"
+[ "$(head -n 1 "$scores")" = "zingaroo scores 3" ] || fail "the scores file has no version line"
 grep -Eq '^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}Z #[1-9][0-9]* 24,18,60,0,60,10,1 [0-9]+ [1-9][0-9]* [0-9]+ ' \
     "$scores" || fail "the game's line is not as written: $(tail -n 1 "$scores")"
 pass "the finished game is in the scores file: $(tail -n 1 "$scores")"

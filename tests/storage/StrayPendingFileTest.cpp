@@ -61,7 +61,7 @@ TEST(StrayPendingFile, EveryLaterSaveWritesItsFileAndLeavesAtMostOneChangeOfItsO
         {std::string(AppDurableFile::MaxFileSize + 1, '['), "not read whole",
          std::string(AppDurableFile::MaxFileSize + 1, 'z'), "not read whole"},
         {"[Change]\nFormat=2\nLoadedRecord=0,0\n", "later version",
-         "zingaroo scores 3\n+what a later version writes\n", "later version"},
+         "zingaroo scores 4\n+what a later version writes\n", "later version"},
     };
     for (const auto& stray : strays) {
         for (const bool scores : {false, true}) {
